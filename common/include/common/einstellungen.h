@@ -1,0 +1,33 @@
+#pragma once
+// Settings access in INI files with the profile rules of the system: an empty
+// file means RIVIROR.INI in the Windows folder, an empty section the program's
+// own; names are matched without regard to case; a line break inside a value is
+// stored as "**". Reading never throws; a write that cannot be done changes nothing.
+
+#include <QString>
+
+namespace kronel {
+
+struct IniErgebnis {
+    QString text;     // the text stored (trailing blanks cut, line breaks as "**")
+    bool ok = false;  // false: nothing was written
+};
+
+QString IniLesen(const QString& datei, const QString& abschnitt, const QString& schluessel,
+                 const QString& vorgabe = {});
+IniErgebnis IniSchreiben(const QString& datei, const QString& abschnitt,
+                         const QString& schluessel, const QString& wert);
+
+// The folders as the settings code names them: without a trailing "/". The case
+// of a path is never changed.
+QString WindowsVerzeichnis();
+QString SystemVerzeichnis();
+QString ProgrammVerzeichnis();
+
+// The file a call means, and the section it means (first letter upper case).
+QString IniDateiAufloesen(const QString& datei, bool nurRechtsTrimmen = false);
+QString IniAbschnittAufloesen(const QString& abschnitt);
+// The default section of a program file name ("Kronelin" -> "Kronel").
+QString StandardAbschnitt(const QString& programmDateiname);
+
+}  // namespace kronel

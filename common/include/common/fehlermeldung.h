@@ -1,0 +1,27 @@
+#pragma once
+// The central error report and the error mode of the whole system.
+
+#include <QString>
+
+#include <functional>
+
+#include "platform/fehler.h"
+
+namespace kronel {
+
+// True only in the development mode (KRONEL_ENTWICKLUNG=1): failures stop the program there.
+bool LaeuftInIDE();
+
+// Shows the Abort/Retry/Ignore box for a failure and records it in [Fehler] of
+// RIVIROR.INI. Returns 3 (Abort), 4 (Retry) or 5 (Ignore); 0 for error number 0.
+int FehlerMeldung(const Fehler& fehler, const QString& text);
+
+// Replaces every occurrence of such, found without regard to case; an empty
+// search text leaves the text as it is.
+QString Ersetzen(const QString& text, const QString& such, const QString& ersatz);
+
+// Runs an event handler or timer slot; an unexpected failure is reported
+// through FehlerMeldung instead of ending the program.
+void Absichern(const std::function<void()>& handler, const QString& wo);
+
+}  // namespace kronel

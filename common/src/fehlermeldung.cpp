@@ -1,0 +1,109 @@
+#include "common/fehlermeldung.h"
+
+#include <exception>
+
+#include "common/einstellungen.h"
+#include "common/ton.h"
+#include "platform/datum.h"
+#include "platform/dienste.h"
+#include "platform/ordner.h"
+#include "platform/schritte.h"
+#include "platform/text.h"
+#include "platform/uhr.h"
+
+namespace kronel {
+
+bool LaeuftInIDE() { return Entwicklungsmodus(); }
+
+namespace {
+
+QString Tip(int nummer) {
+    switch (nummer) {
+        case 482: return QStringLiteral("Tip: Ist der Drucker angeschaltet?");
+        case 52:
+        case 53:
+        case 64:
+        case 75:
+        case 76: return QStringLiteral("Tip: Ist der Dateiname in Ordnung?");
+        case 70: return QStringLiteral("Tip: Ist der Schreibschutz entfernt?");
+        case 71: return QStringLiteral("Tip: Ist eine Diskette eingelegt?");
+        case 380: return QStringLiteral("Tip: Evtl. andere Schriftart wählen.");
+        default: return {};
+    }
+}
+
+}  // namespace
+
+int FehlerMeldung(const Fehler& fehler, const QString& text) {
+    const int nummer = fehler.nummer;
+    if (nummer == 0) {
+        return 0;
+    }
+    zeiger().setzen(Zeiger::Standard);
+    const QString beschreibung = FehlerBeschreibung(nummer);
+    const QString zeile = nummer > 0 ? beschreibung + QStringLiteral(" (") +
+                                           QString::number(nummer) + QStringLiteral(").")
+                                     : QString();
+    TonAusgeben(QStringLiteral("#SystemHand"));
+
+    const QString programm = ProgrammDateiname();
+    const QString abschnitt = QStringLiteral("Fehler");
+    IniSchreiben({}, abschnitt, QStringLiteral("Programm"), programm);
+    IniSchreiben({}, abschnitt, QStringLiteral("Wann"), DatumZeitText(uhr().jetzt()));
+    IniSchreiben({}, abschnitt, QStringLiteral("Nummer"),
+                 QString::number(nummer) + QStringLiteral(", ") + beschreibung);
+    IniSchreiben({}, abschnitt, QStringLiteral("Pos"), QString::number(fehler.pos));
+    IniSchreiben({}, abschnitt, QStringLiteral("Txt1"), text);
+    IniSchreiben({}, abschnitt, QStringLiteral("Txt2"), zeile);
+
+    const QString tip = Tip(nummer);
+    QString box;
+    if (!text.isEmpty()) {
+        box = text + QStringLiteral("~~");
+    }
+    box += zeile;
+    if (!tip.isEmpty()) {
+        box += QStringLiteral("~~") + tip;
+    }
+    box = Ersetzen(box, QStringLiteral("~"), QStringLiteral("\r\n"));
+
+    const int antwort = meldungen().zeigen(
+        box, Box::AbbrechenWiederholenIgnorieren + Box::Ausrufezeichen + Box::Standard3 + Box::Systemmodal,
+        QStringLiteral("Fehler in ") + programm);
+    if (antwort == Antwort::Wiederholen || antwort == Antwort::Ignorieren) {
+        return antwort;
+    }
+    return Antwort::Abbruch;
+}
+
+QString Ersetzen(const QString& text, const QString& such, const QString& ersatz) {
+    if (text.isEmpty() || such.isEmpty()) {
+        return text;
+    }
+    const QString suchKlein = LCase(such);
+    QString ergebnis = text;
+    QString klein = LCase(text);
+    qsizetype p = klein.indexOf(suchKlein);
+    while (p >= 0) {
+        ergebnis.replace(p, such.size(), ersatz);
+        klein.replace(p, such.size(), LCase(ersatz));
+        // The replacement itself is never searched again.
+        p = klein.indexOf(suchKlein, p + ersatz.size());
+    }
+    return ergebnis;
+}
+
+void Absichern(const std::function<void()>& handler, const QString& wo) {
+    try {
+        handler();
+    } catch (const std::bad_alloc&) {
+        FehlerMeldung(Fehler(7), wo);
+    } catch (const std::exception& e) {
+        FehlerMeldung(Fehler(FehlerNr::UngueltigesArgument, QString::fromLocal8Bit(e.what())),
+                      wo + QStringLiteral("~") + QString::fromLocal8Bit(e.what()));
+    } catch (...) {
+        FehlerMeldung(Fehler(FehlerNr::UngueltigesArgument), wo);
+    }
+}
+
+}  // namespace kronel

@@ -1,0 +1,39 @@
+#pragma once
+// Whole-file rewrites are atomic (temporary file, flush, rename); appends are one
+// write each; files shared by the programs are changed under an advisory lock.
+
+#include <QByteArray>
+#include <QString>
+
+#include <memory>
+
+#include "platform/fehler.h"
+
+namespace kronel {
+
+Ergebnis<QByteArray> DateiLesen(const QString& pfad);
+// Writes the whole file through a temporary file in the same folder. On any
+// failure the old file stays as it was. A file without write permission bits is
+// refused (70), as the system refuses to write a read-only file.
+Status DateiAtomarSchreiben(const QString& pfad, const QByteArray& inhalt,
+                            const QString& tempPfad = {});
+// Appends with one write.
+Status DateiAnhaengen(const QString& pfad, const QByteArray& inhalt);
+// "Read-only" means: no write permission bits (root passes every access test).
+bool DateiSchreibgeschuetzt(const QString& pfad);
+
+// Advisory lock on a file shared by the programs: a lock file beside it.
+class DateiSperre {
+public:
+    explicit DateiSperre(const QString& pfad, int wartezeitMs = 10000);
+    ~DateiSperre();
+    DateiSperre(const DateiSperre&) = delete;
+    DateiSperre& operator=(const DateiSperre&) = delete;
+    bool gesperrt() const;
+
+private:
+    struct Daten;
+    std::unique_ptr<Daten> d_;
+};
+
+}  // namespace kronel

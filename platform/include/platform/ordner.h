@@ -1,0 +1,35 @@
+#pragma once
+// The folders of the system on Linux, and paths written the Windows way.
+
+#include <QString>
+
+#include <optional>
+
+namespace kronel {
+
+// $KRONEL_WINDIR, else $XDG_CONFIG_HOME/kronel, else ~/.config/kronel. No trailing "/".
+QString WindowsOrdner();
+// $KRONEL_SYSDIR, else the subfolder "system" of the Windows folder.
+QString SystemOrdner();
+// $KRONEL_PROGDIR, else the folder of the running executable.
+QString ProgrammOrdner();
+// The file name of the running program without folder and extension ("Kronelin").
+QString ProgrammDateiname();
+// Tests name the program whose rules they check.
+void ProgrammDateinameSetzen(const QString& name);
+
+// A path read from a setting or a file: "\" becomes "/". A path with a drive
+// letter names nothing on Linux and gives an empty text.
+QString PfadAusWindows(const QString& pfad);
+
+// A relative path counts from the program folder ("the current folder").
+QString PfadAbsolut(const QString& pfad);
+
+// Finds name in folder: the exact spelling first, then without regard to case.
+// Empty when there is none.
+QString DateiImOrdnerFinden(const QString& ordner, const QString& name);
+// A full path whose last part is matched without regard to case; the path as
+// given when nothing matches (so a new file gets the given spelling).
+QString PfadAufloesen(const QString& pfad);
+
+}  // namespace kronel

@@ -1,0 +1,32 @@
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+#include "platform/uhr.h"
+#include "platform_qt/dienste_qt.h"
+
+namespace kronel {
+
+void DeutscheUebersetzungenLaden(QApplication& app) {
+    const QString ordner = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    for (const char* name : {"qtbase_de", "qtmultimedia_de"}) {
+        auto* t = new QTranslator(&app);
+        if (t->load(QLatin1String(name), ordner)) {
+            QApplication::installTranslator(t);
+        } else {
+            delete t;
+        }
+    }
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+}
+
+void DesktopDiensteInstallieren() {
+    static QtMeldungen meldungenQt;
+    static QtTon tonQt;
+    static QtZeiger zeigerQt;
+    static SystemUhr uhrSystem;
+    DiensteSetzen({&meldungenQt, &tonQt, &zeigerQt, &uhrSystem});
+}
+
+}  // namespace kronel

@@ -1,0 +1,78 @@
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+
+#include "platform_qt/dienste_qt.h"
+
+using namespace kronel;
+
+namespace {
+
+QApplication& App() {
+    static int argc = 1;
+    static char name[] = "platform_qt_tests";
+    static char* argv[] = {name, nullptr};
+    static QApplication app(argc, argv);
+    static bool geladen = [] {
+        DeutscheUebersetzungenLaden(app);
+        return true;
+    }();
+    (void)geladen;
+    return app;
+}
+
+// Presses the button with the given text in the box that opens next, and records its texts.
+struct Druecker {
+    QString knopfText;
+    QStringList gesehen;
+    QString titel;
+    QString text;
+    bool standardIgnorieren = false;
+    void starten() {
+        QTimer::singleShot(0, [this] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr);
+            titel = box->windowTitle();
+            text = box->text();
+            for (QAbstractButton* b : box->buttons()) {
+                gesehen << b->text().remove(QLatin1Char('&'));
+            }
+            standardIgnorieren = box->defaultButton() == box->button(QMessageBox::Ignore);
+            for (QAbstractButton* b : box->buttons()) {
+                if (b->text().remove(QLatin1Char('&')) == knopfText) {
+                    b->click();
+                    return;
+                }
+            }
+            box->reject();
+        });
+    }
+};
+
+}  // namespace
+
+TEST(QtMeldungen, DeutscheKnoepfeUndKlassischeAntworten) {
+    App();
+    QtMeldungen m;
+    Druecker d{QStringLiteral("Ignorieren"), {}, {}, {}, false};
+    d.starten();
+    const int a = m.zeigen(QStringLiteral("Zeile 1\r\nZeile 2"), 2 + 48 + 512 + 4096,
+                           QStringLiteral("Fehler in Kronelin"));
+    EXPECT_EQ(a, 5);
+    EXPECT_EQ(d.titel, QStringLiteral("Fehler in Kronelin"));
+    EXPECT_EQ(d.text, QStringLiteral("Zeile 1\nZeile 2"));
+    EXPECT_TRUE(d.gesehen.contains(QStringLiteral("Abbrechen")));
+    EXPECT_TRUE(d.gesehen.contains(QStringLiteral("Wiederholen")));
+    EXPECT_TRUE(d.standardIgnorieren);
+
+    Druecker ja{QStringLiteral("Ja"), {}, {}, {}, false};
+    ja.starten();
+    EXPECT_EQ(m.zeigen(QStringLiteral("Frage?"), 4 + 32, QStringLiteral("T")), 6);
+    Druecker weg{QStringLiteral("<keiner>"), {}, {}, {}, false};
+    weg.starten();
+    EXPECT_EQ(m.zeigen(QStringLiteral("Weiter?"), 1, QStringLiteral("T")), 2);
+}

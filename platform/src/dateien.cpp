@@ -1,0 +1,201 @@
+#include "platform/dateien.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
+#include <chrono>
+#include <thread>
+
+namespace kronel {
+
+namespace {
+
+QByteArray Lokal(const QString& pfad) { return QFile::encodeName(pfad); }
+
+Status AllesSchreiben(int fd, const QByteArray& inhalt, const QString& pfad) {
+    const char* p = inhalt.constData();
+    qsizetype rest = inhalt.size();
+    while (rest > 0) {
+        const ssize_t n = ::write(fd, p, static_cast<size_t>(rest));
+        if (n < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return FehlerAusErrno(errno, pfad);
+        }
+        p += n;
+        rest -= n;
+    }
+    return {};
+}
+
+// Closes a descriptor on every way out.
+struct Deskriptor {
+    int fd = -1;
+    ~Deskriptor() {
+        if (fd >= 0) {
+            ::close(fd);
+        }
+    }
+};
+
+}  // namespace
+
+Ergebnis<QByteArray> DateiLesen(const QString& pfad) {
+    Deskriptor d{::open(Lokal(pfad).constData(), O_RDONLY | O_CLOEXEC)};
+    if (d.fd < 0) {
+        return FehlerAusErrno(errno, pfad);
+    }
+    struct stat st {};
+    if (::fstat(d.fd, &st) == 0 && S_ISDIR(st.st_mode)) {
+        return Fehler(FehlerNr::PfadDateiZugriff, {});
+    }
+    QByteArray inhalt;
+    if (st.st_size > 0) {
+        inhalt.reserve(static_cast<qsizetype>(st.st_size));
+    }
+    char puffer[65536];
+    for (;;) {
+        const ssize_t n = ::read(d.fd, puffer, sizeof puffer);
+        if (n < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            return FehlerAusErrno(errno, pfad);
+        }
+        if (n == 0) {
+            break;
+        }
+        inhalt.append(puffer, n);
+    }
+    return inhalt;
+}
+
+bool DateiSchreibgeschuetzt(const QString& pfad) {
+    struct stat st {};
+    if (::stat(Lokal(pfad).constData(), &st) != 0) {
+        return false;
+    }
+    return (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
+}
+
+Status DateiAtomarSchreiben(const QString& pfad, const QByteArray& inhalt, const QString& tempPfad) {
+    static std::atomic<unsigned> zaehler{0};
+    struct stat alt {};
+    const bool vorhanden = ::stat(Lokal(pfad).constData(), &alt) == 0;
+    if (vorhanden && S_ISDIR(alt.st_mode)) {
+        return Fehler(FehlerNr::PfadDateiZugriff, {});
+    }
+    if (vorhanden && (alt.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) {
+        return Fehler(FehlerNr::ZugriffVerweigert, {});
+    }
+    const QString temp = tempPfad.isEmpty()
+                             ? QStringLiteral("%1.tmp-%2-%3")
+                                   .arg(pfad)
+                                   .arg(::getpid())
+                                   .arg(zaehler.fetch_add(1))
+                             : tempPfad;
+    const QByteArray tempLokal = Lokal(temp);
+    ::unlink(tempLokal.constData());  // a stale one from an earlier run
+    Deskriptor d{::open(tempLokal.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666)};
+    if (d.fd < 0) {
+        return FehlerAusErrno(errno, temp);
+    }
+    auto aufgeben = [&](Fehler f) {
+        ::close(d.fd);
+        d.fd = -1;
+        ::unlink(tempLokal.constData());
+        return Status(std::move(f));
+    };
+    if (vorhanden) {
+        ::fchmod(d.fd, alt.st_mode & 07777);
+    }
+    if (Status s = AllesSchreiben(d.fd, inhalt, pfad); !s) {
+        return aufgeben(s.fehler());
+    }
+    if (::fsync(d.fd) != 0) {
+        return aufgeben(FehlerAusErrno(errno, pfad));
+    }
+    if (::close(d.fd) != 0) {
+        d.fd = -1;
+        const int e = errno;
+        ::unlink(tempLokal.constData());
+        return FehlerAusErrno(e, pfad);
+    }
+    d.fd = -1;
+    if (::rename(tempLokal.constData(), Lokal(pfad).constData()) != 0) {
+        const int e = errno;
+        ::unlink(tempLokal.constData());
+        return FehlerAusErrno(e, pfad);
+    }
+    // Make the rename itself durable.
+    const QString ordner = QFileInfo(pfad).absolutePath();
+    Deskriptor od{::open(Lokal(ordner).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)};
+    if (od.fd >= 0) {
+        ::fsync(od.fd);
+    }
+    return {};
+}
+
+Status DateiAnhaengen(const QString& pfad, const QByteArray& inhalt) {
+    Deskriptor d{::open(Lokal(pfad).constData(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666)};
+    if (d.fd < 0) {
+        return FehlerAusErrno(errno, pfad);
+    }
+    if (Status s = AllesSchreiben(d.fd, inhalt, pfad); !s) {
+        return s;
+    }
+    if (::close(d.fd) != 0) {
+        d.fd = -1;
+        return FehlerAusErrno(errno, pfad);
+    }
+    d.fd = -1;
+    return {};
+}
+
+struct DateiSperre::Daten {
+    int fd = -1;
+    bool gesperrt = false;
+};
+
+DateiSperre::DateiSperre(const QString& pfad, int wartezeitMs) : d_(std::make_unique<Daten>()) {
+    const QByteArray name = Lokal(pfad + QStringLiteral(".lock"));
+    d_->fd = ::open(name.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+    if (d_->fd < 0) {
+        return;
+    }
+    const auto ende = std::chrono::steady_clock::now() + std::chrono::milliseconds(wartezeitMs);
+    for (;;) {
+        if (::flock(d_->fd, LOCK_EX | LOCK_NB) == 0) {
+            d_->gesperrt = true;
+            return;
+        }
+        if (errno != EWOULDBLOCK && errno != EINTR) {
+            return;
+        }
+        if (std::chrono::steady_clock::now() >= ende) {
+            return;
+        }
+        std::this_thread::sleep_for(std::chrono::microseconds(500));
+    }
+}
+
+DateiSperre::~DateiSperre() {
+    if (d_->fd >= 0) {
+        if (d_->gesperrt) {
+            ::flock(d_->fd, LOCK_UN);
+        }
+        ::close(d_->fd);
+    }
+}
+
+bool DateiSperre::gesperrt() const { return d_->gesperrt; }
+
+}  // namespace kronel

@@ -1,0 +1,472 @@
+#include "platform/text.h"
+
+#include <QCollator>
+#include <QLocale>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <limits>
+
+namespace kronel {
+
+namespace {
+
+// Bytes 0x80-0x9F of Windows-1252. The five unassigned ones map to the C1
+// control of the same value, so they round-trip unchanged.
+constexpr std::array<char16_t, 32> kC1 = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+int Cp1252Byte(char16_t c) {
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
+        return c;
+    }
+    for (int i = 0; i < 32; ++i) {
+        if (kC1[static_cast<size_t>(i)] == c) {
+            return 0x80 + i;
+        }
+    }
+    return -1;
+}
+
+bool IstUtf8MitHohenBytes(const QByteArray& b) {
+    bool hoch = false;
+    const auto* p = reinterpret_cast<const unsigned char*>(b.constData());
+    const qsizetype n = b.size();
+    for (qsizetype i = 0; i < n;) {
+        const unsigned char c = p[i];
+        if (c < 0x80) {
+            ++i;
+            continue;
+        }
+        hoch = true;
+        int folge = 0;
+        unsigned int cp = 0;
+        unsigned int min = 0;
+        if (c >= 0xC2 && c <= 0xDF) {
+            folge = 1, cp = c & 0x1Fu, min = 0x80;
+        } else if (c >= 0xE0 && c <= 0xEF) {
+            folge = 2, cp = c & 0x0Fu, min = 0x800;
+        } else if (c >= 0xF0 && c <= 0xF4) {
+            folge = 3, cp = c & 0x07u, min = 0x10000;
+        } else {
+            return false;
+        }
+        if (i + folge >= n) {
+            return false;
+        }
+        for (int k = 1; k <= folge; ++k) {
+            const unsigned char f = p[i + k];
+            if ((f & 0xC0u) != 0x80u) {
+                return false;
+            }
+            cp = (cp << 6) | (f & 0x3Fu);
+        }
+        if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
+            return false;
+        }
+        i += folge + 1;
+    }
+    return hoch;
+}
+
+bool IstBlank(QChar c) { return c == QLatin1Char(' '); }
+
+}  // namespace
+
+QString AusCp1252(const QByteArray& bytes) {
+    QString s(bytes.size(), Qt::Uninitialized);
+    QChar* z = s.data();
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const auto b = static_cast<unsigned char>(bytes[i]);
+        z[i] = (b >= 0x80 && b < 0xA0) ? QChar(kC1[b - 0x80u]) : QChar(b);
+    }
+    return s;
+}
+
+QByteArray NachCp1252(const QString& text) {
+    QByteArray b;
+    b.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            ++i;  // one character, one "?"
+            b.append('?');
+            continue;
+        }
+        const int v = Cp1252Byte(c.unicode());
+        b.append(v < 0 ? '?' : static_cast<char>(v));
+    }
+    return b;
+}
+
+QString NurCp1252(const QString& text) {
+    QString s;
+    s.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            ++i;
+            s.append(QLatin1Char('?'));
+            continue;
+        }
+        s.append(Cp1252Byte(c.unicode()) < 0 ? QChar(u'?') : c);
+    }
+    return s;
+}
+
+QString ZeileTolerantLesen(const QByteArray& zeile) {
+    if (IstUtf8MitHohenBytes(zeile)) {
+        return QString::fromUtf8(zeile);
+    }
+    return AusCp1252(zeile);
+}
+
+QString TextTolerantLesen(const QByteArray& bytes) {
+    QString ergebnis;
+    ergebnis.reserve(bytes.size());
+    qsizetype start = 0;
+    while (start < bytes.size()) {
+        qsizetype ende = start;
+        while (ende < bytes.size() && bytes[ende] != '\r' && bytes[ende] != '\n') {
+            ++ende;
+        }
+        ergebnis += ZeileTolerantLesen(bytes.mid(start, ende - start));
+        // keep the line end as it stands
+        qsizetype weiter = ende;
+        if (weiter < bytes.size() && bytes[weiter] == '\r') {
+            ergebnis += QLatin1Char('\r');
+            ++weiter;
+        }
+        if (weiter < bytes.size() && bytes[weiter] == '\n') {
+            ergebnis += QLatin1Char('\n');
+            ++weiter;
+        }
+        start = weiter;
+    }
+    return ergebnis;
+}
+
+QStringList ZeilenTeilen(const QString& text) {
+    QStringList zeilen;
+    qsizetype start = 0;
+    const qsizetype n = text.size();
+    while (start < n) {
+        qsizetype ende = start;
+        while (ende < n && text[ende] != u'\r' && text[ende] != u'\n') {
+            ++ende;
+        }
+        zeilen.append(text.mid(start, ende - start));
+        if (ende < n && text[ende] == u'\r') {
+            ++ende;
+            if (ende < n && text[ende] == u'\n') {
+                ++ende;
+            }
+        } else if (ende < n) {
+            ++ende;
+        }
+        start = ende;
+    }
+    return zeilen;
+}
+
+QString ZeilenumbruecheVereinheitlichen(const QString& text) {
+    QString s;
+    s.reserve(text.size() + 8);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c == u'\r') {
+            s += QStringLiteral("\r\n");
+            if (i + 1 < text.size() && text[i + 1] == u'\n') {
+                ++i;
+            }
+        } else if (c == u'\n' || c == QChar(0x2028) || c == QChar(0x2029)) {
+            s += QStringLiteral("\r\n");
+        } else {
+            s += c;
+        }
+    }
+    return s;
+}
+
+QChar GrossBuchstabe(QChar c) {
+    if (c.unicode() < 0x80) {
+        return (c >= u'a' && c <= u'z') ? QChar(c.unicode() - 32) : c;
+    }
+    const QChar g = c.toUpper();
+    // Stay inside what the files can hold (µ has no upper case there).
+    if (Cp1252Byte(c.unicode()) >= 0 && Cp1252Byte(g.unicode()) < 0) {
+        return c;
+    }
+    return g;
+}
+
+QChar KleinBuchstabe(QChar c) {
+    if (c.unicode() < 0x80) {
+        return (c >= u'A' && c <= u'Z') ? QChar(c.unicode() + 32) : c;
+    }
+    const QChar k = c.toLower();
+    if (Cp1252Byte(c.unicode()) >= 0 && Cp1252Byte(k.unicode()) < 0) {
+        return c;
+    }
+    return k;
+}
+
+QString UCase(const QString& s) {
+    QString r = s;
+    for (QChar& c : r) {
+        c = GrossBuchstabe(c);
+    }
+    return r;
+}
+
+QString LCase(const QString& s) {
+    QString r = s;
+    for (QChar& c : r) {
+        c = KleinBuchstabe(c);
+    }
+    return r;
+}
+
+int VergleichOhneFall(const QString& a, const QString& b) {
+    const qsizetype n = std::min(a.size(), b.size());
+    for (qsizetype i = 0; i < n; ++i) {
+        const char16_t x = KleinBuchstabe(a[i]).unicode();
+        const char16_t y = KleinBuchstabe(b[i]).unicode();
+        if (x != y) {
+            return x < y ? -1 : 1;
+        }
+    }
+    if (a.size() != b.size()) {
+        return a.size() < b.size() ? -1 : 1;
+    }
+    return 0;
+}
+
+bool GleichOhneFall(const QString& a, const QString& b) {
+    return a.size() == b.size() && VergleichOhneFall(a, b) == 0;
+}
+
+QString Left(const QString& s, qsizetype n) { return n <= 0 ? QString() : s.left(n); }
+
+QString Right(const QString& s, qsizetype n) { return n <= 0 ? QString() : s.right(n); }
+
+QString Mid(const QString& s, qsizetype start, qsizetype laenge) {
+    if (start < 1) {
+        start = 1;
+    }
+    if (start > s.size()) {
+        return {};
+    }
+    if (laenge < 0) {
+        return s.mid(start - 1);
+    }
+    return s.mid(start - 1, laenge);
+}
+
+qsizetype InStr(qsizetype start, const QString& s, const QString& such, bool ohneFall) {
+    if (start < 1) {
+        start = 1;
+    }
+    if (s.isEmpty()) {
+        return 0;
+    }
+    if (such.isEmpty()) {
+        return start <= s.size() ? start : 0;
+    }
+    if (start > s.size()) {
+        return 0;
+    }
+    if (!ohneFall) {
+        const qsizetype p = s.indexOf(such, start - 1);
+        return p < 0 ? 0 : p + 1;
+    }
+    const QString a = LCase(s);
+    const QString b = LCase(such);
+    const qsizetype p = a.indexOf(b, start - 1);
+    return p < 0 ? 0 : p + 1;
+}
+
+qsizetype InStr(const QString& s, const QString& such, bool ohneFall) {
+    return InStr(1, s, such, ohneFall);
+}
+
+qsizetype InStrRev(const QString& s, const QString& such) {
+    if (such.isEmpty()) {
+        return s.size();
+    }
+    const qsizetype p = s.lastIndexOf(such);
+    return p < 0 ? 0 : p + 1;
+}
+
+QString LTrim(const QString& s) {
+    qsizetype i = 0;
+    while (i < s.size() && IstBlank(s[i])) {
+        ++i;
+    }
+    return s.mid(i);
+}
+
+QString RTrim(const QString& s) {
+    qsizetype n = s.size();
+    while (n > 0 && IstBlank(s[n - 1])) {
+        --n;
+    }
+    return s.left(n);
+}
+
+QString Trim(const QString& s) { return LTrim(RTrim(s)); }
+
+QString Space(qsizetype n) { return n <= 0 ? QString() : QString(n, QLatin1Char(' ')); }
+
+QString Zeichenkette(qsizetype n, QChar c) { return n <= 0 ? QString() : QString(n, c); }
+
+double Val(const QString& s) {
+    qsizetype i = 0;
+    const qsizetype n = s.size();
+    while (i < n && (s[i] == u' ' || s[i] == u'\t')) {
+        ++i;
+    }
+    std::string zahl;
+    if (i < n && (s[i] == u'+' || s[i] == u'-')) {
+        zahl += static_cast<char>(s[i].unicode());
+        ++i;
+    }
+    bool ziffern = false;
+    while (i < n && s[i].isDigit() && s[i].unicode() < 0x80) {
+        zahl += static_cast<char>(s[i].unicode());
+        ++i;
+        ziffern = true;
+    }
+    if (i < n && s[i] == u'.') {
+        zahl += '.';
+        ++i;
+        while (i < n && s[i].unicode() < 0x80 && s[i].isDigit()) {
+            zahl += static_cast<char>(s[i].unicode());
+            ++i;
+            ziffern = true;
+        }
+    }
+    if (!ziffern) {
+        return 0.0;
+    }
+    if (i < n && (s[i] == u'e' || s[i] == u'E' || s[i] == u'd' || s[i] == u'D')) {
+        qsizetype j = i + 1;
+        std::string exp = "e";
+        if (j < n && (s[j] == u'+' || s[j] == u'-')) {
+            exp += static_cast<char>(s[j].unicode());
+            ++j;
+        }
+        bool expZiffern = false;
+        while (j < n && s[j].unicode() < 0x80 && s[j].isDigit() && exp.size() < 8) {
+            exp += static_cast<char>(s[j].unicode());
+            ++j;
+            expZiffern = true;
+        }
+        if (expZiffern) {
+            zahl += exp;
+        }
+    }
+    const double v = std::strtod(zahl.c_str(), nullptr);
+    return std::isfinite(v) ? v : 0.0;
+}
+
+double Int(double x) { return std::floor(x); }
+
+long long RundenGerade(double x) {
+    if (!std::isfinite(x)) {
+        return 0;
+    }
+    constexpr double grenze = 9.2e18;
+    if (x > grenze) {
+        return std::numeric_limits<long long>::max();
+    }
+    if (x < -grenze) {
+        return std::numeric_limits<long long>::min();
+    }
+    const double g = std::floor(x);
+    const double rest = x - g;
+    double r = g;
+    if (rest > 0.5 || (rest == 0.5 && std::fmod(g, 2.0) != 0.0)) {
+        r = g + 1.0;
+    }
+    return static_cast<long long>(r);
+}
+
+QString ZahlText(double x) {
+    if (!std::isfinite(x)) {
+        return QStringLiteral("0");
+    }
+    if (x == std::floor(x) && std::fabs(x) < 1e15) {
+        return QString::number(static_cast<long long>(x));
+    }
+    QString t = QString::number(x, 'g', 15);
+    t.replace(QLatin1Char('e'), QLatin1Char('E'));
+    return t;
+}
+
+QString ZahlDeutsch(double x, int nachkommastellen) {
+    const QLocale de(QLocale::German, QLocale::Germany);
+    if (nachkommastellen >= 0) {
+        return de.toString(x, 'f', nachkommastellen);
+    }
+    if (x == std::floor(x) && std::fabs(x) < 1e15) {
+        return de.toString(static_cast<long long>(x));
+    }
+    return de.toString(x, 'g', 15);
+}
+
+namespace {
+QCollator& DeutscherCollator() {
+    static QCollator c = [] {
+        QCollator k(QLocale(QLocale::German, QLocale::Germany));
+        k.setCaseSensitivity(Qt::CaseInsensitive);
+        k.setNumericMode(false);
+        k.setIgnorePunctuation(false);
+        return k;
+    }();
+    return c;
+}
+}  // namespace
+
+int DeutschVergleichen(const QString& a, const QString& b) {
+    const int r = DeutscherCollator().compare(a, b);
+    if (r != 0) {
+        return r < 0 ? -1 : 1;
+    }
+    return a < b ? -1 : (b < a ? 1 : 0);
+}
+
+std::vector<qsizetype> DeutscheReihenfolge(const QStringList& schluessel) {
+    std::vector<QCollatorSortKey> keys;
+    keys.reserve(static_cast<size_t>(schluessel.size()));
+    for (const QString& s : schluessel) {
+        keys.push_back(DeutscherCollator().sortKey(s));
+    }
+    std::vector<qsizetype> reihe(static_cast<size_t>(schluessel.size()));
+    for (size_t i = 0; i < reihe.size(); ++i) {
+        reihe[i] = static_cast<qsizetype>(i);
+    }
+    std::stable_sort(reihe.begin(), reihe.end(), [&](qsizetype a, qsizetype b) {
+        const int r = keys[static_cast<size_t>(a)].compare(keys[static_cast<size_t>(b)]);
+        if (r != 0) {
+            return r < 0;
+        }
+        return schluessel[a] < schluessel[b];
+    });
+    return reihe;
+}
+
+void DeutschSortieren(QStringList& liste) {
+    const auto reihe = DeutscheReihenfolge(liste);
+    QStringList neu;
+    neu.reserve(liste.size());
+    for (qsizetype i : reihe) {
+        neu.append(liste[i]);
+    }
+    liste = std::move(neu);
+}
+
+}  // namespace kronel

@@ -1,0 +1,103 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <sys/stat.h>
+
+#include "platform/dateien.h"
+#include "platform/ordner.h"
+#include "testsupport/drucken.h"
+
+using namespace kronel;
+
+namespace {
+QByteArray Inhalt(const QString& p) {
+    QFile f(p);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<fehlt>");
+}
+}  // namespace
+
+TEST(Dateien, AtomarSchreibenErsetztGanzOderGarNicht) {
+    QTemporaryDir dir;
+    const QString p = dir.filePath(QStringLiteral("a.txt"));
+    ASSERT_TRUE(DateiAtomarSchreiben(p, "eins"));
+    ASSERT_TRUE(DateiAtomarSchreiben(p, "zwei"));
+    EXPECT_EQ(Inhalt(p), QByteArray("zwei"));
+    // no temporary file is left behind
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 1);
+
+    // a file without write bits is refused and stays as it was
+    ::chmod(QFile::encodeName(p).constData(), 0444);
+    const Status s = DateiAtomarSchreiben(p, "drei");
+    ASSERT_FALSE(s);
+    EXPECT_EQ(s.fehler().nummer, 70);
+    EXPECT_EQ(Inhalt(p), QByteArray("zwei"));
+    EXPECT_TRUE(DateiSchreibgeschuetzt(p));
+
+    // a missing folder: 53/76 family, nothing written
+    const Status f = DateiAtomarSchreiben(dir.filePath(QStringLiteral("fehlt/x.txt")), "x");
+    ASSERT_FALSE(f);
+    EXPECT_EQ(f.fehler().nummer, 53);
+}
+
+TEST(Dateien, AnhaengenUndLesen) {
+    QTemporaryDir dir;
+    const QString p = dir.filePath(QStringLiteral("b.txt"));
+    ASSERT_TRUE(DateiAnhaengen(p, "a\r\n"));
+    ASSERT_TRUE(DateiAnhaengen(p, "b\r\n"));
+    const auto gelesen = DateiLesen(p);
+    ASSERT_TRUE(gelesen);
+    EXPECT_EQ(*gelesen, QByteArray("a\r\nb\r\n"));
+    const auto fehlt = DateiLesen(dir.filePath(QStringLiteral("nichts")));
+    ASSERT_FALSE(fehlt);
+    EXPECT_EQ(fehlt.fehler().nummer, 53);
+    EXPECT_FALSE(DateiLesen(dir.path()));  // a folder is no file
+}
+
+TEST(Dateien, SperreSchliesstAus) {
+    QTemporaryDir dir;
+    const QString p = dir.filePath(QStringLiteral("c.ini"));
+    {
+        DateiSperre eins(p);
+        ASSERT_TRUE(eins.gesperrt());
+        DateiSperre zwei(p, 50);  // a second holder waits and gives up
+        EXPECT_FALSE(zwei.gesperrt());
+    }
+    DateiSperre drei(p, 50);
+    EXPECT_TRUE(drei.gesperrt());
+}
+
+TEST(Ordner, NamenOhneRuecksichtAufGrossKlein) {
+    QTemporaryDir dir;
+    QFile f(dir.filePath(QStringLiteral("kronel.pld")));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.close();
+    EXPECT_EQ(DateiImOrdnerFinden(dir.path(), QStringLiteral("Kronel.PlD")),
+              dir.filePath(QStringLiteral("kronel.pld")));
+    EXPECT_EQ(PfadAufloesen(dir.filePath(QStringLiteral("KRONEL.PLD"))),
+              dir.filePath(QStringLiteral("kronel.pld")));
+    // a file that does not exist keeps the given spelling
+    EXPECT_EQ(PfadAufloesen(dir.filePath(QStringLiteral("Kronel.Old"))),
+              dir.filePath(QStringLiteral("Kronel.Old")));
+    EXPECT_EQ(PfadAusWindows(QStringLiteral("daten\\Kronel.PlD")), QStringLiteral("daten/Kronel.PlD"));
+    EXPECT_EQ(PfadAusWindows(QStringLiteral("C:\\DATEN\\Kronel.PlD")), QString());
+}
+
+TEST(Ordner, UmgebungBestimmtDieOrdner) {
+    qputenv("KRONEL_WINDIR", "/tmp/w/");
+    qunsetenv("KRONEL_SYSDIR");
+    EXPECT_EQ(WindowsOrdner(), QStringLiteral("/tmp/w"));
+    EXPECT_EQ(SystemOrdner(), QStringLiteral("/tmp/w/system"));
+    qputenv("KRONEL_SYSDIR", "/tmp/s");
+    EXPECT_EQ(SystemOrdner(), QStringLiteral("/tmp/s"));
+    qunsetenv("KRONEL_WINDIR");
+    qputenv("XDG_CONFIG_HOME", "/tmp/x");
+    EXPECT_EQ(WindowsOrdner(), QStringLiteral("/tmp/x/kronel"));
+    qunsetenv("KRONEL_SYSDIR");
+    qunsetenv("XDG_CONFIG_HOME");
+    qunsetenv("KRONEL_PROGDIR");
+    EXPECT_FALSE(ProgrammOrdner().isEmpty());
+    EXPECT_FALSE(ProgrammOrdner().endsWith(QLatin1Char('/')));
+}

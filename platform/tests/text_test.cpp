@@ -1,0 +1,122 @@
+#include <gtest/gtest.h>
+
+#include "platform/text.h"
+#include "testsupport/drucken.h"
+
+using namespace kronel;
+
+TEST(Codec, Cp1252RundreiseAllerBytes) {
+    QByteArray alle;
+    for (int b = 0; b < 256; ++b) {
+        alle.append(static_cast<char>(b));
+    }
+    const QString text = AusCp1252(alle);
+    EXPECT_EQ(text.size(), 256);
+    EXPECT_EQ(NachCp1252(text), alle);  // the five unassigned bytes too
+    EXPECT_EQ(text[0x80], QChar(0x20AC));
+    EXPECT_EQ(text[0x9F], QChar(0x0178));
+    EXPECT_EQ(text[0xE4], QChar(u'ä'));
+}
+
+TEST(Codec, NichtDarstellbaresWirdFragezeichen) {
+    EXPECT_EQ(NachCp1252(QStringLiteral("a\u03A9b")), QByteArray("a?b"));
+    // a character outside the BMP is one character: one "?"
+    EXPECT_EQ(NachCp1252(QString::fromUtf8("x\xF0\x9F\x98\x80y")), QByteArray("x?y"));
+    EXPECT_EQ(NurCp1252(QStringLiteral("€ \u2603")), QStringLiteral("€ ?"));
+}
+
+TEST(Codec, ToleranteZeilen) {
+    // UTF-8 from a Linux editor
+    EXPECT_EQ(ZeileTolerantLesen(QByteArray("Gr\xC3\xBC\xC3\x9F" "e")), QStringLiteral("Grüße"));
+    // the same word in Windows-1252
+    EXPECT_EQ(ZeileTolerantLesen(QByteArray("Gr\xFC\xDF" "e")), QStringLiteral("Grüße"));
+    // a line that only looks like a UTF-8 start byte stays Windows-1252
+    EXPECT_EQ(ZeileTolerantLesen(QByteArray("\xC3")), QStringLiteral("Ã"));
+    EXPECT_EQ(ZeileTolerantLesen(QByteArray("\xC3\x28")), QStringLiteral("Ã("));
+    // overlong encodings are no UTF-8
+    EXPECT_EQ(ZeileTolerantLesen(QByteArray("\xC0\xAF")).size(), 2);
+    // mixed file: each line decided on its own, line ends kept
+    EXPECT_EQ(TextTolerantLesen(QByteArray("\xC3\xA4\r\n\xE4\n")), QStringLiteral("ä\r\nä\n"));
+}
+
+TEST(Zeilen, TeilenUndVereinheitlichen) {
+    EXPECT_EQ(ZeilenTeilen(QStringLiteral("a\r\nb\nc\rd")),
+              QStringList({QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c"),
+                           QStringLiteral("d")}));
+    EXPECT_EQ(ZeilenTeilen(QStringLiteral("a\r\n\r\nb\r\n")),
+              QStringList({QStringLiteral("a"), QString(), QStringLiteral("b")}));
+    EXPECT_EQ(ZeilenumbruecheVereinheitlichen(QStringLiteral("a\nb\rc\r\nd\u2028e\u2029f")),
+              QStringLiteral("a\r\nb\r\nc\r\nd\r\ne\r\nf"));
+}
+
+TEST(Gross, EinZeichenZuEinemZeichen) {
+    EXPECT_EQ(UCase(QStringLiteral("tagefrüher ß éà")), QStringLiteral("TAGEFRÜHER ß ÉÀ"));
+    EXPECT_EQ(LCase(QStringLiteral("ÄÖÜ É")), QStringLiteral("äöü é"));
+    EXPECT_EQ(UCase(QStringLiteral("µ")), QStringLiteral("µ"));  // stays storable
+    EXPECT_TRUE(GleichOhneFall(QStringLiteral("Tagefrüher"), QStringLiteral("TAGEFRÜHER")));
+    EXPECT_FALSE(GleichOhneFall(QStringLiteral("ss"), QStringLiteral("ß")));
+    EXPECT_LT(VergleichOhneFall(QStringLiteral("abc"), QStringLiteral("ABD")), 0);
+    EXPECT_EQ(VergleichOhneFall(QStringLiteral("Abc"), QStringLiteral("aBC")), 0);
+}
+
+TEST(Zeichenketten, KlassischeFunktionen) {
+    const QString s = QStringLiteral("Hallo Welt");
+    EXPECT_EQ(Left(s, 3), QStringLiteral("Hal"));
+    EXPECT_EQ(Left(s, 0), QString());
+    EXPECT_EQ(Left(s, 99), s);
+    EXPECT_EQ(Right(s, 4), QStringLiteral("Welt"));
+    EXPECT_EQ(Mid(s, 7), QStringLiteral("Welt"));
+    EXPECT_EQ(Mid(s, 2, 3), QStringLiteral("all"));
+    EXPECT_EQ(Mid(s, 11), QString());
+    EXPECT_EQ(InStr(s, QStringLiteral("l")), 3);
+    EXPECT_EQ(InStr(5, s, QStringLiteral("l")), 9);
+    EXPECT_EQ(InStr(s, QStringLiteral("WELT")), 0);
+    EXPECT_EQ(InStr(s, QStringLiteral("WELT"), true), 7);
+    EXPECT_EQ(InStr(s, QString()), 1);
+    EXPECT_EQ(InStr(QString(), QStringLiteral("a")), 0);
+    EXPECT_EQ(InStrRev(s, QStringLiteral("l")), 9);
+    EXPECT_EQ(Trim(QStringLiteral("  a b \t ")), QStringLiteral("a b \t"));
+    EXPECT_EQ(RTrim(QStringLiteral(" a  ")), QStringLiteral(" a"));
+    EXPECT_EQ(Space(3), QStringLiteral("   "));
+}
+
+TEST(Zahlen, ValLiestDieFuehrendeZahl) {
+    EXPECT_DOUBLE_EQ(Val(QStringLiteral("  12abc")), 12.0);
+    EXPECT_DOUBLE_EQ(Val(QStringLiteral("-3.5")), -3.5);
+    EXPECT_DOUBLE_EQ(Val(QStringLiteral("3,5")), 3.0);  // no locale: "," ends the number
+    EXPECT_DOUBLE_EQ(Val(QStringLiteral(".5")), 0.5);
+    EXPECT_DOUBLE_EQ(Val(QStringLiteral("1e3x")), 1000.0);
+    EXPECT_DOUBLE_EQ(Val(QStringLiteral("2E")), 2.0);
+    EXPECT_DOUBLE_EQ(Val(QStringLiteral("abc")), 0.0);
+    EXPECT_DOUBLE_EQ(Val(QString()), 0.0);
+    EXPECT_DOUBLE_EQ(Val(QStringLiteral("8.01")), 8.01);
+    EXPECT_DOUBLE_EQ(Val(QStringLiteral("1e999")), 0.0);  // no infinity leaks out
+}
+
+TEST(Zahlen, RundenUndGanzzahl) {
+    EXPECT_EQ(Int(-1.5), -2.0);
+    EXPECT_EQ(Int(1.9), 1.0);
+    EXPECT_EQ(RundenGerade(1.5), 2);
+    EXPECT_EQ(RundenGerade(2.5), 2);
+    EXPECT_EQ(RundenGerade(-2.5), -2);
+    EXPECT_EQ(RundenGerade(0.5), 0);
+    EXPECT_EQ(RundenGerade(2.51), 3);
+    EXPECT_EQ(ZahlText(3.0), QStringLiteral("3"));
+    EXPECT_EQ(ZahlText(3.25), QStringLiteral("3.25"));
+    EXPECT_EQ(ZahlDeutsch(1234), QStringLiteral("1.234"));
+    EXPECT_EQ(ZahlDeutsch(3.1, 1), QStringLiteral("3,1"));
+}
+
+TEST(Sortieren, DeutscheReihenfolge) {
+    QStringList l = {QStringLiteral("Zebra"), QStringLiteral("äpfel"), QStringLiteral("Apfel"),
+                     QStringLiteral("apfel"), QStringLiteral("Birne"), QStringLiteral("Straße"),
+                     QStringLiteral("Strasse")};
+    DeutschSortieren(l);
+    // ä with a, case-insensitive, ties by character code
+    EXPECT_EQ(l.indexOf(QStringLiteral("Apfel")), 0);
+    EXPECT_EQ(l.indexOf(QStringLiteral("apfel")), 1);
+    EXPECT_EQ(l.indexOf(QStringLiteral("äpfel")), 2);
+    EXPECT_EQ(l.indexOf(QStringLiteral("Birne")), 3);
+    EXPECT_EQ(l.back(), QStringLiteral("Zebra"));
+    EXPECT_LT(DeutschVergleichen(QStringLiteral("Ähre"), QStringLiteral("Bahn")), 0);
+}

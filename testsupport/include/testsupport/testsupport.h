@@ -1,0 +1,123 @@
+#pragma once
+// Fakes of the platform services and a scratch environment for tests.
+
+#include <QDateTime>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <deque>
+#include <optional>
+#include <vector>
+
+#include "platform/dienste.h"
+#include "testsupport/drucken.h"
+#include "platform/uhr.h"
+
+namespace kronel::test {
+
+class FakeUhr final : public Uhr {
+public:
+    explicit FakeUhr(QDateTime t = QDateTime(QDate(2026, 12, 9), QTime(9, 30, 0)))
+        : jetzt_(std::move(t)) {}
+    QDateTime jetzt() const override { return jetzt_; }
+    void setzen(const QDateTime& t) { jetzt_ = t; }
+    void weiter(qint64 sekunden) { jetzt_ = jetzt_.addSecs(sekunden); }
+
+private:
+    QDateTime jetzt_;
+};
+
+// Records every call: "piep 16 #SystemHand", "spiel /pfad", "stopp".
+class AufnahmeTon final : public TonDienst {
+public:
+    void piepen(int typ, const QString& name) override;
+    Status spielen(const QString& pfad) override;
+    void stoppen() override;
+
+    QStringList aufrufe;
+    // Sounds since the last box (the fake message service takes them).
+    QStringList seitLetzterBox;
+    // A failure the next spielen() returns.
+    std::optional<Fehler> naechsterFehler;
+};
+
+struct Box {
+    QString titel;
+    QString text;
+    int stil = 0;
+    QStringList tonVorher;
+};
+
+struct Eingabe {
+    QString frage;
+    QString titel;
+    QString vorgabe;
+};
+
+// Replays scripted answers; with none left a box answers as a person who
+// pressed Escape would, and the test can see that in `boxen`.
+class SkriptMeldungen final : public MeldungsDienst {
+public:
+    explicit SkriptMeldungen(AufnahmeTon* ton = nullptr) : ton_(ton) {}
+    int zeigen(const QString& text, int stil, const QString& titel) override;
+    std::optional<QString> eingabe(const QString& frage, const QString& titel,
+                                   const QString& vorgabe) override;
+
+    void antworten(std::initializer_list<int> a) { antworten_.insert(antworten_.end(), a); }
+    void eingaben(std::initializer_list<std::optional<QString>> e) {
+        eingaben_.insert(eingaben_.end(), e);
+    }
+    size_t offeneAntworten() const { return antworten_.size(); }
+
+    std::vector<Box> boxen;
+    std::vector<Eingabe> eingabeBoxen;
+
+private:
+    AufnahmeTon* ton_;
+    std::deque<int> antworten_;
+    std::deque<std::optional<QString>> eingaben_;
+};
+
+class FakeZeiger final : public ZeigerDienst {
+public:
+    Zeiger aktuell() const override { return z; }
+    void setzen(Zeiger neu) override {
+        z = neu;
+        verlauf.push_back(neu);
+    }
+    Zeiger z = Zeiger::Standard;
+    std::vector<Zeiger> verlauf;
+};
+
+// A fresh QTemporaryDir holding the Windows, system, program and data folders;
+// the fakes installed as services; the program named "Kronelin". Everything is
+// put back when the object goes.
+class TestUmgebung {
+public:
+    explicit TestUmgebung(const QString& programm = QStringLiteral("Kronelin"));
+    ~TestUmgebung();
+    TestUmgebung(const TestUmgebung&) = delete;
+    TestUmgebung& operator=(const TestUmgebung&) = delete;
+
+    QString windows() const { return wurzel_.path() + QStringLiteral("/windows"); }
+    QString system() const { return wurzel_.path() + QStringLiteral("/windows/system"); }
+    QString programm() const { return wurzel_.path() + QStringLiteral("/programm"); }
+    QString daten() const { return wurzel_.path() + QStringLiteral("/daten"); }
+    QString riviror() const { return windows() + QStringLiteral("/RIVIROR.INI"); }
+
+    // Writes bytes to a file below the root (folders are created).
+    void schreiben(const QString& pfad, const QByteArray& inhalt) const;
+    QByteArray lesen(const QString& pfad) const;
+
+    FakeUhr uhr;
+    AufnahmeTon ton;
+    SkriptMeldungen meldungen{&ton};
+    FakeZeiger zeiger;
+
+private:
+    QTemporaryDir wurzel_;
+    Dienste vorher_;
+    std::vector<std::pair<QByteArray, std::optional<QByteArray>>> umgebungVorher_;
+};
+
+}  // namespace kronel::test

@@ -1,0 +1,112 @@
+#include "testsupport/testsupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <cstdlib>
+
+#include "platform/ordner.h"
+
+namespace kronel::test {
+
+void AufnahmeTon::piepen(int typ, const QString& name) {
+    const QString a = QStringLiteral("piep %1 %2").arg(typ).arg(name);
+    aufrufe.append(a);
+    seitLetzterBox.append(name);
+}
+
+Status AufnahmeTon::spielen(const QString& pfad) {
+    if (naechsterFehler) {
+        Fehler f = *naechsterFehler;
+        naechsterFehler.reset();
+        aufrufe.append(QStringLiteral("fehler %1").arg(f.nummer));
+        return f;
+    }
+    aufrufe.append(QStringLiteral("spiel ") + pfad);
+    seitLetzterBox.append(pfad);
+    return {};
+}
+
+void AufnahmeTon::stoppen() { aufrufe.append(QStringLiteral("stopp")); }
+
+int SkriptMeldungen::zeigen(const QString& text, int stil, const QString& titel) {
+    Box b{titel, text, stil, {}};
+    if (ton_ != nullptr) {
+        b.tonVorher = ton_->seitLetzterBox;
+        ton_->seitLetzterBox.clear();
+    }
+    boxen.push_back(b);
+    if (!antworten_.empty()) {
+        const int a = antworten_.front();
+        antworten_.pop_front();
+        return a;
+    }
+    switch (stil & kronel::Box::KnopfMaske) {
+        case kronel::Box::OK: return Antwort::OK;
+        case kronel::Box::AbbrechenWiederholenIgnorieren: return Antwort::Abbruch;
+        case kronel::Box::JaNein: return Antwort::Nein;
+        default: return Antwort::Abbrechen;
+    }
+}
+
+std::optional<QString> SkriptMeldungen::eingabe(const QString& frage, const QString& titel,
+                                                const QString& vorgabe) {
+    eingabeBoxen.push_back({frage, titel, vorgabe});
+    if (!eingaben_.empty()) {
+        auto e = eingaben_.front();
+        eingaben_.pop_front();
+        return e;
+    }
+    return std::nullopt;
+}
+
+TestUmgebung::TestUmgebung(const QString& programm) : vorher_(dienste()) {
+    QDir().mkpath(system());
+    QDir().mkpath(this->programm());
+    QDir().mkpath(daten());
+    const std::pair<const char*, QString> variablen[] = {
+        {"KRONEL_WINDIR", windows()},
+        {"KRONEL_SYSDIR", system()},
+        {"KRONEL_PROGDIR", this->programm()},
+        {"KRONEL_ENTWICKLUNG", QStringLiteral("0")},
+    };
+    for (const auto& [name, wert] : variablen) {
+        const char* alt = std::getenv(name);
+        umgebungVorher_.emplace_back(name, alt != nullptr ? std::optional<QByteArray>(alt)
+                                                          : std::nullopt);
+        qputenv(name, QFile::encodeName(wert));
+    }
+    ProgrammDateinameSetzen(programm);
+    DiensteSetzen({&meldungen, &ton, &zeiger, &uhr});
+}
+
+TestUmgebung::~TestUmgebung() {
+    DiensteSetzen(vorher_);
+    ProgrammDateinameSetzen({});
+    for (const auto& [name, wert] : umgebungVorher_) {
+        if (wert) {
+            qputenv(name.constData(), *wert);
+        } else {
+            qunsetenv(name.constData());
+        }
+    }
+}
+
+void TestUmgebung::schreiben(const QString& pfad, const QByteArray& inhalt) const {
+    QDir().mkpath(QFileInfo(pfad).absolutePath());
+    QFile f(pfad);
+    if (f.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        f.write(inhalt);
+    }
+}
+
+QByteArray TestUmgebung::lesen(const QString& pfad) const {
+    QFile f(pfad);
+    if (!f.open(QIODevice::ReadOnly)) {
+        return {};
+    }
+    return f.readAll();
+}
+
+}  // namespace kronel::test
