@@ -124,7 +124,8 @@ Fund Suchen(const IniDatei& d, const QString& abschnitt, const QString& schluess
             f.letzte = i;
         }
         if (f.schluessel < 0) {
-            if (const auto s = SchluesselTeilen(text); s && GleichOhneFall(s->schluessel, schluessel)) {
+            if (const auto s = SchluesselTeilen(text);
+                s && GleichOhneFall(s->schluessel, schluessel)) {
                 f.schluessel = i;
             }
         }
@@ -359,10 +360,16 @@ IniErgebnis IniSchreiben(const QString& datei, const QString& abschnitt, const Q
     return ergebnis;
 }
 
-QString WindowsVerzeichnis() { return WindowsOrdner(); }
+QString WindowsVerzeichnis() {
+    return WindowsOrdner();
+}
 
-QString SystemVerzeichnis() { return SystemOrdner(); }
+QString SystemVerzeichnis() {
+    return SystemOrdner();
+}
 
-QString ProgrammVerzeichnis() { return ProgrammOrdner(); }
+QString ProgrammVerzeichnis() {
+    return ProgrammOrdner();
+}
 
 }  // namespace kronel

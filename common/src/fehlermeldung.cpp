@@ -13,22 +13,30 @@
 
 namespace kronel {
 
-bool LaeuftInIDE() { return Entwicklungsmodus(); }
+bool LaeuftInIDE() {
+    return Entwicklungsmodus();
+}
 
 namespace {
 
 QString Tip(int nummer) {
     switch (nummer) {
-        case 482: return QStringLiteral("Tip: Ist der Drucker angeschaltet?");
+        case 482:
+            return QStringLiteral("Tip: Ist der Drucker angeschaltet?");
         case 52:
         case 53:
         case 64:
         case 75:
-        case 76: return QStringLiteral("Tip: Ist der Dateiname in Ordnung?");
-        case 70: return QStringLiteral("Tip: Ist der Schreibschutz entfernt?");
-        case 71: return QStringLiteral("Tip: Ist eine Diskette eingelegt?");
-        case 380: return QStringLiteral("Tip: Evtl. andere Schriftart wählen.");
-        default: return {};
+        case 76:
+            return QStringLiteral("Tip: Ist der Dateiname in Ordnung?");
+        case 70:
+            return QStringLiteral("Tip: Ist der Schreibschutz entfernt?");
+        case 71:
+            return QStringLiteral("Tip: Ist eine Diskette eingelegt?");
+        case 380:
+            return QStringLiteral("Tip: Evtl. andere Schriftart wählen.");
+        default:
+            return {};
     }
 }
 
@@ -67,9 +75,11 @@ int FehlerMeldung(const Fehler& fehler, const QString& text) {
     }
     box = Ersetzen(box, QStringLiteral("~"), QStringLiteral("\r\n"));
 
-    const int antwort = meldungen().zeigen(
-        box, Box::AbbrechenWiederholenIgnorieren + Box::Ausrufezeichen + Box::Standard3 + Box::Systemmodal,
-        QStringLiteral("Fehler in ") + programm);
+    const int antwort =
+        meldungen().zeigen(box,
+                           Box::AbbrechenWiederholenIgnorieren + Box::Ausrufezeichen +
+                               Box::Standard3 + Box::Systemmodal,
+                           QStringLiteral("Fehler in ") + programm);
     if (antwort == Antwort::Wiederholen || antwort == Antwort::Ignorieren) {
         return antwort;
     }

@@ -17,9 +17,12 @@ struct Systemton {
 };
 
 constexpr Systemton kSystemtoene[] = {
-    {"#RingOut", Piep::Ausrufezeichen},     {"#RingIn", Piep::Frage},
-    {"#SystemExclamation", Piep::Ausrufezeichen}, {"#SystemQuestion", Piep::Frage},
-    {"#SystemHand", Piep::Hand},            {"#SystemAsterisk", Piep::Stern},
+    {"#RingOut", Piep::Ausrufezeichen},
+    {"#RingIn", Piep::Frage},
+    {"#SystemExclamation", Piep::Ausrufezeichen},
+    {"#SystemQuestion", Piep::Frage},
+    {"#SystemHand", Piep::Hand},
+    {"#SystemAsterisk", Piep::Stern},
 };
 
 }  // namespace

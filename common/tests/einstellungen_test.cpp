@@ -12,7 +12,9 @@
 using namespace kronel;
 
 namespace {
-QString L(const char* s) { return QString::fromUtf8(s); }
+QString L(const char* s) {
+    return QString::fromUtf8(s);
+}
 }  // namespace
 
 class Einstellungen : public ::testing::Test {
@@ -21,8 +23,7 @@ protected:
 };
 
 TEST_F(Einstellungen, LeereDateiUndAbschnittMeinenRivirorUndProgrammabschnitt) {
-    umgebung.schreiben(umgebung.riviror(),
-                       "[Kronel]\r\nFarbe=rot\r\n[KronMemo]\r\nFarbe=blau\r\n");
+    umgebung.schreiben(umgebung.riviror(), "[Kronel]\r\nFarbe=rot\r\n[KronMemo]\r\nFarbe=blau\r\n");
     EXPECT_EQ(IniLesen({}, {}, L("Farbe"), {}), L("rot"));
     ProgrammDateinameSetzen(L("KronMemo"));
     EXPECT_EQ(IniLesen({}, {}, L("Farbe"), {}), L("blau"));
@@ -144,8 +145,8 @@ TEST_F(Einstellungen, KaputteDateienWerdenGelesenUndNichtBeschaedigt) {
     }
     const QByteArray ohneZeilenende = "[Kronel]A=1 ohne Zeilenende";
     const QByteArray langeZeile = "[Kronel]\r\nLang=" + QByteArray(100000, 'z') + "\r\n";
-    for (const QByteArray& inhalt : {QByteArray(), muell, ohneZeilenende, langeZeile,
-                                     QByteArray("\0\0[Kronel]\0\r\n", 14)}) {
+    for (const QByteArray& inhalt :
+         {QByteArray(), muell, ohneZeilenende, langeZeile, QByteArray("\0\0[Kronel]\0\r\n", 14)}) {
         umgebung.schreiben(umgebung.riviror(), inhalt);
         EXPECT_EQ(IniLesen({}, {}, L("Fehlt"), L("d")), L("d"));
         ASSERT_TRUE(IniSchreiben({}, L("Neu"), L("K"), L("v")).ok);

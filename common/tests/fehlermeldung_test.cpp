@@ -7,7 +7,9 @@
 using namespace kronel;
 
 namespace {
-QString L(const char* s) { return QString::fromUtf8(s); }
+QString L(const char* s) {
+    return QString::fromUtf8(s);
+}
 }  // namespace
 
 class FehlerBericht : public ::testing::Test {
@@ -65,7 +67,8 @@ TEST_F(FehlerBericht, OhneTipUndNegativeNummern) {
     EXPECT_EQ(umgebung.meldungen.boxen.back().text,
               L("Druckerfehler (482).\r\n\r\nTip: Ist der Drucker angeschaltet?"));
     FehlerMeldung(Fehler(70), {});
-    EXPECT_TRUE(umgebung.meldungen.boxen.back().text.endsWith(L("Ist der Schreibschutz entfernt?")));
+    EXPECT_TRUE(
+        umgebung.meldungen.boxen.back().text.endsWith(L("Ist der Schreibschutz entfernt?")));
     FehlerMeldung(Fehler(71), {});
     EXPECT_TRUE(umgebung.meldungen.boxen.back().text.endsWith(L("Ist eine Diskette eingelegt?")));
     FehlerMeldung(Fehler(380), {});

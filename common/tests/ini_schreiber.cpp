@@ -16,9 +16,9 @@ int main(int argc, char** argv) {
     const int anzahl = std::atoi(argv[3]);
     int fehler = 0;
     for (int i = 0; i < anzahl; ++i) {
-        const auto e = kronel::IniSchreiben(datei, QStringLiteral("Kronel"),
-                                            praefix + QString::number(i),
-                                            QStringLiteral("Wert %1 von %2").arg(i).arg(praefix));
+        const auto e =
+            kronel::IniSchreiben(datei, QStringLiteral("Kronel"), praefix + QString::number(i),
+                                 QStringLiteral("Wert %1 von %2").arg(i).arg(praefix));
         if (!e.ok) {
             ++fehler;
         }

@@ -9,7 +9,9 @@
 using namespace kronel;
 
 namespace {
-QString L(const char* s) { return QString::fromUtf8(s); }
+QString L(const char* s) {
+    return QString::fromUtf8(s);
+}
 }  // namespace
 
 class Toene : public ::testing::Test {
@@ -23,9 +25,9 @@ protected:
 };
 
 TEST_F(Toene, FesteSystemtoene) {
-    const std::pair<const char*, int> faelle[] = {{"#RingOut", 48},        {"#RingIn", 32},
-                                                  {"#SystemExclamation", 48}, {"#SystemQuestion", 32},
-                                                  {"#SystemHand", 16},     {"#SystemAsterisk", 64}};
+    const std::pair<const char*, int> faelle[] = {
+        {"#RingOut", 48},        {"#RingIn", 32},     {"#SystemExclamation", 48},
+        {"#SystemQuestion", 32}, {"#SystemHand", 16}, {"#SystemAsterisk", 64}};
     for (const auto& [name, typ] : faelle) {
         umgebung.ton.aufrufe.clear();
         TonAusgeben(L(name));
@@ -69,7 +71,8 @@ TEST_F(Toene, WaveDateiWirdGespieltAuchInAndererSchreibweise) {
     umgebung.schreiben(umgebung.programm() + L("/alarm.wav"), "x");
     umgebung.ton.aufrufe.clear();
     TonAusgeben(L("alarm.wav"));
-    EXPECT_EQ(umgebung.ton.aufrufe, QStringList{L("spiel ") + umgebung.programm() + L("/alarm.wav")});
+    EXPECT_EQ(umgebung.ton.aufrufe,
+              QStringList{L("spiel ") + umgebung.programm() + L("/alarm.wav")});
 }
 
 TEST_F(Toene, FehlerBeimSpielen) {

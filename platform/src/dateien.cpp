@@ -17,7 +17,9 @@ namespace kronel {
 
 namespace {
 
-QByteArray Lokal(const QString& pfad) { return QFile::encodeName(pfad); }
+QByteArray Lokal(const QString& pfad) {
+    return QFile::encodeName(pfad);
+}
 
 Status AllesSchreiben(int fd, const QByteArray& inhalt, const QString& pfad) {
     const char* p = inhalt.constData();
@@ -86,7 +88,8 @@ bool DateiSchreibgeschuetzt(const QString& pfad) {
     return (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
 }
 
-Status DateiAtomarSchreiben(const QString& pfad, const QByteArray& inhalt, const QString& tempPfad) {
+Status DateiAtomarSchreiben(const QString& pfad, const QByteArray& inhalt,
+                            const QString& tempPfad) {
     static std::atomic<unsigned> zaehler{0};
     struct stat alt {};
     const bool vorhanden = ::stat(Lokal(pfad).constData(), &alt) == 0;
@@ -96,12 +99,10 @@ Status DateiAtomarSchreiben(const QString& pfad, const QByteArray& inhalt, const
     if (vorhanden && (alt.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) {
         return Fehler(FehlerNr::ZugriffVerweigert, {});
     }
-    const QString temp = tempPfad.isEmpty()
-                             ? QStringLiteral("%1.tmp-%2-%3")
-                                   .arg(pfad)
-                                   .arg(::getpid())
-                                   .arg(zaehler.fetch_add(1))
-                             : tempPfad;
+    const QString temp =
+        tempPfad.isEmpty()
+            ? QStringLiteral("%1.tmp-%2-%3").arg(pfad).arg(::getpid()).arg(zaehler.fetch_add(1))
+            : tempPfad;
     const QByteArray tempLokal = Lokal(temp);
     ::unlink(tempLokal.constData());  // a stale one from an earlier run
     Deskriptor d{::open(tempLokal.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666)};
@@ -196,6 +197,8 @@ DateiSperre::~DateiSperre() {
     }
 }
 
-bool DateiSperre::gesperrt() const { return d_->gesperrt; }
+bool DateiSperre::gesperrt() const {
+    return d_->gesperrt;
+}
 
 }  // namespace kronel

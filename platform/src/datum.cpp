@@ -5,7 +5,8 @@ namespace kronel {
 namespace {
 
 // Reads up to maxZiffern digits at i; -1 when there is none.
-int ZahlLesen(const QString& s, qsizetype& i, int minZiffern, int maxZiffern, int* anzahl = nullptr) {
+int ZahlLesen(const QString& s, qsizetype& i, int minZiffern, int maxZiffern,
+              int* anzahl = nullptr) {
     int v = 0;
     int n = 0;
     while (i < s.size() && n < maxZiffern && s[i] >= u'0' && s[i] <= u'9') {
@@ -97,7 +98,9 @@ std::optional<QDate> DatumLesen(const QString& text) {
     return dz->datum;
 }
 
-bool IstDatum(const QString& text) { return DatumZeitLesen(text).has_value(); }
+bool IstDatum(const QString& text) {
+    return DatumZeitLesen(text).has_value();
+}
 
 QString DatumText(const QDate& d) {
     if (!d.isValid()) {
@@ -120,7 +123,9 @@ QString DatumZeitText(const QDateTime& dt) {
     return DatumText(dt.date()) + QLatin1Char(' ') + ZeitText(dt.time());
 }
 
-int Wochentag(const QDate& d) { return d.dayOfWeek() % 7 + 1; }
+int Wochentag(const QDate& d) {
+    return d.dayOfWeek() % 7 + 1;
+}
 
 QDate MonateAddieren(const QDate& d, long long monate) {
     if (monate > 200000 || monate < -200000) {

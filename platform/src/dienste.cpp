@@ -15,10 +15,14 @@ public:
     int zeigen(const QString& text, int stil, const QString& titel) override {
         std::fprintf(stderr, "[%s] %s\n", qPrintable(titel), qPrintable(text));
         switch (stil & Box::KnopfMaske) {
-            case Box::OK: return Antwort::OK;
-            case Box::AbbrechenWiederholenIgnorieren: return Antwort::Abbruch;
-            case Box::JaNein: return Antwort::Nein;
-            default: return Antwort::Abbrechen;
+            case Box::OK:
+                return Antwort::OK;
+            case Box::AbbrechenWiederholenIgnorieren:
+                return Antwort::Abbruch;
+            case Box::JaNein:
+                return Antwort::Nein;
+            default:
+                return Antwort::Abbrechen;
         }
     }
     std::optional<QString> eingabe(const QString&, const QString&, const QString&) override {
@@ -49,8 +53,12 @@ Dienste& Aktuell() {
 
 }  // namespace
 
-Dienste& dienste() { return Aktuell(); }
-void DiensteSetzen(const Dienste& d) { Aktuell() = d; }
+Dienste& dienste() {
+    return Aktuell();
+}
+void DiensteSetzen(const Dienste& d) {
+    Aktuell() = d;
+}
 
 MeldungsDienst& meldungen() {
     static OhneDesktopMeldungen ersatz;
@@ -72,8 +80,12 @@ const Uhr& uhr() {
     return Aktuell().uhr != nullptr ? *Aktuell().uhr : ersatz;
 }
 
-SanduhrZeiger::SanduhrZeiger() : vorher_(zeiger().aktuell()) { zeiger().setzen(Zeiger::Sanduhr); }
+SanduhrZeiger::SanduhrZeiger() : vorher_(zeiger().aktuell()) {
+    zeiger().setzen(Zeiger::Sanduhr);
+}
 
-SanduhrZeiger::~SanduhrZeiger() { zeiger().setzen(vorher_); }
+SanduhrZeiger::~SanduhrZeiger() {
+    zeiger().setzen(vorher_);
+}
 
 }  // namespace kronel

@@ -20,7 +20,9 @@ QString OhneSchraegstrich(QString s) {
     return s;
 }
 
-QString Umgebung(const char* name) { return qEnvironmentVariable(name); }
+QString Umgebung(const char* name) {
+    return qEnvironmentVariable(name);
+}
 
 QString AusfuehrbareDatei() {
     std::array<char, 4096> puffer{};
@@ -74,7 +76,9 @@ QString ProgrammDateiname() {
     return name;
 }
 
-void ProgrammDateinameSetzen(const QString& name) { ProgrammnameUeberschrieben() = name; }
+void ProgrammDateinameSetzen(const QString& name) {
+    ProgrammnameUeberschrieben() = name;
+}
 
 QString PfadAusWindows(const QString& pfad) {
     QString p = pfad;

@@ -7,7 +7,9 @@
 
 namespace kronel {
 
-bool Entwicklungsmodus() { return qEnvironmentVariable("KRONEL_ENTWICKLUNG") == QLatin1String("1"); }
+bool Entwicklungsmodus() {
+    return qEnvironmentVariable("KRONEL_ENTWICKLUNG") == QLatin1String("1");
+}
 
 void MitDiagnoseBeenden(const Fehler& f, const QString& wo) {
     std::fprintf(stderr, "Entwicklungsmodus: Fehler %d (%s) in %s, Schritt %d\n", f.nummer,

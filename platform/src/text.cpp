@@ -72,7 +72,9 @@ bool IstUtf8MitHohenBytes(const QByteArray& b) {
     return hoch;
 }
 
-bool IstBlank(QChar c) { return c == QLatin1Char(' '); }
+bool IstBlank(QChar c) {
+    return c == QLatin1Char(' ');
+}
 
 }  // namespace
 
@@ -249,9 +251,13 @@ bool GleichOhneFall(const QString& a, const QString& b) {
     return a.size() == b.size() && VergleichOhneFall(a, b) == 0;
 }
 
-QString Left(const QString& s, qsizetype n) { return n <= 0 ? QString() : s.left(n); }
+QString Left(const QString& s, qsizetype n) {
+    return n <= 0 ? QString() : s.left(n);
+}
 
-QString Right(const QString& s, qsizetype n) { return n <= 0 ? QString() : s.right(n); }
+QString Right(const QString& s, qsizetype n) {
+    return n <= 0 ? QString() : s.right(n);
+}
 
 QString Mid(const QString& s, qsizetype start, qsizetype laenge) {
     if (start < 1) {
@@ -317,11 +323,17 @@ QString RTrim(const QString& s) {
     return s.left(n);
 }
 
-QString Trim(const QString& s) { return LTrim(RTrim(s)); }
+QString Trim(const QString& s) {
+    return LTrim(RTrim(s));
+}
 
-QString Space(qsizetype n) { return n <= 0 ? QString() : QString(n, QLatin1Char(' ')); }
+QString Space(qsizetype n) {
+    return n <= 0 ? QString() : QString(n, QLatin1Char(' '));
+}
 
-QString Zeichenkette(qsizetype n, QChar c) { return n <= 0 ? QString() : QString(n, c); }
+QString Zeichenkette(qsizetype n, QChar c) {
+    return n <= 0 ? QString() : QString(n, c);
+}
 
 double Val(const QString& s) {
     qsizetype i = 0;
@@ -373,7 +385,9 @@ double Val(const QString& s) {
     return std::isfinite(v) ? v : 0.0;
 }
 
-double Int(double x) { return std::floor(x); }
+double Int(double x) {
+    return std::floor(x);
+}
 
 long long RundenGerade(double x) {
     if (!std::isfinite(x)) {

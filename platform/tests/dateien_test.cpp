@@ -81,7 +81,8 @@ TEST(Ordner, NamenOhneRuecksichtAufGrossKlein) {
     // a file that does not exist keeps the given spelling
     EXPECT_EQ(PfadAufloesen(dir.filePath(QStringLiteral("Kronel.Old"))),
               dir.filePath(QStringLiteral("Kronel.Old")));
-    EXPECT_EQ(PfadAusWindows(QStringLiteral("daten\\Kronel.PlD")), QStringLiteral("daten/Kronel.PlD"));
+    EXPECT_EQ(PfadAusWindows(QStringLiteral("daten\\Kronel.PlD")),
+              QStringLiteral("daten/Kronel.PlD"));
     EXPECT_EQ(PfadAusWindows(QStringLiteral("C:\\DATEN\\Kronel.PlD")), QString());
 }
 

@@ -27,9 +27,13 @@ TEST(Codec, NichtDarstellbaresWirdFragezeichen) {
 
 TEST(Codec, ToleranteZeilen) {
     // UTF-8 from a Linux editor
-    EXPECT_EQ(ZeileTolerantLesen(QByteArray("Gr\xC3\xBC\xC3\x9F" "e")), QStringLiteral("Grüße"));
+    EXPECT_EQ(ZeileTolerantLesen(QByteArray("Gr\xC3\xBC\xC3\x9F"
+                                            "e")),
+              QStringLiteral("Grüße"));
     // the same word in Windows-1252
-    EXPECT_EQ(ZeileTolerantLesen(QByteArray("Gr\xFC\xDF" "e")), QStringLiteral("Grüße"));
+    EXPECT_EQ(ZeileTolerantLesen(QByteArray("Gr\xFC\xDF"
+                                            "e")),
+              QStringLiteral("Grüße"));
     // a line that only looks like a UTF-8 start byte stays Windows-1252
     EXPECT_EQ(ZeileTolerantLesen(QByteArray("\xC3")), QStringLiteral("Ã"));
     EXPECT_EQ(ZeileTolerantLesen(QByteArray("\xC3\x28")), QStringLiteral("Ã("));
@@ -108,8 +112,8 @@ TEST(Zahlen, RundenUndGanzzahl) {
 }
 
 TEST(Sortieren, DeutscheReihenfolge) {
-    QStringList l = {QStringLiteral("Zebra"), QStringLiteral("äpfel"), QStringLiteral("Apfel"),
-                     QStringLiteral("apfel"), QStringLiteral("Birne"), QStringLiteral("Straße"),
+    QStringList l = {QStringLiteral("Zebra"),  QStringLiteral("äpfel"), QStringLiteral("Apfel"),
+                     QStringLiteral("apfel"),  QStringLiteral("Birne"), QStringLiteral("Straße"),
                      QStringLiteral("Strasse")};
     DeutschSortieren(l);
     // ä with a, case-insensitive, ties by character code

@@ -28,7 +28,9 @@ Status AufnahmeTon::spielen(const QString& pfad) {
     return {};
 }
 
-void AufnahmeTon::stoppen() { aufrufe.append(QStringLiteral("stopp")); }
+void AufnahmeTon::stoppen() {
+    aufrufe.append(QStringLiteral("stopp"));
+}
 
 int SkriptMeldungen::zeigen(const QString& text, int stil, const QString& titel) {
     Box b{titel, text, stil, {}};
@@ -43,10 +45,14 @@ int SkriptMeldungen::zeigen(const QString& text, int stil, const QString& titel)
         return a;
     }
     switch (stil & kronel::Box::KnopfMaske) {
-        case kronel::Box::OK: return Antwort::OK;
-        case kronel::Box::AbbrechenWiederholenIgnorieren: return Antwort::Abbruch;
-        case kronel::Box::JaNein: return Antwort::Nein;
-        default: return Antwort::Abbrechen;
+        case kronel::Box::OK:
+            return Antwort::OK;
+        case kronel::Box::AbbrechenWiederholenIgnorieren:
+            return Antwort::Abbruch;
+        case kronel::Box::JaNein:
+            return Antwort::Nein;
+        default:
+            return Antwort::Abbrechen;
     }
 }
 
@@ -73,8 +79,8 @@ TestUmgebung::TestUmgebung(const QString& programm) : vorher_(dienste()) {
     };
     for (const auto& [name, wert] : variablen) {
         const char* alt = std::getenv(name);
-        umgebungVorher_.emplace_back(name, alt != nullptr ? std::optional<QByteArray>(alt)
-                                                          : std::nullopt);
+        umgebungVorher_.emplace_back(
+            name, alt != nullptr ? std::optional<QByteArray>(alt) : std::nullopt);
         qputenv(name, QFile::encodeName(wert));
     }
     ProgrammDateinameSetzen(programm);

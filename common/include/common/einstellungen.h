@@ -15,8 +15,8 @@ struct IniErgebnis {
 
 QString IniLesen(const QString& datei, const QString& abschnitt, const QString& schluessel,
                  const QString& vorgabe = {});
-IniErgebnis IniSchreiben(const QString& datei, const QString& abschnitt,
-                         const QString& schluessel, const QString& wert);
+IniErgebnis IniSchreiben(const QString& datei, const QString& abschnitt, const QString& schluessel,
+                         const QString& wert);
 
 // The folders as the settings code names them: without a trailing "/". The case
 // of a path is never changed.

@@ -23,8 +23,8 @@ inline constexpr int Systemmodal = 4096;
 inline constexpr int KnopfMaske = 7, SymbolMaske = 112, StandardMaske = 768;
 }  // namespace Box
 namespace Antwort {
-inline constexpr int OK = 1, Abbrechen = 2, Abbruch = 3, Wiederholen = 4, Ignorieren = 5,
-                     Ja = 6, Nein = 7;
+inline constexpr int OK = 1, Abbrechen = 2, Abbruch = 3, Wiederholen = 4, Ignorieren = 5, Ja = 6,
+                     Nein = 7;
 }
 
 class MeldungsDienst {

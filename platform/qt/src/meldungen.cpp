@@ -27,11 +27,21 @@ int QtMeldungen::zeigen(const QString& text, int stil, const QString& titel) {
     box.setWindowTitle(titel);
     box.setText(FuerWidget(text));
     switch (stil & Box::SymbolMaske) {
-        case Box::Stop: box.setIcon(QMessageBox::Critical); break;
-        case Box::Frage: box.setIcon(QMessageBox::Question); break;
-        case Box::Ausrufezeichen: box.setIcon(QMessageBox::Warning); break;
-        case Box::Information: box.setIcon(QMessageBox::Information); break;
-        default: box.setIcon(QMessageBox::NoIcon); break;
+        case Box::Stop:
+            box.setIcon(QMessageBox::Critical);
+            break;
+        case Box::Frage:
+            box.setIcon(QMessageBox::Question);
+            break;
+        case Box::Ausrufezeichen:
+            box.setIcon(QMessageBox::Warning);
+            break;
+        case Box::Information:
+            box.setIcon(QMessageBox::Information);
+            break;
+        default:
+            box.setIcon(QMessageBox::NoIcon);
+            break;
     }
     std::vector<Knopf> knoepfe;
     switch (stil & Box::KnopfMaske) {
@@ -55,7 +65,9 @@ int QtMeldungen::zeigen(const QString& text, int stil, const QString& titel) {
             knoepfe = {{QMessageBox::Retry, Antwort::Wiederholen},
                        {QMessageBox::Cancel, Antwort::Abbrechen}};
             break;
-        default: knoepfe = {{QMessageBox::Ok, Antwort::OK}}; break;
+        default:
+            knoepfe = {{QMessageBox::Ok, Antwort::OK}};
+            break;
     }
     QMessageBox::StandardButtons alle;
     for (const Knopf& k : knoepfe) {
@@ -93,8 +105,8 @@ int QtMeldungen::zeigen(const QString& text, int stil, const QString& titel) {
 std::optional<QString> QtMeldungen::eingabe(const QString& frage, const QString& titel,
                                             const QString& vorgabe) {
     bool ok = false;
-    const QString t = QInputDialog::getText(nullptr, titel, FuerWidget(frage), QLineEdit::Normal,
-                                            vorgabe, &ok);
+    const QString t =
+        QInputDialog::getText(nullptr, titel, FuerWidget(frage), QLineEdit::Normal, vorgabe, &ok);
     if (!ok) {
         return std::nullopt;
     }

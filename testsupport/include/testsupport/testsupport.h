@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "platform/dienste.h"
-#include "testsupport/drucken.h"
 #include "platform/uhr.h"
+#include "testsupport/drucken.h"
 
 namespace kronel::test {
 
