@@ -1,0 +1,23 @@
+#pragma once
+// The module variables that several windows and programs share: set once at
+// start (paths, version) or by the start-up guards (read-only mode).
+
+#include <QString>
+#include <QStringList>
+
+namespace kronel {
+
+struct Modul {
+    bool NurLesen = false;     // read-only mode: no window writes any data file
+    QString VersionText;       // "8.010000" for version 8.1.0
+    QString DatenVerzeichnis;  // the data folder, without a trailing "/"
+    QString DateiTermine;      // full path of Kronel.PlD
+    QString DateiAltes;        // full path of Kronel.Old
+    QString DateiNotizen;      // full path of Kronel.Txt
+    QStringList BefehlWorte;   // the words of the last split of a "|" list
+};
+
+// The one set of module variables of the running program.
+Modul& modul();
+
+}  // namespace kronel

@@ -1,0 +1,10 @@
+#include "common/modul.h"
+
+namespace kronel {
+
+Modul& modul() {
+    static Modul m;
+    return m;
+}
+
+}  // namespace kronel
