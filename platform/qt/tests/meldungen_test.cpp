@@ -16,8 +16,11 @@ QApplication& App() {
     static int argc = 1;
     static char name[] = "platform_qt_tests";
     static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-    static bool geladen = [] {
+    if (QApplication::instance() == nullptr) {
+        new QApplication(argc, argv);  // lives for the whole test program
+    }
+    auto& app = *qApp;
+    static bool geladen = [&app] {
         DeutscheUebersetzungenLaden(app);
         return true;
     }();

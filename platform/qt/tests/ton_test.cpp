@@ -1,0 +1,31 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "platform_qt/dienste_qt.h"
+
+using namespace kronel;
+
+TEST(QtTon, OhneTongeraetStillUndProtokolliert) {
+    static int argc = 1;
+    static char name[] = "platform_qt_tests";
+    static char* argv[] = {name, nullptr};
+    if (QApplication::instance() == nullptr) {
+        new QApplication(argc, argv);  // lives for the whole test program
+    }
+    QTemporaryDir dir;
+    const QString protokoll = dir.filePath(QStringLiteral("ton.log"));
+    qputenv("KRONEL_TON_PROTOKOLL", QFile::encodeName(protokoll));
+    QtTon ton;
+    ton.piepen(16, QStringLiteral("#SystemHand"));
+    // a file that is no sound and a missing one: silence, never a failure
+    EXPECT_TRUE(ton.spielen(dir.filePath(QStringLiteral("fehlt.wav"))).ok());
+    ton.stoppen();
+    qunsetenv("KRONEL_TON_PROTOKOLL");
+    QFile f(protokoll);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(),
+              ("#SystemHand\n" + dir.filePath(QStringLiteral("fehlt.wav")) + "\n").toUtf8());
+}
