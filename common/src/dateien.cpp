@@ -6,6 +6,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "platform/dateien.h"
+#include "platform/dienste.h"
 #include "platform/ordner.h"
 
 namespace kronel {
@@ -27,6 +29,61 @@ bool DateiVorhanden(const QString& name) {
     const bool datei = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
     ::close(fd);
     return datei;
+}
+
+}  // namespace kronel
+
+namespace kronel {
+
+QString DateiTeil(const QString& pfad, int code) {
+    QString p = pfad.trimmed();
+    const qsizetype schalter = p.indexOf(QStringLiteral(" /"));
+    if (schalter >= 0) {
+        p.truncate(schalter + 1);
+    }
+    p.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    const qsizetype laufwerk = p.indexOf(QStringLiteral(":/"));
+    if (laufwerk > 0) {
+        p.remove(0, laufwerk - 1);
+    }
+    const qsizetype schnitt = p.lastIndexOf(QLatin1Char('/'));
+    const QString ordner = p.left(schnitt + 1);
+    const QString name = p.mid(schnitt + 1);
+    const qsizetype punkt = name.indexOf(QLatin1Char('.'));
+    switch (code) {
+        case -1:
+            return ordner.isEmpty() ? QString() : ordner.left(ordner.size() - 1);
+        case 0:
+            return ordner;
+        case 1:
+            return punkt < 0 ? name : name.left(punkt);
+        case 2:
+            return punkt < 0 ? QString() : name.mid(punkt + 1);
+        case 3:
+            return name;
+        default:
+            return {};
+    }
+}
+
+Status SicherungAnlegen(const QString& pfad, int modus) {
+    const SanduhrZeiger sanduhr;
+    const QString quelle = PfadAufloesen(PfadAbsolut(PfadAusWindows(pfad)));
+    const QString sicherung =
+        PfadAufloesen(DateiTeil(quelle, 0) + DateiTeil(quelle, 1) + QStringLiteral(".BAK"));
+    if (modus != 1) {
+        return DateiVorhanden(sicherung) ? DateiLoeschen(sicherung) : Status();
+    }
+    if (!DateiVorhanden(quelle)) {
+        return Fehler(
+            FehlerNr::DateiNichtGefunden,
+            FehlerBeschreibung(FehlerNr::DateiNichtGefunden) + QStringLiteral(": ") + quelle);
+    }
+    const Ergebnis<QByteArray> inhalt = DateiLesen(quelle);
+    if (!inhalt) {
+        return inhalt.fehler();
+    }
+    return DateiAtomarSchreiben(sicherung, *inhalt);
 }
 
 }  // namespace kronel

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 
 #include <fcntl.h>
+#include <stdio.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -158,6 +159,38 @@ Status DateiAnhaengen(const QString& pfad, const QByteArray& inhalt) {
         return FehlerAusErrno(errno, pfad);
     }
     d.fd = -1;
+    return {};
+}
+
+Status DateiUmbenennenOhneErsetzen(const QString& alt, const QString& neu) {
+    const QByteArray a = Lokal(alt);
+    const QByteArray n = Lokal(neu);
+    if (::renameat2(AT_FDCWD, a.constData(), AT_FDCWD, n.constData(), RENAME_NOREPLACE) == 0) {
+        return {};
+    }
+    if (errno == EEXIST) {
+        return Fehler(FehlerNr::DateiExistiert,
+                      FehlerBeschreibung(FehlerNr::DateiExistiert) + QStringLiteral(": ") + neu);
+    }
+    if (errno != EINVAL && errno != ENOSYS) {
+        return FehlerAusErrno(errno, alt);
+    }
+    // A file system without RENAME_NOREPLACE: a hard link fails on an existing name too.
+    if (::link(a.constData(), n.constData()) != 0) {
+        if (errno == EEXIST) {
+            return Fehler(FehlerNr::DateiExistiert, FehlerBeschreibung(FehlerNr::DateiExistiert) +
+                                                        QStringLiteral(": ") + neu);
+        }
+        return FehlerAusErrno(errno, alt);
+    }
+    ::unlink(a.constData());
+    return {};
+}
+
+Status DateiLoeschen(const QString& pfad) {
+    if (::unlink(Lokal(pfad).constData()) != 0 && errno != ENOENT) {
+        return FehlerAusErrno(errno, pfad);
+    }
     return {};
 }
 

@@ -19,6 +19,11 @@ Status DateiAtomarSchreiben(const QString& pfad, const QByteArray& inhalt,
                             const QString& tempPfad = {});
 // Appends with one write.
 Status DateiAnhaengen(const QString& pfad, const QByteArray& inhalt);
+// Renames a file, but never over an existing one: when neu exists, both stay
+// as they are and the call fails (58, file already exists).
+Status DateiUmbenennenOhneErsetzen(const QString& alt, const QString& neu);
+// Deletes a file; a file that is not there counts as deleted.
+Status DateiLoeschen(const QString& pfad);
 // "Read-only" means: no write permission bits (root passes every access test).
 bool DateiSchreibgeschuetzt(const QString& pfad);
 

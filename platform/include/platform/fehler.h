@@ -17,6 +17,7 @@ inline constexpr int DivisionDurchNull = 11;
 inline constexpr int Typfehler = 13;
 inline constexpr int DateinameFalsch = 52;
 inline constexpr int DateiNichtGefunden = 53;
+inline constexpr int DateiExistiert = 58;
 inline constexpr int DatentraegerVoll = 61;
 inline constexpr int HinterDateiende = 62;
 inline constexpr int DateinameUngueltig = 64;

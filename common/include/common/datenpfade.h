@@ -1,0 +1,55 @@
+#pragma once
+// The data folder and the paths of the data files, the date keys of the records
+// and the shift of a date by a period code ("3T", "-1M", "2w ").
+
+#include <QDate>
+#include <QString>
+
+#include <optional>
+
+namespace kronel {
+
+// Reads DirData ("{appdir}" stands for the program folder), writes it back, and
+// sets modul().DatenVerzeichnis, DateiTermine, DateiAltes and DateiNotizen. A data
+// folder without files brings up "Kein Daten-Ordner" (the paths are set all the
+// same). Files of older versions ("Kronel.Dat", "Notizen.Txt") are renamed to
+// the new names, but never over an existing file.
+void DatenPfadeSetzen();
+
+// "dd.mm.yyyy" (also d.m.yyyy and the other forms DatumLesen reads) -> "yyyymmdd".
+// A text that is not a date gives the empty text, never a key of another length.
+QString DatumZuSchluessel(const QString& datum);
+// The first eight characters "yyyymmdd" -> "dd.mm.yyyy"; a whole record may be
+// passed. Taken by position: a malformed key gives a malformed text.
+QString SchluesselZuDatum(const QString& schluessel);
+// The date of a key, parsed by hand (the hot loops call this); no value when
+// the first eight characters are no valid date.
+std::optional<QDate> SchluesselLesen(const QString& schluessel);
+// A date as its key "yyyymmdd".
+QString SchluesselAusDatum(const QDate& d);
+
+// A period code read: the count, rounded to whole units (halves to even), and the
+// unit letter in lower case ('t', 'w', 'm', 'q', 'j'), or 0 for "no period".
+struct Periode {
+    long long anzahl = 0;
+    char einheit = 0;
+};
+// The count is the number at the start (blanks, a sign, digits, a point and
+// decimals; no number counts 0); the unit is the last character after trailing
+// blanks. "-", an empty code and an unknown letter give the unit 0.
+Periode PeriodeLesen(const QString& code);
+// True when the last letter of the code (after trailing blanks) is one of
+// "jqmwt" in either case: a repeat cycle is set.
+bool PeriodeAktiv(const QString& code);
+
+// DatumVerschieben(code, datum): the date text shifted by the period code, as
+// "dd.mm.yyyy". A "-" in front of the code counts back. Month, quarter and year
+// shifts keep the day, or take the last day of a shorter month. An unknown unit
+// or a count of 0 gives the date unchanged (as "dd.mm.yyyy").
+// Fails -- the empty text -- when the date text is no date or the result lies
+// outside the years 100 to 9999; the caller then skips its statement.
+QString DatumVerschieben(const QString& code, const QString& datum);
+// The same on a date: no value on failure.
+std::optional<QDate> DatumVerschieben(const Periode& periode, const QDate& datum);
+
+}  // namespace kronel

@@ -1,0 +1,268 @@
+#include "common/datenpfade.h"
+
+#include <QDir>
+
+#include <cmath>
+
+#include "common/dateien.h"
+#include "common/einstellungen.h"
+#include "common/fehlermeldung.h"
+#include "common/modul.h"
+#include "platform/dateien.h"
+#include "platform/datum.h"
+#include "platform/dienste.h"
+#include "platform/ordner.h"
+#include "platform/text.h"
+
+namespace kronel {
+
+namespace {
+
+const QString kSchluesselDirData = QStringLiteral("DirData");
+
+// "/" between folder and name, unless the folder is the root.
+QString Verbinden(const QString& ordner, const QString& name) {
+    return ordner.endsWith(QLatin1Char('/')) ? ordner + name : ordner + QLatin1Char('/') + name;
+}
+
+bool HatDateien(const QString& ordner) {
+    if (ordner.isEmpty()) {
+        return false;
+    }
+    const QDir dir(ordner);
+    return dir.exists() && !dir.entryList(QDir::Files).isEmpty();
+}
+
+// Renames the old-named file to the new one only when the new name is free;
+// with both present, both stay (a plain rename would overwrite the new file).
+void AltenNamenUmbenennen(const QString& ordner, const QString& alterName, const QString& neu) {
+    const QString alt = PfadAufloesen(Verbinden(ordner, alterName));
+    if (!DateiVorhanden(alt) || QFileInfo::exists(neu)) {
+        return;
+    }
+    DateiUmbenennenOhneErsetzen(alt, neu);  // a refused rename is skipped
+}
+
+int Ziffer(QChar c) {
+    const char16_t u = c.unicode();
+    return u >= u'0' && u <= u'9' ? u - u'0' : -1;
+}
+
+// n digits from position pos, or -1.
+int Ziffern(const QString& s, qsizetype pos, int n) {
+    int v = 0;
+    for (int i = 0; i < n; ++i) {
+        const int z = Ziffer(s[pos + i]);
+        if (z < 0) {
+            return -1;
+        }
+        v = v * 10 + z;
+    }
+    return v;
+}
+
+// Exactly "dd.mm.yyyy" at the start: the common case, read by hand.
+std::optional<QDate> FesteFormLesen(const QString& s) {
+    if (s.size() < 10 || s[2] != u'.' || s[5] != u'.') {
+        return std::nullopt;
+    }
+    if (s.size() > 10 && Ziffer(s[10]) >= 0) {
+        return std::nullopt;  // a year of more than four digits
+    }
+    const int t = Ziffern(s, 0, 2);
+    const int m = Ziffern(s, 3, 2);
+    const int j = Ziffern(s, 6, 4);
+    if (t < 0 || m < 0 || j < 100) {
+        return std::nullopt;
+    }
+    const QDate d(j, m, t);
+    return d.isValid() ? std::optional<QDate>(d) : std::nullopt;
+}
+
+// The count of a period code: blanks, an optional sign, digits, a point with
+// decimals; reading stops at the first other character.
+double AnzahlLesen(const QString& code) {
+    qsizetype i = 0;
+    const qsizetype n = code.size();
+    while (i < n && code[i] == u' ') {
+        ++i;
+    }
+    double vorzeichen = 1;
+    if (i < n && (code[i] == u'+' || code[i] == u'-')) {
+        vorzeichen = code[i] == u'-' ? -1 : 1;
+        ++i;
+    }
+    double wert = 0;
+    while (i < n && Ziffer(code[i]) >= 0) {
+        wert = wert * 10 + Ziffer(code[i]);
+        ++i;
+    }
+    if (i < n && code[i] == u'.') {
+        ++i;
+        double stelle = 0.1;
+        while (i < n && Ziffer(code[i]) >= 0) {
+            wert += stelle * Ziffer(code[i]);
+            stelle /= 10;
+            ++i;
+        }
+    }
+    return vorzeichen * wert;
+}
+
+bool ImBereich(const QDate& d) {
+    return d.isValid() && d.year() >= 100 && d.year() <= 9999;
+}
+
+}  // namespace
+
+void DatenPfadeSetzen() {
+    Modul& m = modul();
+    QString wert = IniLesen({}, {}, kSchluesselDirData, QStringLiteral("{appdir}"));
+    if (wert.endsWith(QLatin1Char('\\')) || (wert.size() > 1 && wert.endsWith(QLatin1Char('/')))) {
+        wert.chop(1);
+    }
+    IniSchreiben({}, {}, kSchluesselDirData, wert);
+
+    // A path with a drive letter names nothing here: it stays as the user wrote
+    // it (with "/"), so the message names it and no file is found under it.
+    QString ordner = Ersetzen(wert, QStringLiteral("{appdir}"), ProgrammVerzeichnis());
+    const QString linux = PfadAusWindows(ordner);
+    ordner = linux.isEmpty() ? QString(ordner).replace(QLatin1Char('\\'), QLatin1Char('/'))
+                             : PfadAbsolut(linux);
+    m.DatenVerzeichnis = ordner;
+
+    const bool gueltig = !linux.isEmpty();
+    if (!gueltig || !HatDateien(ordner)) {
+        meldungen().zeigen(
+            QStringLiteral("Kann den Daten-Ordner »") + ordner +
+                QStringLiteral("« nicht finden.\r\n\r\nSetzen Sie in der Datei »") +
+                WindowsVerzeichnis() +
+                QStringLiteral("/Riviror.Ini« im Abschnitt »Kronel« den Schlüssel »DirData« neu "
+                               "oder löschen Sie ihn notfalls."),
+            Box::OK + Box::Ausrufezeichen, QStringLiteral("Kein Daten-Ordner"));
+    }
+
+    m.DateiTermine = PfadAufloesen(Verbinden(ordner, QStringLiteral("Kronel.PlD")));
+    m.DateiAltes = PfadAufloesen(Verbinden(ordner, QStringLiteral("Kronel.Old")));
+    m.DateiNotizen = PfadAufloesen(Verbinden(ordner, QStringLiteral("Kronel.Txt")));
+    if (!gueltig) {
+        return;
+    }
+    AltenNamenUmbenennen(ordner, QStringLiteral("Kronel.Dat"), m.DateiTermine);
+    AltenNamenUmbenennen(ordner, QStringLiteral("Notizen.Txt"), m.DateiNotizen);
+}
+
+QString DatumZuSchluessel(const QString& datum) {
+    std::optional<QDate> d = FesteFormLesen(datum);
+    if (!d) {
+        d = DatumLesen(datum);
+    }
+    if (!d || !ImBereich(*d)) {
+        return {};
+    }
+    return SchluesselAusDatum(*d);
+}
+
+QString SchluesselZuDatum(const QString& schluessel) {
+    const QString k = Left(schluessel, 8);
+    return Mid(k, 7, 2) + QLatin1Char('.') + Mid(k, 5, 2) + QLatin1Char('.') + Mid(k, 1, 4);
+}
+
+std::optional<QDate> SchluesselLesen(const QString& schluessel) {
+    if (schluessel.size() < 8) {
+        return std::nullopt;
+    }
+    const int j = Ziffern(schluessel, 0, 4);
+    const int m = Ziffern(schluessel, 4, 2);
+    const int t = Ziffern(schluessel, 6, 2);
+    if (j < 100 || m < 0 || t < 0) {
+        return std::nullopt;
+    }
+    const QDate d(j, m, t);
+    return d.isValid() ? std::optional<QDate>(d) : std::nullopt;
+}
+
+QString SchluesselAusDatum(const QDate& d) {
+    QString s(8, QLatin1Char('0'));
+    int j = d.year();
+    for (int i = 3; i >= 0; --i) {
+        s[i] = QChar(u'0' + j % 10);
+        j /= 10;
+    }
+    s[4] = QChar(u'0' + d.month() / 10);
+    s[5] = QChar(u'0' + d.month() % 10);
+    s[6] = QChar(u'0' + d.day() / 10);
+    s[7] = QChar(u'0' + d.day() % 10);
+    return s;
+}
+
+Periode PeriodeLesen(const QString& code) {
+    const QString t = RTrim(code);
+    if (t.isEmpty()) {
+        return {};
+    }
+    const char16_t letzte = KleinBuchstabe(t.back()).unicode();
+    Periode p;
+    switch (letzte) {
+        case u't':
+        case u'w':
+        case u'm':
+        case u'q':
+        case u'j':
+            p.einheit = static_cast<char>(letzte);
+            break;
+        default:
+            return {};
+    }
+    const double anzahl = AnzahlLesen(t);
+    // Far beyond any date range: marks the shift as impossible.
+    p.anzahl = std::fabs(anzahl) > 1e9 ? (anzahl < 0 ? -4'000'000'000LL : 4'000'000'000LL)
+                                       : RundenGerade(anzahl);
+    return p;
+}
+
+bool PeriodeAktiv(const QString& code) {
+    return PeriodeLesen(code).einheit != 0;
+}
+
+std::optional<QDate> DatumVerschieben(const Periode& periode, const QDate& datum) {
+    if (!ImBereich(datum)) {
+        return std::nullopt;
+    }
+    const long long n = periode.anzahl;
+    QDate ergebnis = datum;
+    switch (periode.einheit) {
+        case 't':
+            ergebnis = std::llabs(n) > 4'000'000 ? QDate() : datum.addDays(n);
+            break;
+        case 'w':
+            ergebnis = std::llabs(n) > 600'000 ? QDate() : datum.addDays(n * 7);
+            break;
+        case 'm':
+            ergebnis = MonateAddieren(datum, n);
+            break;
+        case 'q':
+            ergebnis = std::llabs(n) > 50'000 ? QDate() : MonateAddieren(datum, n * 3);
+            break;
+        case 'j':
+            ergebnis = std::llabs(n) > 20'000 ? QDate() : MonateAddieren(datum, n * 12);
+            break;
+        default:
+            break;
+    }
+    if (!ImBereich(ergebnis)) {
+        return std::nullopt;
+    }
+    return ergebnis;
+}
+
+QString DatumVerschieben(const QString& code, const QString& datum) {
+    const std::optional<QDate> d = DatumLesen(datum);
+    if (!d) {
+        return {};
+    }
+    const std::optional<QDate> ergebnis = DatumVerschieben(PeriodeLesen(code), *d);
+    return ergebnis ? DatumText(*ergebnis) : QString();
+}
+
+}  // namespace kronel

@@ -1,0 +1,167 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+
+#include "common/datenpfade.h"
+#include "common/einstellungen.h"
+#include "common/modul.h"
+#include "testsupport/testsupport.h"
+
+using namespace kronel;
+
+namespace {
+QString L(const char* s) {
+    return QString::fromUtf8(s);
+}
+}  // namespace
+
+class DatenPfade : public ::testing::Test {
+protected:
+    DatenPfade() { modul() = {}; }
+    ~DatenPfade() override { modul() = {}; }
+    test::TestUmgebung umgebung;
+};
+
+TEST_F(DatenPfade, OhneDirDataLiegenDieDatenImProgrammordner) {
+    umgebung.schreiben(umgebung.programm() + L("/Kronel.PlD"), "x");
+    DatenPfadeSetzen();
+    EXPECT_EQ(IniLesen({}, L("Kronel"), L("DirData"), L("fehlt")), L("{appdir}"));
+    EXPECT_EQ(modul().DatenVerzeichnis, umgebung.programm());
+    EXPECT_EQ(modul().DateiTermine, umgebung.programm() + L("/Kronel.PlD"));
+    EXPECT_EQ(modul().DateiAltes, umgebung.programm() + L("/Kronel.Old"));
+    EXPECT_EQ(modul().DateiNotizen, umgebung.programm() + L("/Kronel.Txt"));
+    EXPECT_TRUE(umgebung.meldungen.boxen.empty());
+}
+
+TEST_F(DatenPfade, PlatzhalterInJederSchreibungUndSchlussstrichWeg) {
+    IniSchreiben({}, L("Kronel"), L("DirData"), L("{APPDIR}\\Daten\\"));
+    umgebung.schreiben(umgebung.programm() + L("/Daten/Kronel.Old"), "x");
+    DatenPfadeSetzen();
+    EXPECT_EQ(IniLesen({}, L("Kronel"), L("DirData"), {}), L("{APPDIR}\\Daten"));
+    EXPECT_EQ(modul().DatenVerzeichnis, umgebung.programm() + L("/Daten"));
+    EXPECT_EQ(modul().DateiTermine, umgebung.programm() + L("/Daten/Kronel.PlD"));
+    EXPECT_TRUE(umgebung.meldungen.boxen.empty());
+}
+
+TEST_F(DatenPfade, LeererOderFehlenderOrdnerMeldetSichUndSetztDiePfadeTrotzdem) {
+    IniSchreiben({}, L("Kronel"), L("DirData"), umgebung.daten());  // exists, but empty
+    DatenPfadeSetzen();
+    ASSERT_EQ(umgebung.meldungen.boxen.size(), 1u);
+    const test::Box& b = umgebung.meldungen.boxen[0];
+    EXPECT_EQ(b.titel, L("Kein Daten-Ordner"));
+    EXPECT_EQ(b.stil, 48);
+    EXPECT_EQ(b.text, L("Kann den Daten-Ordner »") + umgebung.daten() +
+                          L("« nicht finden.\r\n\r\nSetzen Sie in der Datei »") +
+                          umgebung.windows() +
+                          L("/Riviror.Ini« im Abschnitt »Kronel« den Schlüssel »DirData« neu "
+                            "oder löschen Sie ihn notfalls."));
+    EXPECT_EQ(modul().DateiTermine, umgebung.daten() + L("/Kronel.PlD"));
+
+    IniSchreiben({}, L("Kronel"), L("DirData"), L("C:\\Daten"));
+    DatenPfadeSetzen();
+    ASSERT_EQ(umgebung.meldungen.boxen.size(), 2u);
+    EXPECT_TRUE(umgebung.meldungen.boxen[1].text.contains(L("»C:/Daten«")));
+    EXPECT_FALSE(QFile::exists(modul().DateiTermine));
+}
+
+TEST_F(DatenPfade, AlteNamenWerdenUmbenannt) {
+    IniSchreiben({}, L("Kronel"), L("DirData"), umgebung.daten());
+    umgebung.schreiben(umgebung.daten() + L("/Kronel.Dat"), "alte Termine");
+    umgebung.schreiben(umgebung.daten() + L("/notizen.txt"), "alte Notizen");
+    DatenPfadeSetzen();
+    EXPECT_EQ(QDir(umgebung.daten()).entryList(QDir::Files),
+              QStringList({L("Kronel.PlD"), L("Kronel.Txt")}));
+    EXPECT_EQ(umgebung.lesen(modul().DateiTermine), "alte Termine");
+    EXPECT_EQ(umgebung.lesen(modul().DateiNotizen), "alte Notizen");
+}
+
+TEST_F(DatenPfade, AlterNameNebenNeuemBleibtUnberuehrt) {
+    IniSchreiben({}, L("Kronel"), L("DirData"), umgebung.daten());
+    umgebung.schreiben(umgebung.daten() + L("/Kronel.Dat"), "alt");
+    umgebung.schreiben(umgebung.daten() + L("/Kronel.PlD"), "neu");
+    DatenPfadeSetzen();
+    EXPECT_EQ(umgebung.lesen(umgebung.daten() + L("/Kronel.Dat")), "alt");
+    EXPECT_EQ(umgebung.lesen(umgebung.daten() + L("/Kronel.PlD")), "neu");
+}
+
+TEST_F(DatenPfade, VorhandeneDateiInAndererSchreibungWirdGenommen) {
+    IniSchreiben({}, L("Kronel"), L("DirData"), umgebung.daten());
+    umgebung.schreiben(umgebung.daten() + L("/KRONEL.PLD"), "x");
+    DatenPfadeSetzen();
+    EXPECT_EQ(modul().DateiTermine, umgebung.daten() + L("/KRONEL.PLD"));
+}
+
+TEST(DatumsSchluessel, HinUndZurueck) {
+    EXPECT_EQ(DatumZuSchluessel(L("31.12.1999")), L("19991231"));
+    EXPECT_EQ(DatumZuSchluessel(L("1.2.2024")), L("20240201"));
+    EXPECT_EQ(DatumZuSchluessel(L("05.03.0100")), L("01000305"));
+    EXPECT_EQ(SchluesselZuDatum(L("19991231")), L("31.12.1999"));
+    // a whole record: only the first eight characters count
+    EXPECT_EQ(SchluesselZuDatum(L("202402293T  -   -         -   alle   Text")), L("29.02.2024"));
+    EXPECT_EQ(SchluesselLesen(L("20240229")), QDate(2024, 2, 29));
+    EXPECT_FALSE(SchluesselLesen(L("20230229")));
+    EXPECT_FALSE(SchluesselLesen(L("2024-1-1")));
+    EXPECT_EQ(SchluesselAusDatum(QDate(812, 7, 4)), L("08120704"));
+}
+
+TEST(DatumsSchluessel, KeinDatumGibtKeinenSchluessel) {
+    for (const char* text : {"", "31.02.2024", "xx.yy.zzzz", "1.1.", "32.01.2024", "01.13.2024",
+                             "01.01.12345", "heute"}) {
+        EXPECT_EQ(DatumZuSchluessel(L(text)), QString()) << text;
+    }
+}
+
+TEST(Periodencode, Lesen) {
+    EXPECT_EQ(PeriodeLesen(L("3T")).anzahl, 3);
+    EXPECT_EQ(PeriodeLesen(L("3T")).einheit, 't');
+    EXPECT_EQ(PeriodeLesen(L("-2w  ")).anzahl, -2);
+    EXPECT_EQ(PeriodeLesen(L("-2w  ")).einheit, 'w');
+    EXPECT_EQ(PeriodeLesen(L("J")).anzahl, 0);  // no number counts 0
+    EXPECT_EQ(PeriodeLesen(L("-")).einheit, 0);
+    EXPECT_EQ(PeriodeLesen(L("5X")).einheit, 0);
+    EXPECT_TRUE(PeriodeAktiv(L("1q")));
+    EXPECT_TRUE(PeriodeAktiv(L("12M ")));
+    EXPECT_FALSE(PeriodeAktiv(L("-")));
+    EXPECT_FALSE(PeriodeAktiv(L("")));
+    EXPECT_FALSE(PeriodeAktiv(L("T2")));
+}
+
+TEST(Periodencode, DatumVerschieben) {
+    const std::tuple<const char*, const char*, const char*> faelle[] = {
+        {"3T", "30.12.2024", "02.01.2025"},
+        {"-1M", "31.03.2024", "29.02.2024"},
+        {"1Q", "30.11.2023", "29.02.2024"},
+        {"1J", "29.02.2024", "28.02.2025"},
+        {"2w ", "01.03.2024", "15.03.2024"},
+        {"-3T", "01.03.2024", "27.02.2024"},
+        {"-", "1.3.2024", "01.03.2024"},
+        {"", "01.03.2024", "01.03.2024"},
+        {"5X", "01.03.2024", "01.03.2024"},
+        {"0T", "01.03.2024", "01.03.2024"},
+        {"--3T", "01.03.2024", "01.03.2024"},  // "-" before an already negative code
+        {"1m", "31.01.2023", "28.02.2023"},
+        {"-1j", "29.02.2024", "28.02.2023"},
+        {"+4t", "28.02.2023", "04.03.2023"},
+        // decimals round to the nearest whole count, halves to even
+        {"1.5T", "01.03.2024", "03.03.2024"},
+        {"2.5T", "01.03.2024", "03.03.2024"},
+        {"0.5T", "01.03.2024", "01.03.2024"},
+        {"1.4W", "01.03.2024", "08.03.2024"},
+        {"-0.6M", "15.03.2024", "15.02.2024"},
+    };
+    for (const auto& [code, datum, erwartet] : faelle) {
+        EXPECT_EQ(DatumVerschieben(L(code), L(datum)), L(erwartet)) << code << " " << datum;
+    }
+}
+
+TEST(Periodencode, UnlesbaresDatumUndBereichsgrenzenScheitern) {
+    EXPECT_EQ(DatumVerschieben(L("1T"), L("31.02.2024")), QString());
+    EXPECT_EQ(DatumVerschieben(L("-"), L("kein Datum")), QString());
+    EXPECT_EQ(DatumVerschieben(L("1T"), L("31.12.9999")), QString());
+    EXPECT_EQ(DatumVerschieben(L("-1J"), L("01.06.0100")), QString());
+    EXPECT_EQ(DatumVerschieben(L("99999999999J"), L("01.06.2000")), QString());
+    EXPECT_EQ(DatumVerschieben(L("-99999999999T"), L("01.06.2000")), QString());
+    EXPECT_EQ(DatumVerschieben(L("7998J"), L("01.06.2000")), L("01.06.9998"));
+    EXPECT_EQ(DatumVerschieben(Periode{1, 't'}, QDate(2024, 2, 28)), QDate(2024, 2, 29));
+}
