@@ -85,10 +85,12 @@ TestUmgebung::TestUmgebung(const QString& programm) : vorher_(dienste()) {
     }
     ProgrammDateinameSetzen(programm);
     DiensteSetzen({&meldungen, &ton, &zeiger, &uhr});
+    druckerVorher_ = DruckerSetzen(&drucker);
 }
 
 TestUmgebung::~TestUmgebung() {
     DiensteSetzen(vorher_);
+    DruckerSetzen(druckerVorher_);
     ProgrammDateinameSetzen({});
     for (const auto& [name, wert] : umgebungVorher_) {
         if (wert) {

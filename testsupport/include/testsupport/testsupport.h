@@ -12,6 +12,7 @@
 #include "platform/dienste.h"
 #include "platform/uhr.h"
 #include "testsupport/drucken.h"
+#include "testsupport/drucker.h"
 
 namespace kronel::test {
 
@@ -90,8 +91,8 @@ public:
 };
 
 // A fresh QTemporaryDir holding the Windows, system, program and data folders;
-// the fakes installed as services; the program named "Kronelin". Everything is
-// put back when the object goes.
+// the fakes installed as services (the printer surface too); the program named "Kronelin".
+// Everything is put back when the object goes.
 class TestUmgebung {
 public:
     explicit TestUmgebung(const QString& programm = QStringLiteral("Kronelin"));
@@ -113,10 +114,12 @@ public:
     AufnahmeTon ton;
     SkriptMeldungen meldungen{&ton};
     FakeZeiger zeiger;
+    AufnahmeDrucker drucker;
 
 private:
     QTemporaryDir wurzel_;
     Dienste vorher_;
+    Drucker* druckerVorher_ = nullptr;
     std::vector<std::pair<QByteArray, std::optional<QByteArray>>> umgebungVorher_;
 };
 
