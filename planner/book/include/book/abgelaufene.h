@@ -1,0 +1,59 @@
+#pragma once
+// The roll-over of expired and cyclic appointments, shared by the planner, the
+// reminder and the output program: an expired one-time appointment leaves the
+// list (and goes to the archive), a cyclic one moves on by its cycle until its
+// announce window reaches today.
+
+#include <QDate>
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+
+#include <optional>
+#include <vector>
+
+#include "common/datenpfade.h"
+#include "platform/fehler.h"
+
+namespace kronel {
+
+struct AbgelaufenRegeln {
+    // Planner: a cycle is active when its last letter is one of "jqmwt".
+    // Reminder and output program: every cycle other than "-".
+    bool nurBekannteZyklen = true;
+    // The counter field "{ZyklusZähler:n}" rises by one per roll-over.
+    bool zaehlerErhoehen = true;
+    // Expired one-time appointments are appended to the archive (they leave the
+    // list either way).
+    bool archivieren = true;
+    QString archiv;  // path of Kronel.Old
+};
+
+struct AbgelaufenErgebnis {
+    qsizetype archiviert = 0;
+    qsizetype entfernt = 0;
+    qsizetype fortgeschrieben = 0;
+    // Records that could not be rolled over; they stay as they were.
+    struct Defekt {
+        QString termin;
+        Fehler fehler;
+    };
+    std::vector<Defekt> defekte;
+};
+
+bool ZyklusAktiv(QStringView zyklusFeld, bool nurBekannteZyklen);
+
+// The first date of the cycle whose announce window (date shifted by bis) reaches
+// heute, as the stepwise rule gives it; computed directly rather than step by step.
+// None when the cycle does not move the date forward or a date leaves the range.
+std::optional<QDate> ZyklusFortschreiben(const QDate& datum, const Periode& zyklus,
+                                         const Periode& bis, const QDate& heute);
+
+// One record rolled over as a cyclic one: new date and raised counter.
+Ergebnis<QString> TerminFortschreiben(const QString& termin, const QDate& heute, bool zaehler);
+
+// Rolls over the whole list in place; the order of the rest is kept.
+AbgelaufenErgebnis AbgelaufeneFortschreiben(QStringList& termine, const QDate& heute,
+                                            const AbgelaufenRegeln& regeln);
+
+}  // namespace kronel

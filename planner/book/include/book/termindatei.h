@@ -1,0 +1,61 @@
+#pragma once
+// The data file Kronel.PlD: a header "..Kronelin " + version, then one record per
+// line; Windows-1252 with CR LF. Reading and writing its bytes, without any file
+// access, so every program and the fuzzer use the same reader.
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace kronel {
+
+enum class Dateiart {
+    Aktuell,     // records of the current layout
+    KeineDaten,  // a version that holds nothing to read
+    Dos,         // data of the old DOS program: refused
+    Alt,         // the older fixed-column layout: converted
+};
+
+// The version number of a header in tenths (v * 10), from the four characters
+// at column 12 read as a number, times 100: "8.01" gives 8010, "3.49" 3490.
+// Whole numbers in tenths keep 3.99 from turning into 399.00000000000006.
+long long VersionsZehntel(const QString& kopf);
+Dateiart DateiartVon(long long versionsZehntel);
+
+struct Dateiinhalt {
+    Dateiart art = Dateiart::Aktuell;
+    long long versionsZehntel = 0;
+    QStringList termine;
+    // Lines that could not be read, byte for byte: they go to Kronel.Rest.
+    QList<QByteArray> rest;
+    // Messages of the old layout: one per line without a valid date.
+    QStringList ungueltigeAlte;
+    qsizetype aufgefuellt = 0;  // short lines with a valid date, padded
+    qsizetype leer = 0;         // empty lines skipped
+    bool kopfFehlt = false;     // an empty file
+    // Not every line of the file made it into the book or into the rest.
+    bool unvollstaendig = false;
+};
+
+// One line of the current layout checked: the record, or empty when the line
+// cannot be read. A line too short for the fixed fields but with a valid date key
+// is padded.
+QString ZeilePruefen(const QString& zeile, bool* aufgefuellt = nullptr);
+
+// Splits at CR LF, LF or CR; a last line end gives no empty last line.
+QList<QByteArray> ByteZeilen(const QByteArray& inhalt);
+
+Dateiinhalt TermindateiLesen(const QByteArray& inhalt);
+
+// The file of a book: header, then every record, each line with CR LF.
+QByteArray TermindateiText(const QStringList& termine, const QString& versionText);
+
+// The title of the messages about old files: "Kronel 3,48".
+QString VersionsTitel(long long versionsZehntel);
+
+// The conversion of one line of the older layout into a record. Empty when the
+// line has no valid date; then meldung holds the text of the message.
+QString AltenTerminUmsetzen(const QString& zeile, QString* meldung);
+
+}  // namespace kronel

@@ -1,0 +1,297 @@
+#include "book/abgelaufene.h"
+
+#include "book/termin.h"
+#include "common/fehlermeldung.h"
+#include "platform/dateien.h"
+#include "platform/datum.h"
+#include "platform/text.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace kronel {
+
+namespace {
+
+constexpr long long kTageImBereich = 3700000;  // the years 100 to 9999 and some
+constexpr long long kMonateImBereich = 120000;
+
+bool ImBereich(const QDate& d) {
+    return d.isValid() && d.year() >= 100 && d.year() <= 9999;
+}
+
+// A fixed field of a record; the period codes are read from it.
+QString Feld(QStringView t, qsizetype spalte, qsizetype breite) {
+    return t.mid(spalte - 1, breite).toString();
+}
+
+int MonatsLaenge(int monat, bool schaltjahr) {
+    static const int kLaenge[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    return monat == 2 && schaltjahr ? 29 : kLaenge[monat - 1];
+}
+
+// Whether stepping by m months from d can still clamp the day: only when one of
+// the months the steps visit can be shorter than the day (February counted short).
+bool KuerzungMoeglich(const QDate& d, long long m) {
+    if (d.day() <= 28) {
+        return false;
+    }
+    const long long schritt = m % 12;
+    for (long long i = 1; i <= 12; ++i) {
+        const int monat = static_cast<int>((d.month() - 1 + i * schritt) % 12) + 1;
+        if (MonatsLaenge(monat, false) < d.day()) {
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+bool ZyklusAktiv(QStringView zyklusFeld, bool nurBekannteZyklen) {
+    qsizetype n = zyklusFeld.size();
+    while (n > 0 && zyklusFeld[n - 1] == u' ') {
+        --n;
+    }
+    if (n == 0) {
+        return false;
+    }
+    if (nurBekannteZyklen) {
+        return PeriodeAktiv(zyklusFeld.toString());
+    }
+    // A blank field is never written by the composition; it counts as "-".
+    return !(n == 1 && zyklusFeld[0] == u'-');
+}
+
+std::optional<QDate> ZyklusFortschreiben(const QDate& datum, const Periode& zyklus,
+                                         const Periode& bis, const QDate& heute) {
+    if (zyklus.einheit == 0 || zyklus.anzahl <= 0 || !ImBereich(datum)) {
+        return std::nullopt;
+    }
+    auto erreicht = [&](const QDate& d) -> std::optional<bool> {
+        const auto ende = DatumVerschieben(bis, d);
+        if (!ende) {
+            return std::nullopt;
+        }
+        return *ende >= heute;
+    };
+    const auto ende0 = DatumVerschieben(bis, datum);
+    if (!ende0) {
+        return std::nullopt;
+    }
+    if (*ende0 >= heute) {
+        return datum;
+    }
+
+    // From d on no step clamps a day, so the k-th date is d shifted by k steps at
+    // once. Whether k steps reach today is monotone in k: search the first k that
+    // does, starting from an estimate. A date past the calendar counts as reached
+    // (it lies beyond every date in range); the answer itself must lie in range.
+    auto springen = [&](const QDate& d, long long schaetzung,
+                        auto&& datumBei) -> std::optional<QDate> {
+        auto reicht = [&](long long k) {
+            const auto kand = datumBei(d, k);
+            if (!kand) {
+                return true;
+            }
+            const auto r = erreicht(*kand);
+            return !r || *r;
+        };
+        // Gallop from the estimate to a bracket: unten steps do not reach, oben do.
+        const long long k = std::max<long long>(1, schaetzung);
+        long long unten = k - 1;
+        long long oben = k;
+        if (unten > 0 && reicht(unten)) {
+            oben = unten;
+            long long weite = 1;
+            for (;;) {
+                unten = std::max<long long>(0, oben - weite);
+                if (unten == 0 || !reicht(unten)) {
+                    break;
+                }
+                oben = unten;
+                weite *= 2;
+            }
+        } else {
+            long long weite = 1;
+            while (!reicht(oben)) {
+                unten = oben;
+                oben += weite;
+                weite *= 2;
+            }
+        }
+        while (oben - unten > 1) {
+            const long long mitte = unten + (oben - unten) / 2;
+            if (reicht(mitte)) {
+                oben = mitte;
+            } else {
+                unten = mitte;
+            }
+        }
+        const auto ergebnis = datumBei(d, oben);
+        if (!ergebnis || !erreicht(*ergebnis).value_or(false)) {
+            return std::nullopt;
+        }
+        return ergebnis;
+    };
+
+    if (zyklus.einheit == 't' || zyklus.einheit == 'w') {
+        if (zyklus.anzahl > kTageImBereich) {
+            return std::nullopt;
+        }
+        const long long schritt = zyklus.einheit == 'w' ? zyklus.anzahl * 7 : zyklus.anzahl;
+        auto datumBei = [schritt](const QDate& d, long long k) -> std::optional<QDate> {
+            if (k > kTageImBereich / schritt + 1) {
+                return std::nullopt;
+            }
+            const QDate r = d.addDays(k * schritt);
+            return ImBereich(r) ? std::optional<QDate>(r) : std::nullopt;
+        };
+        return springen(datum, (ende0->daysTo(heute) + schritt - 1) / schritt, datumBei);
+    }
+
+    const long long faktor = zyklus.einheit == 'm' ? 1 : (zyklus.einheit == 'q' ? 3 : 12);
+    if (zyklus.anzahl > kMonateImBereich) {
+        return std::nullopt;
+    }
+    const long long monate = zyklus.anzahl * faktor;
+    // Days above 28 may be clamped by a shorter month: step one by one while that
+    // can still happen (a few steps at most), then jump.
+    QDate d = datum;
+    while (KuerzungMoeglich(d, monate)) {
+        const QDate n = MonateAddieren(d, monate);
+        if (!ImBereich(n)) {
+            return std::nullopt;
+        }
+        d = n;
+        const auto r = erreicht(d);
+        if (!r) {
+            return std::nullopt;
+        }
+        if (*r) {
+            return d;
+        }
+    }
+    auto datumBei = [monate](const QDate& start, long long k) -> std::optional<QDate> {
+        if (k > kMonateImBereich / monate + 1) {
+            return std::nullopt;
+        }
+        const QDate r = MonateAddieren(start, k * monate);
+        return ImBereich(r) ? std::optional<QDate>(r) : std::nullopt;
+    };
+    const auto ende = DatumVerschieben(bis, d);
+    if (!ende) {
+        return std::nullopt;
+    }
+    const long long abstand = (static_cast<long long>(heute.year()) * 12 + heute.month()) -
+                              (static_cast<long long>(ende->year()) * 12 + ende->month());
+    if (d != datum && *ende >= heute) {
+        return d;
+    }
+    return springen(d, (abstand + monate - 1) / monate, datumBei);
+}
+
+Ergebnis<QString> TerminFortschreiben(const QString& termin, const QDate& heute, bool zaehler) {
+    const auto datum = SchluesselLesen(termin);
+    if (!datum) {
+        return Fehler(FehlerNr::Typfehler, QStringLiteral("Ungültiges Datum im Termin"));
+    }
+    const QStringView t(termin);
+    const Periode bis = PeriodeLesen(Feld(t, Spalte::Bis, Breite::Bis));
+    const Periode zyklus = PeriodeLesen(Feld(t, Spalte::Zyklus, Breite::Zyklus));
+    const auto neu = ZyklusFortschreiben(*datum, zyklus, bis, heute);
+    if (!neu) {
+        return Fehler(FehlerNr::UngueltigesArgument,
+                      QStringLiteral("Das Datum des Termins verlässt den Kalender"));
+    }
+    QString ergebnis = termin;
+    if (zaehler) {
+        static const QString kFeld = QStringLiteral("{ZyklusZähler:");
+        const qsizetype p = InStr(Spalte::Meldung, termin, kFeld, true);
+        if (p > 0) {
+            const qsizetype q = InStr(p, termin, QStringLiteral("}"));
+            if (q == 0) {
+                return Fehler(FehlerNr::UngueltigesArgument,
+                              QStringLiteral("Zykluszähler ohne schließende Klammer"));
+            }
+            const double wert = Val(Mid(termin, p + kFeld.size(), 4)) + 1.0;
+            if (!(std::fabs(wert) < 2147483647.0)) {
+                return Fehler(FehlerNr::Ueberlauf);
+            }
+            const QString alt = Mid(termin, p, q - p + 1);
+            ergebnis = Ersetzen(ergebnis, alt,
+                                kFeld + QString::number(RundenGerade(wert)) + QLatin1Char('}'));
+        }
+    }
+    ergebnis.replace(0, Breite::Datum, SchluesselAusDatum(*neu));
+    return ergebnis;
+}
+
+AbgelaufenErgebnis AbgelaufeneFortschreiben(QStringList& termine, const QDate& heute,
+                                            const AbgelaufenRegeln& regeln) {
+    AbgelaufenErgebnis e;
+    QStringList bleiben;
+    bleiben.reserve(termine.size());
+    for (QString& termin : termine) {
+        const QStringView t(termin);
+        const auto datum = SchluesselLesen(termin);
+        if (!datum) {
+            e.defekte.push_back({termin, Fehler(FehlerNr::Typfehler,
+                                                QStringLiteral("Ungültiges Datum im Termin"))});
+            bleiben.append(std::move(termin));
+            continue;
+        }
+        const auto ende = DatumVerschieben(PeriodeLesen(Feld(t, Spalte::Bis, Breite::Bis)), *datum);
+        if (!ende) {
+            e.defekte.push_back(
+                {termin, Fehler(FehlerNr::UngueltigesArgument,
+                                QStringLiteral("Ungültiger Ankündigungszeitraum"))});
+            bleiben.append(std::move(termin));
+            continue;
+        }
+        if (*ende >= heute) {
+            bleiben.append(std::move(termin));
+            continue;
+        }
+        const QStringView zyklusFeld = t.mid(Spalte::Zyklus - 1, Breite::Zyklus);
+        if (ZyklusAktiv(zyklusFeld, regeln.nurBekannteZyklen)) {
+            const Periode z = PeriodeLesen(zyklusFeld.toString());
+            if (z.einheit == 0 || z.anzahl <= 0) {
+                // A cycle that never moves the date forward would never reach today.
+                bleiben.append(std::move(termin));
+                continue;
+            }
+            auto neu = TerminFortschreiben(termin, heute, regeln.zaehlerErhoehen);
+            if (!neu) {
+                e.defekte.push_back({termin, neu.fehler()});
+                bleiben.append(std::move(termin));
+                continue;
+            }
+            ++e.fortgeschrieben;
+            bleiben.append(std::move(neu.wert()));
+            continue;
+        }
+        if (regeln.archivieren) {
+            const QByteArray zeile = NachCp1252(Archivzeile(termin) + QStringLiteral("\r\n"));
+            Status s;
+            {
+                DateiSperre sperre(regeln.archiv);
+                s = sperre.gesperrt() ? DateiAnhaengen(regeln.archiv, zeile)
+                                      : Status(Fehler(FehlerNr::ZugriffVerweigert,
+                                                      QStringLiteral("Das Archiv ist gesperrt")));
+            }
+            if (!s) {
+                // Never drop an appointment the archive did not take.
+                e.defekte.push_back({termin, s.fehler()});
+                bleiben.append(std::move(termin));
+                continue;
+            }
+            ++e.archiviert;
+        }
+        ++e.entfernt;
+    }
+    termine = std::move(bleiben);
+    return e;
+}
+
+}  // namespace kronel

@@ -1,0 +1,484 @@
+#include "book/buch.h"
+
+#include <QFileInfo>
+
+#include "book/abgelaufene.h"
+#include "book/sortieren.h"
+#include "book/termindatei.h"
+#include "common/dateien.h"
+#include "common/datenpfade.h"
+#include "common/einstellungen.h"
+#include "common/fehlermeldung.h"
+#include "common/modul.h"
+#include "common/ton.h"
+#include "platform/dateien.h"
+#include "platform/datum.h"
+#include "platform/dienste.h"
+#include "platform/ordner.h"
+#include "platform/schritte.h"
+#include "platform/text.h"
+#include "platform/uhr.h"
+
+namespace kronel {
+
+namespace {
+
+BuchFenster& OhneFenster() {
+    static BuchFenster f;
+    return f;
+}
+
+const QString kBereit = QStringLiteral("Bereit");
+
+SchrittLaeufer::Melder Melder(const QString& text) {
+    return [text](const Fehler& f) {
+        QString t = text;
+        if (!f.beschreibung.isEmpty()) {
+            t += QStringLiteral("~~") + f.beschreibung;
+        }
+        return FehlerMeldung(f, t);
+    };
+}
+
+QString Nachbar(const QString& pfad, const QString& name) {
+    return PfadAufloesen(QFileInfo(pfad).absolutePath() + QLatin1Char('/') + name);
+}
+
+QString SicherungVon(const QString& pfad) {
+    return PfadAufloesen(DateiTeil(pfad, 0) + DateiTeil(pfad, 1) + QStringLiteral(".BAK"));
+}
+
+bool Vorhanden(const QString& pfad) {
+    const QFileInfo i(pfad);
+    return i.exists() && !i.isDir();
+}
+
+void Hinweis(const QString& text, int symbol) {
+    TonAusgeben(symbol == Box::Information ? QStringLiteral("#SystemAsterisk")
+                                           : QStringLiteral("#SystemExclamation"));
+    meldungen().zeigen(text, Box::OK + symbol, QStringLiteral("Kronelin"));
+}
+
+// Every failure of one roll-over in one report.
+Fehler DefekteMelden(const AbgelaufenErgebnis& e) {
+    const auto& erster = e.defekte.front();
+    QString text = e.defekte.size() == 1
+                       ? QStringLiteral("Ein Termin konnte nicht fortgeschrieben werden")
+                       : QStringLiteral("%1 Termine konnten nicht fortgeschrieben werden")
+                             .arg(e.defekte.size());
+    text += QStringLiteral(" und bleibt unverändert");
+    if (e.defekte.size() > 1) {
+        text += QStringLiteral(", zuerst");
+    }
+    text += QStringLiteral(": »") + erster.termin + QStringLiteral("«");
+    if (!erster.fehler.beschreibung.isEmpty()) {
+        text += QStringLiteral(" (") + erster.fehler.beschreibung + QStringLiteral(")");
+    }
+    return Fehler(erster.fehler.nummer, text);
+}
+
+}  // namespace
+
+Terminbuch::Terminbuch(BuchFenster* fenster) : fenster_(fenster ? fenster : &OhneFenster()) {}
+
+void Terminbuch::TerminAusFeldern(const TerminFelder& felder) {
+    if (TerminIndex < 0 || TerminIndex > ListeTermine.size() - 1) {
+        return;
+    }
+    const QString& alt = ListeTermine[TerminIndex];
+    // An unreadable date text keeps the date the record has.
+    const QString ersatz =
+        SchluesselLesen(alt) ? alt.left(Breite::Datum) : SchluesselAusDatum(uhr().heute());
+    const QString termin = TerminZusammensetzen(felder, ersatz);
+    if (termin == alt) {
+        return;
+    }
+    ListeTermine[TerminIndex] = termin;
+    Ungespeichert = 1;
+    const QString zeile = Anzeigezeile(termin);
+    if (TerminIndex < ListeAnzeige.size() && ListeAnzeige[TerminIndex] != zeile) {
+        ListeAnzeige[TerminIndex] = zeile;
+    }
+}
+
+TerminFelder Terminbuch::FelderAnzeigen() {
+    if (!ListenPruefen()) {
+        return {};
+    }
+    const TerminFelder felder = TerminZerlegen(ListeTermine[TerminIndex]);
+    fenster_->FelderSetzen(felder);
+    fenster_->UhrTick();
+    return felder;
+}
+
+void Terminbuch::EingabeUebernehmen(const TerminFelder& felder, int modus) {
+    TerminAusFeldern(felder);
+    TerminIndex = ListIndex;
+    if (modus == 1) {
+        FelderAnzeigen();
+    }
+    fenster_->UhrTick();
+}
+
+void Terminbuch::AnzeigeAufbauen() {
+    QStringList zeilen;
+    zeilen.reserve(ListeTermine.size());
+    for (const QString& t : ListeTermine) {
+        zeilen.append(Anzeigezeile(t));
+    }
+    ListeAnzeige = std::move(zeilen);
+    ListIndex = -1;
+    if (TerminIndex < 0 || ListeTermine.isEmpty()) {
+        return;
+    }
+    ZeileWaehlen(TerminIndex <= ListeTermine.size() - 1 ? TerminIndex : 0);
+}
+
+bool Terminbuch::ListenPruefen() {
+    if (ListeTermine.isEmpty()) {
+        ListeTermine.append(Standardtermin());
+        ListeAnzeige.append(StandardAnzeigezeile());
+    }
+    if (TerminIndex < 0) {
+        TerminIndex = 0;
+    }
+    if (TerminIndex > ListeAnzeige.size() - 1) {
+        TerminIndex = ListeAnzeige.size() - 1;
+    }
+    if (ListeAnzeige.size() != ListeTermine.size()) {
+        const int antwort =
+            meldungen().zeigen(QStringLiteral("Schweres Verwaltungsproblem aufgetreten - %1 : %2")
+                                   .arg(ListeAnzeige.size())
+                                   .arg(ListeTermine.size()),
+                               Box::OKAbbrechen + Box::Stop, QStringLiteral("Kronelin TerminTest"));
+        if (antwort == Antwort::Abbrechen) {
+            BeendenVerlangt = true;
+            return false;
+        }
+    }
+    return true;
+}
+
+void Terminbuch::ZeileWaehlen(qsizetype index) {
+    if (index < 0 || index > ListeAnzeige.size() - 1) {
+        ListIndex = -1;
+        return;
+    }
+    ListIndex = index;
+    TerminIndex = index;
+    UndoAnzeige = ListeAnzeige[index];
+    UndoTermin = index < ListeTermine.size() ? ListeTermine[index] : QString();
+    FelderAnzeigen();
+    fenster_->ZeileGewaehlt(TerminIndex);
+}
+
+int Terminbuch::TerminAnlegen(const QString& datum, const QString& von, const QString& bis,
+                              const QString& adresse, const QString& filter, const QString& zyklus,
+                              const QString& meldung) {
+    if (ListeTermine.size() > TermineHoechstzahl) {
+        return 0;
+    }
+    TerminFelder f;
+    const auto d = DatumLesen(datum);
+    f.STDatum = DatumText(d ? *d : uhr().heute());
+    f.SKVon =
+        von.isEmpty() ? IniLesen({}, {}, QStringLiteral("Tagefrüher"), QStringLiteral("1T")) : von;
+    f.SKBis =
+        bis.isEmpty() ? IniLesen({}, {}, QStringLiteral("Tagespäter"), QStringLiteral("-")) : bis;
+    f.SKAdresse = adresse.isEmpty() ? QStringLiteral("Alle") : adresse;
+    f.SKFilter = filter.isEmpty() ? QStringLiteral("-") : filter;
+    f.SKZyklus = zyklus.isEmpty() ? QStringLiteral("-") : zyklus;
+    f.STMeldung = meldung.isEmpty() ? QStringLiteral("?") : meldung;
+    ListeTermine.append(QStringLiteral(" "));
+    ListeAnzeige.append(QStringLiteral(" "));
+    TerminIndex = ListeTermine.size() - 1;
+    TerminAusFeldern(f);
+    ZeileWaehlen(TerminIndex);
+    return 1;
+}
+
+void Terminbuch::Umordnen(const QString& status,
+                          const std::function<std::vector<qsizetype>(const QStringList&)>& ordnung,
+                          const std::function<QStringView(const QString&)>& marke) {
+    SanduhrZeiger sanduhr;
+    fenster_->StatusZeigen(status);
+    const bool aktuell = TerminIndex >= 0 && TerminIndex < ListeTermine.size();
+    const QString merken = aktuell ? marke(ListeTermine[TerminIndex]).toString() : QString();
+    const auto reihe = ordnung(ListeTermine);
+    QStringList neu;
+    neu.reserve(ListeTermine.size());
+    for (const qsizetype i : reihe) {
+        neu.append(std::move(ListeTermine[i]));
+    }
+    ListeTermine = std::move(neu);
+    AnzeigeAufbauen();
+    // The last record that matches becomes current, else the first.
+    TerminIndex = 0;
+    if (aktuell) {
+        for (qsizetype i = 0; i < ListeTermine.size(); ++i) {
+            if (marke(ListeTermine[i]) == merken) {
+                TerminIndex = i;
+            }
+        }
+    }
+    ZeileWaehlen(TerminIndex);
+    fenster_->StatusZeigen(kBereit);
+}
+
+void Terminbuch::OrdneDatum() {
+    // Every field after the date, the message up to 256 characters: the date may
+    // just have been edited, the record stays current all the same.
+    Umordnen(QStringLiteral("Termine nach Datum ordnen"), DatumsReihenfolge,
+             [](const QString& t) { return QStringView(t).mid(8, 285); });
+}
+
+void Terminbuch::OrdneMeldung() {
+    Umordnen(QStringLiteral("Termine nach Meldung ordnen"), MeldungsReihenfolge,
+             [](const QString& t) { return QStringView(t); });
+}
+
+Status Terminbuch::AbgelaufeneVerarbeiten() {
+    SanduhrZeiger sanduhr;
+    AbgelaufenRegeln regeln;
+    regeln.archivieren = !modul().NurLesen;
+    regeln.archiv = PfadAufloesen(modul().DateiAltes);
+    const AbgelaufenErgebnis e = AbgelaufeneFortschreiben(ListeTermine, uhr().heute(), regeln);
+    // The rest is sorted and checked even when a record failed.
+    OrdneDatum();
+    ListenPruefen();
+    if (!e.defekte.empty()) {
+        return DefekteMelden(e);
+    }
+    return {};
+}
+
+LadeErgebnis Terminbuch::TermineLaden() {
+    LadeErgebnis ergebnis;
+    SanduhrZeiger sanduhr;
+    fenster_->StatusZeigen(QStringLiteral("Termine laden..."));
+    SchrittLaeufer lauf(
+        Melder(QStringLiteral("Es ist ein Fehler beim Laden der Termine aufgetreten.")),
+        QStringLiteral("TermineLaden"));
+    ListeTermine.clear();
+    ListeAnzeige.clear();
+    ListIndex = -1;
+    TerminIndex = -1;
+    Unvollstaendig = false;
+    BewahrtesOriginal.clear();
+    bewahrenQuelle_.clear();
+    const QString pfad = PfadAufloesen(modul().DateiTermine);
+    auto unvollstaendig = [&](const QString& quelle) {
+        Unvollstaendig = true;
+        if (bewahrenQuelle_.isEmpty()) {
+            bewahrenQuelle_ = quelle;
+        }
+    };
+
+    // Read the file.
+    bool vorhanden = Vorhanden(pfad);
+    bool gelesen = false;
+    QByteArray inhalt;
+    lauf([&]() -> Status {
+        vorhanden = Vorhanden(pfad);
+        if (!vorhanden) {
+            return {};
+        }
+        auto e = DateiLesen(pfad);
+        if (!e) {
+            return e.fehler();
+        }
+        inhalt = std::move(e.wert());
+        gelesen = true;
+        return {};
+    });
+    if (vorhanden && !gelesen) {
+        unvollstaendig(pfad);
+    }
+    if (lauf.abgebrochen()) {
+        ergebnis.abgebrochen = true;
+        return ergebnis;
+    }
+    if (!vorhanden) {
+        // Without a data file the book starts with the default record; a backup
+        // beside it means this is no first start.
+        const QString sicherung = SicherungVon(pfad);
+        if (Vorhanden(sicherung)) {
+            unvollstaendig(sicherung);
+            Hinweis(QStringLiteral("Die Terminliste »") + pfad +
+                        QStringLiteral("« fehlt, ihre Sicherung »") + sicherung +
+                        QStringLiteral("« ist aber vorhanden.\r\n\r\nDie Sicherung wird vor dem "
+                                       "ersten Speichern aufbewahrt."),
+                    Box::Ausrufezeichen);
+        }
+    }
+
+    if (gelesen) {
+        Dateiinhalt d = TermindateiLesen(inhalt);
+        inhalt.clear();
+        if (d.art == Dateiart::Dos) {
+            zeiger().setzen(Zeiger::Standard);
+            TonAusgeben(QStringLiteral("#SystemExclamation"));
+            const int antwort = meldungen().zeigen(
+                QStringLiteral("Oh, die Termine stammen aus einer ziemlich alten DOS-Version. "
+                               "Wenden Sie sich bitte an den Programmautor, wenn die alten "
+                               "Termine konvertiert werden sollen. Soll eine neue (leere) "
+                               "Terminliste erstellt werden?"),
+                Box::JaNein + Box::Ausrufezeichen, VersionsTitel(d.versionsZehntel));
+            if (antwort != Antwort::Ja) {
+                BeendenVerlangt = true;
+                ergebnis.beenden = true;
+                return ergebnis;
+            }
+            // The backup alone would hold the old data only until the second save.
+            unvollstaendig(pfad);
+        }
+        for (const QString& text : d.ungueltigeAlte) {
+            TonAusgeben(QStringLiteral("#SystemExclamation"));
+            meldungen().zeigen(text, Box::OK + Box::Ausrufezeichen,
+                               VersionsTitel(d.versionsZehntel));
+        }
+        if (d.unvollstaendig) {
+            unvollstaendig(pfad);
+        }
+        if (!d.rest.isEmpty()) {
+            const QString rest = Nachbar(pfad, QStringLiteral("Kronel.Rest"));
+            const bool eine = d.rest.size() == 1;
+            QString text =
+                eine ? QStringLiteral("Eine Zeile der Terminliste »%1« ist kein Termin").arg(pfad)
+                     : QStringLiteral("%1 Zeilen der Terminliste »%2« sind keine Termine")
+                           .arg(d.rest.size())
+                           .arg(pfad);
+            if (modul().NurLesen) {
+                text += QStringLiteral(". Sie bleiben in der Datei, die nicht verändert wird.");
+            } else {
+                QByteArray zeilen;
+                for (const QByteArray& z : d.rest) {
+                    zeilen += z + QByteArrayLiteral("\r\n");
+                }
+                lauf([&] { return DateiAnhaengen(rest, zeilen); });
+                if (lauf.abgebrochen()) {
+                    ergebnis.abgebrochen = true;
+                    return ergebnis;
+                }
+                text += (eine ? QStringLiteral(" und wurde unverändert an »%1« angehängt.")
+                              : QStringLiteral(" und wurden unverändert an »%1« angehängt."))
+                            .arg(rest);
+            }
+            Hinweis(text, Box::Ausrufezeichen);
+        }
+        ListeTermine = std::move(d.termine);
+    }
+
+    TerminIndex = -1;
+    AnzeigeAufbauen();
+    if (!ListenPruefen()) {
+        ergebnis.beenden = true;
+        return ergebnis;
+    }
+    if (!lauf([&] { return AbgelaufeneVerarbeiten(); })) {
+        ergebnis.abgebrochen = true;
+        return ergebnis;
+    }
+    if (BeendenVerlangt) {
+        ergebnis.beenden = true;
+        return ergebnis;
+    }
+    TerminIndex = 0;
+    FelderAnzeigen();
+    ZeileWaehlen(0);
+    Ungespeichert = 0;
+    fenster_->StatusZeigen(kBereit);
+    return ergebnis;
+}
+
+Status Terminbuch::OriginalBewahren() {
+    if (!Unvollstaendig || !BewahrtesOriginal.isEmpty() || bewahrenQuelle_.isEmpty()) {
+        return {};
+    }
+    if (!Vorhanden(bewahrenQuelle_)) {
+        bewahrenQuelle_.clear();
+        return {};
+    }
+    auto inhalt = DateiLesen(bewahrenQuelle_);
+    if (!inhalt) {
+        return inhalt.fehler();
+    }
+    const QString basis = PfadAufloesen(modul().DateiTermine) + QLatin1Char('.') +
+                          uhr().jetzt().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    // Never over an existing file.
+    QString ziel = basis;
+    for (int n = 2; Vorhanden(ziel); ++n) {
+        ziel = basis + QLatin1Char('-') + QString::number(n);
+    }
+    if (Status s = DateiAtomarSchreiben(ziel, inhalt.wert()); !s) {
+        return s;
+    }
+    BewahrtesOriginal = ziel;
+    Hinweis(QStringLiteral("Die Terminliste wurde beim Laden nicht vollständig übernommen. Die "
+                           "ursprüngliche Datei bleibt als »") +
+                ziel + QStringLiteral("« erhalten."),
+            Box::Information);
+    return {};
+}
+
+Speicherung Terminbuch::TermineSpeichern() {
+    if (modul().NurLesen) {
+        return Speicherung::NurLesen;
+    }
+    if (speichert_) {
+        return Speicherung::LaeuftSchon;
+    }
+    speichert_ = true;
+    struct Ende {
+        bool& b;
+        ~Ende() { b = false; }
+    } ende{speichert_};
+    SanduhrZeiger sanduhr;
+    SchrittLaeufer lauf(
+        Melder(QStringLiteral("Es ist ein Fehler beim Speichern der Termine aufgetreten.")),
+        QStringLiteral("TermineSpeichern"));
+    const QString pfad = PfadAufloesen(modul().DateiTermine);
+    auto fehlgeschlagen = [&] {
+        fenster_->StatusZeigen(kBereit);
+        return Speicherung::Fehlgeschlagen;
+    };
+
+    if (!ListenPruefen()) {
+        return Speicherung::Beenden;
+    }
+    if (!lauf([&] { return AbgelaufeneVerarbeiten(); })) {
+        return fehlgeschlagen();
+    }
+    if (BeendenVerlangt) {
+        return Speicherung::Beenden;
+    }
+    fenster_->StatusZeigen(QStringLiteral("Termine speichern..."));
+    if (!lauf([&] { return OriginalBewahren(); })) {
+        return fehlgeschlagen();
+    }
+    // A backup that cannot be made lets the save go on without a fresh one.
+    (void)SicherungAnlegen(pfad, 1);
+    fenster_->EreignisseZulassen();
+
+    bool geschrieben = false;
+    lauf([&]() -> Status {
+        Status s = DateiAtomarSchreiben(pfad, TermindateiText(ListeTermine, modul().VersionText),
+                                        pfad + QStringLiteral(".neu"));
+        geschrieben = s.ok();
+        return s;
+    });
+    if (!geschrieben) {
+        return fehlgeschlagen();
+    }
+    Ungespeichert = 0;
+    lauf([&]() -> Status {
+        if (!IniSchreiben({}, {}, QStringLiteral("OLneu"), QStringLiteral("1")).ok) {
+            return Fehler(FehlerNr::PfadDateiZugriff, QStringLiteral("OLneu"));
+        }
+        return {};
+    });
+    fenster_->StatusZeigen(kBereit);
+    return Speicherung::Gespeichert;
+}
+
+}  // namespace kronel

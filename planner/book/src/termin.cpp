@@ -1,0 +1,149 @@
+#include "book/termin.h"
+
+#include "common/datenpfade.h"
+#include "platform/datum.h"
+#include "platform/text.h"
+
+namespace kronel {
+
+namespace {
+
+const QString kMarke = QStringLiteral("°°");
+const QString kZeilenwechsel = QStringLiteral("\r\n");
+
+// Left-justified, padded with blanks and cut to the width of the field.
+QString Feld(const QString& text, qsizetype breite) {
+    QString f = text.left(breite);
+    if (f.size() < breite) {
+        f.append(QString(breite - f.size(), QLatin1Char(' ')));
+    }
+    return f;
+}
+
+}  // namespace
+
+QString Standardtermin() {
+    return QStringLiteral("19991231-   -   -         -   Alle   Silvester");
+}
+
+QString StandardAnzeigezeile() {
+    return QStringLiteral("31.12.1999 Silvester");
+}
+
+bool operator==(const TerminFelder& a, const TerminFelder& b) {
+    return a.STDatum == b.STDatum && a.SKVon == b.SKVon && a.SKBis == b.SKBis &&
+           a.SKFilter == b.SKFilter && a.SKZyklus == b.SKZyklus && a.SKAdresse == b.SKAdresse &&
+           a.STMeldung == b.STMeldung;
+}
+
+QString PeriodeAusEingabe(const QString& text) {
+    QString p = UCase(Trim(text));
+    if (p.isEmpty() || p == QLatin1String("0T")) {
+        p = QStringLiteral("-");
+    }
+    return Feld(p, Breite::Von);
+}
+
+QString FilterAusEingabe(const QString& text) {
+    QString f = text;
+    const qsizetype apostroph = f.indexOf(QLatin1Char('\''));
+    if (apostroph >= 0) {
+        f = f.left(apostroph);
+    }
+    f = Trim(f);
+    if (f.isEmpty()) {
+        f = QStringLiteral("-");
+    }
+    return Feld(f, Breite::Filter);
+}
+
+QString AdresseAusEingabe(const QString& text) {
+    QString a = Trim(LCase(text));
+    if (a.isEmpty()) {
+        a = QStringLiteral("Alle");
+    }
+    a[0] = GrossBuchstabe(a[0]);
+    return Feld(a, Breite::Adresse);
+}
+
+QString MeldungAusEingabe(const QString& text) {
+    // Every kind of line break counts as one, so no message can split a record.
+    QString m = ZeilenumbruecheVereinheitlichen(text);
+    m.replace(kZeilenwechsel, kMarke);
+    while (m.endsWith(kMarke)) {
+        m.chop(kMarke.size());
+    }
+    m = RTrim(m);
+    if (m.isEmpty()) {
+        m = QStringLiteral("?");
+    }
+    return m;
+}
+
+QString TerminZusammensetzen(const TerminFelder& felder, const QString& datumErsatz) {
+    QString schluessel = DatumZuSchluessel(Trim(felder.STDatum));
+    if (schluessel.isEmpty()) {
+        schluessel = Feld(datumErsatz, Breite::Datum);
+    }
+    QString t;
+    t.reserve(FesteFelderLaenge + felder.STMeldung.size());
+    t += schluessel;
+    t += PeriodeAusEingabe(NurCp1252(felder.SKVon));
+    t += PeriodeAusEingabe(NurCp1252(felder.SKBis));
+    t += FilterAusEingabe(NurCp1252(felder.SKFilter));
+    t += PeriodeAusEingabe(NurCp1252(felder.SKZyklus));
+    t += AdresseAusEingabe(NurCp1252(felder.SKAdresse));
+    t += MeldungAusEingabe(NurCp1252(felder.STMeldung));
+    return t;
+}
+
+TerminFelder TerminZerlegen(const QString& termin) {
+    // "°°" and CR LF are both two characters: the columns stay where they are.
+    QString t = termin;
+    t.replace(kMarke, kZeilenwechsel);
+    TerminFelder f;
+    f.STDatum = SchluesselZuDatum(t);
+    f.SKVon = RTrim(Mid(t, Spalte::Von, Breite::Von));
+    f.SKBis = RTrim(Mid(t, Spalte::Bis, Breite::Bis));
+    f.SKFilter = RTrim(Mid(t, Spalte::Filter, Breite::Filter));
+    f.SKZyklus = RTrim(Mid(t, Spalte::Zyklus, Breite::Zyklus));
+    f.SKAdresse = RTrim(Mid(t, Spalte::Adresse, Breite::Adresse));
+    f.STMeldung = RTrim(Mid(t, Spalte::Meldung));
+    return f;
+}
+
+QStringView MeldungVon(const QString& termin) {
+    if (termin.size() < Spalte::Meldung) {
+        return {};
+    }
+    return QStringView(termin).mid(Spalte::Meldung - 1);
+}
+
+QString Anzeigezeile(const QString& termin) {
+    static const char16_t* const kTage[] = {u"So", u"Mo", u"Di", u"Mi", u"Do", u"Fr", u"Sa"};
+    const QStringView meldung = MeldungVon(termin);
+    QString z;
+    z.reserve(15 + meldung.size());
+    z += SchluesselZuDatum(termin);
+    z += QLatin1Char(' ');
+    if (const auto d = SchluesselLesen(termin)) {
+        z += QStringView(kTage[Wochentag(*d) - 1]);
+    } else {
+        z += QLatin1String("??");
+    }
+    z += QLatin1String(": ");
+    z += meldung;
+    return z;
+}
+
+QString Archivzeile(const QString& termin) {
+    const QStringView meldung = MeldungVon(termin);
+    QString z;
+    z.reserve(11 + meldung.size());
+    z += SchluesselZuDatum(termin);
+    z += QLatin1Char(' ');
+    z += meldung;
+    return z;
+}
+
+}  // namespace kronel

@@ -1,0 +1,265 @@
+#include "book/termindatei.h"
+
+#include <cmath>
+
+#include "book/termin.h"
+#include "common/datenpfade.h"
+#include "common/texte.h"
+#include "platform/datum.h"
+#include "platform/text.h"
+
+namespace kronel {
+
+namespace {
+
+bool NurBlanks(const QByteArray& zeile) {
+    for (const char c : zeile) {
+        if (c != ' ' && c != '\t') {
+            return false;
+        }
+    }
+    return true;
+}
+
+// A fixed field of a short line, padded; an empty one gets its empty marker.
+QString KurzesFeld(const QString& zeile, qsizetype spalte, qsizetype breite, const QString& leer) {
+    QString f = Mid(zeile, spalte, breite);
+    if (Trim(f).isEmpty()) {
+        f = leer;
+    }
+    return f.leftJustified(breite, QLatin1Char(' '), true);
+}
+
+}  // namespace
+
+long long VersionsZehntel(const QString& kopf) {
+    const double v = Val(Mid(kopf, 12, 4)) * 1000.0;
+    if (!std::isfinite(v) || std::fabs(v) > 1e15) {
+        return v < 0 ? -1 : 1'000'000'000'000'000LL;
+    }
+    return std::llround(v);
+}
+
+Dateiart DateiartVon(long long z) {
+    if (z < 10 || z >= 4000) {
+        return Dateiart::Aktuell;
+    }
+    if (z < 1000) {
+        return Dateiart::KeineDaten;
+    }
+    if (z <= 3480) {
+        return Dateiart::Dos;
+    }
+    if (z >= 3490 && z <= 3990) {
+        return Dateiart::Alt;
+    }
+    return Dateiart::KeineDaten;
+}
+
+QString ZeilePruefen(const QString& zeile, bool* aufgefuellt) {
+    if (aufgefuellt != nullptr) {
+        *aufgefuellt = false;
+    }
+    if (!SchluesselLesen(zeile)) {
+        return {};
+    }
+    if (zeile.size() >= Spalte::Meldung) {
+        return zeile;
+    }
+    const QString strich = QStringLiteral("-");
+    QString t = zeile.left(Breite::Datum);
+    t += KurzesFeld(zeile, Spalte::Von, Breite::Von, strich);
+    t += KurzesFeld(zeile, Spalte::Bis, Breite::Bis, strich);
+    t += KurzesFeld(zeile, Spalte::Filter, Breite::Filter, strich);
+    t += KurzesFeld(zeile, Spalte::Zyklus, Breite::Zyklus, strich);
+    t += KurzesFeld(zeile, Spalte::Adresse, Breite::Adresse, QStringLiteral("Alle"));
+    t += QLatin1Char('?');
+    if (aufgefuellt != nullptr) {
+        *aufgefuellt = true;
+    }
+    return t;
+}
+
+QList<QByteArray> ByteZeilen(const QByteArray& inhalt) {
+    QList<QByteArray> zeilen;
+    const qsizetype n = inhalt.size();
+    qsizetype start = 0;
+    while (start < n) {
+        qsizetype ende = start;
+        while (ende < n && inhalt[ende] != '\r' && inhalt[ende] != '\n') {
+            ++ende;
+        }
+        zeilen.append(inhalt.mid(start, ende - start));
+        if (ende < n) {
+            ende += (inhalt[ende] == '\r' && ende + 1 < n && inhalt[ende + 1] == '\n') ? 2 : 1;
+        }
+        start = ende;
+    }
+    return zeilen;
+}
+
+Dateiinhalt TermindateiLesen(const QByteArray& inhalt) {
+    Dateiinhalt d;
+    const QList<QByteArray> zeilen = ByteZeilen(inhalt);
+    if (zeilen.isEmpty()) {
+        d.kopfFehlt = true;
+        return d;
+    }
+    QString kopf = ZeileTolerantLesen(zeilen[0]);
+    if (kopf.startsWith(QChar(0xFEFF))) {
+        kopf.remove(0, 1);  // a byte-order mark of a Linux editor
+    }
+    d.versionsZehntel = VersionsZehntel(kopf);
+    d.art = DateiartVon(d.versionsZehntel);
+    if (!kopf.startsWith(QLatin1String(".."))) {
+        // Never a record, but not to be lost either.
+        d.rest.append(zeilen[0]);
+        d.unvollstaendig = true;
+    }
+    switch (d.art) {
+        case Dateiart::Aktuell:
+            d.termine.reserve(zeilen.size());
+            for (qsizetype i = 1; i < zeilen.size(); ++i) {
+                if (NurBlanks(zeilen[i])) {
+                    ++d.leer;
+                    continue;
+                }
+                bool aufgefuellt = false;
+                QString t = ZeilePruefen(ZeileTolerantLesen(zeilen[i]), &aufgefuellt);
+                if (t.isEmpty()) {
+                    d.rest.append(zeilen[i]);
+                    d.unvollstaendig = true;
+                    continue;
+                }
+                if (aufgefuellt) {
+                    ++d.aufgefuellt;
+                }
+                d.termine.append(std::move(t));
+            }
+            break;
+        case Dateiart::Alt:
+            for (qsizetype i = 1; i < zeilen.size(); ++i) {
+                // The old program wrote the DOS code page, never UTF-8.
+                QString meldung;
+                QString t = AltenTerminUmsetzen(AusCp1252(zeilen[i]), &meldung);
+                if (t.isEmpty()) {
+                    d.ungueltigeAlte.append(meldung);
+                    if (!NurBlanks(zeilen[i])) {
+                        d.rest.append(zeilen[i]);
+                        d.unvollstaendig = true;
+                    }
+                    continue;
+                }
+                d.termine.append(std::move(t));
+            }
+            break;
+        case Dateiart::KeineDaten:
+            for (qsizetype i = 1; i < zeilen.size(); ++i) {
+                if (!NurBlanks(zeilen[i])) {
+                    d.unvollstaendig = true;
+                }
+            }
+            break;
+        case Dateiart::Dos:
+            break;
+    }
+    return d;
+}
+
+QByteArray TermindateiText(const QStringList& termine, const QString& versionText) {
+    qsizetype laenge = 32;
+    for (const QString& t : termine) {
+        laenge += t.size() + 2;
+    }
+    QString text;
+    text.reserve(laenge);
+    text += QStringLiteral("..Kronelin ");
+    text += versionText;
+    text += QStringLiteral("\r\n");
+    for (const QString& t : termine) {
+        text += t;
+        text += QStringLiteral("\r\n");
+    }
+    return NachCp1252(text);
+}
+
+QString VersionsTitel(long long versionsZehntel) {
+    return QStringLiteral("Kronel ") +
+           ZahlDeutsch(static_cast<double>(versionsZehntel) / 1000.0, 2);
+}
+
+namespace {
+
+// Days between two dates of an old line as an announce code: days up to 999,
+// then months. Windows above 999 months are written as years, so the unit letter
+// always fits the four columns.
+QString AnkuendigungAusTagen(long long tage) {
+    if (tage <= 999) {
+        return QString::number(tage) + QLatin1Char('T');
+    }
+    const auto monate = static_cast<long long>(std::floor(static_cast<double>(tage) / 30.5));
+    if (monate <= 999) {
+        return QString::number(monate) + QLatin1Char('M');
+    }
+    return QString::number(std::min<long long>(999, monate / 12)) + QLatin1Char('J');
+}
+
+}  // namespace
+
+QString AltenTerminUmsetzen(const QString& zeile, QString* meldung) {
+    const QString datumText = Mid(zeile, 1, 10);
+    const auto datum = DatumLesen(Trim(datumText));
+    if (!datum) {
+        if (meldung != nullptr) {
+            QString text = Mid(zeile, 70, 60);
+            OemNachAnsi(text);
+            *meldung = QStringLiteral("Der Termin »") + datumText + QLatin1Char(' ') + text +
+                       QStringLiteral("« enthält ein ungültiges Datum und wird nicht übernommen!");
+        }
+        return {};
+    }
+    auto tageBis = [&](qsizetype spalte) {
+        const auto d = DatumLesen(Trim(Mid(zeile, spalte, 10)));
+        return d ? std::llabs(datum->daysTo(*d)) : 0LL;
+    };
+    TerminFelder f;
+    f.STDatum = datumText;
+    f.SKVon = AnkuendigungAusTagen(tageBis(12));
+    f.SKBis = AnkuendigungAusTagen(tageBis(23));
+
+    QString filter = Mid(zeile, 46, 8);
+    if (filter.startsWith(QLatin1Char('%'))) {
+        // A percentage given in tens: "%5" is 50 %.
+        filter = Mid(filter, 2, 1) + QStringLiteral("0%");
+    }
+    if (const qsizetype p = filter.indexOf(QLatin1Char(',')); p >= 0) {
+        filter[p] = QLatin1Char(';');
+    } else if (const qsizetype q = filter.indexOf(QLatin1Char(';')); q >= 0) {
+        filter[q] = QLatin1Char(',');
+    }
+    f.SKFilter = filter;
+    f.SKZyklus = Mid(zeile, 33, 2);
+    f.SKAdresse = Mid(zeile, 54, 5);
+
+    QString text = Mid(zeile, 70, 60);
+    OemNachAnsi(text);
+    if (text.startsWith(QLatin1Char('@'))) {
+        text.prepend(QStringLiteral("???"));
+    }
+    if (text.startsWith(QLatin1Char('#'))) {
+        text.prepend(QStringLiteral("???"));
+    }
+    static const char* const kMarken[] = {"..XX", "..XY", "..TA", "..WO", "..MO", "..JA"};
+    for (const char* marke : kMarken) {
+        const qsizetype p = InStr(text, QString::fromLatin1(marke), true);
+        if (p > 0) {
+            text = Left(text, p - 1) + QStringLiteral("{Diff:") + Mid(text, p + 5, 10) +
+                   QLatin1Char('}') + Mid(text, p + 15);
+            break;
+        }
+    }
+    f.STMeldung = text;
+    return TerminZusammensetzen(f, SchluesselAusDatum(*datum));
+}
+
+}  // namespace kronel

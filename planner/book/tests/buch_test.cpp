@@ -1,0 +1,351 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include "book/buch.h"
+#include "common/einstellungen.h"
+#include "common/modul.h"
+#include "platform/dienste.h"
+#include "platform/text.h"
+#include "testsupport/testsupport.h"
+
+using namespace kronel;
+
+namespace {
+
+QByteArray Golden(const QString& name) {
+    QFile f(QStringLiteral(KRONEL_TESTDATEN "/") + name);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+class AufnahmeFenster final : public BuchFenster {
+public:
+    void StatusZeigen(const QString& text) override { status.append(text); }
+    void FelderSetzen(const TerminFelder& f) override { felder = f; }
+    void EreignisseZulassen() override {
+        if (beimPumpen) {
+            beimPumpen();
+        }
+    }
+    QStringList status;
+    TerminFelder felder;
+    std::function<void()> beimPumpen;
+};
+
+class Buch : public ::testing::Test {
+protected:
+    void SetUp() override {
+        modul() = Modul{};
+        modul().VersionText = QStringLiteral("8.010090");
+        modul().DatenVerzeichnis = umgebung.daten();
+        modul().DateiTermine = plD;
+        modul().DateiAltes = umgebung.daten() + QStringLiteral("/Kronel.Old");
+        modul().DateiNotizen = umgebung.daten() + QStringLiteral("/Kronel.Txt");
+    }
+    void TearDown() override { modul() = Modul{}; }
+    QByteArray Datei(const QString& name) const {
+        return umgebung.lesen(umgebung.daten() + QLatin1Char('/') + name);
+    }
+    QStringList Boxtexte() const {
+        QStringList r;
+        for (const auto& b : umgebung.meldungen.boxen) {
+            r.append(b.text);
+        }
+        return r;
+    }
+    QStringList Gesichert() const {
+        return QDir(umgebung.daten())
+            .entryList({QStringLiteral("Kronel.PlD.2*")}, QDir::Files, QDir::Name);
+    }
+
+    test::TestUmgebung umgebung;
+    QString plD = umgebung.daten() + QStringLiteral("/Kronel.PlD");
+    AufnahmeFenster fenster;
+    Terminbuch buch{&fenster};
+};
+
+}  // namespace
+
+TEST_F(Buch, LadenPrueftRolltUndOrdnet) {
+    umgebung.schreiben(plD, Golden(QStringLiteral("aktuell.PlD")));
+    const LadeErgebnis e = buch.TermineLaden();
+    EXPECT_FALSE(e.beenden || e.abgebrochen);
+    ASSERT_EQ(buch.ListeTermine.size(), 6);
+    EXPECT_EQ(buch.ListeAnzeige.size(), 6);
+    EXPECT_EQ(buch.ListeAnzeige[0], QStringLiteral("09.12.2026 Mi: heute"));
+    EXPECT_EQ(buch.ListeAnzeige[1], QStringLiteral("14.12.2026 Mo: Chor {ZyklusZähler:8}"));
+    EXPECT_EQ(buch.TerminIndex, 0);
+    EXPECT_EQ(buch.ListIndex, 0);
+    EXPECT_EQ(buch.Ungespeichert, 0);
+    EXPECT_EQ(fenster.felder.STMeldung, QStringLiteral("heute"));
+    EXPECT_EQ(fenster.status.front(), QStringLiteral("Termine laden..."));
+    EXPECT_EQ(fenster.status.back(), QStringLiteral("Bereit"));
+    EXPECT_EQ(Datei(QStringLiteral("Kronel.Old")), QByteArray("08.12.2026 Gestern vorbei\r\n"));
+    // The unreadable line is kept, not lost, and the user is told.
+    EXPECT_EQ(Datei(QStringLiteral("Kronel.Rest")), QByteArray("kaputt ohne Datum\r\n"));
+    ASSERT_EQ(umgebung.meldungen.boxen.size(), 1u);
+    EXPECT_TRUE(Boxtexte()[0].contains(QStringLiteral("Eine Zeile der Terminliste")));
+    EXPECT_TRUE(Boxtexte()[0].contains(QStringLiteral("Kronel.Rest")));
+    EXPECT_TRUE(buch.Unvollstaendig);
+}
+
+TEST_F(Buch, SpeichernSchreibtKopfUndDatumsordnung) {
+    const QByteArray original = Golden(QStringLiteral("aktuell.PlD"));
+    umgebung.schreiben(plD, original);
+    umgebung.schreiben(plD + QStringLiteral(".neu"), "halb geschrieben");
+    buch.TermineLaden();
+    buch.Ungespeichert = 1;
+    EXPECT_EQ(buch.TermineSpeichern(), Speicherung::Gespeichert);
+    EXPECT_EQ(umgebung.lesen(plD), Golden(QStringLiteral("aktuell_gespeichert.PlD")));
+    EXPECT_EQ(Datei(QStringLiteral("Kronel.BAK")), original);
+    EXPECT_EQ(IniLesen({}, {}, QStringLiteral("OLneu")), QStringLiteral("1"));
+    EXPECT_EQ(buch.Ungespeichert, 0);
+    EXPECT_FALSE(QFile::exists(plD + QStringLiteral(".neu")));
+    // The incomplete book kept its original once, and said where.
+    ASSERT_EQ(Gesichert(), QStringList{QStringLiteral("Kronel.PlD.20261209-093000")});
+    EXPECT_EQ(Datei(Gesichert()[0]), original);
+    EXPECT_TRUE(Boxtexte().last().contains(QStringLiteral("Kronel.PlD.20261209-093000")));
+    // The second save keeps nothing more: the first one wrote every record.
+    umgebung.uhr.weiter(60);
+    EXPECT_EQ(buch.TermineSpeichern(), Speicherung::Gespeichert);
+    EXPECT_EQ(Gesichert().size(), 1);
+    EXPECT_EQ(Datei(QStringLiteral("Kronel.BAK")),
+              Golden(QStringLiteral("aktuell_gespeichert.PlD")));
+}
+
+TEST_F(Buch, ErsterStartOhneDatei) {
+    const LadeErgebnis e = buch.TermineLaden();
+    EXPECT_FALSE(e.beenden || e.abgebrochen);
+    EXPECT_TRUE(umgebung.meldungen.boxen.empty());
+    // The default record lies in the past: archived, then added again by the check.
+    EXPECT_EQ(buch.ListeTermine, QStringList{Standardtermin()});
+    EXPECT_EQ(buch.ListeAnzeige, QStringList{QStringLiteral("31.12.1999 Silvester")});
+    EXPECT_EQ(Datei(QStringLiteral("Kronel.Old")), QByteArray("31.12.1999 Silvester\r\n"));
+    EXPECT_FALSE(buch.Unvollstaendig);
+    EXPECT_EQ(buch.TermineSpeichern(), Speicherung::Gespeichert);
+    EXPECT_EQ(umgebung.lesen(plD),
+              QByteArray("..Kronelin 8.010090\r\n" + NachCp1252(Standardtermin()) + "\r\n"));
+    EXPECT_EQ(Datei(QStringLiteral("Kronel.Old")),
+              QByteArray("31.12.1999 Silvester\r\n31.12.1999 Silvester\r\n"));
+    EXPECT_TRUE(Gesichert().isEmpty());
+}
+
+TEST_F(Buch, NurSicherungVorhanden) {
+    const QByteArray sicherung = Golden(QStringLiteral("aktuell_gespeichert.PlD"));
+    umgebung.schreiben(umgebung.daten() + QStringLiteral("/Kronel.BAK"), sicherung);
+    buch.TermineLaden();
+    ASSERT_EQ(umgebung.meldungen.boxen.size(), 1u);
+    EXPECT_TRUE(Boxtexte()[0].contains(QStringLiteral("Kronel.BAK")));
+    EXPECT_EQ(buch.TermineSpeichern(), Speicherung::Gespeichert);
+    buch.TermineSpeichern();
+    ASSERT_EQ(Gesichert().size(), 1);
+    EXPECT_EQ(Datei(Gesichert()[0]), sicherung);
+}
+
+TEST_F(Buch, NurLesenAendertKeineDatei) {
+    umgebung.schreiben(plD, Golden(QStringLiteral("aktuell.PlD")));
+    const QStringList namen{QStringLiteral("Kronel.PlD"), QStringLiteral("Kronel.BAK"),
+                            QStringLiteral("Kronel.Old"), QStringLiteral("Kronel.Txt")};
+    for (const QString& n : namen.mid(1)) {
+        umgebung.schreiben(umgebung.daten() + QLatin1Char('/') + n, n.toLatin1() + "\r\n");
+    }
+    QList<QByteArray> vorher;
+    for (const QString& n : namen) {
+        vorher.append(Datei(n));
+    }
+    modul().NurLesen = true;
+    buch.TermineLaden();
+    // Expired appointments leave the book in memory all the same.
+    EXPECT_EQ(buch.ListeTermine.size(), 6);
+    buch.Ungespeichert = 1;
+    EXPECT_EQ(buch.TermineSpeichern(), Speicherung::NurLesen);
+    EXPECT_EQ(buch.Ungespeichert, 1);
+    for (qsizetype i = 0; i < namen.size(); ++i) {
+        EXPECT_EQ(Datei(namen[i]), vorher[i]) << qPrintable(namen[i]);
+    }
+    EXPECT_FALSE(QFile::exists(umgebung.daten() + QStringLiteral("/Kronel.Rest")));
+    EXPECT_EQ(IniLesen({}, {}, QStringLiteral("OLneu"), QStringLiteral("leer")),
+              QStringLiteral("leer"));
+}
+
+TEST_F(Buch, MisslungenesSpeichernBehaeltDieAlteDatei) {
+    const QByteArray alt = Golden(QStringLiteral("aktuell_gespeichert.PlD"));
+    umgebung.schreiben(plD, alt);
+    buch.TermineLaden();
+    buch.TerminAnlegen(QStringLiteral("01.03.2027"), {}, {}, {}, {}, {}, QStringLiteral("neu"));
+    ASSERT_EQ(buch.Ungespeichert, 1);
+    QFile::setPermissions(plD, QFile::ReadOwner | QFile::ReadGroup);
+    // Whatever the user answers, the save counts as failed.
+    umgebung.meldungen.antworten({Antwort::Ignorieren});
+    EXPECT_EQ(buch.TermineSpeichern(), Speicherung::Fehlgeschlagen);
+    EXPECT_EQ(buch.Ungespeichert, 1);
+    EXPECT_EQ(umgebung.lesen(plD), alt);
+    EXPECT_TRUE(Boxtexte().last().startsWith(
+        QStringLiteral("Es ist ein Fehler beim Speichern der Termine aufgetreten.")));
+    EXPECT_NE(IniLesen({}, {}, QStringLiteral("OLneu")), QStringLiteral("1"));
+    QFile::setPermissions(plD, QFile::ReadOwner | QFile::WriteOwner);
+}
+
+TEST_F(Buch, SpeichernWirdNichtWiederBetreten) {
+    buch.TermineLaden();
+    Speicherung innen = Speicherung::Gespeichert;
+    fenster.beimPumpen = [&] { innen = buch.TermineSpeichern(); };
+    EXPECT_EQ(buch.TermineSpeichern(), Speicherung::Gespeichert);
+    EXPECT_EQ(innen, Speicherung::LaeuftSchon);
+}
+
+TEST_F(Buch, AlteDosDaten) {
+    const QByteArray dos("..Kronelin 3.48\r\n01.01.1990 irgendwas\r\n");
+    umgebung.schreiben(plD, dos);
+    umgebung.meldungen.antworten({Antwort::Nein});
+    EXPECT_TRUE(buch.TermineLaden().beenden);
+    ASSERT_EQ(umgebung.meldungen.boxen.size(), 1u);
+    EXPECT_EQ(umgebung.meldungen.boxen[0].titel, QStringLiteral("Kronel 3,48"));
+    EXPECT_EQ(umgebung.meldungen.boxen[0].tonVorher,
+              QStringList{QStringLiteral("#SystemExclamation")});
+    EXPECT_TRUE(Boxtexte()[0].startsWith(QStringLiteral("Oh, die Termine stammen")));
+
+    // Yes: an empty book; the old file is kept once before it is overwritten.
+    Terminbuch zweites(&fenster);
+    umgebung.meldungen.antworten({Antwort::Ja});
+    EXPECT_FALSE(zweites.TermineLaden().beenden);
+    EXPECT_EQ(zweites.ListeTermine, QStringList{Standardtermin()});
+    zweites.TermineSpeichern();
+    zweites.TermineSpeichern();
+    ASSERT_EQ(Gesichert().size(), 1);
+    EXPECT_EQ(Datei(Gesichert()[0]), dos);
+}
+
+TEST_F(Buch, AltesLayoutWirdUmgesetzt) {
+    umgebung.schreiben(plD, Golden(QStringLiteral("alt.PlD")));
+    buch.TermineLaden();
+    EXPECT_EQ(buch.Ungespeichert, 0);
+    // Two lines without a valid date: the bad one and the empty one.
+    ASSERT_GE(umgebung.meldungen.boxen.size(), 2u);
+    EXPECT_EQ(umgebung.meldungen.boxen[0].titel, QStringLiteral("Kronel 3,49"));
+    EXPECT_EQ(Boxtexte()[0], QStringLiteral("Der Termin »32.13.2027 Kaputt") + QString(54, u' ') +
+                                 QStringLiteral("« enthält ein ungültiges Datum und wird nicht "
+                                                "übernommen!"));
+    EXPECT_EQ(Boxtexte()[1], QStringLiteral("Der Termin » « enthält ein ungültiges Datum und "
+                                            "wird nicht übernommen!"));
+    buch.TermineSpeichern();
+    EXPECT_EQ(umgebung.lesen(plD), Golden(QStringLiteral("alt_gespeichert.PlD")));
+    EXPECT_TRUE(Datei(QStringLiteral("Kronel.Rest")).startsWith("32.13.2027"));
+}
+
+TEST_F(Buch, KopfzeilenUndVersionen) {
+    struct Fall {
+        QByteArray kopf;
+        qsizetype termine;  // records read from the one line below
+        bool frage;         // the DOS question
+    };
+    const QByteArray zeile("20271231-   -   -         -   Alle   Silvester 2027\r\n");
+    const Fall faelle[] = {
+        {"..Kronelin 8.010090", 1, false}, {"..Kronelin ", 1, false},
+        {"..Kronelin 4.00", 1, false},     {"..Kronelin 0.50", 0, false},
+        {"..Kronelin 3.48", 0, true},      {"..Kronelin 1.00", 0, true},
+        {"..Kronelin -1.0", 1, false},     {"..Kronelin  .50", 0, false},
+    };
+    for (const Fall& f : faelle) {
+        umgebung.meldungen.boxen.clear();
+        umgebung.meldungen.antworten({Antwort::Ja});
+        umgebung.schreiben(plD, f.kopf + "\r\n" + zeile);
+        Terminbuch b;
+        b.TermineLaden();
+        const bool mitTermin = b.ListeTermine.contains(QString::fromLatin1(zeile.chopped(2)));
+        EXPECT_EQ(mitTermin, f.termine == 1) << f.kopf.constData();
+        EXPECT_EQ(!umgebung.meldungen.boxen.empty() &&
+                      umgebung.meldungen.boxen[0].text.startsWith(QStringLiteral("Oh")),
+                  f.frage)
+            << f.kopf.constData();
+        if (!f.frage) {
+            umgebung.meldungen.antworten({});
+        }
+        while (umgebung.meldungen.offeneAntworten() > 0) {
+            umgebung.meldungen.zeigen({}, 0, {});
+        }
+    }
+}
+
+TEST_F(Buch, ErsteZeileIstImmerKopf) {
+    const QByteArray termin("20271231-   -   -         -   Alle   erste\r\n");
+    umgebung.schreiben(plD, termin + "20271230-   -   -         -   Alle   zweite\r\n");
+    buch.TermineLaden();
+    ASSERT_EQ(buch.ListeTermine.size(), 1);
+    EXPECT_TRUE(buch.ListeTermine[0].endsWith(QStringLiteral("zweite")));
+    // Not a record, but not lost either.
+    EXPECT_EQ(Datei(QStringLiteral("Kronel.Rest")), termin);
+}
+
+TEST_F(Buch, TerminAnlegen) {
+    IniSchreiben({}, {}, QStringLiteral("Tagefrüher"), QStringLiteral("3T"));
+    buch.TermineLaden();
+    EXPECT_EQ(buch.TerminAnlegen(QStringLiteral("kein Datum"), {}, {}, {}, {}, {}, {}), 1);
+    EXPECT_EQ(buch.ListeTermine.last(), QStringLiteral("202612093T  -   -         -   Alle   ?"));
+    EXPECT_EQ(buch.TerminIndex, buch.ListeTermine.size() - 1);
+    EXPECT_EQ(buch.ListIndex, buch.TerminIndex);
+    EXPECT_EQ(buch.Ungespeichert, 1);
+    EXPECT_EQ(buch.ListeAnzeige.last(), QStringLiteral("09.12.2026 Mi: ?"));
+
+    while (buch.ListeTermine.size() <= TermineHoechstzahl) {
+        buch.ListeTermine.append(buch.ListeTermine.last());
+        buch.ListeAnzeige.append(buch.ListeAnzeige.last());
+    }
+    ASSERT_EQ(buch.ListeTermine.size(), TermineHoechstzahl + 1);
+    EXPECT_EQ(buch.TerminAnlegen(QStringLiteral("01.01.2027"), {}, {}, {}, {}, {}, {}), 0);
+    EXPECT_EQ(buch.ListeTermine.size(), TermineHoechstzahl + 1);
+}
+
+TEST_F(Buch, MehrAlsDreissigtausendWerdenGeladen) {
+    QByteArray inhalt("..Kronelin 8.010090\r\n");
+    for (int i = 0; i < 30500; ++i) {
+        inhalt += "20271231-   -   -         -   Alle   Termin\r\n";
+    }
+    umgebung.schreiben(plD, inhalt);
+    buch.TermineLaden();
+    EXPECT_EQ(buch.ListeTermine.size(), 30500);
+    buch.TermineSpeichern();
+    EXPECT_EQ(umgebung.lesen(plD), inhalt);
+}
+
+TEST_F(Buch, EingabeOhneAenderung) {
+    buch.TermineLaden();
+    buch.TerminAnlegen(QStringLiteral("01.01.2027"), {}, {}, {}, {}, {}, QStringLiteral("a"));
+    buch.Ungespeichert = 0;
+    const TerminFelder f = TerminZerlegen(buch.ListeTermine[buch.TerminIndex]);
+    buch.EingabeUebernehmen(f, 0);
+    EXPECT_EQ(buch.Ungespeichert, 0);
+    TerminFelder g = f;
+    g.STMeldung = QStringLiteral("b\r\nc");
+    buch.EingabeUebernehmen(g, 1);
+    EXPECT_EQ(buch.Ungespeichert, 1);
+    EXPECT_EQ(buch.ListeAnzeige[buch.TerminIndex], QStringLiteral("01.01.2027 Fr: b°°c"));
+    EXPECT_EQ(fenster.felder.STMeldung, QStringLiteral("b\r\nc"));
+}
+
+TEST_F(Buch, AnzeigeAufbauenJenseitsDesEndes) {
+    buch.ListeTermine = {QStringLiteral("20270101-   -   -         -   Alle   a"),
+                         QStringLiteral("20270102-   -   -         -   Alle   b")};
+    buch.TerminIndex = 5;
+    buch.AnzeigeAufbauen();
+    EXPECT_EQ(buch.ListIndex, 0);
+    EXPECT_EQ(buch.TerminIndex, 0);
+    buch.TerminIndex = -1;
+    buch.AnzeigeAufbauen();
+    EXPECT_EQ(buch.ListIndex, -1);
+}
+
+TEST_F(Buch, VerwaltungsproblemUndAbbruch) {
+    buch.ListeTermine = {QStringLiteral("20270101-   -   -         -   Alle   a")};
+    buch.ListeAnzeige.clear();
+    buch.TerminIndex = 0;
+    umgebung.meldungen.antworten({Antwort::OK});
+    EXPECT_TRUE(buch.ListenPruefen());
+    EXPECT_EQ(Boxtexte().last(), QStringLiteral("Schweres Verwaltungsproblem aufgetreten - 0 : 1"));
+    EXPECT_EQ(umgebung.meldungen.boxen.back().titel, QStringLiteral("Kronelin TerminTest"));
+    umgebung.meldungen.antworten({Antwort::Abbrechen});
+    EXPECT_FALSE(buch.ListenPruefen());
+    EXPECT_TRUE(buch.BeendenVerlangt);
+}

@@ -1,0 +1,104 @@
+#include <gtest/gtest.h>
+
+#include "book/termindatei.h"
+#include "testsupport/drucken.h"
+
+using namespace kronel;
+
+TEST(Termindatei, Versionszahl) {
+    EXPECT_EQ(VersionsZehntel(QStringLiteral("..Kronelin 8.010090")), 8010);
+    EXPECT_EQ(VersionsZehntel(QStringLiteral("..Kronelin 3.99")), 3990);
+    EXPECT_EQ(VersionsZehntel(QStringLiteral("..Kronelin 3.49")), 3490);
+    EXPECT_EQ(VersionsZehntel(QStringLiteral("..Kronelin ")), 0);
+    // The first eleven characters are not examined.
+    EXPECT_EQ(VersionsZehntel(QStringLiteral("xxxxxxxxxxx4.00")), 4000);
+    EXPECT_EQ(DateiartVon(0), Dateiart::Aktuell);
+    EXPECT_EQ(DateiartVon(-10), Dateiart::Aktuell);
+    EXPECT_EQ(DateiartVon(500), Dateiart::KeineDaten);
+    EXPECT_EQ(DateiartVon(1000), Dateiart::Dos);
+    EXPECT_EQ(DateiartVon(3480), Dateiart::Dos);
+    EXPECT_EQ(DateiartVon(3485), Dateiart::KeineDaten);
+    EXPECT_EQ(DateiartVon(3490), Dateiart::Alt);
+    EXPECT_EQ(DateiartVon(3990), Dateiart::Alt);
+    EXPECT_EQ(DateiartVon(3995), Dateiart::KeineDaten);
+    EXPECT_EQ(DateiartVon(4000), Dateiart::Aktuell);
+    EXPECT_EQ(VersionsTitel(3490), QStringLiteral("Kronel 3,49"));
+}
+
+TEST(Termindatei, ZeilenpruefungFuelltKurzeZeilenAuf) {
+    bool aufgefuellt = false;
+    EXPECT_EQ(ZeilePruefen(QStringLiteral("20270101"), &aufgefuellt),
+              QStringLiteral("20270101-   -   -         -   Alle   ?"));
+    EXPECT_TRUE(aufgefuellt);
+    EXPECT_EQ(ZeilePruefen(QStringLiteral("20270101-   1T  Mo"), &aufgefuellt),
+              QStringLiteral("20270101-   1T  Mo        -   Alle   ?"));
+    EXPECT_EQ(ZeilePruefen(QStringLiteral("20270101-   -   -         -   Alle   x"), &aufgefuellt),
+              QStringLiteral("20270101-   -   -         -   Alle   x"));
+    EXPECT_FALSE(aufgefuellt);
+    EXPECT_TRUE(ZeilePruefen(QStringLiteral("20271301-   -   -         -   Alle   x")).isEmpty());
+    EXPECT_TRUE(ZeilePruefen(QStringLiteral("00991231-   -   -         -   Alle   x")).isEmpty());
+    EXPECT_TRUE(ZeilePruefen(QStringLiteral("2027010")).isEmpty());
+}
+
+TEST(Termindatei, ZeilenendenUndLeereZeilen) {
+    const QByteArray inhalt(
+        "..Kronelin 8.010090\n20270101-   -   -         -   Alle   a\r20270102-   -   -    "
+        "     -   Alle   b\r\n\r\n   \r\n20270103-   -   -         -   Alle   c");
+    const Dateiinhalt d = TermindateiLesen(inhalt);
+    ASSERT_EQ(d.termine.size(), 3);
+    EXPECT_TRUE(d.termine[2].endsWith(QLatin1Char('c')));
+    EXPECT_EQ(d.leer, 2);
+    EXPECT_TRUE(d.rest.isEmpty());
+    EXPECT_FALSE(d.unvollstaendig);
+    EXPECT_TRUE(TermindateiLesen({}).kopfFehlt);
+}
+
+TEST(Termindatei, TextMitKopfUndCrLf) {
+    EXPECT_EQ(TermindateiText({QStringLiteral("20270101-   -   -         -   Alle   Grüße°°x")},
+                              QStringLiteral("8.010090")),
+              QByteArray("..Kronelin 8.010090\r\n20270101-   -   -         -   Alle   Gr\xFC\xDF"
+                         "e\xB0\xB0x\r\n"));
+}
+
+TEST(AltesLayout, AnkuendigungInTagenMonatenJahren) {
+    auto zeile = [](const QString& datum, const QString& von) {
+        return datum + QLatin1Char(' ') + von.leftJustified(10) + QLatin1Char(' ') + datum +
+               QString(37, u' ') + QStringLiteral("Text");
+    };
+    auto von = [&](const QString& datum, const QString& vonDatum) {
+        return AltenTerminUmsetzen(zeile(datum, vonDatum), nullptr).mid(8, 4);
+    };
+    EXPECT_EQ(von(QStringLiteral("29.01.2027"), QStringLiteral("01.01.2027")),
+              QStringLiteral("28T "));
+    // An announce date after the date counts the same.
+    EXPECT_EQ(von(QStringLiteral("01.01.2027"), QStringLiteral("29.01.2027")),
+              QStringLiteral("28T "));
+    EXPECT_EQ(von(QStringLiteral("26.09.2029"), QStringLiteral("01.01.2027")),
+              QStringLiteral("999T"));
+    EXPECT_EQ(von(QStringLiteral("27.09.2029"), QStringLiteral("01.01.2027")),
+              QStringLiteral("32M "));
+    EXPECT_EQ(von(QStringLiteral("15.04.2030"), QStringLiteral("01.01.2027")),
+              QStringLiteral("39M "));
+    EXPECT_EQ(von(QStringLiteral("01.01.2027"), QStringLiteral("kein Datum")),
+              QStringLiteral("-   "));
+    // Above 999 months the window is given in years, so no unit letter is cut off.
+    EXPECT_EQ(von(QStringLiteral("01.01.2027"), QStringLiteral("01.01.1900")),
+              QStringLiteral("126J"));
+}
+
+TEST(AltesLayout, Meldungsmarken) {
+    auto meldung = [](const QString& text) {
+        const QString zeile = QStringLiteral("01.01.2027") + QString(59, u' ') + text;
+        return AltenTerminUmsetzen(zeile, nullptr).mid(37);
+    };
+    EXPECT_EQ(meldung(QStringLiteral("Geburtstag ..JA 01.05.1950")),
+              QStringLiteral("Geburtstag {Diff:01.05.1950}"));
+    EXPECT_EQ(meldung(QStringLiteral("..ta:01.01.2000 ..XX 02.02.2002 x")),
+              QStringLiteral("..ta:01.01.2000 {Diff:02.02.2002} x"));
+    EXPECT_EQ(meldung(QStringLiteral("@x")), QStringLiteral("???@x"));
+    EXPECT_EQ(meldung(QStringLiteral("     ")), QStringLiteral("?"));
+    QString text;
+    EXPECT_TRUE(AltenTerminUmsetzen(QString(), &text).isEmpty());
+    EXPECT_EQ(text, QStringLiteral(
+                        "Der Termin » « enthält ein ungültiges Datum und wird nicht übernommen!"));
+}
