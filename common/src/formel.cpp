@@ -430,8 +430,9 @@ qsizetype Auswertung::rechtsEnde(qsizetype r, double& wert) const {
 }
 
 void Auswertung::konstanten() {
-    const QString heute = QLatin1Char(' ') + QString::number(Date2Num(uhr().heute().toString(
-                                                 QStringLiteral("MM-dd-yyyy"))));
+    const QString heute =
+        QLatin1Char(' ') +
+        QString::number(Date2Num(uhr().heute().toString(QStringLiteral("MM-dd-yyyy"))));
     const std::array<std::pair<QString, QString>, 3> tabelle = {{
         {QStringLiteral("PI"), QStringLiteral("3.14159265358979323846")},
         {QStringLiteral("e"), QStringLiteral("2.71828182845904523536")},
@@ -701,7 +702,8 @@ bool Auswertung::vergleiche(double& ergebnis) {
         }
         const QChar op = t_[p];
         auto gilt = [op](int vergleich) {
-            const bool b = op == u'=' ? vergleich == 0 : (op == u'>' ? vergleich > 0 : vergleich < 0);
+            const bool b =
+                op == u'=' ? vergleich == 0 : (op == u'>' ? vergleich > 0 : vergleich < 0);
             return b ? -1.0 : 0.0;
         };
         double v = 0.0;
@@ -718,9 +720,8 @@ bool Auswertung::vergleiche(double& ergebnis) {
             v = gilt(QString::compare(links, rechts));
             t_ = t_.left(auf1 > 0 ? auf1 - 1 : 0) + Zahltext(v) + t_.mid(zu2 + 1);
         } else {
-            v = zweistellig(p, 1, [&](double a, double b) {
-                return gilt(a == b ? 0 : (a > b ? 1 : -1));
-            });
+            v = zweistellig(
+                p, 1, [&](double a, double b) { return gilt(a == b ? 0 : (a > b ? 1 : -1)); });
         }
         if (fertig(v)) {
             ergebnis = Wert(t_);

@@ -57,16 +57,16 @@ TEST_F(Formel, VorrangUndGruppen) {
 }
 
 TEST_F(Formel, EigenheitenDerSchreibweiseBleiben) {
-    EXPECT_EQ(W("2^3^2"), 64);   // powers from the left
-    EXPECT_EQ(W("-3^2"), 9);     // the sign belongs to the base
+    EXPECT_EQ(W("2^3^2"), 64);  // powers from the left
+    EXPECT_EQ(W("-3^2"), 9);    // the sign belongs to the base
     EXPECT_EQ(W("2*-3^2"), 18);
-    EXPECT_EQ(W("3>=2"), 0);     // no two-character comparisons
-    EXPECT_EQ(W("pi*2"), 0);     // constants in their own case only
+    EXPECT_EQ(W("3>=2"), 0);  // no two-character comparisons
+    EXPECT_EQ(W("pi*2"), 0);  // constants in their own case only
     EXPECT_EQ(W("E"), 0);
     EXPECT_EQ(W("X+1"), 0);      // unknown names read 0
     EXPECT_EQ(W("NOT 1=1"), 0);  // NOT takes the number right behind it
     EXPECT_EQ(W("NOT 0"), -1);
-    EXPECT_EQ(W("2*"), 2);       // an operator as the last character is none
+    EXPECT_EQ(W("2*"), 2);  // an operator as the last character is none
     EXPECT_EQ(W("!"), 1);
 }
 
@@ -83,7 +83,7 @@ TEST_F(Formel, GanzzahlDivisionUndRest) {
     EXPECT_EQ(W("10 MOD 3"), 1);
     EXPECT_EQ(W("-7 MOD 2"), -1);
     EXPECT_EQ(W("-7\\2"), -3);
-    EXPECT_EQ(W("7.5\\2"), 4);   // 7.5 rounds to 8 (halves to even)
+    EXPECT_EQ(W("7.5\\2"), 4);     // 7.5 rounds to 8 (halves to even)
     EXPECT_EQ(W("2 MOD 3*4"), 8);  // left to right within the stage
     EXPECT_TRUE(Formelfehler("7\\0"));
     EXPECT_TRUE(Formelfehler("7 MOD 0"));
@@ -143,7 +143,7 @@ TEST_F(Formel, Konstanten) {
     EXPECT_EQ(FormelZahlText(W("e")), L("2.71828182845905"));
     EXPECT_EQ(FormelZahlText(W("PI*2")), L("6.28318530717959"));
     EXPECT_EQ(W("PI*2"), 6.28318530717959);  // the product is rounded to 15 digits
-    EXPECT_EQ(W("sec(0)"), 0);  // its "e" is replaced first
+    EXPECT_EQ(W("sec(0)"), 0);               // its "e" is replaced first
     // A constant inside quoted text stays text.
     EXPECT_EQ(W("\"e\"=\"E\""), -1);
 }
