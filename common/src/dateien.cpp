@@ -66,6 +66,20 @@ QString DateiTeil(const QString& pfad, int code) {
     }
 }
 
+QString DateiSuchen(const QString& dateiname) {
+    const SanduhrZeiger sanduhr;
+    const QString windows = WindowsOrdner();
+    const QString ordner[] = {ProgrammOrdner(), windows, SystemOrdner(),
+                              windows + QStringLiteral("/tools")};
+    for (const QString& o : ordner) {
+        const QString pfad = PfadAufloesen(o + QLatin1Char('/') + dateiname);
+        if (DateiVorhanden(pfad)) {
+            return pfad;
+        }
+    }
+    return {};
+}
+
 Status SicherungAnlegen(const QString& pfad, int modus) {
     const SanduhrZeiger sanduhr;
     const QString quelle = PfadAufloesen(PfadAbsolut(PfadAusWindows(pfad)));

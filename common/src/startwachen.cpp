@@ -3,18 +3,28 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <QProcessEnvironment>
+
+#include <pwd.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <cmath>
 
 #include "common/dateien.h"
 #include "common/einstellungen.h"
 #include "common/fehlermeldung.h"
 #include "common/modul.h"
+#include "common/statistik.h"
+#include "common/texte.h"
 #include "common/ton.h"
 #include "platform/befehlszeile.h"
 #include "platform/dateien.h"
+#include "platform/datum.h"
 #include "platform/dienste.h"
 #include "platform/ordner.h"
 #include "platform/text.h"
+#include "platform/uhr.h"
 
 namespace kronel {
 
@@ -61,11 +71,51 @@ QString Markierungstext(const QString& datei) {
     return text;
 }
 
+bool& ZweiterDrucklauf() {
+    static bool ja = false;
+    return ja;
+}
+
+QString NetWatch() {
+    return PfadAufloesen(ProgrammVerzeichnis() + QStringLiteral("/NetWatch.Ini"));
+}
+
+// Reads a switch of [Allgemein] and writes it back, so the file always shows it.
+double Schalter(const QString& schluessel) {
+    const QString abschnitt = QStringLiteral("Allgemein");
+    const QString wert = IniLesen(NetWatch(), abschnitt, schluessel, QStringLiteral("0"));
+    IniSchreiben(NetWatch(), abschnitt, schluessel, wert);
+    return Val(wert);
+}
+
+// The environment variable of that name in any case ("User" finds USER).
+QString Umgebungswert(const QString& name) {
+    const QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
+    const QString genau = umgebung.value(name);
+    if (!genau.isEmpty()) {
+        return genau;
+    }
+    const QStringList schluessel = umgebung.keys();
+    for (const QString& s : schluessel) {
+        if (GleichOhneFall(s, name) && !umgebung.value(s).isEmpty()) {
+            return umgebung.value(s);
+        }
+    }
+    return {};
+}
+
+QString Anmeldename() {
+    if (const passwd* pw = ::getpwuid(::getuid()); pw != nullptr && pw->pw_name != nullptr) {
+        return QString::fromLocal8Bit(pw->pw_name);
+    }
+    return {};
+}
+
 }  // namespace
 
 void LeserechtePruefen() {
     Modul& m = modul();
-    m.NurLesen = false;
+    m.NurLesen = ZweiterDrucklauf();
     if (LCase(Befehlszeile()).contains(QStringLiteral("readonly"))) {
         m.NurLesen = true;
     }
@@ -89,6 +139,124 @@ void LeserechtePruefen() {
     // The lines end in a lone CR; the boxes take CR LF.
     meldungen().zeigen(ZeilenumbruecheVereinheitlichen(text), Box::OK + Box::Information,
                        QStringLiteral("Kronel, nur Leserechte"));
+}
+
+}  // namespace kronel
+
+namespace kronel {
+
+bool NurEineInstanz() {
+    if (Schalter(QStringLiteral("NoInstanceWatch")) == 1) {
+        return true;
+    }
+    const QString name = ProgrammDateiname();
+    if (instanzen().anmelden(name)) {
+        return true;
+    }
+    if (LCase(Befehlszeile()).contains(QStringLiteral("/autoprint"))) {
+        ZweiterDrucklauf() = true;
+        modul().NurLesen = true;
+        return true;
+    }
+    instanzen().aktivieren(name);
+    return false;
+}
+
+bool NetzWache(int modus) {
+    Modul& m = modul();
+    if (m.NurLesen) {
+        return true;
+    }
+    if (Schalter(QStringLiteral("NoNetWatch")) != 0) {
+        return true;
+    }
+    const QString datei = NetWatch();
+    const QString jetztAbschnitt = QStringLiteral("UserJetzt");
+    const QString user = QStringLiteral("User");
+    const QDateTime jetzt = uhr().jetzt();
+    if (modus == 0) {
+        IniSchreiben(datei, jetztAbschnitt, user, {});
+        IniSchreiben(datei, QStringLiteral("UserLetzt"), user, Benutzername());
+        IniSchreiben(datei, QStringLiteral("UserLetzt"), QStringLiteral("Raus"),
+                     DatumZeitText(jetzt));
+        return true;
+    }
+    QString anderer = IniLesen(datei, jetztAbschnitt, user, {});
+    const std::optional<DatumZeit> seitGelesen =
+        DatumZeitLesen(IniLesen(datei, jetztAbschnitt, QStringLiteral("Seit"), {}));
+    const QDateTime seit =
+        seitGelesen ? QDateTime(seitGelesen->datum, seitGelesen->zeit.value_or(QTime(0, 0)))
+                    : QDateTime(QDate(1970, 1, 1), QTime(0, 0));
+    const double stunden = std::fabs(static_cast<double>(MinutenWechsel(seit, jetzt))) / 60.0;
+    const QString ich = Benutzername();
+    if (stunden > 5 || anderer == ich) {
+        anderer.clear();
+    }
+    if (!anderer.isEmpty()) {
+        const double sekunden = std::fabs(static_cast<double>(seit.secsTo(jetzt)));
+        QString frage = QStringLiteral("Das Programm wird seit ") + DauerText(sekunden) +
+                        QStringLiteral(" von ") + anderer +
+                        QStringLiteral(
+                            " benutzt.~~Wählen Sie, ob Sie~~* Ja, das Programm nur mit "
+                            "Leserechten~~* Nein, das Programm mit allen Rechten "
+                            "(evtl. Datenverlust)~~* Abbrechen, das Programm nicht"
+                            "~~starten wollen. Wenn Sie unschlüssig sind, drücken Sie "
+                            "nur Enter.");
+        frage = Ersetzen(frage, QStringLiteral("~"), QStringLiteral("\r\n"));
+        TonAusgeben(QStringLiteral("#SystemHand"));
+        const int antwort = meldungen().zeigen(frage, Box::JaNeinAbbrechen + Box::Stop,
+                                               QStringLiteral("Kronel meldet anderen Benutzer."));
+        if (antwort == Antwort::Ja) {
+            m.NurLesen = true;
+            return true;
+        }
+        if (antwort != Antwort::Nein) {
+            return false;
+        }
+    }
+    IniSchreiben(datei, jetztAbschnitt, user, ich);
+    IniSchreiben(datei, jetztAbschnitt, QStringLiteral("Seit"), DatumZeitText(jetzt));
+    return true;
+}
+
+QString Benutzername() {
+    const QString abschnitt = QStringLiteral("Allgemein");
+    const QString gespeichert = IniLesen({}, abschnitt, QStringLiteral("User"), {});
+    QString name = gespeichert;
+    for (const char* variable : {"User", "USERID", "Station", "Username", "LOGNAME"}) {
+        if (!name.isEmpty()) {
+            break;
+        }
+        name = Umgebungswert(QLatin1String(variable));
+    }
+    if (name.isEmpty()) {
+        name = Anmeldename();
+    }
+    if (name.isEmpty()) {
+        name = IniLesen(QStringLiteral("Win.Ini"), QStringLiteral("MS User Info"),
+                        QStringLiteral("DefName"), {});
+    }
+    name = Left(Trim(name), 7);
+    if (!name.isEmpty()) {
+        name = GrossKlein(name);
+    }
+    // An answer is asked for until one comes; a desktop that can give none (no
+    // person in front of it) must not keep the start waiting for ever.
+    for (int runde = 0; name.isEmpty() && runde < 100; ++runde) {
+        TonAusgeben(QStringLiteral("#SystemQuestion"));
+        const std::optional<QString> antwort =
+            meldungen().eingabe(QStringLiteral("Wählen Sie bitte einen Benutzernamen aus. Dieser "
+                                               "darf bis zu 7 Zeichen lang sein."),
+                                QStringLiteral("Benutzername"), {});
+        name = Left(antwort.value_or(QString()), 7);
+    }
+    if (name.isEmpty()) {
+        name = QStringLiteral("Station");
+    }
+    if (gespeichert.isEmpty()) {
+        IniSchreiben({}, abschnitt, QStringLiteral("User"), name);
+    }
+    return name;
 }
 
 }  // namespace kronel

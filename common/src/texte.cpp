@@ -1,7 +1,17 @@
 #include "common/texte.h"
 
-#include <cmath>
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QStringList>
+#include <QTimer>
 
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <thread>
+
+#include "platform/dienste.h"
+#include "platform/oberflaeche.h"
 #include "platform/text.h"
 
 namespace kronel {
@@ -85,6 +95,188 @@ bool Wahrheitswert(const QString& wert) {
         ergebnis = true;
     }
     return ergebnis;
+}
+
+}  // namespace kronel
+
+namespace kronel {
+
+namespace {
+
+QString Flag(bool b) {
+    return b ? QStringLiteral("-1") : QStringLiteral("0");
+}
+
+// A number with a fixed count of decimals and a decimal comma, without grouping,
+// as the patterns "0.0", "0.00" ... write it on a German system.
+QString Muster(double x, int stellen) {
+    // Halves round away from zero, as the format patterns do.
+    const double p = std::pow(10.0, stellen);
+    const double gerundet = std::fabs(x) < 1e15 ? std::round(x * p) / p : x;
+    QString t = QString::number(gerundet, 'f', stellen);
+    t.replace(QLatin1Char('.'), QLatin1Char(','));
+    return t;
+}
+
+// The pattern "#.0": no leading zero before the comma.
+QString MusterOhneNull(double x) {
+    QString t = Muster(x, 1);
+    if (t.startsWith(QStringLiteral("0,"))) {
+        t.remove(0, 1);
+    }
+    return t;
+}
+
+bool IstWorttrenner(QChar c) {
+    if (c.unicode() < 32) {
+        return true;
+    }
+    static const QString trenner = QStringLiteral(" .,;!?°-_()[]«»\\:@\"");
+    return trenner.contains(c);
+}
+
+}  // namespace
+
+QString SchriftAlsText(const SchriftTraeger& steuerelement) {
+    const SchriftWerte s = steuerelement.schrift();
+    QString t = s.name + QLatin1Char(';') + ZahlText(s.groesse) + QLatin1Char(';') + Flag(s.fett) +
+                QLatin1Char(';') + Flag(s.kursiv) + QLatin1Char(';') + Flag(s.unterstrichen) +
+                QLatin1Char(';');
+    if (const std::optional<qint32> farbe = steuerelement.farbe()) {
+        t += QString::number(*farbe) + QLatin1Char(';');
+    }
+    return t;
+}
+
+void SchriftSetzen(SchriftTraeger& steuerelement, const QString& schrifttext, const QString& art) {
+    const QString a = LCase(art);
+    const bool schrift = a.isEmpty() || a.contains(QStringLiteral("schr")) ||
+                         a.contains(QStringLiteral("alle")) || a.contains(QStringLiteral("print"));
+    const bool farbe =
+        a.isEmpty() || a.contains(QStringLiteral("farb")) || a.contains(QStringLiteral("alle"));
+    QStringList felder = (schrifttext + QStringLiteral(";;;;;;;;;;")).split(QLatin1Char(';'));
+    for (QString& f : felder) {
+        f = Trim(f);
+    }
+    if (schrift) {
+        SchriftWerte s = steuerelement.schrift();
+        if (!felder[0].isEmpty()) {
+            s.name = felder[0];
+        }
+        if (!felder[1].isEmpty()) {
+            s.groesse = Val(felder[1]);
+        }
+        bool* flags[] = {&s.fett, &s.kursiv, &s.unterstrichen};
+        for (int i = 0; i < 3; ++i) {
+            if (!felder[2 + i].isEmpty()) {
+                *flags[i] = Val(felder[2 + i]) != 0;
+            }
+        }
+        steuerelement.schriftSetzen(s);
+    }
+    if (farbe && !felder[5].isEmpty()) {
+        // a control without a colour refuses it; that is no failure
+        steuerelement.farbeSetzen(static_cast<qint32>(Val(felder[5])));
+    }
+}
+
+void TextEinfuegen(TextSteuerelement& feld, const QString& text) {
+    const int p = feld.auswahlStart();
+    const int n = feld.auswahlLaenge();
+    const QString alt = feld.text();
+    feld.textSetzen(Left(alt, p) + text + Mid(alt, p + n + 1));
+    feld.auswahlSetzen(p + static_cast<int>(text.size()), 0);
+    feld.fokusSetzen();  // a field that cannot take the focus keeps the text all the same
+}
+
+void Warten(double sekunden) {
+    if (QCoreApplication::instance() == nullptr) {
+        if (sekunden > 0) {
+            std::this_thread::sleep_for(std::chrono::duration<double>(sekunden));
+        }
+        return;
+    }
+    if (!(sekunden > 0)) {
+        QCoreApplication::processEvents();
+        return;
+    }
+    QEventLoop schleife;
+    QTimer::singleShot(static_cast<int>(std::min(sekunden, 86400.0) * 1000.0 + 0.5), &schleife,
+                       &QEventLoop::quit);
+    schleife.exec();
+}
+
+QString ZahlMitVorsatz(double zahl) {
+    const double x = std::fabs(zahl);
+    if (x >= 1000) {
+        static const char* vorsatz[] = {"k", "M", "G", "T", "P", "E"};
+        int k = 1;
+        while (k < 6 && x >= std::pow(1000.0, k + 1)) {
+            ++k;
+        }
+        return Muster(x / std::pow(1000.0, k), 1) + QLatin1Char(' ') +
+               QLatin1String(vorsatz[k - 1]);
+    }
+    const int stellen = x < 0.1 ? 3 : x < 1 ? 2 : x < 10 ? 1 : 0;
+    return Muster(x, stellen) + QLatin1Char(' ');
+}
+
+QString DauerText(double sekunden) {
+    const long long s = RundenGerade(std::fabs(sekunden));
+    const double d = static_cast<double>(s);
+    QString t =
+        QString::number(s) + (s == 1 ? QStringLiteral(" Sekunde") : QStringLiteral(" Sekunden"));
+    if (s >= 61) {
+        t = MusterOhneNull(d / 60) + QStringLiteral(" Minuten");
+    }
+    if (s >= 3600) {
+        t = MusterOhneNull(d / 3600) + QStringLiteral(" Stunden");
+    }
+    if (s >= 129600) {
+        t = MusterOhneNull(d / 86400) + QStringLiteral(" Tage");
+    }
+    if (s >= 31557600) {
+        t = MusterOhneNull(d / 31557600) + QStringLiteral(" Jahre");
+    }
+    return t;
+}
+
+QString TageText(long long tage) {
+    const long long d = tage < 0 ? -tage : tage;
+    const double x = static_cast<double>(d);
+    QString t = d == 0   ? QStringLiteral("0 Tagen")
+                : d == 1 ? QStringLiteral("1 Tag")
+                         : QString::number(d) + QStringLiteral(" Tagen");
+    if (d >= 22) {
+        t = MusterOhneNull(x / 7) + QStringLiteral(" Wochen");
+    }
+    if (d >= 183) {
+        t = MusterOhneNull(x / 30.4375) + QStringLiteral(" Monaten");
+    }
+    if (d >= 556) {
+        t = MusterOhneNull(x / 365.25) + QStringLiteral(" Jahren");
+    }
+    return t;
+}
+
+QString GrossKlein(const QString& text) {
+    if (text.size() <= 1) {
+        return UCase(text);
+    }
+    QString t = text;
+    t[0] = GrossBuchstabe(t[0]);
+    const qsizetype n = t.size();
+    for (qsizetype i = 1; i < n; ++i) {
+        const QChar vorher = text[i - 1];
+        const bool endung = vorher == u'.' && i == n - 3;
+        t[i] = IstWorttrenner(vorher) && !endung ? GrossBuchstabe(t[i]) : KleinBuchstabe(t[i]);
+    }
+    return t;
+}
+
+long long FarbAnzahl() {
+    const int bits = std::clamp(bildschirm().bitsProPixel(), 0, 62);
+    return 1LL << bits;
 }
 
 }  // namespace kronel

@@ -4,6 +4,10 @@
 
 #include <sys/stat.h>
 
+#include <optional>
+#include <vector>
+
+#include "common/einstellungen.h"
 #include "common/modul.h"
 #include "common/startwachen.h"
 #include "platform/befehlszeile.h"
@@ -97,4 +101,187 @@ TEST_F(Leserechte, LangeMarkierungWirdGekuerzt) {
     umgebung.schreiben(marke(), QByteArray(600, 'b'));
     LeserechtePruefen();
     EXPECT_EQ(umgebung.meldungen.boxen[0].text, QString(600, QLatin1Char('b')));
+}
+
+namespace {
+
+// Sets environment variables for one test and puts them back afterwards.
+class Umgebungsvariablen {
+public:
+    void setzen(const char* name, const QByteArray& wert) {
+        merken(name);
+        qputenv(name, wert);
+    }
+    void loeschen(const char* name) {
+        merken(name);
+        qunsetenv(name);
+    }
+    ~Umgebungsvariablen() {
+        for (const auto& [name, wert] : alt_) {
+            if (wert) {
+                qputenv(name.constData(), *wert);
+            } else {
+                qunsetenv(name.constData());
+            }
+        }
+    }
+
+private:
+    void merken(const char* name) {
+        for (const auto& a : alt_) {
+            if (a.first == name) {
+                return;
+            }
+        }
+        alt_.emplace_back(name, qEnvironmentVariableIsSet(name)
+                                    ? std::optional<QByteArray>(qgetenv(name))
+                                    : std::nullopt);
+    }
+    std::vector<std::pair<QByteArray, std::optional<QByteArray>>> alt_;
+};
+
+class Startwachen : public ::testing::Test {
+protected:
+    Startwachen() {
+        modul() = {};
+        BefehlszeileSetzen({});
+        IniSchreiben({}, L("Allgemein"), L("User"), L("Ich"));
+        umgebung.uhr.setzen(QDateTime(QDate(2024, 3, 5), QTime(15, 0, 0)));
+    }
+    ~Startwachen() override {
+        modul() = {};
+        BefehlszeileSetzen({});
+    }
+    QString netwatch() const { return umgebung.programm() + L("/NetWatch.Ini"); }
+    QString lesen(const char* abschnitt, const char* schluessel) {
+        return IniLesen(netwatch(), L(abschnitt), L(schluessel), L("<fehlt>"));
+    }
+    void anderer(const char* name, const char* seit) {
+        IniSchreiben(netwatch(), L("UserJetzt"), L("User"), L(name));
+        IniSchreiben(netwatch(), L("UserJetzt"), L("Seit"), L(seit));
+    }
+    test::TestUmgebung umgebung;
+};
+
+}  // namespace
+
+TEST_F(Startwachen, AnmeldenOhneAnderenUndAbmelden) {
+    EXPECT_TRUE(NetzWache(1));
+    EXPECT_EQ(lesen("UserJetzt", "User"), L("Ich"));
+    EXPECT_EQ(lesen("UserJetzt", "Seit"), L("05.03.2024 15:00:00"));
+    EXPECT_EQ(lesen("Allgemein", "NoNetWatch"), L("0"));  // written back
+    umgebung.uhr.setzen(QDateTime(QDate(2024, 3, 5), QTime(17, 30, 5)));
+    EXPECT_TRUE(NetzWache(0));
+    EXPECT_EQ(lesen("UserJetzt", "User"), L(""));
+    EXPECT_EQ(lesen("UserLetzt", "User"), L("Ich"));
+    EXPECT_EQ(lesen("UserLetzt", "Raus"), L("05.03.2024 17:30:05"));
+    EXPECT_TRUE(umgebung.meldungen.boxen.empty());
+}
+
+TEST_F(Startwachen, AndererBenutzerWirdGefragt) {
+    anderer("Otto", "05.03.2024 10:00:00");  // five hours ago: still asks
+    umgebung.meldungen.antworten({Antwort::Ja});
+    EXPECT_TRUE(NetzWache(1));
+    EXPECT_TRUE(modul().NurLesen);
+    ASSERT_EQ(umgebung.meldungen.boxen.size(), 1u);
+    const test::Box& b = umgebung.meldungen.boxen[0];
+    EXPECT_EQ(b.titel, L("Kronel meldet anderen Benutzer."));
+    EXPECT_EQ(b.stil, 19);
+    EXPECT_EQ(b.tonVorher, QStringList({L("#SystemHand")}));
+    EXPECT_EQ(b.text,
+              L("Das Programm wird seit 5,0 Stunden von Otto benutzt.\r\n\r\nWählen Sie, ob Sie"
+                "\r\n\r\n* Ja, das Programm nur mit Leserechten\r\n\r\n* Nein, das Programm mit "
+                "allen Rechten (evtl. Datenverlust)\r\n\r\n* Abbrechen, das Programm nicht\r\n\r\n"
+                "starten wollen. Wenn Sie unschlüssig sind, drücken Sie nur Enter."));
+    EXPECT_EQ(lesen("UserJetzt", "User"), L("Otto"));  // the first user's entry stays
+    // read-only: the end signs nobody off
+    EXPECT_TRUE(NetzWache(0));
+    EXPECT_EQ(lesen("UserJetzt", "User"), L("Otto"));
+    EXPECT_EQ(lesen("UserLetzt", "User"), L("<fehlt>"));
+}
+
+TEST_F(Startwachen, NeinMeldetAnUndAbbrechenBeendet) {
+    anderer("Otto", "05.03.2024 14:00:00");
+    umgebung.meldungen.antworten({Antwort::Nein});
+    EXPECT_TRUE(NetzWache(1));
+    EXPECT_FALSE(modul().NurLesen);
+    EXPECT_EQ(lesen("UserJetzt", "User"), L("Ich"));
+
+    anderer("Otto", "05.03.2024 14:00:00");
+    umgebung.meldungen.antworten({Antwort::Abbrechen});
+    EXPECT_FALSE(NetzWache(1));
+    EXPECT_EQ(lesen("UserJetzt", "User"), L("Otto"));
+}
+
+TEST_F(Startwachen, AlteUngueltigeUndEigeneEintraegeFragenNicht) {
+    for (const char* seit : {"05.03.2024 09:59:00", "05.03.2024 20:01:00", "", "Quatsch"}) {
+        anderer("Otto", seit);
+        EXPECT_TRUE(NetzWache(1)) << seit;
+        EXPECT_EQ(lesen("UserJetzt", "User"), L("Ich")) << seit;
+        EXPECT_EQ(lesen("UserJetzt", "Seit"), L("05.03.2024 15:00:00"));
+    }
+    anderer("Ich", "05.03.2024 14:00:00");
+    EXPECT_TRUE(NetzWache(1));
+    EXPECT_EQ(lesen("UserJetzt", "Seit"), L("05.03.2024 15:00:00"));
+    // the names are compared exactly
+    anderer("ICH", "05.03.2024 14:00:00");
+    umgebung.meldungen.antworten({Antwort::Nein});
+    EXPECT_TRUE(NetzWache(1));
+    EXPECT_EQ(umgebung.meldungen.boxen.size(), 1u);
+}
+
+TEST_F(Startwachen, NoNetWatchSchaltetDieWacheAb) {
+    IniSchreiben(netwatch(), L("Allgemein"), L("NoNetWatch"), L("2"));
+    anderer("Otto", "05.03.2024 14:00:00");
+    EXPECT_TRUE(NetzWache(1));
+    EXPECT_EQ(lesen("UserJetzt", "User"), L("Otto"));
+    EXPECT_TRUE(umgebung.meldungen.boxen.empty());
+}
+
+TEST_F(Startwachen, ZweiteInstanzGibtAbUndEndet) {
+    EXPECT_TRUE(NurEineInstanz());
+    EXPECT_EQ(umgebung.instanzen.angemeldet, QStringList({L("Kronelin")}));
+    EXPECT_EQ(lesen("Allgemein", "NoInstanceWatch"), L("0"));
+
+    umgebung.instanzen.laufend = QStringList({L("Kronelin")});
+    EXPECT_FALSE(NurEineInstanz());
+    EXPECT_EQ(umgebung.instanzen.aktiviert, QStringList({L("Kronelin")}));
+
+    IniSchreiben(netwatch(), L("Allgemein"), L("NoInstanceWatch"), L("2"));
+    EXPECT_FALSE(NurEineInstanz());
+    IniSchreiben(netwatch(), L("Allgemein"), L("NoInstanceWatch"), L("1"));
+    EXPECT_TRUE(NurEineInstanz());
+    EXPECT_EQ(umgebung.instanzen.aktiviert.size(), 2);
+}
+
+TEST_F(Startwachen, AutoprintNebenLaufendemPlanerDrucktNurLesend) {
+    umgebung.instanzen.laufend = QStringList({L("Kronelin")});
+    BefehlszeileSetzen({L("/AutoPrint")});
+    EXPECT_TRUE(NurEineInstanz());
+    EXPECT_TRUE(umgebung.instanzen.aktiviert.isEmpty());
+    LeserechtePruefen();
+    EXPECT_TRUE(modul().NurLesen);
+    EXPECT_TRUE(NetzWache(1));
+    EXPECT_EQ(lesen("UserJetzt", "User"), L("<fehlt>"));
+}
+
+TEST_F(Startwachen, BenutzernameAusDenEinstellungen) {
+    EXPECT_EQ(Benutzername(), L("Ich"));
+    IniSchreiben({}, L("Allgemein"), L("User"), L("  anna maria schmidt "));
+    EXPECT_EQ(Benutzername(), L("Anna Ma"));
+    EXPECT_EQ(IniLesen({}, L("Allgemein"), L("User"), {}), L("anna maria schmidt"));
+}
+
+TEST_F(Startwachen, BenutzernameAusDerUmgebung) {
+    IniSchreiben({}, L("Allgemein"), L("User"), {});
+    Umgebungsvariablen u;
+    u.setzen("USER", "ABCDEFGHIJKLMNOPQRST");
+    EXPECT_EQ(Benutzername(), L("Abcdefg"));
+    EXPECT_EQ(IniLesen({}, L("Allgemein"), L("User"), {}), L("Abcdefg"));
+
+    IniSchreiben({}, L("Allgemein"), L("User"), {});
+    u.loeschen("USER");
+    u.setzen("userid", "");
+    u.setzen("Station", "platz3");
+    EXPECT_EQ(Benutzername(), L("Platz3"));
 }

@@ -1,7 +1,10 @@
 #include "platform/dienste.h"
 
+#include <QProcess>
+
 #include <cstdio>
 
+#include "platform/oberflaeche.h"
 #include "platform/uhr.h"
 
 namespace kronel {
@@ -46,6 +49,49 @@ private:
     Zeiger z_ = Zeiger::Standard;
 };
 
+class StandardBildschirm final : public BildschirmDienst {
+public:
+    double weite() const override { return 1024 * TwipsProPixel; }
+    double hoehe() const override { return 768 * TwipsProPixel; }
+    int bitsProPixel() const override { return 24; }
+};
+
+class OhneHilfe final : public HilfeDienst {
+public:
+    Status zeigen(const QString& datei, const QString&) override {
+        return Fehler(FehlerNr::DateiNichtGefunden, datei);
+    }
+    void schliessen() override {}
+};
+
+class OhneBrowser final : public WebDienst {
+public:
+    bool oeffnen(const QString&) override { return false; }
+};
+
+class QProcessStart final : public ProzessDienst {
+public:
+    Status starten(const QString& programm, const QStringList& argumente,
+                   const QString& arbeitsordner) override {
+        if (programm.isEmpty()) {
+            return Fehler(FehlerNr::DateiNichtGefunden, {});
+        }
+        if (!QProcess::startDetached(programm, argumente, arbeitsordner)) {
+            return Fehler(
+                FehlerNr::DateiNichtGefunden,
+                FehlerBeschreibung(FehlerNr::DateiNichtGefunden) + QStringLiteral(": ") + programm);
+        }
+        return {};
+    }
+};
+
+class OhneInstanzwache final : public InstanzDienst {
+public:
+    bool anmelden(const QString&) override { return true; }
+    bool aktivieren(const QString&) override { return false; }
+    void beiAktivierung(std::function<void()>) override {}
+};
+
 Dienste& Aktuell() {
     static Dienste d;
     return d;
@@ -78,6 +124,31 @@ ZeigerDienst& zeiger() {
 const Uhr& uhr() {
     static SystemUhr ersatz;
     return Aktuell().uhr != nullptr ? *Aktuell().uhr : ersatz;
+}
+
+BildschirmDienst& bildschirm() {
+    static StandardBildschirm ersatz;
+    return Aktuell().bildschirm != nullptr ? *Aktuell().bildschirm : ersatz;
+}
+
+HilfeDienst& hilfe() {
+    static OhneHilfe ersatz;
+    return Aktuell().hilfe != nullptr ? *Aktuell().hilfe : ersatz;
+}
+
+WebDienst& web() {
+    static OhneBrowser ersatz;
+    return Aktuell().web != nullptr ? *Aktuell().web : ersatz;
+}
+
+ProzessDienst& prozesse() {
+    static QProcessStart ersatz;
+    return Aktuell().prozesse != nullptr ? *Aktuell().prozesse : ersatz;
+}
+
+InstanzDienst& instanzen() {
+    static OhneInstanzwache ersatz;
+    return Aktuell().instanzen != nullptr ? *Aktuell().instanzen : ersatz;
 }
 
 SanduhrZeiger::SanduhrZeiger() : vorher_(zeiger().aktuell()) {

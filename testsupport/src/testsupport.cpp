@@ -84,7 +84,8 @@ TestUmgebung::TestUmgebung(const QString& programm) : vorher_(dienste()) {
         qputenv(name, QFile::encodeName(wert));
     }
     ProgrammDateinameSetzen(programm);
-    DiensteSetzen({&meldungen, &ton, &zeiger, &uhr});
+    DiensteSetzen(
+        {&meldungen, &ton, &zeiger, &uhr, &bildschirm, &hilfe, &web, &prozesse, &instanzen});
     druckerVorher_ = DruckerSetzen(&drucker);
 }
 

@@ -26,4 +26,11 @@ Status SicherungAnlegen(const QString& pfad, int modus);
 // blank stays); "\" counts as "/"; words in front of a drive path "X:\" are dropped.
 QString DateiTeil(const QString& pfad, int code);
 
+// The first place where the file lies: the program folder (the programs' current
+// folder), the Windows folder, the system folder, and "tools" below the Windows
+// folder; the name is found without regard to case. The path comes back as it
+// stands on disk (never lowered: Linux names are case-sensitive); empty when
+// the file is nowhere.
+QString DateiSuchen(const QString& dateiname);
+
 }  // namespace kronel

@@ -2,6 +2,7 @@
 // The module variables that several windows and programs share: set once at
 // start (paths, version) or by the start-up guards (read-only mode).
 
+#include <QDateTime>
 #include <QString>
 #include <QStringList>
 
@@ -15,6 +16,7 @@ struct Modul {
     QString DateiAltes;        // full path of Kronel.Old
     QString DateiNotizen;      // full path of Kronel.Txt
     QStringList BefehlWorte;   // the words of the last split of a "|" list
+    QDateTime Startzeit;       // when this run counted its start (the run minutes count from it)
 };
 
 // The one set of module variables of the running program.

@@ -12,4 +12,21 @@ namespace kronel {
 // program folder or its parent; a marker's text is shown ("Kronel, nur Leserechte").
 void LeserechtePruefen();
 
+// The single-instance guard, skipped with NetWatch.Ini [Allgemein]
+// NoInstanceWatch = 1. False when another copy of this program runs and has been
+// asked to come to the front: the caller ends at once. A planner started with
+// "/autoprint" while another runs goes on read-only instead (the output program
+// has already recorded the printout as done), so LeserechtePruefen keeps NurLesen.
+[[nodiscard]] bool NurEineInstanz();
+
+// The multi-user guard in NetWatch.Ini of the program folder: modus 1 signs on
+// at start (asking when another user works with the program), modus 0 signs off.
+// Does nothing in read-only mode. False when the user chose not to start: the
+// caller ends at once.
+[[nodiscard]] bool NetzWache(int modus);
+
+// The user or station name, at most 7 characters, never empty: [Allgemein] User,
+// the environment, the login name, WIN.INI DefName, and only then an input box.
+QString Benutzername();
+
 }  // namespace kronel

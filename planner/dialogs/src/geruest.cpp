@@ -4,13 +4,14 @@
 #include <QMainWindow>
 
 #include "platform_qt/dienste_qt.h"
+#include "shared_ui/hilfefenster.h"
 
 namespace kronel {
 
 int LeeresHauptfensterStarten(int argc, char** argv, const QString& titel) {
     QApplication app(argc, argv);
     DeutscheUebersetzungenLaden(app);
-    DesktopDiensteInstallieren();
+    GemeinsameDiensteInstallieren();
     QMainWindow fenster;
     fenster.setObjectName(QStringLiteral("Main"));
     fenster.setWindowTitle(titel);

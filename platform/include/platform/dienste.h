@@ -4,7 +4,9 @@
 // start, a test installs fakes; nothing else reaches the desktop.
 
 #include <QString>
+#include <QStringList>
 
+#include <functional>
 #include <optional>
 
 #include "platform/fehler.h"
@@ -62,11 +64,63 @@ public:
     virtual void setzen(Zeiger z) = 0;
 };
 
+// The screen: its size in twips and its colour depth.
+class BildschirmDienst {
+public:
+    virtual ~BildschirmDienst() = default;
+    virtual double weite() const = 0;
+    virtual double hoehe() const = 0;
+    virtual int bitsProPixel() const = 0;
+};
+
+// Our help window over the HTML help pages.
+class HilfeDienst {
+public:
+    virtual ~HilfeDienst() = default;
+    // Shows the page at the anchor (empty: the top of the page, its contents).
+    virtual Status zeigen(const QString& datei, const QString& anker) = 0;
+    // Closes the help window when it is open.
+    virtual void schliessen() = 0;
+};
+
+// The desktop's browser.
+class WebDienst {
+public:
+    virtual ~WebDienst() = default;
+    // False when the desktop could not hand the address on.
+    virtual bool oeffnen(const QString& adresse) = 0;
+};
+
+// Starts a program without waiting and never through a shell.
+class ProzessDienst {
+public:
+    virtual ~ProzessDienst() = default;
+    virtual Status starten(const QString& programm, const QStringList& argumente,
+                           const QString& arbeitsordner) = 0;
+};
+
+// One running copy per user and program name.
+class InstanzDienst {
+public:
+    virtual ~InstanzDienst() = default;
+    // Becomes the running copy of name; false when another copy of name runs.
+    virtual bool anmelden(const QString& name) = 0;
+    // Asks the running copy of name to come to the front; false when none answered.
+    virtual bool aktivieren(const QString& name) = 0;
+    // Runs in the event loop when a later copy asks this one to come to the front.
+    virtual void beiAktivierung(std::function<void()> handler) = 0;
+};
+
 struct Dienste {
     MeldungsDienst* meldungen = nullptr;
     TonDienst* ton = nullptr;
     ZeigerDienst* zeiger = nullptr;
     const Uhr* uhr = nullptr;
+    BildschirmDienst* bildschirm = nullptr;
+    HilfeDienst* hilfe = nullptr;
+    WebDienst* web = nullptr;
+    ProzessDienst* prozesse = nullptr;
+    InstanzDienst* instanzen = nullptr;
 };
 
 // The services in force. Without installed services, boxes answer Cancel (or
@@ -78,6 +132,13 @@ MeldungsDienst& meldungen();
 TonDienst& ton();
 ZeigerDienst& zeiger();
 const Uhr& uhr();
+// Without installed ones: a 1024 x 768 screen of 24 bits, no help window, no
+// browser, programs started by QProcess, and no guard (every copy is the first).
+BildschirmDienst& bildschirm();
+HilfeDienst& hilfe();
+WebDienst& web();
+ProzessDienst& prozesse();
+InstanzDienst& instanzen();
 
 // The hourglass while an object lives; the previous pointer on every way out.
 class SanduhrZeiger {

@@ -5,6 +5,7 @@
 
 #include "platform/uhr.h"
 #include "platform_qt/dienste_qt.h"
+#include "platform_qt/oberflaeche_qt.h"
 
 namespace kronel {
 
@@ -26,7 +27,18 @@ void DesktopDiensteInstallieren() {
     static QtTon tonQt;
     static QtZeiger zeigerQt;
     static SystemUhr uhrSystem;
-    DiensteSetzen({&meldungenQt, &tonQt, &zeigerQt, &uhrSystem});
+    static QtBildschirm bildschirmQt;
+    static QtWeb webQt;
+    static QtInstanzen instanzenQt;
+    Dienste d = dienste();
+    d.meldungen = &meldungenQt;
+    d.ton = &tonQt;
+    d.zeiger = &zeigerQt;
+    d.uhr = &uhrSystem;
+    d.bildschirm = &bildschirmQt;
+    d.web = &webQt;
+    d.instanzen = &instanzenQt;
+    DiensteSetzen(d);
 }
 
 }  // namespace kronel

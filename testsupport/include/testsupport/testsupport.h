@@ -13,6 +13,7 @@
 #include "platform/uhr.h"
 #include "testsupport/drucken.h"
 #include "testsupport/drucker.h"
+#include "testsupport/oberflaeche_fakes.h"
 
 namespace kronel::test {
 
@@ -115,6 +116,11 @@ public:
     SkriptMeldungen meldungen{&ton};
     FakeZeiger zeiger;
     AufnahmeDrucker drucker;
+    FakeBildschirm bildschirm;
+    AufnahmeHilfe hilfe;
+    AufnahmeWeb web;
+    AufnahmeProzesse prozesse;
+    FakeInstanzen instanzen;
 
 private:
     QTemporaryDir wurzel_;

@@ -1,0 +1,29 @@
+#pragma once
+// Window position from the settings, the version text and the print footer.
+
+#include <QString>
+
+namespace kronel {
+
+class FensterSteuerelement;
+
+// Restores size and position of the main window from prefix & "Form_Höhe",
+// "Form_Weite", "Form_Links", "Form_Oben" (twips) and keeps it on the screen:
+// sizes below 2000 twips or beyond the screen take the screen size, a window
+// that does not fit is centred, the full screen size maximises it.
+void FensterPositionLesen(FensterSteuerelement& main, const QString& praefix);
+
+// Sets modul().VersionText from the version of the programs and returns it:
+// major, ".", minor with two digits and revision with four ("8.020000").
+QString VersionErmitteln();
+// The version text of any version number: 8.1.90 -> "8.010090".
+QString VersionTextBilden(int haupt, int neben, int revision);
+
+// Prints on the printer surface "Kronel <version> · Ausdruck vom <today>" in
+// 6-point italic Arial at
+// the given left edge, two and a half line heights above the bottom of the
+// printable area; the page and the line stay open (the print position is behind
+// the footer) and the font stays Arial 6, not italic.
+void DruckFusszeile(double links);
+
+}  // namespace kronel

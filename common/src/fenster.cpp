@@ -1,0 +1,76 @@
+#include "common/fenster.h"
+
+#include <QCoreApplication>
+
+#include "common/einstellungen.h"
+#include "common/modul.h"
+#include "platform/datum.h"
+#include "platform/dienste.h"
+#include "platform/drucker.h"
+#include "platform/oberflaeche.h"
+#include "platform/text.h"
+#include "platform/uhr.h"
+
+namespace kronel {
+
+void FensterPositionLesen(FensterSteuerelement& main, const QString& praefix) {
+    const FensterMasse jetzt = main.masse();
+    auto lesen = [&](const char* name, double vorgabe) {
+        return Val(IniLesen({}, {}, praefix + QString::fromUtf8(name), ZahlText(vorgabe)));
+    };
+    double h = lesen("Form_Höhe", jetzt.hoehe);
+    double w = lesen("Form_Weite", jetzt.weite);
+    double l = lesen("Form_Links", -1);
+    double t = lesen("Form_Oben", -1);
+    const double bh = bildschirm().hoehe();
+    const double bw = bildschirm().weite();
+    if (h < 2000 || h > bh) {
+        h = bh;
+    }
+    if (w < 2000 || w > bw) {
+        w = bw;
+    }
+    if (l < 0 || l + w > bw) {
+        l = (bw - w) / 2;
+    }
+    if (t < 0 || t + h > bh) {
+        t = (bh - h) / 2;
+    }
+    if (h == bh && w == bw) {
+        main.zustandSetzen(FensterZustand::Maximiert);
+    }
+    if (main.zustand() == FensterZustand::Normal) {
+        main.masseSetzen({l, t, w, h});
+    }
+    if (QCoreApplication::instance() != nullptr) {
+        QCoreApplication::processEvents();
+    }
+}
+
+QString VersionTextBilden(int haupt, int neben, int revision) {
+    return QString::number(haupt) + QLatin1Char('.') +
+           QStringLiteral("%1").arg(neben, 2, 10, QLatin1Char('0')) +
+           QStringLiteral("%1").arg(revision, 4, 10, QLatin1Char('0'));
+}
+
+QString VersionErmitteln() {
+    modul().VersionText =
+        VersionTextBilden(KRONEL_VERSION_HAUPT, KRONEL_VERSION_NEBEN, KRONEL_VERSION_REVISION);
+    return modul().VersionText;
+}
+
+void DruckFusszeile(double links) {
+    Drucker& d = drucker();
+    d.setFontName(QStringLiteral("Arial"));
+    d.setFontSize(6);
+    d.setFontBold(false);
+    d.setFontItalic(true);
+    const QString zeile = QStringLiteral("Kronel ") + Left(modul().VersionText, 4) +
+                          QStringLiteral(" · Ausdruck vom ") + DatumText(uhr().heute());
+    d.setCurrentY(d.ScaleHeight() - 2.5 * d.TextHeight(zeile));
+    d.setCurrentX(links);
+    d.Print(zeile, false);  // the calendar sheets go on in this line
+    d.setFontItalic(false);
+}
+
+}  // namespace kronel

@@ -1,0 +1,97 @@
+#pragma once
+// The Qt side of the desktop services and of the control interfaces.
+
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+
+#include "platform/dienste.h"
+#include "platform/oberflaeche.h"
+
+class QLocalServer;
+class QLineEdit;
+class QPlainTextEdit;
+class QTextEdit;
+
+namespace kronel {
+
+// The primary screen (logical pixels times 15 twips).
+class QtBildschirm final : public BildschirmDienst {
+public:
+    double weite() const override;
+    double hoehe() const override;
+    int bitsProPixel() const override;
+};
+
+class QtWeb final : public WebDienst {
+public:
+    bool oeffnen(const QString& adresse) override;
+};
+
+// One QLocalServer per user and program name. A socket left behind by a crash
+// answers no connection and is removed before listening.
+class QtInstanzen final : public InstanzDienst {
+public:
+    QtInstanzen();
+    ~QtInstanzen() override;
+    bool anmelden(const QString& name) override;
+    bool aktivieren(const QString& name) override;
+    void beiAktivierung(std::function<void()> handler) override;
+    // The socket name of a program for this user.
+    static QString KanalName(const QString& name);
+
+private:
+    std::unique_ptr<QLocalServer> server_;
+    std::function<void()> handler_;
+};
+
+// Font and text colour of a widget; the colour is the text role of its palette.
+class QtSchriftTraeger final : public SchriftTraeger {
+public:
+    explicit QtSchriftTraeger(QWidget* w) : w_(w) {}
+    SchriftWerte schrift() const override;
+    void schriftSetzen(const SchriftWerte& s) override;
+    std::optional<qint32> farbe() const override;
+    bool farbeSetzen(qint32 farbe) override;
+
+private:
+    QPointer<QWidget> w_;
+};
+
+// A QLineEdit, QPlainTextEdit or QTextEdit (plain text) as a text field.
+class QtTextfeld final : public TextSteuerelement {
+public:
+    explicit QtTextfeld(QWidget* w) : w_(w) {}
+    QString text() const override;
+    void textSetzen(const QString& text) override;
+    int auswahlStart() const override;
+    int auswahlLaenge() const override;
+    void auswahlSetzen(int start, int laenge) override;
+    bool fokusSetzen() override;
+
+private:
+    QPointer<QWidget> w_;
+};
+
+// A top-level window; the frame counts as the system counts it (outer edges).
+class QtFenster final : public FensterSteuerelement {
+public:
+    explicit QtFenster(QWidget* w) : w_(w) {}
+    FensterMasse masse() const override;
+    void masseSetzen(const FensterMasse& m) override;
+    FensterZustand zustand() const override;
+    void zustandSetzen(FensterZustand z) override;
+
+private:
+    QPointer<QWidget> w_;
+};
+
+// A colour of the settings (0x00BBGGRR; system colours 0x800000nn) as a Qt colour
+// and back; system colours take the palette's colour of that role.
+QColor FarbeAusWert(qint32 wert);
+qint32 WertAusFarbe(const QColor& farbe);
+
+}  // namespace kronel
