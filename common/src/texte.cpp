@@ -10,6 +10,7 @@
 #include <cmath>
 #include <thread>
 
+#include "common/zahlformat.h"
 #include "platform/dienste.h"
 #include "platform/oberflaeche.h"
 #include "platform/text.h"
@@ -107,24 +108,9 @@ QString Flag(bool b) {
     return b ? QStringLiteral("-1") : QStringLiteral("0");
 }
 
-// A number with a fixed count of decimals and a decimal comma, without grouping,
-// as the patterns "0.0", "0.00" ... write it on a German system.
-QString Muster(double x, int stellen) {
-    // Halves round away from zero, as the format patterns do.
-    const double p = std::pow(10.0, stellen);
-    const double gerundet = std::fabs(x) < 1e15 ? std::round(x * p) / p : x;
-    QString t = QString::number(gerundet, 'f', stellen);
-    t.replace(QLatin1Char('.'), QLatin1Char(','));
-    return t;
-}
-
-// The pattern "#.0": no leading zero before the comma.
-QString MusterOhneNull(double x) {
-    QString t = Muster(x, 1);
-    if (t.startsWith(QStringLiteral("0,"))) {
-        t.remove(0, 1);
-    }
-    return t;
+// The patterns "0.0", "0.00" ... and "#.0" with the decimal comma.
+QString Muster(double x, const char* muster) {
+    return ZahlFormatieren(x, QLatin1String(muster)).wertOder(QString());
 }
 
 bool IstWorttrenner(QChar c) {
@@ -214,11 +200,11 @@ QString ZahlMitVorsatz(double zahl) {
         while (k < 6 && x >= std::pow(1000.0, k + 1)) {
             ++k;
         }
-        return Muster(x / std::pow(1000.0, k), 1) + QLatin1Char(' ') +
+        return Muster(x / std::pow(1000.0, k), "0.0") + QLatin1Char(' ') +
                QLatin1String(vorsatz[k - 1]);
     }
-    const int stellen = x < 0.1 ? 3 : x < 1 ? 2 : x < 10 ? 1 : 0;
-    return Muster(x, stellen) + QLatin1Char(' ');
+    const char* muster = x < 0.1 ? "0.000" : x < 1 ? "0.00" : x < 10 ? "0.0" : "0";
+    return Muster(x, muster) + QLatin1Char(' ');
 }
 
 QString DauerText(double sekunden) {
@@ -227,34 +213,16 @@ QString DauerText(double sekunden) {
     QString t =
         QString::number(s) + (s == 1 ? QStringLiteral(" Sekunde") : QStringLiteral(" Sekunden"));
     if (s >= 61) {
-        t = MusterOhneNull(d / 60) + QStringLiteral(" Minuten");
+        t = Muster(d / 60, "#.0") + QStringLiteral(" Minuten");
     }
     if (s >= 3600) {
-        t = MusterOhneNull(d / 3600) + QStringLiteral(" Stunden");
+        t = Muster(d / 3600, "#.0") + QStringLiteral(" Stunden");
     }
     if (s >= 129600) {
-        t = MusterOhneNull(d / 86400) + QStringLiteral(" Tage");
+        t = Muster(d / 86400, "#.0") + QStringLiteral(" Tage");
     }
     if (s >= 31557600) {
-        t = MusterOhneNull(d / 31557600) + QStringLiteral(" Jahre");
-    }
-    return t;
-}
-
-QString TageText(long long tage) {
-    const long long d = tage < 0 ? -tage : tage;
-    const double x = static_cast<double>(d);
-    QString t = d == 0   ? QStringLiteral("0 Tagen")
-                : d == 1 ? QStringLiteral("1 Tag")
-                         : QString::number(d) + QStringLiteral(" Tagen");
-    if (d >= 22) {
-        t = MusterOhneNull(x / 7) + QStringLiteral(" Wochen");
-    }
-    if (d >= 183) {
-        t = MusterOhneNull(x / 30.4375) + QStringLiteral(" Monaten");
-    }
-    if (d >= 556) {
-        t = MusterOhneNull(x / 365.25) + QStringLiteral(" Jahren");
+        t = Muster(d / 31557600, "#.0") + QStringLiteral(" Jahre");
     }
     return t;
 }

@@ -128,16 +128,6 @@ TEST(Zahltexte, DauerText) {
     EXPECT_EQ(DauerText(0.5), L("0 Sekunden"));
 }
 
-TEST(Zahltexte, TageText) {
-    EXPECT_EQ(TageText(0), L("0 Tagen"));
-    EXPECT_EQ(TageText(1), L("1 Tag"));
-    EXPECT_EQ(TageText(-1), L("1 Tag"));
-    EXPECT_EQ(TageText(21), L("21 Tagen"));
-    EXPECT_EQ(TageText(22), L("3,1 Wochen"));
-    EXPECT_EQ(TageText(183), L("6,0 Monaten"));
-    EXPECT_EQ(TageText(556), L("1,5 Jahren"));
-}
-
 TEST(GrossKlein, Woerter) {
     EXPECT_EQ(GrossKlein(L("müller-lüdenscheid")), L("Müller-Lüdenscheid"));
     EXPECT_EQ(GrossKlein(L("HANS")), L("Hans"));

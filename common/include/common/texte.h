@@ -32,9 +32,6 @@ QString ZahlMitVorsatz(double zahl);
 // A duration in the largest fitting unit: "1 Sekunde", "60 Sekunden",
 // "1,0 Minuten", "35,0 Stunden", "1,5 Tage", "2,0 Jahre".
 QString DauerText(double sekunden);
-// A day count in the dative: "0 Tagen", "1 Tag", "21 Tagen", "3,1 Wochen",
-// "6,0 Monaten", "1,5 Jahren".
-QString TageText(long long tage);
 // The first letter of each word in upper case, the others in lower case; a
 // three-letter extension stays small ("notiz.txt" -> "Notiz.txt").
 QString GrossKlein(const QString& text);
