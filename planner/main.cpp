@@ -1,5 +1,5 @@
 #include "shared_ui/geruest.h"
 
 int main(int argc, char** argv) {
-    return kronel::LeeresHauptfensterStarten(argc, argv, QStringLiteral("Kronelin"));
+    return kronel::PlanerGeruestStarten(argc, argv);
 }
