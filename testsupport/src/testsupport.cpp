@@ -87,11 +87,13 @@ TestUmgebung::TestUmgebung(const QString& programm) : vorher_(dienste()) {
     DiensteSetzen(
         {&meldungen, &ton, &zeiger, &uhr, &bildschirm, &hilfe, &web, &prozesse, &instanzen});
     druckerVorher_ = DruckerSetzen(&drucker);
+    tastaturVorher_ = TastaturSetzen(&tastatur);
 }
 
 TestUmgebung::~TestUmgebung() {
     DiensteSetzen(vorher_);
     DruckerSetzen(druckerVorher_);
+    TastaturSetzen(tastaturVorher_);
     ProgrammDateinameSetzen({});
     for (const auto& [name, wert] : umgebungVorher_) {
         if (wert) {

@@ -14,6 +14,7 @@
 #include "testsupport/drucken.h"
 #include "testsupport/drucker.h"
 #include "testsupport/oberflaeche_fakes.h"
+#include "testsupport/tastatur.h"
 
 namespace kronel::test {
 
@@ -121,11 +122,13 @@ public:
     AufnahmeWeb web;
     AufnahmeProzesse prozesse;
     FakeInstanzen instanzen;
+    FakeTastatur tastatur;
 
 private:
     QTemporaryDir wurzel_;
     Dienste vorher_;
     Drucker* druckerVorher_ = nullptr;
+    const Tastatur* tastaturVorher_ = nullptr;
     std::vector<std::pair<QByteArray, std::optional<QByteArray>>> umgebungVorher_;
 };
 
