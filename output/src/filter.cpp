@@ -2,17 +2,14 @@
 
 #include <cmath>
 
+#include "common/deutschetexte.h"
+#include "common/kalender.h"
 #include "platform/datum.h"
 #include "platform/text.h"
 
 namespace kronel {
 
 namespace {
-
-// Indexed by the classic weekday number less one (Sunday first).
-const char* const WochentagKurz[] = {"so", "mo", "di", "mi", "do", "fr", "sa"};
-const char* const MonatKurz[] = {"jan", "feb", "mär", "apr", "mai", "jun",
-                                 "jul", "aug", "sep", "okt", "nov", "dez"};
 
 struct Heute {
     QString wochentag;
@@ -83,10 +80,6 @@ bool TermTreffer(QString term, const Heute& heute, const QDate& tagHeute, const 
 
 }  // namespace
 
-int IsoKalenderwoche(const QDate& d) {
-    return d.isValid() ? d.weekNumber() : 0;
-}
-
 bool FilterAuswerten(QString& filter, const QDateTime& jetzt, const QDate& datum, const QDate& von,
                      Zufall& zufall) {
     if (!jetzt.isValid() || !jetzt.date().isValid()) {
@@ -97,9 +90,9 @@ bool FilterAuswerten(QString& filter, const QDateTime& jetzt, const QDate& datum
         return true;
     }
     const QDate tag = jetzt.date();
-    const Heute heute{QString::fromUtf8(WochentagKurz[Wochentag(tag) - 1]),
-                      QString::fromUtf8(MonatKurz[tag.month() - 1]), tag.day(),
-                      IsoKalenderwoche(tag)};
+    const Heute heute{LCase(TagMonatName(Wochentag(tag), QStringLiteral("wt2"))),
+                      Left(LCase(TagMonatName(tag.month(), QStringLiteral("mo"))), 3), tag.day(),
+                      KalenderWoche(tag)};
 
     enum class Art { Einzeln, Entweder, Beide };
     Art art = Art::Einzeln;
