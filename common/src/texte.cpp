@@ -12,6 +12,7 @@
 
 #include "common/zahlformat.h"
 #include "platform/dienste.h"
+#include "platform/drucker.h"
 #include "platform/oberflaeche.h"
 #include "platform/text.h"
 
@@ -164,6 +165,36 @@ void SchriftSetzen(SchriftTraeger& steuerelement, const QString& schrifttext, co
         // a control without a colour refuses it; that is no failure
         steuerelement.farbeSetzen(static_cast<qint32>(Val(felder[5])));
     }
+}
+
+namespace {
+
+class DruckerSchriftTraeger final : public SchriftTraeger {
+public:
+    explicit DruckerSchriftTraeger(Drucker& d) : d_(d) {}
+    SchriftWerte schrift() const override {
+        return {d_.FontName(), d_.FontSize(), d_.FontBold(), d_.FontItalic(), false};
+    }
+    void schriftSetzen(const SchriftWerte& s) override {
+        d_.setFontName(s.name);
+        d_.setFontSize(s.groesse);
+        d_.setFontBold(s.fett);
+        d_.setFontItalic(s.kursiv);
+    }
+    std::optional<qint32> farbe() const override { return d_.ForeColor(); }
+    bool farbeSetzen(qint32 f) override {
+        d_.setForeColor(f);
+        return true;
+    }
+
+private:
+    Drucker& d_;
+};
+
+}  // namespace
+
+std::unique_ptr<SchriftTraeger> DruckerSchrift(Drucker& drucker) {
+    return std::make_unique<DruckerSchriftTraeger>(drucker);
 }
 
 void TextEinfuegen(TextSteuerelement& feld, const QString& text) {

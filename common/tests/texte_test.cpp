@@ -162,3 +162,15 @@ TEST(Warten, NegativeZeitLiefertEinmalDieEreignisse) {
     Warten(0.02);
     EXPECT_TRUE(spaeter);
 }
+
+TEST(Schrifttext, AufDenDrucker) {
+    test::TestUmgebung umgebung;
+    const std::unique_ptr<SchriftTraeger> drucker = DruckerSchrift(umgebung.drucker);
+    SchriftSetzen(*drucker, L("Courier New;12;-1;-1;-1;255;"), L("print"));
+    EXPECT_EQ(umgebung.drucker.FontName(), L("Courier New"));
+    EXPECT_DOUBLE_EQ(umgebung.drucker.FontSize(), 12);
+    EXPECT_TRUE(umgebung.drucker.FontBold());
+    EXPECT_TRUE(umgebung.drucker.FontItalic());
+    EXPECT_EQ(umgebung.drucker.ForeColor(), 0);  // "print" takes no colour
+    EXPECT_EQ(SchriftAlsText(*drucker), L("Courier New;12;-1;-1;0;0;"));
+}

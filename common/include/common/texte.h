@@ -3,8 +3,11 @@
 
 #include <QString>
 
+#include <memory>
+
 namespace kronel {
 
+class Drucker;
 class SchriftTraeger;
 class TextSteuerelement;
 
@@ -16,6 +19,10 @@ QString SchriftAlsText(const SchriftTraeger& steuerelement);
 // empty or "alle" both, "schr" and "print" the font, "farb" the colour. An empty
 // or missing field leaves its property as it is.
 void SchriftSetzen(SchriftTraeger& steuerelement, const QString& schrifttext, const QString& art);
+
+// The printer surface as a font carrier, for SchriftSetzen with the kind "print"
+// (the surface has no underline; that flag is ignored).
+std::unique_ptr<SchriftTraeger> DruckerSchrift(Drucker& drucker);
 
 // Inserts text at the caret, replacing the selection; the caret ends behind the
 // inserted text and the field gets the focus.

@@ -10,11 +10,14 @@
 #include <QTextBrowser>
 #include <QTimer>
 
+#include "common/einstellungen.h"
 #include "common/modul.h"
 #include "common/texte.h"
+#include "platform/ordner.h"
 #include "platform_qt/oberflaeche_qt.h"
 #include "shared_ui/hilfefenster.h"
 #include "shared_ui/info.h"
+#include "shared_ui/paketmenue.h"
 #include "testsupport/testsupport.h"
 
 using namespace kronel;
@@ -164,4 +167,26 @@ TEST(QtSteuerelemente, SchriftUndFarbeUebertragen) {
     SchriftSetzen(farbe, L("Arial;20;-1;-1;0;16711680;"), L("Farben"));
     EXPECT_EQ(nurFarbe.font(), vorher);
     EXPECT_EQ(nurFarbe.palette().color(nurFarbe.foregroundRole()), QColor(0, 0, 255));
+}
+
+TEST(QtSteuerelemente, PaketMenueGibtFreiUndVerbirgt) {
+    App();
+    test::TestUmgebung umgebung;
+    const QString ordner = umgebung.daten() + L("/bin");
+    umgebung.schreiben(ordner + L("/Kronelin"), "#!");
+    IniSchreiben({}, L("Kronel"), L("Dir"), ordner);
+    QAction a0(L("&Kronel...")), a1(L("1")), a2(L("2")), a3(L("3"));
+    QStringList status;
+    QtPaketMenue menue({&a0, &a1, &a2, &a3}, [&](const QString& t) { status.append(t); });
+    ProgrammDateinameSetzen(L("KronMemo"));
+    ProgrammeSuchen(menue);
+    EXPECT_TRUE(a0.isVisible());
+    EXPECT_TRUE(a0.isEnabled());
+    EXPECT_FALSE(a1.isEnabled());
+    EXPECT_TRUE(a1.isVisible());
+    EXPECT_EQ(status, QStringList({L("Suche Programme..."), L("Bereit")}));
+    ProgrammDateinameSetzen(L("Kronelin"));
+    ProgrammeSuchen(menue);  // the planner does not offer itself
+    EXPECT_FALSE(a0.isVisible());
+    EXPECT_TRUE(a1.isVisible());
 }
