@@ -6,6 +6,7 @@
 #include "platform/uhr.h"
 #include "platform_qt/dienste_qt.h"
 #include "platform_qt/oberflaeche_qt.h"
+#include "platform_qt/tastatur_qt.h"
 
 namespace kronel {
 
@@ -39,6 +40,8 @@ void DesktopDiensteInstallieren() {
     d.web = &webQt;
     d.instanzen = &instanzenQt;
     DiensteSetzen(d);
+    static QtTastatur tastaturQt;
+    TastaturSetzen(&tastaturQt);
 }
 
 }  // namespace kronel
