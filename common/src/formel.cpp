@@ -1,5 +1,6 @@
 #include "common/formel.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -430,32 +431,33 @@ qsizetype Auswertung::rechtsEnde(qsizetype r, double& wert) const {
 }
 
 void Auswertung::konstanten() {
-    const QString heute =
-        QLatin1Char(' ') +
-        QString::number(Date2Num(uhr().heute().toString(QStringLiteral("MM-dd-yyyy"))));
-    const std::array<std::pair<QString, QString>, 3> tabelle = {{
-        {QStringLiteral("PI"), QStringLiteral("3.14159265358979323846")},
-        {QStringLiteral("e"), QStringLiteral("2.71828182845904523536")},
-        {QStringLiteral("@TODAY"), heute},
-    }};
-    for (const auto& [name, ersatz] : tabelle) {
+    static const QString pi = QStringLiteral("PI");
+    static const QString e = QStringLiteral("e");
+    static const QString heute = QStringLiteral("@TODAY");
+    const std::array<const QString*, 3> namen = {&pi, &e, &heute};
+    for (const QString* name : namen) {
+        qsizetype p = t_.indexOf(*name);
+        if (p < 0) {
+            continue;
+        }
+        // Today's day number, at each evaluation (a program may run for days).
+        const QString ersatz =
+            name == &pi  ? QStringLiteral("3.14159265358979323846")
+            : name == &e ? QStringLiteral("2.71828182845904523536")
+                         : QLatin1Char(' ') + QString::number(Date2Num(uhr().heute().toString(
+                                                  QStringLiteral("MM-dd-yyyy"))));
         // No replacement holds its name, so going on behind it finds what a
         // search from the start would find; the quotes are counted along.
         qsizetype von = 0;
         std::int32_t anfuehrungen = 0;
-        for (;;) {
-            const qsizetype p = t_.indexOf(name, von);
-            if (p < 0) {
-                break;
-            }
+        for (; p >= 0; p = t_.indexOf(*name, von)) {
             anfuehrungen += InCount(t_.mid(von, p - von + 1), kAnf);
             if (anfuehrungen % 2 != 0) {
                 break;  // inside quoted text: this constant is done
             }
-            t_ = t_.left(p) + ersatz + t_.mid(p + name.size());
+            t_ = t_.left(p) + ersatz + t_.mid(p + name->size());
             laengePruefen();
             von = p + ersatz.size();
-            anfuehrungen += InCount(ersatz, kAnf);
         }
     }
 }
@@ -489,9 +491,19 @@ void Auswertung::gruppen() {
 }
 
 void Auswertung::funktionen() {
-    for (int nr = 0; nr < static_cast<int>(kFunktionen.size()); ++nr) {
-        const QString name = QString::fromUtf16(kFunktionen[static_cast<size_t>(nr)].name,
-                                                kFunktionen[static_cast<size_t>(nr)].laenge);
+    static const std::array<QString, kFunktionen.size()> namen = [] {
+        std::array<QString, kFunktionen.size()> n;
+        for (size_t i = 0; i < kFunktionen.size(); ++i) {
+            n[i] = QString::fromUtf16(kFunktionen[i].name, kFunktionen[i].laenge);
+        }
+        return n;
+    }();
+    // Every name is made of letters; most formulas hold none.
+    if (std::none_of(t_.cbegin(), t_.cend(), [](QChar c) { return c >= u'A' && c <= u'Z'; })) {
+        return;
+    }
+    for (int nr = 0; nr < static_cast<int>(namen.size()); ++nr) {
+        const QString& name = namen[static_cast<size_t>(nr)];
         // A value text holds no letters but the E of an exponent between
         // digits, so no name appears in front of the place just replaced.
         qsizetype von = 0;

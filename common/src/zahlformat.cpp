@@ -71,35 +71,35 @@ QString GerundeteZiffern(double x, int stellen) {
     std::array<char, 64> puffer{};
     const auto r = std::to_chars(puffer.data(), puffer.data() + puffer.size(), std::fabs(x),
                                  std::chars_format::scientific, 14);
-    const std::string s(puffer.data(), r.ptr);
-    const std::string ziffern = s.substr(0, 1) + s.substr(2, 14);  // 15 digits
-    const int exponent = std::stoi(s.substr(s.find('e') + 1));
+    const QByteArray s(puffer.data(), r.ptr - puffer.data());  // d.dddddddddddddde+xx
+    const QByteArray ziffern = s.left(1) + s.mid(2, 14);       // 15 digits
+    const int exponent = s.mid(s.indexOf('e') + 1).toInt();
     const long long behalten = static_cast<long long>(exponent) + 1 + stellen;
     if (behalten < 0 || x == 0.0) {
         return QStringLiteral("0");
     }
-    std::string z;
+    QByteArray z;
     if (behalten >= 15) {
-        z = ziffern + std::string(static_cast<size_t>(behalten - 15), '0');
+        z = ziffern + QByteArray(static_cast<qsizetype>(behalten - 15), '0');
     } else {
-        z = ziffern.substr(0, static_cast<size_t>(behalten));
-        if (ziffern[static_cast<size_t>(behalten)] >= '5') {
-            qsizetype i = static_cast<qsizetype>(z.size()) - 1;
-            while (i >= 0 && z[static_cast<size_t>(i)] == '9') {
-                z[static_cast<size_t>(i)] = '0';
+        z = ziffern.left(static_cast<qsizetype>(behalten));
+        if (ziffern[static_cast<qsizetype>(behalten)] >= '5') {
+            qsizetype i = z.size() - 1;
+            while (i >= 0 && z[i] == '9') {
+                z[i] = '0';
                 --i;
             }
             if (i < 0) {
-                z.insert(z.begin(), '1');
+                z.prepend('1');
             } else {
-                ++z[static_cast<size_t>(i)];
+                ++z[i];
             }
         }
-        if (z.empty()) {
+        if (z.isEmpty()) {
             z = "0";
         }
     }
-    return QString::fromLatin1(z.data(), static_cast<qsizetype>(z.size()));
+    return QString::fromLatin1(z);
 }
 
 QString Zahl(double wert, const Muster& m) {
