@@ -219,6 +219,21 @@ bool NetzWache(int modus) {
     return true;
 }
 
+QString BenutzernameEingeben() {
+    QString name;
+    // An answer is asked for until one comes; a desktop that can give none (no
+    // person in front of it) must not keep the start waiting for ever.
+    for (int runde = 0; name.isEmpty() && runde < 100; ++runde) {
+        TonAusgeben(QStringLiteral("#SystemQuestion"));
+        const std::optional<QString> antwort =
+            meldungen().eingabe(QStringLiteral("Wählen Sie bitte einen Benutzernamen aus. Dieser "
+                                               "darf bis zu 7 Zeichen lang sein."),
+                                QStringLiteral("Benutzername"), {});
+        name = Left(antwort.value_or(QString()), 7);
+    }
+    return name.isEmpty() ? QStringLiteral("Station") : name;
+}
+
 QString Benutzername() {
     const QString abschnitt = QStringLiteral("Allgemein");
     const QString gespeichert = IniLesen({}, abschnitt, QStringLiteral("User"), {});
@@ -240,18 +255,8 @@ QString Benutzername() {
     if (!name.isEmpty()) {
         name = GrossKlein(name);
     }
-    // An answer is asked for until one comes; a desktop that can give none (no
-    // person in front of it) must not keep the start waiting for ever.
-    for (int runde = 0; name.isEmpty() && runde < 100; ++runde) {
-        TonAusgeben(QStringLiteral("#SystemQuestion"));
-        const std::optional<QString> antwort =
-            meldungen().eingabe(QStringLiteral("Wählen Sie bitte einen Benutzernamen aus. Dieser "
-                                               "darf bis zu 7 Zeichen lang sein."),
-                                QStringLiteral("Benutzername"), {});
-        name = Left(antwort.value_or(QString()), 7);
-    }
     if (name.isEmpty()) {
-        name = QStringLiteral("Station");
+        name = BenutzernameEingeben();
     }
     if (gespeichert.isEmpty()) {
         IniSchreiben({}, abschnitt, QStringLiteral("User"), name);

@@ -285,3 +285,15 @@ TEST_F(Startwachen, BenutzernameAusDerUmgebung) {
     u.setzen("Station", "platz3");
     EXPECT_EQ(Benutzername(), L("Platz3"));
 }
+
+TEST_F(Startwachen, EingabeboxFragtBisEinNameKommt) {
+    umgebung.meldungen.eingaben({std::nullopt, L(""), L("kurt der grosse")});
+    EXPECT_EQ(BenutzernameEingeben(), L("kurt de"));  // as typed, cut to 7
+    ASSERT_EQ(umgebung.meldungen.eingabeBoxen.size(), 3u);
+    EXPECT_EQ(umgebung.meldungen.eingabeBoxen[0].titel, L("Benutzername"));
+    EXPECT_EQ(umgebung.meldungen.eingabeBoxen[0].frage,
+              L("Wählen Sie bitte einen Benutzernamen aus. Dieser darf bis zu 7 Zeichen lang "
+                "sein."));
+    EXPECT_EQ(umgebung.meldungen.eingabeBoxen[0].vorgabe, L(""));
+    EXPECT_EQ(umgebung.ton.aufrufe.filter(L("#SystemQuestion")).size(), 3);
+}

@@ -28,5 +28,8 @@ void LeserechtePruefen();
 // The user or station name, at most 7 characters, never empty: [Allgemein] User,
 // the environment, the login name, WIN.INI DefName, and only then an input box.
 QString Benutzername();
+// The input box of the last step: asks until an answer comes and keeps its first
+// 7 characters as typed (Cancel and an empty answer ask again).
+QString BenutzernameEingeben();
 
 }  // namespace kronel

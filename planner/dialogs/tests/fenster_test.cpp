@@ -11,6 +11,7 @@
 #include <QTimer>
 
 #include "common/einstellungen.h"
+#include "common/fenster.h"
 #include "common/modul.h"
 #include "common/texte.h"
 #include "platform/ordner.h"
@@ -189,4 +190,27 @@ TEST(QtSteuerelemente, PaketMenueGibtFreiUndVerbirgt) {
     ProgrammeSuchen(menue);  // the planner does not offer itself
     EXPECT_FALSE(a0.isVisible());
     EXPECT_TRUE(a1.isVisible());
+}
+
+TEST(QtSteuerelemente, FensterPositionInTwips) {
+    App();
+    test::TestUmgebung umgebung;
+    QWidget fenster;
+    fenster.resize(400, 300);
+    fenster.show();
+    QtFenster f(&fenster);
+    IniSchreiben({}, L("Kronel"), L("KronelinForm_Höhe"), L("4500"));
+    IniSchreiben({}, L("Kronel"), L("KronelinForm_Weite"), L("6000"));
+    IniSchreiben({}, L("Kronel"), L("KronelinForm_Links"), L("1500"));
+    IniSchreiben({}, L("Kronel"), L("KronelinForm_Oben"), L("750"));
+    umgebung.bildschirm.weiteTwips = 1e6;  // room for any window
+    umgebung.bildschirm.hoeheTwips = 1e6;
+    FensterPositionLesen(f, L("Kronelin"));
+    const QRect r = fenster.frameGeometry();
+    EXPECT_EQ(r.width(), 400);  // 6000 / 15
+    EXPECT_EQ(r.height(), 300);
+    EXPECT_EQ(f.masse().weite, 6000);
+    EXPECT_EQ(f.zustand(), FensterZustand::Normal);
+    f.zustandSetzen(FensterZustand::Maximiert);
+    EXPECT_EQ(f.zustand(), FensterZustand::Maximiert);
 }
