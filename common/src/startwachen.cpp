@@ -71,11 +71,6 @@ QString Markierungstext(const QString& datei) {
     return text;
 }
 
-bool& ZweiterDrucklauf() {
-    static bool ja = false;
-    return ja;
-}
-
 QString NetWatch() {
     return PfadAufloesen(ProgrammVerzeichnis() + QStringLiteral("/NetWatch.Ini"));
 }
@@ -115,7 +110,7 @@ QString Anmeldename() {
 
 void LeserechtePruefen() {
     Modul& m = modul();
-    m.NurLesen = ZweiterDrucklauf();
+    m.NurLesen = m.DruckNebenPlaner;
     if (LCase(Befehlszeile()).contains(QStringLiteral("readonly"))) {
         m.NurLesen = true;
     }
@@ -154,7 +149,7 @@ bool NurEineInstanz() {
         return true;
     }
     if (LCase(Befehlszeile()).contains(QStringLiteral("/autoprint"))) {
-        ZweiterDrucklauf() = true;
+        modul().DruckNebenPlaner = true;
         modul().NurLesen = true;
         return true;
     }

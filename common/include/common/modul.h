@@ -9,14 +9,15 @@
 namespace kronel {
 
 struct Modul {
-    bool NurLesen = false;     // read-only mode: no window writes any data file
-    QString VersionText;       // "8.010000" for version 8.1.0
-    QString DatenVerzeichnis;  // the data folder, without a trailing "/"
-    QString DateiTermine;      // full path of Kronel.PlD
-    QString DateiAltes;        // full path of Kronel.Old
-    QString DateiNotizen;      // full path of Kronel.Txt
-    QStringList BefehlWorte;   // the words of the last split of a "|" list
-    QDateTime Startzeit;       // when this run counted its start (the run minutes count from it)
+    bool NurLesen = false;          // read-only mode: no window writes any data file
+    QString VersionText;            // "8.010000" for version 8.1.0
+    QString DatenVerzeichnis;       // the data folder, without a trailing "/"
+    QString DateiTermine;           // full path of Kronel.PlD
+    QString DateiAltes;             // full path of Kronel.Old
+    QString DateiNotizen;           // full path of Kronel.Txt
+    QStringList BefehlWorte;        // the words of the last split of a "|" list
+    bool DruckNebenPlaner = false;  // "/autoprint" beside a running planner: stays read-only
+    QDateTime Startzeit;  // when this run counted its start (the run minutes count from it)
 };
 
 // The one set of module variables of the running program.
