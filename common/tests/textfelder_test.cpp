@@ -111,6 +111,7 @@ TEST_F(TextFelder, GelieferteAbkuerzungen) {
     EXPECT_EQ(E("{geb}", "05.03.2024", "05.03.1974"), L("Geburtstag: wird 50 Jahre alt"));
     EXPECT_EQ(E("{frist}"), L("Abgabe in 3 Arbeitstagen"));
     EXPECT_EQ(E("{Müll}"), L("Mülltonne an die Straße stellen"));
+    EXPECT_EQ(E("{monat}"), L("Monat 3/2024"));
 }
 
 TEST_F(TextFelder, AbkuerzungenDieSichSelbstEnthaltenEnden) {
