@@ -89,18 +89,21 @@ QString AusCp1252(const QByteArray& bytes) {
 }
 
 QByteArray NachCp1252(const QString& text) {
-    QByteArray b;
-    b.reserve(text.size());
+    // Written in place: whole data files go through here.
+    QByteArray b(text.size(), Qt::Uninitialized);
+    char* z = b.data();
+    qsizetype n = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const QChar c = text[i];
         if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
             ++i;  // one character, one "?"
-            b.append('?');
+            z[n++] = '?';
             continue;
         }
         const int v = Cp1252Byte(c.unicode());
-        b.append(v < 0 ? '?' : static_cast<char>(v));
+        z[n++] = v < 0 ? '?' : static_cast<char>(v);
     }
+    b.truncate(n);
     return b;
 }
 

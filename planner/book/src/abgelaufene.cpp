@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <unordered_map>
 
 namespace kronel {
 
@@ -24,6 +25,38 @@ bool ImBereich(const QDate& d) {
 QString Feld(QStringView t, qsizetype spalte, qsizetype breite) {
     return t.mid(spalte - 1, breite).toString();
 }
+
+// The few period codes of a book, read once each: the four characters of a
+// field packed into one number.
+class PeriodenSpeicher {
+public:
+    Periode lesen(QStringView feld) {
+        if (feld.size() > 4) {
+            return PeriodeLesen(feld.toString());
+        }
+        quint64 schluessel = static_cast<quint64>(feld.size());
+        for (qsizetype i = 0; i < feld.size(); ++i) {
+            schluessel |= static_cast<quint64>(feld[i].unicode()) << (8 + 14 * i);
+        }
+        // 14 bits a character cover every character of Windows-1252 but a few;
+        // the rest are read without the store.
+        for (const QChar c : feld) {
+            if (c.unicode() >= 0x4000) {
+                return PeriodeLesen(feld.toString());
+            }
+        }
+        const auto it = bekannt_.find(schluessel);
+        if (it != bekannt_.end()) {
+            return it->second;
+        }
+        const Periode p = PeriodeLesen(feld.toString());
+        bekannt_.emplace(schluessel, p);
+        return p;
+    }
+
+private:
+    std::unordered_map<quint64, Periode> bekannt_;
+};
 
 int MonatsLaenge(int monat, bool schaltjahr) {
     static const int kLaenge[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
@@ -232,43 +265,52 @@ AbgelaufenErgebnis AbgelaufeneFortschreiben(QStringList& termine, const QDate& h
     AbgelaufenErgebnis e;
     QStringList bleiben;
     bleiben.reserve(termine.size());
-    for (QString& termin : termine) {
+    e.herkunft.reserve(static_cast<size_t>(termine.size()));
+    PeriodenSpeicher perioden;
+    for (qsizetype index = 0; index < termine.size(); ++index) {
+        QString& termin = termine[index];
         const QStringView t(termin);
+        auto behalten = [&] {
+            bleiben.append(std::move(termin));
+            e.herkunft.push_back(index);
+        };
         const auto datum = SchluesselLesen(termin);
         if (!datum) {
             e.defekte.push_back({termin, Fehler(FehlerNr::Typfehler,
                                                 QStringLiteral("Ungültiges Datum im Termin"))});
-            bleiben.append(std::move(termin));
+            behalten();
             continue;
         }
-        const auto ende = DatumVerschieben(PeriodeLesen(Feld(t, Spalte::Bis, Breite::Bis)), *datum);
+        const auto ende =
+            DatumVerschieben(perioden.lesen(t.mid(Spalte::Bis - 1, Breite::Bis)), *datum);
         if (!ende) {
             e.defekte.push_back(
                 {termin, Fehler(FehlerNr::UngueltigesArgument,
                                 QStringLiteral("Ungültiger Ankündigungszeitraum"))});
-            bleiben.append(std::move(termin));
+            behalten();
             continue;
         }
         if (*ende >= heute) {
-            bleiben.append(std::move(termin));
+            behalten();
             continue;
         }
         const QStringView zyklusFeld = t.mid(Spalte::Zyklus - 1, Breite::Zyklus);
         if (ZyklusAktiv(zyklusFeld, regeln.nurBekannteZyklen)) {
-            const Periode z = PeriodeLesen(zyklusFeld.toString());
+            const Periode z = perioden.lesen(zyklusFeld);
             if (z.einheit == 0 || z.anzahl <= 0) {
                 // A cycle that never moves the date forward would never reach today.
-                bleiben.append(std::move(termin));
+                behalten();
                 continue;
             }
             auto neu = TerminFortschreiben(termin, heute, regeln.zaehlerErhoehen);
             if (!neu) {
                 e.defekte.push_back({termin, neu.fehler()});
-                bleiben.append(std::move(termin));
+                behalten();
                 continue;
             }
             ++e.fortgeschrieben;
             bleiben.append(std::move(neu.wert()));
+            e.herkunft.push_back(-1);
             continue;
         }
         if (regeln.archivieren) {
@@ -283,7 +325,7 @@ AbgelaufenErgebnis AbgelaufeneFortschreiben(QStringList& termine, const QDate& h
             if (!s) {
                 // Never drop an appointment the archive did not take.
                 e.defekte.push_back({termin, s.fehler()});
-                bleiben.append(std::move(termin));
+                behalten();
                 continue;
             }
             ++e.archiviert;

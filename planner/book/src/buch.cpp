@@ -121,10 +121,17 @@ void Terminbuch::EingabeUebernehmen(const TerminFelder& felder, int modus) {
 }
 
 void Terminbuch::AnzeigeAufbauen() {
+    // A line that already is the display line of its record is kept as it is.
     QStringList zeilen;
     zeilen.reserve(ListeTermine.size());
-    for (const QString& t : ListeTermine) {
-        zeilen.append(Anzeigezeile(t));
+    const bool imTakt = ListeAnzeige.size() == ListeTermine.size();
+    for (qsizetype i = 0; i < ListeTermine.size(); ++i) {
+        const QString& t = ListeTermine[i];
+        if (imTakt && IstAnzeigezeile(ListeAnzeige[i], t)) {
+            zeilen.append(std::move(ListeAnzeige[i]));
+        } else {
+            zeilen.append(Anzeigezeile(t));
+        }
     }
     ListeAnzeige = std::move(zeilen);
     ListIndex = -1;
@@ -205,12 +212,20 @@ void Terminbuch::Umordnen(const QString& status,
     const bool aktuell = TerminIndex >= 0 && TerminIndex < ListeTermine.size();
     const QString merken = aktuell ? marke(ListeTermine[TerminIndex]).toString() : QString();
     const auto reihe = ordnung(ListeTermine);
+    const bool imTakt = ListeAnzeige.size() == ListeTermine.size();
     QStringList neu;
+    QStringList zeilen;
     neu.reserve(ListeTermine.size());
+    zeilen.reserve(imTakt ? ListeTermine.size() : 0);
     for (const qsizetype i : reihe) {
         neu.append(std::move(ListeTermine[i]));
+        if (imTakt) {
+            zeilen.append(std::move(ListeAnzeige[i]));
+        }
     }
     ListeTermine = std::move(neu);
+    // The lines move along so that the rebuild finds most of them made.
+    ListeAnzeige = std::move(zeilen);
     AnzeigeAufbauen();
     // The last record that matches becomes current, else the first.
     TerminIndex = 0;
@@ -243,6 +258,15 @@ Status Terminbuch::AbgelaufeneVerarbeiten() {
     regeln.archivieren = !modul().NurLesen;
     regeln.archiv = PfadAufloesen(modul().DateiAltes);
     const AbgelaufenErgebnis e = AbgelaufeneFortschreiben(ListeTermine, uhr().heute(), regeln);
+    // The lines of the records that stayed as they were go along with them.
+    if (ListeAnzeige.size() == static_cast<qsizetype>(e.herkunft.size()) + e.entfernt) {
+        QStringList zeilen;
+        zeilen.reserve(ListeTermine.size());
+        for (const qsizetype i : e.herkunft) {
+            zeilen.append(i >= 0 ? std::move(ListeAnzeige[i]) : QString());
+        }
+        ListeAnzeige = std::move(zeilen);
+    }
     // The rest is sorted and checked even when a record failed.
     OrdneDatum();
     ListenPruefen();

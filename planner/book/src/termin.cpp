@@ -119,21 +119,80 @@ QStringView MeldungVon(const QString& termin) {
     return QStringView(termin).mid(Spalte::Meldung - 1);
 }
 
+namespace {
+
+const char16_t* const kTage[] = {u"So", u"Mo", u"Di", u"Mi", u"Do", u"Fr", u"Sa"};
+
+// The weekday of the key, worked out from its digits: the load does this for
+// every record, and a QDate would go through the Julian day twice.
+QStringView TagVon(QStringView termin) {
+    if (termin.size() < 8) {
+        return u"??";
+    }
+    int z[8];
+    for (int i = 0; i < 8; ++i) {
+        const char16_t c = termin[i].unicode();
+        if (c < u'0' || c > u'9') {
+            return u"??";
+        }
+        z[i] = c - u'0';
+    }
+    int j = z[0] * 1000 + z[1] * 100 + z[2] * 10 + z[3];
+    const int m = z[4] * 10 + z[5];
+    const int t = z[6] * 10 + z[7];
+    static const int kLaenge[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const bool schalt = (j % 4 == 0 && j % 100 != 0) || j % 400 == 0;
+    if (j < 100 || m < 1 || m > 12 || t < 1 || t > kLaenge[m - 1] + (m == 2 && schalt ? 1 : 0)) {
+        return u"??";
+    }
+    // Sakamoto's rule, Sunday = 0.
+    static const int kVersatz[] = {0, 3, 2, 5, 0, 3, 5, 1, 4, 6, 2, 4};
+    if (m < 3) {
+        --j;
+    }
+    return kTage[(j + j / 4 - j / 100 + j / 400 + kVersatz[m - 1] + t) % 7];
+}
+
+// The positions of the key that make "dd.mm.yyyy"; -1 for the points.
+constexpr int kDatumsStellen[] = {6, 7, -1, 4, 5, -1, 0, 1, 2, 3};
+
+QChar DatumsZeichen(QStringView termin, int i) {
+    const int stelle = kDatumsStellen[i];
+    if (stelle < 0) {
+        return QLatin1Char('.');
+    }
+    return stelle < termin.size() ? termin[stelle] : QChar(u' ');
+}
+
+}  // namespace
+
 QString Anzeigezeile(const QString& termin) {
-    static const char16_t* const kTage[] = {u"So", u"Mo", u"Di", u"Mi", u"Do", u"Fr", u"Sa"};
+    // Built in place: the load makes one for every record.
     const QStringView meldung = MeldungVon(termin);
     QString z;
     z.reserve(15 + meldung.size());
-    z += SchluesselZuDatum(termin);
-    z += QLatin1Char(' ');
-    if (const auto d = SchluesselLesen(termin)) {
-        z += QStringView(kTage[Wochentag(*d) - 1]);
-    } else {
-        z += QLatin1String("??");
+    for (int i = 0; i < 10; ++i) {
+        z += DatumsZeichen(termin, i);
     }
+    z += QLatin1Char(' ');
+    z += TagVon(termin);
     z += QLatin1String(": ");
     z += meldung;
     return z;
+}
+
+bool IstAnzeigezeile(QStringView zeile, const QString& termin) {
+    const QStringView meldung = MeldungVon(termin);
+    if (zeile.size() != 15 + meldung.size()) {
+        return false;
+    }
+    for (int i = 0; i < 10; ++i) {
+        if (zeile[i] != DatumsZeichen(termin, i)) {
+            return false;
+        }
+    }
+    return zeile[10] == u' ' && zeile.mid(11, 2) == TagVon(termin) && zeile[13] == u':' &&
+           zeile[14] == u' ' && zeile.mid(15) == meldung;
 }
 
 QString Archivzeile(const QString& termin) {

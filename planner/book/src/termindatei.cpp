@@ -1,6 +1,8 @@
 #include "book/termindatei.h"
 
 #include <cmath>
+#include <cstring>
+#include <vector>
 
 #include "book/termin.h"
 #include "common/datenpfade.h"
@@ -11,15 +13,6 @@
 namespace kronel {
 
 namespace {
-
-bool NurBlanks(const QByteArray& zeile) {
-    for (const char c : zeile) {
-        if (c != ' ' && c != '\t') {
-            return false;
-        }
-    }
-    return true;
-}
 
 // A fixed field of a short line, padded; an empty one gets its empty marker.
 QString KurzesFeld(const QString& zeile, qsizetype spalte, qsizetype breite, const QString& leer) {
@@ -80,32 +73,68 @@ QString ZeilePruefen(const QString& zeile, bool* aufgefuellt) {
     return t;
 }
 
-QList<QByteArray> ByteZeilen(const QByteArray& inhalt) {
-    QList<QByteArray> zeilen;
+namespace {
+
+// One line of the file, read in place: no copy of its bytes.
+struct Zeile {
+    const char* daten;
+    qsizetype laenge;
+    QByteArray roh() const { return QByteArray(daten, laenge); }
+    bool nurBlanks() const {
+        for (qsizetype i = 0; i < laenge; ++i) {
+            if (daten[i] != ' ' && daten[i] != '\t') {
+                return false;
+            }
+        }
+        return true;
+    }
+    // Tolerant: UTF-8 where the line is valid UTF-8 with high bytes, else Windows-1252.
+    QString text() const {
+        unsigned char hoch = 0;
+        for (qsizetype i = 0; i < laenge; ++i) {
+            hoch |= static_cast<unsigned char>(daten[i]);
+        }
+        if (hoch & 0x80) {
+            return ZeileTolerantLesen(QByteArray::fromRawData(daten, laenge));
+        }
+        return QString::fromLatin1(daten, laenge);
+    }
+    QString cp1252() const { return AusCp1252(QByteArray::fromRawData(daten, laenge)); }
+};
+
+std::vector<Zeile> ZeilenVon(const QByteArray& inhalt) {
+    std::vector<Zeile> zeilen;
+    zeilen.reserve(static_cast<size_t>(inhalt.size() / 48));
+    const char* p = inhalt.constData();
     const qsizetype n = inhalt.size();
     qsizetype start = 0;
     while (start < n) {
-        qsizetype ende = start;
-        while (ende < n && inhalt[ende] != '\r' && inhalt[ende] != '\n') {
-            ++ende;
-        }
-        zeilen.append(inhalt.mid(start, ende - start));
+        // CR LF files: the CR ends the line unless an LF comes first.
+        const auto* cr =
+            static_cast<const char*>(std::memchr(p + start, '\r', static_cast<size_t>(n - start)));
+        const qsizetype bisCr = cr ? cr - p : n;
+        const auto* lf = static_cast<const char*>(
+            std::memchr(p + start, '\n', static_cast<size_t>(bisCr - start)));
+        qsizetype ende = lf ? lf - p : bisCr;
+        zeilen.push_back({p + start, ende - start});
         if (ende < n) {
-            ende += (inhalt[ende] == '\r' && ende + 1 < n && inhalt[ende + 1] == '\n') ? 2 : 1;
+            ende += (p[ende] == '\r' && ende + 1 < n && p[ende + 1] == '\n') ? 2 : 1;
         }
         start = ende;
     }
     return zeilen;
 }
 
+}  // namespace
+
 Dateiinhalt TermindateiLesen(const QByteArray& inhalt) {
     Dateiinhalt d;
-    const QList<QByteArray> zeilen = ByteZeilen(inhalt);
-    if (zeilen.isEmpty()) {
+    const std::vector<Zeile> zeilen = ZeilenVon(inhalt);
+    if (zeilen.empty()) {
         d.kopfFehlt = true;
         return d;
     }
-    QString kopf = ZeileTolerantLesen(zeilen[0]);
+    QString kopf = zeilen[0].text();
     if (kopf.startsWith(QChar(0xFEFF))) {
         kopf.remove(0, 1);  // a byte-order mark of a Linux editor
     }
@@ -113,21 +142,21 @@ Dateiinhalt TermindateiLesen(const QByteArray& inhalt) {
     d.art = DateiartVon(d.versionsZehntel);
     if (!kopf.startsWith(QLatin1String(".."))) {
         // Never a record, but not to be lost either.
-        d.rest.append(zeilen[0]);
+        d.rest.append(zeilen[0].roh());
         d.unvollstaendig = true;
     }
     switch (d.art) {
         case Dateiart::Aktuell:
-            d.termine.reserve(zeilen.size());
-            for (qsizetype i = 1; i < zeilen.size(); ++i) {
-                if (NurBlanks(zeilen[i])) {
+            d.termine.reserve(static_cast<qsizetype>(zeilen.size()));
+            for (size_t i = 1; i < zeilen.size(); ++i) {
+                if (zeilen[i].nurBlanks()) {
                     ++d.leer;
                     continue;
                 }
                 bool aufgefuellt = false;
-                QString t = ZeilePruefen(ZeileTolerantLesen(zeilen[i]), &aufgefuellt);
+                QString t = ZeilePruefen(zeilen[i].text(), &aufgefuellt);
                 if (t.isEmpty()) {
-                    d.rest.append(zeilen[i]);
+                    d.rest.append(zeilen[i].roh());
                     d.unvollstaendig = true;
                     continue;
                 }
@@ -138,14 +167,14 @@ Dateiinhalt TermindateiLesen(const QByteArray& inhalt) {
             }
             break;
         case Dateiart::Alt:
-            for (qsizetype i = 1; i < zeilen.size(); ++i) {
+            for (size_t i = 1; i < zeilen.size(); ++i) {
                 // The old program wrote the DOS code page, never UTF-8.
                 QString meldung;
-                QString t = AltenTerminUmsetzen(AusCp1252(zeilen[i]), &meldung);
+                QString t = AltenTerminUmsetzen(zeilen[i].cp1252(), &meldung);
                 if (t.isEmpty()) {
                     d.ungueltigeAlte.append(meldung);
-                    if (!NurBlanks(zeilen[i])) {
-                        d.rest.append(zeilen[i]);
+                    if (!zeilen[i].nurBlanks()) {
+                        d.rest.append(zeilen[i].roh());
                         d.unvollstaendig = true;
                     }
                     continue;
@@ -154,8 +183,8 @@ Dateiinhalt TermindateiLesen(const QByteArray& inhalt) {
             }
             break;
         case Dateiart::KeineDaten:
-            for (qsizetype i = 1; i < zeilen.size(); ++i) {
-                if (!NurBlanks(zeilen[i])) {
+            for (size_t i = 1; i < zeilen.size(); ++i) {
+                if (!zeilen[i].nurBlanks()) {
                     d.unvollstaendig = true;
                 }
             }

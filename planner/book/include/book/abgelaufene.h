@@ -39,6 +39,9 @@ struct AbgelaufenErgebnis {
         Fehler fehler;
     };
     std::vector<Defekt> defekte;
+    // For each record of the new list its index in the old one; -1 where the
+    // record was changed.
+    std::vector<qsizetype> herkunft;
 };
 
 bool ZyklusAktiv(QStringView zyklusFeld, bool nurBekannteZyklen);

@@ -51,6 +51,8 @@ TerminFelder TerminZerlegen(const QString& termin);
 
 // "dd.mm.yyyy Wt: Meldung".
 QString Anzeigezeile(const QString& termin);
+// Whether zeile is the display line of termin, without building it.
+bool IstAnzeigezeile(QStringView zeile, const QString& termin);
 // "dd.mm.yyyy Meldung": the line form of the archive.
 QString Archivzeile(const QString& termin);
 // The message of a record, from column 38.

@@ -43,9 +43,7 @@ struct Dateiinhalt {
 // is padded.
 QString ZeilePruefen(const QString& zeile, bool* aufgefuellt = nullptr);
 
-// Splits at CR LF, LF or CR; a last line end gives no empty last line.
-QList<QByteArray> ByteZeilen(const QByteArray& inhalt);
-
+// Lines end with CR LF, LF or CR; a last line end gives no empty last line.
 Dateiinhalt TermindateiLesen(const QByteArray& inhalt);
 
 // The file of a book: header, then every record, each line with CR LF.
