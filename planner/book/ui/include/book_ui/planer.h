@@ -1,0 +1,115 @@
+#pragma once
+// The planner's main window without its widgets: the start-up in its order,
+// the first paint, the selection, the commits of the editor fields, the date
+// check, the clock procedure and the ways out. The window (MainSicht) shows what
+// this decides; tests drive it through a fake window.
+
+#include <QString>
+#include <QStringList>
+
+#include "book/buch.h"
+#include "book_ui/hauptlogik.h"
+#include "book_ui/nebenfenster.h"
+
+namespace kronel {
+
+// The five panels of the status bar, in their order.
+enum class Panel { Status, Position, Unsaved, Datum, Zeit };
+QString PanelSchluessel(Panel p);
+
+// What the logic needs of the window.
+class MainSicht {
+public:
+    virtual ~MainSicht() = default;
+    // The read-only adjustments of caption, menus and toolbar.
+    virtual void NurLesenAnpassen() = 0;
+    virtual void EinstellungenAnwenden() = 0;
+    // Writes the window's own settings (the logic calls it only when writable).
+    virtual void EinstellungenSpeichern() = 0;
+    virtual void AuswahlFuellen(Auswahl liste, const QStringList& worte) = 0;
+    // The editor fields as they stand (line breaks as CR LF), and filling them.
+    virtual TerminFelder FelderLesen() const = 0;
+    virtual void FelderSetzen(const TerminFelder& felder) = 0;
+    // Only the date field (after its check).
+    virtual void DatumSetzen(const QString& text) = 0;
+    virtual void PanelSetzen(Panel p, const QString& text) = 0;
+    virtual TerminBeschriftung Beschriftung() const = 0;
+    virtual void BeschriftungSetzen(const TerminBeschriftung& b) = 0;
+    // The display list follows the book's lines; the line index is selected.
+    virtual void ListeAbgleichen(const QStringList& zeilen, qsizetype index) = 0;
+    // The timer Zeit runs from now on, or stops.
+    virtual void ZeitSchalten(bool an) = 0;
+    // Pending window events run once.
+    virtual void EreignisseZulassen() {}
+    // The program ends (also before the event loop runs).
+    virtual void ProgrammEnde() = 0;
+};
+
+class Planer final : public BuchFenster {
+public:
+    Planer(MainSicht& sicht, NebenFenster& fenster);
+
+    Terminbuch buch;
+    QString GeheZuText;
+    QString SuchText;
+    int SucheWiederholen = 0;
+    QString Zeilenwechsel;
+    int ErstesPaintErledigt = 0;
+
+    // The start-up; false when the program ended in it (a guard, a question of
+    // the load, or the automatic printout).
+    bool FormLoad();
+    // Once, after the window was first shown.
+    void ErsterPaint();
+    // Every paint: the clock procedure.
+    void FormPaint();
+
+    // The clock procedure: panels, labels, and the automatic printout.
+    void ZeitTimer();
+
+    // A line of the display list selected (by the user or by the program).
+    void ListeAnzeigeClick(qsizetype index);
+
+    // A field got the focus: its prompt. False when the field is to pass the
+    // focus on to the list (read-only mode).
+    bool FeldBetreten(Feld f);
+    void FeldVerlassen();
+    // The commit of the fields into the current record.
+    void Uebernehmen(int modus);
+    // STDatum was typed in (or pasted into); taken over before any command.
+    void DatumGeaendert() { datumOffen_ = true; }
+    // STDatum left: the date check and the commit.
+    void DatumVerlassen();
+    // A typed date still waiting is checked and committed.
+    void DatumUebernehmen();
+
+    // The commands of the ways out.
+    Speicherung PulSpeichern();
+    void PulBeenden();
+    void PulBeendenUndSpeichern();
+    void FormQueryUnload();
+    // The desktop session ends: the book is saved without a question.
+    void SitzungsEnde();
+    bool Beendet() const { return beendet_; }
+
+    // BuchFenster
+    void StatusZeigen(const QString& text) override;
+    void FelderSetzen(const TerminFelder& felder) override;
+    void ZeileGewaehlt(qsizetype index) override;
+    void UhrTick() override;
+    void EreignisseZulassen() override;
+
+private:
+    void AutomatischDrucken();
+    void Ende();
+
+    MainSicht& sicht_;
+    NebenFenster& fenster_;
+    bool geladen_ = false;
+    bool datumOffen_ = false;
+    bool beendet_ = false;
+    bool verlaesst_ = false;  // an exit is under way
+    bool druckt_ = false;
+};
+
+}  // namespace kronel
