@@ -1,5 +1,5 @@
-#include "shared_ui/geruest.h"
+#include "reminder_ui/hauptfenster.h"
 
 int main(int argc, char** argv) {
-    return kronel::LeeresHauptfensterStarten(argc, argv, QStringLiteral("Kronelol"));
+    return kronel::ErinnerungStarten(argc, argv);
 }
