@@ -31,8 +31,8 @@ void Schreiben(const QString& schluessel, const QString& wert) {
 SchrittLaeufer LadeSchritte(const QString& wo) {
     return SchrittLaeufer(
         [](const Fehler& f) {
-            return FehlerMeldung(f,
-                                 QStringLiteral("Es ist ein Fehler beim Laden der Termine aufgetreten."));
+            return FehlerMeldung(
+                f, QStringLiteral("Es ist ein Fehler beim Laden der Termine aufgetreten."));
         },
         wo);
 }
@@ -100,8 +100,9 @@ void Erinnerung::TermineSuchen() {
     const auto d = DatumLesen(bezDatum);
     if (!d) {
         TonAusgeben(QStringLiteral("#SystemExclamation"));
-        meldungen().zeigen(QStringLiteral("»") + bezDatum + QStringLiteral("« ist kein gültiges Datum."),
-                           Box::OK | Box::Ausrufezeichen, QStringLiteral("Terminsuche"));
+        meldungen().zeigen(
+            QStringLiteral("»") + bezDatum + QStringLiteral("« ist kein gültiges Datum."),
+            Box::OK | Box::Ausrufezeichen, QStringLiteral("Terminsuche"));
         return;
     }
     const SanduhrZeiger sanduhr;
@@ -124,7 +125,8 @@ void Erinnerung::Zeit_Timer() {
     }
     QDateTime jetzt = uhr().jetzt();
     PanelDatum = DatumsPanel(jetzt.date());
-    PanelZeit = QLatin1Char(' ') + jetzt.time().toString(QStringLiteral("hh:mm")) + QLatin1Char(' ');
+    PanelZeit =
+        QLatin1Char(' ') + jetzt.time().toString(QStringLiteral("hh:mm")) + QLatin1Char(' ');
     const QString heute = kronel::DatumText(jetzt.date());
     if (bezDatum != heute) {
         bezDatum = heute;
@@ -186,7 +188,8 @@ void Erinnerung::OptionenSpeichern(const FensterSteuerelement& fenster) const {
     }
     Schreiben(QStringLiteral("OL0"), QString::number(laufWarn[0]));
     Schreiben(QStringLiteral("OL1"), QString::number(laufWarn[1]));
-    Schreiben(QStringLiteral("OLnoBereich"), strgNoBereich ? QStringLiteral("1") : QStringLiteral("0"));
+    Schreiben(QStringLiteral("OLnoBereich"),
+              strgNoBereich ? QStringLiteral("1") : QStringLiteral("0"));
 }
 
 QString AlarmTon() {

@@ -17,8 +17,27 @@ namespace {
 constexpr int kMinutenProTag = 24 * 60;
 const QString kKeinSchluessel = QStringLiteral("----");
 
-bool NurBlanks(const QByteArray& zeile) {
+bool NurBlanks(QByteArrayView zeile) {
     return std::all_of(zeile.begin(), zeile.end(), [](char c) { return c == ' ' || c == '\t'; });
+}
+
+// The lines of the file at CR LF, LF or CR; a last line end gives no empty line.
+QList<QByteArrayView> Zeilen(const QByteArray& inhalt) {
+    QList<QByteArrayView> zeilen;
+    const qsizetype n = inhalt.size();
+    qsizetype start = 0;
+    while (start < n) {
+        qsizetype ende = start;
+        while (ende < n && inhalt[ende] != '\r' && inhalt[ende] != '\n') {
+            ++ende;
+        }
+        zeilen.append(QByteArrayView(inhalt).sliced(start, ende - start));
+        if (ende < n) {
+            ende += (inhalt[ende] == '\r' && ende + 1 < n && inhalt[ende + 1] == '\n') ? 2 : 1;
+        }
+        start = ende;
+    }
+    return zeilen;
 }
 
 QString Feld(const QString& termin, qsizetype spalte, qsizetype breite) {
@@ -70,11 +89,11 @@ Leseart LeseartVon(long long versionsZehntel) {
 
 Erinnerungsdatei ErinnerungsdateiLesen(const QByteArray& inhalt) {
     Erinnerungsdatei d;
-    const QList<QByteArray> zeilen = ByteZeilen(inhalt);
+    const QList<QByteArrayView> zeilen = Zeilen(inhalt);
     if (zeilen.isEmpty()) {
         return d;
     }
-    QString kopf = ZeileTolerantLesen(zeilen[0]);
+    QString kopf = ZeileTolerantLesen(zeilen[0].toByteArray());
     if (kopf.startsWith(QChar(0xFEFF))) {
         kopf.remove(0, 1);
     }
@@ -85,7 +104,7 @@ Erinnerungsdatei ErinnerungsdateiLesen(const QByteArray& inhalt) {
     d.termine.reserve(zeilen.size() - 1);
     for (qsizetype i = 1; i < zeilen.size(); ++i) {
         if (!NurBlanks(zeilen[i])) {
-            d.termine.append(ZeileTolerantLesen(zeilen[i]));
+            d.termine.append(ZeileTolerantLesen(zeilen[i].toByteArray()));
         }
     }
     return d;

@@ -73,12 +73,14 @@ protected:
     Erinnerung logik{&fenster};
 };
 
-const QString kLadefehler = QString::fromUtf8("Es ist ein Fehler beim Laden der Termine aufgetreten.");
+const QString kLadefehler =
+    QString::fromUtf8("Es ist ein Fehler beim Laden der Termine aufgetreten.");
 
 }  // namespace
 
 TEST_F(Reminder, TerminErscheintNeunMinutenVorherUndSchaltetDenAlarmEin) {
-    Datei({Termin("19990312", "-", "-", "08:30 Zahnarzt"), Termin("19990312", "-", "-", "11:00 Post")});
+    Datei({Termin("19990312", "-", "-", "08:30 Zahnarzt"),
+           Termin("19990312", "-", "-", "11:00 Post")});
     Um(8, 20, 30);
     logik.Zeit_Timer();
     EXPECT_EQ(fenster.status.value(0), L("Lese Termine..."));
@@ -113,7 +115,8 @@ TEST_F(Reminder, StartNachDemSpaetfensterVerpasstDenTermin) {
 }
 
 TEST_F(Reminder, ZweiTermineZurSelbenZeitGebenDieMehrzahl) {
-    Datei({Termin("19990312", "-", "-", "08:30 Zahnarzt"), Termin("19990312", "-", "-", "08:30 Bank")});
+    Datei({Termin("19990312", "-", "-", "08:30 Zahnarzt"),
+           Termin("19990312", "-", "-", "08:30 Bank")});
     Um(8, 21);
     logik.Zeit_Timer();
     EXPECT_EQ(logik.Liste, (QStringList{L("12.03.1999 (Fr)* 08:30 Bank"),
@@ -129,7 +132,8 @@ TEST_F(Reminder, AenderungssignalLiestNeuUndSetztEsZurueck) {
     ASSERT_EQ(logik.Liste.size(), 1);
 
     // Without the signal a changed file is not read again.
-    Datei({Termin("19990312", "-", "-", "08:30 Zahnarzt"), Termin("19990312", "-", "-", "08:35 Bank")});
+    Datei({Termin("19990312", "-", "-", "08:30 Zahnarzt"),
+           Termin("19990312", "-", "-", "08:35 Bank")});
     TickenBis(8, 22);
     EXPECT_TRUE(logik.ListeHeute.isEmpty());
 
@@ -153,13 +157,15 @@ TEST_F(Reminder, AenderungssignalLiestNeuUndSetztEsZurueck) {
 }
 
 TEST_F(Reminder, LeerenStopptDenAlarmNeueTermineSchaltenIhnWiederEin) {
-    Datei({Termin("19990312", "-", "-", "08:30 Zahnarzt"), Termin("19990312", "-", "-", "09:00 Post")});
+    Datei({Termin("19990312", "-", "-", "08:30 Zahnarzt"),
+           Termin("19990312", "-", "-", "09:00 Post")});
     umgebung.schreiben(umgebung.programm() + L("/Kronelol.wav"), "RIFF");
     Um(8, 21);
     logik.Zeit_Timer();
     ASSERT_TRUE(logik.ZeitAlarm);
     logik.ZeitAlarm_Timer();
-    EXPECT_EQ(umgebung.ton.aufrufe.value(0), L("spiel ") + umgebung.programm() + L("/Kronelol.wav"));
+    EXPECT_EQ(umgebung.ton.aufrufe.value(0),
+              L("spiel ") + umgebung.programm() + L("/Kronelol.wav"));
 
     logik.mnuListeClear_Click();
     EXPECT_TRUE(logik.Liste.isEmpty());
@@ -277,8 +283,11 @@ TEST_F(Reminder, OptionenWerdenBegrenztUndOhneAenderungssignalGelesen) {
     EXPECT_EQ(f.m.links, 100);
     EXPECT_EQ(f.m.oben, 200);
 
-    for (const auto& [k, w] : {std::pair{"OL0", "500"}, {"OL1", "0"}, {"OLnoBereich", "0"},
-                               {"OLleft", "-50"}, {"OLTop", "99999"}}) {
+    for (const auto& [k, w] : {std::pair{"OL0", "500"},
+                               {"OL1", "0"},
+                               {"OLnoBereich", "0"},
+                               {"OLleft", "-50"},
+                               {"OLTop", "99999"}}) {
         IniSchreiben({}, L("Kronel"), L(k), L(w));
     }
     logik.OptionenLesen(f);

@@ -95,13 +95,13 @@ TEST(Kandidaten, AnkuendigungszeitraumUndAusschluesse) {
     const QDate tag(1999, 3, 12);
     const QStringList termine = {
         Termin("19990312", "-", "-", "08:30 Zahnarzt"),
-        Termin("19990313", "1T", "-", "10:00 Friseur"),    // tomorrow, announced a day early
-        Termin("19990310", "-", "3T", "07:15 Kur"),        // announced until the 13th
-        Termin("19990314", "1T", "-", "11:00 zu früh"),    // announced from the 13th
-        Termin("19990309", "-", "2T", "11:00 vorbei"),     // announced until the 11th
-        Termin("19990312", "-", "-", "@09:00 prog.exe"),   // a program start
-        Termin("19990312", "-", "-", "09:00 -------"),     // a separator line
-        Termin("19990312", "-", "-", ""),                  // no message
+        Termin("19990313", "1T", "-", "10:00 Friseur"),   // tomorrow, announced a day early
+        Termin("19990310", "-", "3T", "07:15 Kur"),       // announced until the 13th
+        Termin("19990314", "1T", "-", "11:00 zu früh"),   // announced from the 13th
+        Termin("19990309", "-", "2T", "11:00 vorbei"),    // announced until the 11th
+        Termin("19990312", "-", "-", "@09:00 prog.exe"),  // a program start
+        Termin("19990312", "-", "-", "09:00 -------"),    // a separator line
+        Termin("19990312", "-", "-", ""),                 // no message
         Termin("19990312", "-", "-", "Zahnarzt ohne Zeit"),
     };
     EXPECT_EQ(Kandidaten(termine, tag, true, tag),
@@ -123,8 +123,8 @@ TEST(Faelligkeit, FensterUmJetzt) {
                          L("0850 12.03.1999 (Fr)* 08:30 Bank"),
                          L("0900 12.03.1999 (Fr)* 09:00 Post")};
     EXPECT_TRUE(FaelligeEntnehmen(heute, FaelligkeitsFenster(Um(8, 20), 9, 2)).isEmpty());
-    EXPECT_EQ(FaelligeEntnehmen(heute, f),
-              (QStringList{L("12.03.1999 (Fr)* 08:30 Zahnarzt"), L("12.03.1999 (Fr)* 08:30 Bank")}));
+    EXPECT_EQ(FaelligeEntnehmen(heute, f), (QStringList{L("12.03.1999 (Fr)* 08:30 Zahnarzt"),
+                                                        L("12.03.1999 (Fr)* 08:30 Bank")}));
     EXPECT_EQ(heute, QStringList{L("0900 12.03.1999 (Fr)* 09:00 Post")});
 
     // Started at 08:33 with two minutes late: 08:30 has passed for good.

@@ -27,7 +27,6 @@
 #include "shared_ui/info.h"
 #include "shared_ui/paketmenue.h"
 
-
 namespace kronel {
 
 namespace {
@@ -61,9 +60,8 @@ ErinnerungsHauptfenster::ErinnerungsHauptfenster() {
         mnuPrg[i]->setObjectName(QStringLiteral("mnuPrg(%1)").arg(i));
         // The package has no further programs: their rows stay out of sight.
         mnuPrg[i]->setVisible(i == 0);
-        connect(mnuPrg[i], &QAction::triggered, this, [this, i] {
-            Absichern([&] { mnuPrg_Click(i); }, QStringLiteral("mnuPrg_Click"));
-        });
+        connect(mnuPrg[i], &QAction::triggered, this,
+                [this, i] { Absichern([&] { mnuPrg_Click(i); }, QStringLiteral("mnuPrg_Click")); });
     }
 
     mnuHilfe = menuBar()->addMenu(QStringLiteral("&Hilfe"));
@@ -84,7 +82,8 @@ ErinnerungsHauptfenster::ErinnerungsHauptfenster() {
 
     auto* eigenschaften = new QWidget;
     auto* spalte = new QVBoxLayout(eigenschaften);
-    strgNoBereich = new QCheckBox(QStringLiteral("Ausgabe nur am Tag des Termins (kein Meldebereich)"));
+    strgNoBereich =
+        new QCheckBox(QStringLiteral("Ausgabe nur am Tag des Termins (kein Meldebereich)"));
     strgNoBereich->setObjectName(QStringLiteral("strgNoBereich"));
     spalte->addWidget(strgNoBereich);
     bez2 = new QLabel(QStringLiteral("Ausgabezeitraum:"));
@@ -156,7 +155,8 @@ ErinnerungsHauptfenster::ErinnerungsHauptfenster() {
             abgesichert(&ErinnerungsHauptfenster::mnuWeiteres_Click, "mnuWeiteres_Click"));
     connect(mnuAnleitung, &QAction::triggered, this,
             abgesichert(&ErinnerungsHauptfenster::mnuAnleitung_Click, "mnuAnleitung_Click"));
-    connect(mnuInfo, &QAction::triggered, this, [] { Absichern(InfoZeigen, QStringLiteral("mnuInfo_Click")); });
+    connect(mnuInfo, &QAction::triggered, this,
+            [] { Absichern(InfoZeigen, QStringLiteral("mnuInfo_Click")); });
     connect(mnuWerbung, &QAction::triggered, this,
             [] { Absichern(WerbungZeigen, QStringLiteral("mnuWerbung_Click")); });
 }
@@ -164,40 +164,42 @@ ErinnerungsHauptfenster::ErinnerungsHauptfenster() {
 bool ErinnerungsHauptfenster::Form_Load() {
     SchrittLaeufer schritt(
         [](const Fehler& f) {
-            return FehlerMeldung(f, QStringLiteral("Es ist ein Fehler beim Vorbereiten aufgetreten."));
+            return FehlerMeldung(f,
+                                 QStringLiteral("Es ist ein Fehler beim Vorbereiten aufgetreten."));
         },
         QStringLiteral("Form_Load"));
     bool zweiterLauf = false;
-    const bool weiter =
-        schritt([] {
-            SystemDatumPruefen();
-            return Status{};
-        }) &&
-        schritt([&] {
-            // A second reminder of the same user ends without a word.
-            zweiterLauf = !instanzen().anmelden(ProgrammDateiname());
-            return Status{};
-        });
+    const bool weiter = schritt([] {
+                            SystemDatumPruefen();
+                            return Status{};
+                        }) &&
+                        schritt([&] {
+                            // A second reminder of the same user ends without a word.
+                            zweiterLauf = !instanzen().anmelden(ProgrammDateiname());
+                            return Status{};
+                        });
     if (!weiter || zweiterLauf) {
         return !zweiterLauf && weiter;
     }
     const bool geladen = schritt([&] {
-        QtFenster fenster(this);
-        Logik.OptionenLesen(fenster);
-        for (int i = 0; i < 2; ++i) {
-            const QSignalBlocker sperre(laufWarn[i]);
-            laufWarn[i]->setValue(Logik.laufWarn[i]);
-            laufWarn_Change(i);
-        }
-        strgNoBereich->setChecked(Logik.strgNoBereich);
-        return Status{};
-    }) && schritt([] {
-        DatenPfadeSetzen();
-        return Status{};
-    }) && schritt([&] {
-        Zeit_Timer();
-        return Status{};
-    });
+                             QtFenster fenster(this);
+                             Logik.OptionenLesen(fenster);
+                             for (int i = 0; i < 2; ++i) {
+                                 const QSignalBlocker sperre(laufWarn[i]);
+                                 laufWarn[i]->setValue(Logik.laufWarn[i]);
+                                 laufWarn_Change(i);
+                             }
+                             strgNoBereich->setChecked(Logik.strgNoBereich);
+                             return Status{};
+                         }) &&
+                         schritt([] {
+                             DatenPfadeSetzen();
+                             return Status{};
+                         }) &&
+                         schritt([&] {
+                             Zeit_Timer();
+                             return Status{};
+                         });
     (void)geladen;  // Abort leaves the start where it stands; the window still runs
     return !Logik.Beendet;
 }
@@ -257,7 +259,8 @@ void ErinnerungsHauptfenster::mnuReset_Click() {
 }
 
 void ErinnerungsHauptfenster::mnuWeiteres_Click() {
-    QtPaketMenue menue({mnuPrg.begin(), mnuPrg.end()}, [this](const QString& t) { StatusZeigen(t); });
+    QtPaketMenue menue({mnuPrg.begin(), mnuPrg.end()},
+                       [this](const QString& t) { StatusZeigen(t); });
     ProgrammeSuchen(menue);
 }
 
@@ -294,7 +297,8 @@ void ErinnerungsHauptfenster::closeEvent(QCloseEvent* e) {
 void ErinnerungsHauptfenster::changeEvent(QEvent* e) {
     QMainWindow::changeEvent(e);
     if (e->type() == QEvent::WindowStateChange && (windowState() & Qt::WindowMaximized)) {
-        QTimer::singleShot(0, this, [this] { setWindowState(windowState() & ~Qt::WindowMaximized); });
+        QTimer::singleShot(0, this,
+                           [this] { setWindowState(windowState() & ~Qt::WindowMaximized); });
     }
 }
 
