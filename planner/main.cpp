@@ -1,5 +1,5 @@
-#include "shared_ui/geruest.h"
+#include "book_ui/main.h"
 
 int main(int argc, char** argv) {
-    return kronel::PlanerGeruestStarten(argc, argv);
+    return kronel::PlanerStarten(argc, argv);
 }
