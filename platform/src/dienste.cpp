@@ -17,16 +17,7 @@ class OhneDesktopMeldungen final : public MeldungsDienst {
 public:
     int zeigen(const QString& text, int stil, const QString& titel) override {
         std::fprintf(stderr, "[%s] %s\n", qPrintable(titel), qPrintable(text));
-        switch (stil & Box::KnopfMaske) {
-            case Box::OK:
-                return Antwort::OK;
-            case Box::AbbrechenWiederholenIgnorieren:
-                return Antwort::Abbruch;
-            case Box::JaNein:
-                return Antwort::Nein;
-            default:
-                return Antwort::Abbrechen;
-        }
+        return EscapeAntwort(stil);
     }
     std::optional<QString> eingabe(const QString&, const QString&, const QString&) override {
         return std::nullopt;
@@ -98,6 +89,19 @@ Dienste& Aktuell() {
 }
 
 }  // namespace
+
+int EscapeAntwort(int stil) {
+    switch (stil & Box::KnopfMaske) {
+        case Box::OK:
+            return Antwort::OK;
+        case Box::AbbrechenWiederholenIgnorieren:
+            return Antwort::Abbruch;
+        case Box::JaNein:
+            return Antwort::Nein;
+        default:
+            return Antwort::Abbrechen;
+    }
+}
 
 Dienste& dienste() {
     return Aktuell();

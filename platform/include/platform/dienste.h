@@ -29,6 +29,10 @@ inline constexpr int OK = 1, Abbrechen = 2, Abbruch = 3, Wiederholen = 4, Ignori
                      Nein = 7;
 }
 
+// The answer of a person who closes a box of that style with Escape: OK where
+// that is the only button, Abort for Abort/Retry/Ignore, No for Yes/No, else Cancel.
+int EscapeAntwort(int stil);
+
 class MeldungsDienst {
 public:
     virtual ~MeldungsDienst() = default;

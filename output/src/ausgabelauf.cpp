@@ -1,0 +1,272 @@
+#include "output/ausgabelauf.h"
+
+#include <QHash>
+
+#include "book/abgelaufene.h"
+#include "book/sortieren.h"
+#include "book/termin.h"
+#include "book/termindatei.h"
+#include "common/datenpfade.h"
+#include "common/deutschetexte.h"
+#include "common/einstellungen.h"
+#include "common/fehlermeldung.h"
+#include "common/kalender.h"
+#include "common/modul.h"
+#include "common/startwachen.h"
+#include "common/textfelder.h"
+#include "common/ton.h"
+#include "output/filter.h"
+#include "output/planerstart.h"
+#include "output/programmstart.h"
+#include "platform/dateien.h"
+#include "platform/datum.h"
+#include "platform/dienste.h"
+#include "platform/schritte.h"
+#include "platform/text.h"
+#include "platform/uhr.h"
+
+#include <QFileInfo>
+
+namespace kronel {
+
+namespace {
+
+const QString kZeilenende = QStringLiteral("\r\n");
+constexpr qsizetype kEinzug = 18;
+// v * 10 of the oldest file layout the run reads (4.00).
+constexpr long long kAeltesteVersion = 4000;
+
+// A fixed field without its trailing blanks.
+QString Feld(const QString& t, qsizetype spalte, qsizetype breite) {
+    return RTrim(Mid(t, spalte, breite));
+}
+
+bool Eingeschaltet(const QString& schluessel, const char* vorgabe) {
+    return Val(IniLesen({}, {}, schluessel, QLatin1String(vorgabe))) != 0;
+}
+
+// The few period codes of a book, read once each.
+class Perioden {
+public:
+    Periode lesen(const QString& code) {
+        const auto it = bekannt_.constFind(code);
+        if (it != bekannt_.constEnd()) {
+            return *it;
+        }
+        const Periode p = PeriodeLesen(code);
+        bekannt_.insert(code, p);
+        return p;
+    }
+
+private:
+    QHash<QString, Periode> bekannt_;
+};
+
+struct Meldungen {
+    QString text;
+    long anzahl = 0;
+};
+
+// Steps 9 to 12 of the run: the due lines, the day's lines, the closing sentence.
+Meldungen MeldungenBilden(const QStringList& termine, const QDateTime& jetzt,
+                          const QString& benutzerKlein, Zufall& zufall) {
+    Meldungen m;
+    const QDate heute = jetzt.date();
+    TextFelderStapel felder;
+    Perioden perioden;
+    const QString strich = QStringLiteral("-");
+    for (const QString& termin : termine) {
+        const std::optional<QDate> datum = SchluesselLesen(termin);
+        if (!datum) {
+            continue;
+        }
+        const QString datumText = DatumText(*datum);
+        // The window counts back from the date; "-" + "-" moves nothing.
+        const auto von = DatumVerschieben(
+            perioden.lesen(strich + Feld(termin, Spalte::Von, Breite::Von)), *datum);
+        const auto bis =
+            DatumVerschieben(perioden.lesen(Feld(termin, Spalte::Bis, Breite::Bis)), *datum);
+        QString filter = Feld(termin, Spalte::Filter, Breite::Filter);
+        const QString station = LCase(Feld(termin, Spalte::Adresse, Breite::Adresse));
+        QString meldung = felder.ersetzen(MeldungVon(termin).toString(), heute, datumText);
+        if (!von || !bis) {
+            continue;  // a window beyond the calendar covers no day
+        }
+        if (heute.daysTo(*von) > 0 || heute.daysTo(*bis) < 0) {
+            continue;
+        }
+        if (station != QLatin1String("alle") && station != benutzerKlein) {
+            continue;
+        }
+        if (!FilterAuswerten(filter, jetzt, *datum, *von, zufall)) {
+            continue;
+        }
+        if (meldung.startsWith(QLatin1Char('@'))) {
+            const QString bericht = ProgrammAusTerminStarten(meldung);
+            if (!bericht.isEmpty()) {
+                m.text += bericht + kZeilenende;
+            }
+            continue;
+        }
+        m.text += AusgabeZeile(*datum, heute, meldung) + kZeilenende;
+        ++m.anzahl;
+    }
+    if (Eingeschaltet(QStringLiteral("InfoFeiertag"), "1")) {
+        const QString feiertag = FeiertagText(heute);
+        if (!feiertag.isEmpty()) {
+            m.text += kZeilenende + feiertag + kZeilenende;
+            ++m.anzahl;
+        }
+    }
+    if (Eingeschaltet(QStringLiteral("InfoAstro"), "1")) {
+        const QString astro = AstroText(heute);
+        if (!astro.isEmpty()) {
+            m.text += kZeilenende + astro + kZeilenende;
+            ++m.anzahl;
+        }
+    }
+    if (m.anzahl == 0) {
+        m.text += QStringLiteral("Für heute liegen keine Meldungen vor.") + kZeilenende;
+    }
+    return m;
+}
+
+}  // namespace
+
+void TermineSortieren(QStringList& termine, const QDate& heute) {
+    AbgelaufenRegeln regeln;
+    regeln.nurBekannteZyklen = false;
+    regeln.zaehlerErhoehen = false;
+    regeln.archivieren = false;
+    AbgelaufeneFortschreiben(termine, heute, regeln);
+    const std::vector<qsizetype> ordnung = DatumsReihenfolge(termine);
+    QStringList sortiert;
+    sortiert.reserve(termine.size());
+    for (const qsizetype i : ordnung) {
+        sortiert.append(std::move(termine[i]));
+    }
+    termine = std::move(sortiert);
+}
+
+QString AusgabeKopf(const QString& benutzer, const QDate& heute) {
+    QString kopf;
+    if (!benutzer.isEmpty()) {
+        kopf += QStringLiteral("Meldungen für ") + benutzer + QLatin1Char('.') + kZeilenende;
+    }
+    kopf += DatumText(QStringLiteral("dddd, d. mmmm yyyy"), heute) + QStringLiteral(", ") +
+            QString::number(KalenderWoche(heute)) + QStringLiteral(". Woche") + kZeilenende;
+    kopf += QString(80, QLatin1Char('_')) + kZeilenende;
+    kopf += kZeilenende;
+    return kopf;
+}
+
+QString AusgabeZeile(const QDate& datum, const QDate& heute, const QString& meldung) {
+    return (datum == heute ? QStringLiteral("*") : QStringLiteral(" ")) + DatumText(datum) +
+           QStringLiteral(" (") + TagMonatName(Wochentag(datum), QStringLiteral("wt2")) +
+           QStringLiteral("): ") + meldung;
+}
+
+QString UmbruecheEinruecken(const QString& text) {
+    // The replacement holds no "°", so one pass leaves none behind.
+    return QString(text).replace(QStringLiteral("°°"), kZeilenende + QString(kEinzug, u' '));
+}
+
+Terminausgabe::Terminausgabe(AusgabeAnzeige& anzeige, Zufall& zufall)
+    : anzeige_(anzeige), zufall_(zufall) {}
+
+AusgabeEnde Terminausgabe::TermineAusgeben() {
+    std::optional<SanduhrZeiger> sanduhr(std::in_place);
+    SchrittLaeufer schritt(
+        [](const Fehler& f) {
+            return FehlerMeldung(f, QStringLiteral("Es ist ein Fehler bei der Terminausgabe "
+                                                   "aufgetreten."));
+        },
+        QStringLiteral("TermineAusgeben"));
+    const QDateTime jetzt = uhr().jetzt();
+    const QDate heute = jetzt.date();
+
+    const QString benutzer = Benutzername();
+    Text = AusgabeKopf(benutzer, heute);
+    ListeTermine.clear();
+    AnzahlMeldungen = 0;
+
+    const QString pfad = modul().DateiTermine;
+    if (!QFileInfo(pfad).isFile()) {
+        TonAusgeben(QStringLiteral("#SystemHand"));
+        meldungen().zeigen(QStringLiteral("Die Termindatei »") + pfad +
+                               QStringLiteral("« kann nicht gefunden werden.\r\rIst das "
+                                              "Arbeitsverzeichnis richtig eingestellt?\r\rBeende "
+                                              "jetzt die Terminausgabe."),
+                           Box::OK | Box::Stop, QStringLiteral("Kronel, keine Termine gefunden"));
+        return AusgabeEnde::Beenden;
+    }
+
+    QByteArray inhalt;
+    if (!schritt([&]() -> Status {
+            Ergebnis<QByteArray> gelesen = DateiLesen(pfad);
+            if (!gelesen) {
+                return gelesen.fehler();
+            }
+            if (gelesen->isEmpty()) {
+                return Fehler(FehlerNr::HinterDateiende);
+            }
+            inhalt = std::move(gelesen.wert());
+            return {};
+        })) {
+        return AusgabeEnde::Abgebrochen;
+    }
+    // After Ignore on an unreadable file the version counts as 0.
+    const Dateiinhalt datei = TermindateiLesen(inhalt);
+    if (inhalt.isEmpty() || datei.versionsZehntel < kAeltesteVersion) {
+        sanduhr.reset();
+        TonAusgeben(QStringLiteral("#SystemHand"));
+        const int antwort = meldungen().zeigen(
+            QStringLiteral("Oh, die Termine stammen aus einer alten DOS-Version. Bitte zuerst das "
+                           "Programm »KRONELIN« ausführen ... oder soll das Programm gleich "
+                           "gestartet werden?"),
+            Box::JaNein | Box::Ausrufezeichen,
+            VersionsTitel(inhalt.isEmpty() ? 0 : datei.versionsZehntel));
+        if (antwort == Antwort::Ja) {
+            (void)PlanerStarten({});
+        }
+        return AusgabeEnde::Beenden;
+    }
+    ListeTermine = datei.termine;
+    TermineSortieren(ListeTermine, heute);
+
+    const Meldungen m = MeldungenBilden(ListeTermine, jetzt, LCase(benutzer), zufall_);
+    AnzahlMeldungen = m.anzahl;
+    Text = UmbruecheEinruecken(Text + m.text);
+    anzeige_.AusgabeSetzen(Text);
+
+    if (AnzahlMeldungen < 1 && Eingeschaltet(QStringLiteral("KronelAusBeiNix"), "0")) {
+        return AusgabeEnde::Beenden;
+    }
+    if (TonGespielt == 0) {
+        TonGespielt = 1;
+        if (IniLesen({}, {}, QStringLiteral("Sound"), QStringLiteral("1")) == QLatin1String("1")) {
+            TonAusgeben(
+                IniLesen({}, {}, QStringLiteral("SoundFile"), QStringLiteral("Kronel.wav")));
+        }
+    }
+    anzeige_.Warten(2);
+    anzeige_.NachVorne();
+    return AusgabeEnde::Weiter;
+}
+
+QString AusgabeTextBilden(const QDateTime& jetzt, Zufall& zufall) {
+    const Ergebnis<QByteArray> inhalt = DateiLesen(modul().DateiTermine);
+    if (!inhalt || inhalt->isEmpty()) {
+        return {};
+    }
+    Dateiinhalt datei = TermindateiLesen(*inhalt);
+    if (datei.versionsZehntel < kAeltesteVersion) {
+        return {};
+    }
+    const QString benutzer = Benutzername();
+    TermineSortieren(datei.termine, jetzt.date());
+    const Meldungen m = MeldungenBilden(datei.termine, jetzt, LCase(benutzer), zufall);
+    return UmbruecheEinruecken(AusgabeKopf(benutzer, jetzt.date()) + m.text);
+}
+
+}  // namespace kronel

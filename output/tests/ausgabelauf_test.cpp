@@ -1,0 +1,299 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+
+#include "common/modul.h"
+#include "output/ausgabelauf.h"
+#include "platform/text.h"
+#include "testsupport/testsupport.h"
+#include "testsupport/zufall.h"
+
+using namespace kronel;
+
+namespace {
+
+QString L(const char* s) {
+    return QString::fromUtf8(s);
+}
+
+// A record with its fixed columns filled and padded.
+QString Termin(const char* datum, const char* von, const char* bis, const char* filter,
+               const char* zyklus, const char* adresse, const char* meldung) {
+    return L(datum) + L(von).leftJustified(4) + L(bis).leftJustified(4) +
+           L(filter).leftJustified(10) + L(zyklus).leftJustified(4) + L(adresse).leftJustified(7) +
+           L(meldung);
+}
+
+class FakeAnzeige final : public AusgabeAnzeige {
+public:
+    void AusgabeSetzen(const QString& t) override { texte.append(t); }
+    void Warten(double s) override { gewartet.push_back(s); }
+    void NachVorne() override { ++vorne; }
+    QStringList texte;
+    std::vector<double> gewartet;
+    int vorne = 0;
+};
+
+// Wednesday, 9 December 2026, in ISO week 50 (the fake clock's day).
+const QString kKopf = L("Meldungen für Anna.\r\nMittwoch, 9. Dezember 2026, 50. Woche\r\n") +
+                      QString(80, u'_') + L("\r\n\r\n");
+const QString kNichts = L("Für heute liegen keine Meldungen vor.\r\n");
+
+class Ausgabelauf : public ::testing::Test {
+protected:
+    Ausgabelauf() {
+        modul() = {};
+        modul().DatenVerzeichnis = umgebung.daten();
+        modul().DateiTermine = umgebung.daten() + L("/Kronel.PlD");
+        einstellungen("");
+    }
+    // RIVIROR.INI with the user Anna and further lines of section Kronel.
+    void einstellungen(const char* kronel) {
+        umgebung.schreiben(umgebung.riviror(),
+                           NachCp1252(L("[Allgemein]\r\nUser=Anna\r\n[Kronel]\r\n") + L(kronel)));
+    }
+    void datei(const QStringList& termine, const char* kopf = "..Kronelin 8.010000") {
+        QString t = L(kopf) + L("\r\n");
+        for (const QString& z : termine) {
+            t += z + L("\r\n");
+        }
+        umgebung.schreiben(modul().DateiTermine, NachCp1252(t));
+    }
+    AusgabeEnde laufen() { return lauf.TermineAusgeben(); }
+
+    test::TestUmgebung umgebung{L("Kronel")};
+    FakeAnzeige anzeige;
+    test::FolgeZufall zufall;
+    Terminausgabe lauf{anzeige, zufall};
+};
+
+}  // namespace
+
+TEST_F(Ausgabelauf, NurKopfzeileSagtDassNichtsVorliegt) {
+    datei({});
+    EXPECT_EQ(laufen(), AusgabeEnde::Weiter);
+    EXPECT_EQ(lauf.Text, kKopf + kNichts);
+    EXPECT_EQ(anzeige.texte, QStringList{kKopf + kNichts});
+    EXPECT_EQ(lauf.AnzahlMeldungen, 0);
+    EXPECT_EQ(anzeige.gewartet, std::vector<double>{2});
+    EXPECT_EQ(anzeige.vorne, 1);
+    EXPECT_EQ(umgebung.zeiger.z, Zeiger::Standard);
+    EXPECT_TRUE(umgebung.meldungen.boxen.empty());
+}
+
+TEST_F(Ausgabelauf, FeiertagUndAstroZaehlenAlsMeldung) {
+    umgebung.schreiben(umgebung.programm() + L("/Feiertag.Ini"),
+                       "[Feiertage]\r\n09.12=Testfeiertag\r\n");
+    umgebung.schreiben(umgebung.programm() + L("/Astro.ini"),
+                       "[Zyklisch]\r\n09.12=Sternschnuppen\r\n");
+    einstellungen("KronelAusBeiNix=1\r\n");
+    datei({});
+    EXPECT_EQ(laufen(), AusgabeEnde::Weiter);
+    EXPECT_EQ(lauf.Text, kKopf + L("\r\nTestfeiertag\r\n\r\nSternschnuppen\r\n"));
+    EXPECT_EQ(lauf.AnzahlMeldungen, 2);
+
+    einstellungen("KronelAusBeiNix=1\r\nInfoFeiertag=0\r\nInfoAstro= 0\r\n");
+    EXPECT_EQ(laufen(), AusgabeEnde::Beenden);
+    EXPECT_EQ(lauf.Text, kKopf + kNichts);
+}
+
+TEST_F(Ausgabelauf, NichtsZuZeigenBeendetUnterKronelAusBeiNix) {
+    einstellungen("KronelAusBeiNix=1\r\n");
+    datei({Termin("20261210", "-", "-", "-", "-", "Alle", "Morgen")});
+    EXPECT_EQ(laufen(), AusgabeEnde::Beenden);
+    // The text is shown, but neither tune nor wait follow.
+    EXPECT_EQ(anzeige.texte, QStringList{kKopf + kNichts});
+    EXPECT_TRUE(anzeige.gewartet.empty());
+    EXPECT_EQ(lauf.TonGespielt, 0);
+}
+
+TEST_F(Ausgabelauf, AnkuendigungsfensterUndSortierung) {
+    datei({
+        Termin("20261213", "3T", "-", "-", "-", "Alle", "Zu frueh: ab dem 10."),
+        Termin("20261212", "3T", "-", "-", "-", "Alle", "Ab dem 9."),
+        Termin("20261209", "-", "-", "-", "-", "Alle", "Heute"),
+        Termin("20261201", "-", "1W", "-", "-", "Alle", "Bis zum 8., vorbei"),
+        Termin("20261202", "-", "1W", "-", "-", "Alle", "Bis zum 9."),
+        Termin("20261210", "-", "-", "-", "-", "Alle", "Morgen"),
+        Termin("20261208", "-", "-", "-", "-", "Alle", "Gestern"),
+    });
+    EXPECT_EQ(laufen(), AusgabeEnde::Weiter);
+    EXPECT_EQ(lauf.Text, kKopf + L(" 02.12.2026 (Mi): Bis zum 9.\r\n"
+                                   "*09.12.2026 (Mi): Heute\r\n"
+                                   " 12.12.2026 (Sa): Ab dem 9.\r\n"));
+    EXPECT_EQ(lauf.AnzahlMeldungen, 3);
+    // Expired one-time appointments leave the list; the rest stands in date order.
+    QStringList daten;
+    for (const QString& t : lauf.ListeTermine) {
+        daten.append(t.left(8));
+    }
+    EXPECT_EQ(daten, QStringList({L("20261202"), L("20261209"), L("20261210"), L("20261212"),
+                                  L("20261213")}));
+}
+
+TEST_F(Ausgabelauf, StationAlleInJederSchreibweiseOderDerBenutzer) {
+    datei({
+        Termin("20261209", "-", "-", "-", "-", "Alle", "a"),
+        Termin("20261209", "-", "-", "-", "-", "ALLE", "b"),
+        Termin("20261209", "-", "-", "-", "-", "alle", "c"),
+        Termin("20261209", "-", "-", "-", "-", "aNNA", "d"),
+        Termin("20261209", "-", "-", "-", "-", "Bernd", "e"),
+        Termin("20261209", "-", "-", "-", "-", "Annab", "f"),
+    });
+    laufen();
+    EXPECT_EQ(lauf.Text, kKopf + L("*09.12.2026 (Mi): a\r\n*09.12.2026 (Mi): b\r\n"
+                                   "*09.12.2026 (Mi): c\r\n*09.12.2026 (Mi): d\r\n"));
+}
+
+TEST_F(Ausgabelauf, ZyklenRollenImSpeicherVorUndDieDateiBleibt) {
+    datei({
+        // Three weeks back on a Wednesday: today is its day.
+        Termin("20261118", "-", "-", "-", "1W", "Alle", "Chorprobe"),
+        // A Thursday: next due tomorrow, not shown.
+        Termin("20261119", "-", "-", "-", "1W", "Alle", "Turnen"),
+        // Any cycle but "-" counts, also one the planner would not roll.
+        Termin("20261109", "-", "-", "-", "1", "Alle", "Eins"),
+        Termin("20251209", "-", "-", "-", "1J", "Alle", "Jahrestag {ZyklusZähler:4}"),
+    });
+    const QByteArray vorher = umgebung.lesen(modul().DateiTermine);
+    laufen();
+    // One date: ordered by the further columns, here the cycle ("1J" before "1W").
+    EXPECT_EQ(lauf.Text, kKopf + L("*09.12.2026 (Mi): Jahrestag 4\r\n"
+                                   "*09.12.2026 (Mi): Chorprobe\r\n"));
+    EXPECT_EQ(umgebung.lesen(modul().DateiTermine), vorher);
+    EXPECT_TRUE(
+        lauf.ListeTermine.contains(Termin("20261210", "-", "-", "-", "1W", "Alle", "Turnen")));
+    // The counter field is not raised.
+    EXPECT_TRUE(lauf.ListeTermine.contains(
+        Termin("20261209", "-", "-", "-", "1J", "Alle", "Jahrestag {ZyklusZähler:4}")));
+}
+
+TEST_F(Ausgabelauf, ZyklenOhneFortschrittHaengenNicht) {
+    datei({
+        Termin("20261101", "-", "-", "-", "0W", "Alle", "Null"),
+        Termin("20261101", "-", "-", "-", "-1W", "Alle", "Rueckwaerts"),
+        Termin("20261101", "-", "-", "-", "1X", "Alle", "Unbekannt"),
+        Termin("20261209", "-", "-", "-", "0W", "Alle", "Heute"),
+    });
+    EXPECT_EQ(laufen(), AusgabeEnde::Weiter);
+    EXPECT_EQ(lauf.Text, kKopf + L("*09.12.2026 (Mi): Heute\r\n"));
+    EXPECT_EQ(lauf.ListeTermine.size(), 4);
+}
+
+TEST_F(Ausgabelauf, ZeilenumbruchMarkeRuecktEin) {
+    datei({Termin("20261209", "-", "-", "-", "-", "Alle", "Teil eins°°Teil zwei°°°drei")});
+    laufen();
+    EXPECT_EQ(lauf.Text, kKopf + L("*09.12.2026 (Mi): Teil eins\r\n") + QString(18, u' ') +
+                             L("Teil zwei\r\n") + QString(18, u' ') + L("°drei\r\n"));
+}
+
+TEST_F(Ausgabelauf, FilterEntscheidenMitHeuteUndDemFensteranfang) {
+    datei({
+        Termin("20261209", "-", "-", "mi", "-", "Alle", "Mittwochs"),
+        Termin("20261209", "-", "-", "do", "-", "Alle", "Donnerstags"),
+        // dyn% grows from 0 at the start of the window to 100 on the date.
+        Termin("20261219", "10T", "-", "dyn%", "-", "Alle", "Erster Tag des Fensters"),
+        Termin("20261209", "10T", "-", "dyn%", "-", "Alle", "Am Tag selbst"),
+    });
+    laufen();
+    EXPECT_EQ(lauf.Text, kKopf + L("*09.12.2026 (Mi): Mittwochs\r\n"
+                                   "*09.12.2026 (Mi): Am Tag selbst\r\n"));
+}
+
+TEST_F(Ausgabelauf, ProgrammTermineStartenUndZaehlenNicht) {
+    const QString werkzeug = umgebung.programm() + L("/werkzeug");
+    umgebung.schreiben(werkzeug, "#!/bin/sh\n");
+    QFile::setPermissions(werkzeug, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    datei({
+        Termin("20261209", "-", "-", "-", "-", "Alle", "@werkzeug -a"),
+        Termin("20261209", "-", "-", "-", "-", "Alle", "@fehlt"),
+        // Not due: never started.
+        Termin("20261210", "-", "-", "-", "-", "Alle", "@werkzeug -b"),
+    });
+    laufen();
+    ASSERT_EQ(umgebung.prozesse.starts.size(), 1u);
+    EXPECT_EQ(umgebung.prozesse.starts[0].argumente, QStringList{L("-a")});
+    // Only the failed start leaves a line, with nothing in front; nothing counts.
+    EXPECT_EQ(
+        lauf.Text,
+        kKopf + L(" !!! Fehler beim Starten von »fehlt«, Datei nicht gefunden.\r\n") + kNichts);
+    EXPECT_EQ(lauf.AnzahlMeldungen, 0);
+}
+
+TEST_F(Ausgabelauf, AlteDosDateiFragtNachDemPlaner) {
+    const QString planer = umgebung.programm() + L("/Kronelin");
+    umgebung.schreiben(planer, "#!/bin/sh\n");
+    QFile::setPermissions(planer, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    umgebung.meldungen.antworten({Antwort::Nein, Antwort::Ja});
+    datei({Termin("20261209", "-", "-", "-", "-", "Alle", "Heute")}, "..Kronelin 3.20");
+    EXPECT_EQ(laufen(), AusgabeEnde::Beenden);
+    EXPECT_TRUE(umgebung.prozesse.starts.empty());
+    // An empty first line is version 0.
+    datei({}, "");
+    EXPECT_EQ(laufen(), AusgabeEnde::Beenden);
+    ASSERT_EQ(umgebung.meldungen.boxen.size(), 2u);
+    const test::Box& box = umgebung.meldungen.boxen[0];
+    EXPECT_EQ(box.titel, L("Kronel 3,20"));
+    EXPECT_EQ(umgebung.meldungen.boxen[1].titel, L("Kronel 0,00"));
+    EXPECT_EQ(box.stil, Box::JaNein | Box::Ausrufezeichen);
+    EXPECT_EQ(box.tonVorher, QStringList{L("#SystemHand")});
+    EXPECT_EQ(box.text, L("Oh, die Termine stammen aus einer alten DOS-Version. Bitte zuerst das "
+                          "Programm »KRONELIN« ausführen ... oder soll das Programm gleich "
+                          "gestartet werden?"));
+    ASSERT_EQ(umgebung.prozesse.starts.size(), 1u);
+    EXPECT_EQ(umgebung.prozesse.starts[0].programm, planer);
+    EXPECT_TRUE(umgebung.prozesse.starts[0].argumente.isEmpty());
+    EXPECT_TRUE(anzeige.texte.isEmpty());
+    EXPECT_EQ(umgebung.zeiger.z, Zeiger::Standard);
+}
+
+TEST_F(Ausgabelauf, LeereDateiMeldetDenFehlerUndDannDieVersion) {
+    umgebung.schreiben(modul().DateiTermine, "");
+    umgebung.meldungen.antworten({Antwort::Ignorieren, Antwort::Nein});
+    EXPECT_EQ(laufen(), AusgabeEnde::Beenden);
+    ASSERT_EQ(umgebung.meldungen.boxen.size(), 2u);
+    EXPECT_EQ(umgebung.meldungen.boxen[0].stil & Box::KnopfMaske,
+              Box::AbbrechenWiederholenIgnorieren);
+    EXPECT_EQ(umgebung.meldungen.boxen[1].titel, L("Kronel 0,00"));
+
+    umgebung.meldungen.antworten({Antwort::Abbruch});
+    EXPECT_EQ(laufen(), AusgabeEnde::Abgebrochen);
+    EXPECT_EQ(umgebung.meldungen.boxen.size(), 3u);
+    EXPECT_EQ(umgebung.zeiger.z, Zeiger::Standard);
+}
+
+TEST_F(Ausgabelauf, FehlendeDateiBeendetMitMeldung) {
+    EXPECT_EQ(laufen(), AusgabeEnde::Beenden);
+    ASSERT_EQ(umgebung.meldungen.boxen.size(), 1u);
+    const test::Box& box = umgebung.meldungen.boxen[0];
+    EXPECT_EQ(box.titel, L("Kronel, keine Termine gefunden"));
+    EXPECT_EQ(box.stil, Box::OK | Box::Stop);
+    EXPECT_EQ(box.tonVorher, QStringList{L("#SystemHand")});
+    EXPECT_EQ(box.text, L("Die Termindatei »") + modul().DateiTermine +
+                            L("« kann nicht gefunden werden.\r\rIst das Arbeitsverzeichnis richtig "
+                              "eingestellt?\r\rBeende jetzt die Terminausgabe."));
+}
+
+TEST_F(Ausgabelauf, DieMelodieSpieltEinmalProProgrammlauf) {
+    const QString wav = umgebung.programm() + L("/Kronel.wav");
+    umgebung.schreiben(wav, "RIFF....WAVE");
+    datei({});
+    laufen();
+    EXPECT_EQ(umgebung.ton.aufrufe, QStringList{L("spiel ") + wav});
+    laufen();
+    EXPECT_EQ(umgebung.ton.aufrufe.size(), 1);
+
+    Terminausgabe ohneTon{anzeige, zufall};
+    einstellungen("Sound=0\r\n");
+    ohneTon.TermineAusgeben();
+    EXPECT_EQ(umgebung.ton.aufrufe.size(), 1);
+    EXPECT_EQ(ohneTon.TonGespielt, 1);
+}
+
+TEST_F(Ausgabelauf, TextOhneFensterFuerDenMessfahrer) {
+    datei({Termin("20261209", "-", "-", "-", "-", "Alle", "Heute°°weiter"),
+           Termin("20261208", "-", "-", "-", "-", "Alle", "Gestern")});
+    EXPECT_EQ(AusgabeTextBilden(umgebung.uhr.jetzt(), zufall),
+              kKopf + L("*09.12.2026 (Mi): Heute\r\n") + QString(18, u' ') + L("weiter\r\n"));
+    EXPECT_TRUE(umgebung.ton.aufrufe.isEmpty());
+}
