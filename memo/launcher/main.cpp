@@ -1,5 +1,5 @@
-#include "shared_ui/geruest.h"
+#include "launcher_ui/hauptfenster.h"
 
 int main(int argc, char** argv) {
-    return kronel::LeeresHauptfensterStarten(argc, argv, QStringLiteral("KronMemo"));
+    return kronel::StarterStarten(argc, argv);
 }

@@ -13,6 +13,7 @@
 #include "common/modul.h"
 #include "platform/text.h"
 #include "reminder_ui/hauptfenster.h"
+#include "testsupport/anwendung.h"
 #include "testsupport/testsupport.h"
 
 using namespace kronel;
@@ -23,19 +24,10 @@ QString L(const char* s) {
     return QString::fromUtf8(s);
 }
 
-void App() {
-    static int argc = 1;
-    static char name[] = "reminder_ui_tests";
-    static char* argv[] = {name, nullptr};
-    if (QApplication::instance() == nullptr) {
-        new QApplication(argc, argv);
-    }
-}
-
 class Fenster : public ::testing::Test {
 protected:
     Fenster() {
-        App();
+        test::AnwendungSicherstellen();
         modul() = {};
         IniSchreiben({}, L("Kronel"), L("DirData"), umgebung.daten());
         umgebung.schreiben(umgebung.daten() + L("/Kronel.PlD"),

@@ -1,0 +1,200 @@
+#include "launcher_ui/hauptfenster.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "common/fehlermeldung.h"
+#include "common/hilfe.h"
+#include "platform_qt/oberflaeche_qt.h"
+#include "shared_ui/geruest.h"
+
+namespace kronel {
+
+StarterHauptfenster::StarterHauptfenster() {
+    setObjectName(QStringLiteral("Main"));
+    setWindowTitle(Logik.Titel);
+    resize(340, 150);
+
+    mnuDatei = menuBar()->addMenu(QStringLiteral("&Datei"));
+    mnuDatei->setObjectName(QStringLiteral("mnuDatei"));
+    mnuKronel = mnuDatei->addAction(QStringLiteral("Termin&ausgabe..."));
+    mnuKronel->setObjectName(QStringLiteral("mnuKronel"));
+    mnuKronelin = mnuDatei->addAction(QStringLiteral("Termin&eingabe..."));
+    mnuKronelin->setObjectName(QStringLiteral("mnuKronelin"));
+    mnuEnde = mnuDatei->addAction(QStringLiteral("&Ende"));
+    mnuEnde->setObjectName(QStringLiteral("mnuEnde"));
+    mnuSetup = menuBar()->addMenu(QStringLiteral("&Einstellungen"));
+    mnuSetup->setObjectName(QStringLiteral("mnuSetup"));
+    mnuStartAsSym = mnuSetup->addAction(QStringLiteral("Starten als &Symbol"));
+    mnuStartAsSym->setObjectName(QStringLiteral("mnuStartAsSym"));
+    mnuStartAsSym->setCheckable(true);
+    mnuHilfe = menuBar()->addMenu(QStringLiteral("&Hilfe"));
+    mnuHilfe->setObjectName(QStringLiteral("mnuHilfe"));
+    mnuAnleitung = mnuHilfe->addAction(QStringLiteral("&Anleitung..."));
+    mnuAnleitung->setObjectName(QStringLiteral("mnuAnleitung"));
+    mnuWerbung = mnuHilfe->addAction(QStringLiteral("&Werbung..."));
+    mnuWerbung->setObjectName(QStringLiteral("mnuWerbung"));
+
+    auto* mitte = new QWidget;
+    auto* spalte = new QVBoxLayout(mitte);
+    Rahmen2 = new QGroupBox(QStringLiteral("Letzte Terminausgabe"));
+    Rahmen2->setObjectName(QStringLiteral("Rahmen2"));
+    bezLastTime = new QLabel(QStringLiteral("?"));
+    bezLastTime->setObjectName(QStringLiteral("bezLastTime"));
+    (new QHBoxLayout(Rahmen2))->addWidget(bezLastTime);
+    spalte->addWidget(Rahmen2);
+
+    Rahmen1 = new QGroupBox(QString::fromUtf8("Nächste Terminausgabe"));
+    Rahmen1->setObjectName(QStringLiteral("Rahmen1"));
+    auto* zeile = new QHBoxLayout(Rahmen1);
+    txtOutAbs = new QLineEdit;
+    txtOutAbs->setObjectName(QStringLiteral("txtOutAbs"));
+    txtOutRel = new QLineEdit;
+    txtOutRel->setObjectName(QStringLiteral("txtOutRel"));
+    const std::pair<const char*, QWidget*> teile[] = {
+        {"Bezeichnung1", new QLabel(QStringLiteral("um"))},
+        {nullptr, txtOutAbs},
+        {"Bezeichnung4", new QLabel(QStringLiteral("Uhr oder"))},
+        {"Bezeichnung2", new QLabel(QStringLiteral("alle"))},
+        {nullptr, txtOutRel},
+        {"Bezeichnung3", new QLabel(QStringLiteral("Stunden"))},
+    };
+    for (const auto& [name, w] : teile) {
+        if (name != nullptr) {
+            w->setObjectName(QString::fromLatin1(name));
+        }
+        zeile->addWidget(w);
+    }
+    spalte->addWidget(Rahmen1);
+    setCentralWidget(mitte);
+    txtOutAbs->installEventFilter(this);
+    txtOutRel->installEventFilter(this);
+
+    Zeit = new QTimer(this);
+    Zeit->setObjectName(QStringLiteral("Zeit"));
+    Zeit->setInterval(5000);
+    ZeitDateTest = new QTimer(this);
+    ZeitDateTest->setObjectName(QStringLiteral("ZeitDateTest"));
+    ZeitDateTest->setInterval(60000);  // its tick does nothing
+
+    connect(Zeit, &QTimer::timeout, this,
+            [this] { Absichern([this] { Zeit_Timer(); }, QStringLiteral("Zeit_Timer")); });
+    // The fields take effect at once; they are stored at the end.
+    connect(txtOutAbs, &QLineEdit::textChanged, this,
+            [this](const QString& t) { Logik.txtOutAbs = t; });
+    connect(txtOutRel, &QLineEdit::textChanged, this,
+            [this](const QString& t) { Logik.txtOutRel = t; });
+    connect(mnuKronel, &QAction::triggered, this, [this] {
+        Absichern([this] { Logik.mnuKronel_Click(); }, QStringLiteral("mnuKronel_Click"));
+    });
+    connect(mnuKronelin, &QAction::triggered, this, [this] {
+        Absichern([this] { Logik.mnuKronelin_Click(); }, QStringLiteral("mnuKronelin_Click"));
+    });
+    connect(mnuEnde, &QAction::triggered, this,
+            [this] { Absichern([this] { mnuEnde_Click(); }, QStringLiteral("mnuEnde_Click")); });
+    connect(mnuStartAsSym, &QAction::triggered, this,
+            [this](bool an) { Logik.mnuStartAsSym = an; });
+    connect(mnuAnleitung, &QAction::triggered, this, [] {
+        Absichern([] { HilfeZeigen(QStringLiteral("Kronel.Hlp"), 300); },
+                  QStringLiteral("mnuAnleitung_Click"));
+    });
+    connect(mnuWerbung, &QAction::triggered, this,
+            [] { Absichern(WerbungZeigen, QStringLiteral("mnuWerbung_Click")); });
+}
+
+void StarterHauptfenster::Form_Load() {
+    QtFenster fenster(this);
+    Logik.EinstellungenLesen(fenster);
+    mnuStartAsSym->setChecked(Logik.mnuStartAsSym);
+    txtOutAbs->setText(Logik.txtOutAbs);
+    txtOutRel->setText(Logik.txtOutRel);
+    Zeit->start();
+    ZeitDateTest->start();
+}
+
+void StarterHauptfenster::Zeit_Timer() {
+    Logik.Zeit_Timer();
+    Anzeigen();
+}
+
+void StarterHauptfenster::mnuEnde_Click() {
+    close();
+}
+
+void StarterHauptfenster::Anzeigen() {
+    if (windowTitle() != Logik.Titel) {
+        setWindowTitle(Logik.Titel);
+    }
+    bezLastTime->setText(Logik.bezLastTime);
+}
+
+void StarterHauptfenster::closeEvent(QCloseEvent* e) {
+    // Every way out stores the settings, once.
+    if (!gespeichert_) {
+        gespeichert_ = true;
+        Absichern([this] { Logik.EinstellungenSpeichern(); }, QStringLiteral("Form_QueryUnload"));
+    }
+    e->accept();
+    QCoreApplication::exit(0);
+}
+
+void StarterHauptfenster::showEvent(QShowEvent* e) {
+    QMainWindow::showEvent(e);
+    QTimer::singleShot(
+        0, this, [this] { Absichern([this] { Zeit_Timer(); }, QStringLiteral("Form_Paint")); });
+}
+
+void StarterHauptfenster::changeEvent(QEvent* e) {
+    QMainWindow::changeEvent(e);
+    if (e->type() != QEvent::WindowStateChange) {
+        return;
+    }
+    if (windowState() & Qt::WindowMaximized) {
+        QTimer::singleShot(0, this,
+                           [this] { setWindowState(windowState() & ~Qt::WindowMaximized); });
+    }
+    if (!(windowState() & Qt::WindowMinimized)) {
+        QTimer::singleShot(
+            0, this, [this] { Absichern([this] { Zeit_Timer(); }, QStringLiteral("Form_Paint")); });
+    }
+}
+
+bool StarterHauptfenster::eventFilter(QObject* objekt, QEvent* e) {
+    if (e->type() != QEvent::KeyPress || (objekt != txtOutAbs && objekt != txtOutRel)) {
+        return QMainWindow::eventFilter(objekt, e);
+    }
+    const auto* taste = static_cast<QKeyEvent*>(e);
+    if (taste->key() == Qt::Key_Return || taste->key() == Qt::Key_Enter) {
+        focusNextChild();  // Enter moves on, as Tab does
+        return true;
+    }
+    if (objekt == txtOutRel && taste->text() == QStringLiteral(",")) {
+        txtOutRel->insert(QStringLiteral("."));
+        return true;
+    }
+    return QMainWindow::eventFilter(objekt, e);
+}
+
+int StarterStarten(int argc, char** argv) {
+    QApplication app(argc, argv);
+    ProgrammUmgebungEinrichten(app);
+    StarterHauptfenster fenster;
+    fenster.Form_Load();
+    if (fenster.Logik.mnuStartAsSym) {
+        fenster.showMinimized();
+    } else {
+        fenster.show();
+    }
+    return QApplication::exec();
+}
+
+}  // namespace kronel

@@ -1,0 +1,95 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTimer>
+
+#include "common/einstellungen.h"
+#include "common/modul.h"
+#include "launcher_ui/hauptfenster.h"
+#include "testsupport/anwendung.h"
+#include "testsupport/testsupport.h"
+
+using namespace kronel;
+
+namespace {
+
+QString L(const char* s) {
+    return QString::fromUtf8(s);
+}
+
+void Tippen(QWidget* w, int taste, const QString& text = {}) {
+    QKeyEvent druck(QEvent::KeyPress, taste, Qt::NoModifier, text);
+    QApplication::sendEvent(w, &druck);
+}
+
+class Fenster : public ::testing::Test {
+protected:
+    Fenster() {
+        test::AnwendungSicherstellen();
+        modul() = {};
+        umgebung.uhr.setzen(QDateTime(QDate(2026, 12, 9), QTime(9, 5)));
+        umgebung.schreiben(umgebung.programm() + L("/Kronel"), "#!/bin/sh\n");
+    }
+    test::TestUmgebung umgebung{L("KronMemo")};
+};
+
+}  // namespace
+
+TEST_F(Fenster, FelderAusDenEinstellungenUndTickImTitel) {
+    IniSchreiben({}, L("Kronel"), L("MemoNextRel"), L("6"));
+    IniSchreiben({}, L("Kronel"), L("MemoStartAsSym"), L("0"));
+    IniSchreiben({}, L("Kronel"), L("letzte_Ausgabe"), L("09.12.2026 08:35:00"));
+    StarterHauptfenster w;
+    w.Form_Load();
+    EXPECT_EQ(w.txtOutAbs->text(), L("01:00:00"));
+    EXPECT_EQ(w.txtOutRel->text(), L("6"));
+    EXPECT_FALSE(w.mnuStartAsSym->isChecked());
+    EXPECT_TRUE(w.Zeit->isActive());
+    EXPECT_EQ(w.Zeit->interval(), 5000);
+    EXPECT_EQ(w.ZeitDateTest->interval(), 60000);
+    w.Zeit_Timer();
+    EXPECT_EQ(w.windowTitle(), L("Kronel Memo, 9:05"));
+    EXPECT_EQ(w.bezLastTime->text(), L("vor 30,0 Minuten."));
+    EXPECT_TRUE(umgebung.prozesse.starts.empty());
+
+    // A typed field takes effect at the next tick.
+    w.txtOutAbs->setText(L("09:05"));
+    w.Zeit_Timer();
+    ASSERT_EQ(umgebung.prozesse.starts.size(), 1u);
+    EXPECT_EQ(umgebung.prozesse.starts[0].argumente, QStringList{L("/n")});
+}
+
+TEST_F(Fenster, KommaWirdPunktUndEnterGehtWeiter) {
+    StarterHauptfenster w;
+    w.Form_Load();
+    w.show();
+    w.txtOutRel->clear();
+    w.txtOutRel->setFocus();
+    Tippen(w.txtOutRel, Qt::Key_1, L("1"));
+    Tippen(w.txtOutRel, Qt::Key_Comma, L(","));
+    Tippen(w.txtOutRel, Qt::Key_5, L("5"));
+    EXPECT_EQ(w.txtOutRel->text(), L("1.5"));
+    EXPECT_EQ(w.Logik.txtOutRel, L("1.5"));
+
+    w.txtOutAbs->setFocus();
+    Tippen(w.txtOutAbs, Qt::Key_Return);
+    EXPECT_EQ(w.txtOutAbs->text(), L("01:00:00"));
+    EXPECT_EQ(w.focusWidget(), w.txtOutRel);
+    w.close();
+}
+
+TEST_F(Fenster, SchliessenSpeichertDieEinstellungen) {
+    StarterHauptfenster w;
+    w.Form_Load();
+    EXPECT_TRUE(w.mnuStartAsSym->isChecked());
+    w.mnuStartAsSym->trigger();
+    w.txtOutAbs->setText(L("07:45"));
+    w.mnuEnde->trigger();
+    EXPECT_EQ(IniLesen({}, L("Kronel"), L("MemoStartAsSym"), {}), L("0"));
+    EXPECT_EQ(IniLesen({}, L("Kronel"), L("MemoNextAbs"), {}), L("07:45"));
+    EXPECT_EQ(IniLesen({}, L("Kronel"), L("MemoNextRel"), {}), L("12"));
+}
