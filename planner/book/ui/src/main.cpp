@@ -345,7 +345,10 @@ void Main::FelderAnlegen() {
     STDatum->setMaxLength(10);
     STDatum->setGeometry(8, 28, 86, 24);
     STDatum->installEventFilter(this);
-    connect(STDatum, &QLineEdit::textEdited, this, [this] { planer_->DatumGeaendert(); });
+    connect(STDatum, &QLineEdit::textEdited, this, [this] {
+        NurSpeicherbar(STDatum);
+        planer_->DatumGeaendert();
+    });
 
     SKVon = Kombi("SKVon", 4);
     SKVon->setGeometry(100, 28, 92, 24);
@@ -363,7 +366,8 @@ void Main::FelderAnlegen() {
     const std::pair<QComboBox*, int> modi[] = {
         {SKVon, 0}, {SKBis, 1}, {SKFilter, 1}, {SKZyklus, 0}, {SKAdresse, 1}};
     for (const auto& [kombi, modus] : modi) {
-        connect(kombi->lineEdit(), &QLineEdit::textEdited, this, [this, m = modus] {
+        connect(kombi->lineEdit(), &QLineEdit::textEdited, this, [this, k = kombi, m = modus] {
+            NurSpeicherbar(k->lineEdit());
             Absichern([&] { planer_->Uebernehmen(m); }, QStringLiteral("Main_SK_KeyUp"));
         });
         connect(kombi, &QComboBox::activated, this, [this] {
@@ -379,6 +383,7 @@ void Main::FelderAnlegen() {
     SBBis->setGeometry(200, 56, 92, 20);
     for (QLabel* l : {SBVon, SBBis}) {
         l->setAutoFillBackground(true);
+        l->installEventFilter(this);
         l->setText(QStringLiteral("01.01.2000"));
     }
     BezIn = new QLabel(QStringLiteral("in 3 Tagen"), Rahmen);
@@ -393,6 +398,9 @@ void Main::FelderAnlegen() {
     STMeldung->setLineWrapMode(QPlainTextEdit::NoWrap);
     STMeldung->installEventFilter(this);
     connect(STMeldung, &QPlainTextEdit::textChanged, this, [this] {
+        if (!MeldungBegrenzen()) {
+            return;
+        }
         Absichern([&] { planer_->Uebernehmen(0); }, QStringLiteral("Main_STMeldung_KeyUp"));
     });
 
@@ -403,6 +411,66 @@ void Main::FelderAnlegen() {
     setTabOrder(SKAdresse, SKZyklus);
     setTabOrder(SKZyklus, SKFilter);
     setTabOrder(SKFilter, STMeldung);
+}
+
+void Main::NurSpeicherbar(QLineEdit* e) {
+    const QString t = NurCp1252(e->text());
+    if (t != e->text()) {
+        const QSignalBlocker sperre(e);
+        const int pos = e->cursorPosition();
+        e->setText(t);
+        e->setCursorPosition(pos);
+    }
+}
+
+bool Main::MeldungBegrenzen() {
+    const QString text = STMeldung->toPlainText();
+    const QString speicherbar = NurCp1252(text);
+    auto ersetzen = [this](const QString& neu, int pos) {
+        const QSignalBlocker sperre(STMeldung);
+        STMeldung->setPlainText(neu);
+        QTextCursor c = STMeldung->textCursor();
+        c.setPosition(std::min(pos, static_cast<int>(neu.size())));
+        STMeldung->setTextCursor(c);
+    };
+    // 1024 characters at most, line breaks counting two as in the record.
+    if (AusWidget(speicherbar).size() > 1024) {
+        ersetzen(meldungVorher_, STMeldung->textCursor().position());
+        QApplication::beep();
+        return false;
+    }
+    if (speicherbar != text) {
+        ersetzen(speicherbar, STMeldung->textCursor().position());
+    }
+    meldungVorher_ = speicherbar;
+    return true;
+}
+
+void Main::FokusSetzen(Feld f) {
+    QWidget* ziel = STMeldung;
+    switch (f) {
+        case Feld::STDatum:
+            ziel = STDatum;
+            break;
+        case Feld::SKVon:
+            ziel = SKVon;
+            break;
+        case Feld::SKBis:
+            ziel = SKBis;
+            break;
+        case Feld::SKFilter:
+            ziel = SKFilter;
+            break;
+        case Feld::SKZyklus:
+            ziel = SKZyklus;
+            break;
+        case Feld::SKAdresse:
+            ziel = SKAdresse;
+            break;
+        case Feld::STMeldung:
+            break;
+    }
+    ziel->setFocus();
 }
 
 QAction* Main::Aktion(const QString& name) const {
@@ -435,6 +503,21 @@ bool Main::eventFilter(QObject* ziel, QEvent* e) {
             }
             break;
         }
+        case QEvent::MouseButtonDblClick:
+            if (ziel == STDatum) {
+                Absichern([this] { planer_->DatumWaehlen(); },
+                          QStringLiteral("Main_STDatum_DblClick"));
+                return true;
+            }
+            break;
+        case QEvent::MouseButtonRelease:
+            if (ziel == SBVon || ziel == SBBis) {
+                const bool von = ziel == SBVon;
+                Absichern([this, von] { planer_->FensterWaehlen(von); },
+                          QStringLiteral("Main_SB_Click"));
+                return true;
+            }
+            break;
         case QEvent::Wheel:
             if (kombi != nullptr) {
                 return true;  // the wheel never changes a choice
@@ -708,6 +791,7 @@ void Main::FelderSetzen(const TerminFelder& felder) {
         const QSignalBlocker sperre(STMeldung);
         STMeldung->setPlainText(meldung);
     }
+    meldungVorher_ = meldung;
 }
 
 void Main::DatumSetzen(const QString& text) {

@@ -11,6 +11,7 @@
 #include "common/texte.h"
 #include "common/ton.h"
 #include "platform/befehlszeile.h"
+#include "platform/datum.h"
 #include "platform/dienste.h"
 #include "platform/text.h"
 #include "platform/uhr.h"
@@ -212,6 +213,68 @@ void Planer::DatumUebernehmen() {
     if (datumOffen_) {
         DatumVerlassen();
     }
+}
+
+void Planer::DatumWaehlen() {
+    const QString kalender = QStringLiteral("Monatsblatt");
+    if (modul().NurLesen || beendet_ || !fenster_.vorhanden(kalender)) {
+        return;
+    }
+    DatumUebernehmen();
+    const QString datum = sicht_.FelderLesen().STDatum;
+    if (!DatumLesen(datum)) {
+        return;  // the check has put a date there; a record without one offers none
+    }
+    sicht_.PanelSetzen(Panel::Status, QString::fromUtf8("Wählen Sie ein Datum für den Termin"));
+    const Uebergabe r = fenster_.zeigen(
+        kalender,
+        {{QStringLiteral("Caption"), QString::fromUtf8("Wähle Sie ein Datum für den Termin")},
+         {QStringLiteral("Calendar"), datum},
+         {QStringLiteral("befSwitch(1)"), datum}});
+    if (const auto d = DatumLesen(r.value(QStringLiteral("Calendar")))) {
+        sicht_.DatumSetzen(DatumText(*d));
+    }
+    Uebernehmen(1);
+    sicht_.FokusSetzen(Feld::STMeldung);
+}
+
+void Planer::FensterWaehlen(bool von) {
+    const QString kalender = QStringLiteral("Monatsblatt");
+    if (beendet_ || !fenster_.vorhanden(kalender)) {
+        return;
+    }
+    DatumUebernehmen();
+    TerminFelder f = sicht_.FelderLesen();
+    const TerminBeschriftung b = sicht_.Beschriftung();
+    const QString start = von ? b.SBVon : b.SBBis;
+    const auto termin = DatumLesen(f.STDatum);
+    if (!termin || !DatumLesen(start)) {
+        return;  // without a date there is nothing to measure from
+    }
+    const Uebergabe r = fenster_.zeigen(
+        kalender, {{QStringLiteral("Caption"), von ? QStringLiteral("Termin melden ab?")
+                                                   : QStringLiteral("Termin melden bis?")},
+                   {QStringLiteral("Calendar"), start}});
+    const auto gewaehlt = DatumLesen(r.value(QStringLiteral("Calendar")));
+    if (!gewaehlt) {
+        return;
+    }
+    const long long d = termin->daysTo(*gewaehlt);
+    const Feld feld = von ? Feld::SKVon : Feld::SKBis;
+    if (von ? d > 0 : d < 0) {
+        TonAusgeben(QStringLiteral("#SystemExclamation"));
+        meldungen().zeigen(
+            von ? QStringLiteral("Bitte wählen Sie einen Tag, der vor dem Termin liegt.")
+                : QStringLiteral("Bitte wählen Sie einen Tag, der nach dem Termin liegt."),
+            Box::OK + Box::Information,
+            von ? QStringLiteral("Termin melden ab") : QStringLiteral("Termin melden bis"));
+        sicht_.FokusSetzen(feld);
+        return;
+    }
+    (von ? f.SKVon : f.SKBis) = PeriodeAusTagen(d);
+    sicht_.FelderSetzen(f);
+    Uebernehmen(1);
+    sicht_.FokusSetzen(feld);
 }
 
 Speicherung Planer::PulSpeichern() {

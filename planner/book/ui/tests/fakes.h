@@ -4,7 +4,9 @@
 #include <QMap>
 #include <QStringList>
 
+#include <functional>
 #include <map>
+#include <optional>
 #include <vector>
 
 #include "book_ui/nebenfenster.h"
@@ -35,6 +37,12 @@ public:
         zeit = an;
         schritte << (an ? QStringLiteral("ZeitAn") : QStringLiteral("ZeitAus"));
     }
+    void FokusSetzen(Feld f) override { fokus = f; }
+    void EreignisseZulassen() override {
+        if (beiEreignissen) {
+            beiEreignissen();
+        }
+    }
     void ProgrammEnde() override {
         ++enden;
         schritte << QStringLiteral("Ende");
@@ -49,6 +57,8 @@ public:
     qsizetype markiert = -1;
     bool zeit = false;
     int enden = 0;
+    std::optional<Feld> fokus;
+    std::function<void()> beiEreignissen;
 };
 
 // Windows listed in `vorhanden` exist; each showing is recorded and answered

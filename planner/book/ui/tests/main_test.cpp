@@ -301,3 +301,116 @@ TEST_F(MainTest, FensterGroesseFolgtDerAnordnung) {
     EXPECT_EQ(liste->y(), 40);
     fenster->Aktion(L("PulBeenden"))->trigger();
 }
+
+TEST_F(MainTest, MenuekuerzelSchlagenDieTastenDerFelder) {
+    starten();
+    auto* meldung = fenster->findChild<QPlainTextEdit*>(L("STMeldung"));
+    auto* datum = fenster->findChild<QLineEdit*>(L("STDatum"));
+    for (QWidget* w : {static_cast<QWidget*>(meldung), static_cast<QWidget*>(datum)}) {
+        // Ctrl+S belongs to the enabled menu item: the field lets it pass
+        QKeyEvent speichern(QEvent::ShortcutOverride, Qt::Key_S, Qt::ControlModifier);
+        speichern.ignore();
+        QApplication::sendEvent(w, &speichern);
+        EXPECT_FALSE(speichern.isAccepted()) << w->objectName().toStdString();
+        // Ctrl+Z has no enabled menu item yet: the field keeps its undo
+        QKeyEvent undo(QEvent::ShortcutOverride, Qt::Key_Z, Qt::ControlModifier);
+        undo.ignore();
+        QApplication::sendEvent(w, &undo);
+        EXPECT_TRUE(undo.isAccepted()) << w->objectName().toStdString();
+    }
+    fenster->Aktion(L("PulBeenden"))->trigger();
+}
+
+TEST_F(MainTest, TrennlinieBegrenzungUndUnspeicherbareZeichen) {
+    starten();
+    auto* meldung = fenster->findChild<QPlainTextEdit*>(L("STMeldung"));
+    meldung->selectAll();
+    QKeyEvent strgT(QEvent::KeyPress, Qt::Key_T, Qt::ControlModifier, QString(QChar(20)));
+    QApplication::sendEvent(meldung, &strgT);
+    EXPECT_EQ(meldung->toPlainText(), L("\n") + QString(80, QLatin1Char('-')) + L("\n"));
+    EXPECT_EQ(Mid(fenster->planer().buch.ListeTermine[0], 38),
+              L("°°") + QString(80, QLatin1Char('-')));
+
+    // 1024 characters at most: the edit beyond is taken back
+    meldung->setPlainText(QString(1024, QLatin1Char('a')));
+    meldung->moveCursor(QTextCursor::End);
+    Tippen(meldung, L("b"));
+    EXPECT_EQ(meldung->toPlainText(), QString(1024, QLatin1Char('a')));
+    EXPECT_EQ(Mid(fenster->planer().buch.ListeTermine[0], 38).size(), 1024);
+
+    // What Windows-1252 cannot hold is shown as stored: "?"
+    meldung->clear();
+    Tippen(meldung, L("Ωx"));
+    EXPECT_EQ(meldung->toPlainText(), L("?x"));
+    auto* adresse = fenster->findChild<QComboBox*>(L("SKAdresse"));
+    adresse->lineEdit()->clear();
+    Tippen(adresse->lineEdit(), L("Ωa"));
+    EXPECT_EQ(adresse->currentText(), L("?a"));
+    fenster->Aktion(L("PulBeenden"))->trigger();
+}
+
+TEST_F(MainTest, FeldHinweiseEnterAlsTabUndNurLesenFokus) {
+    starten();
+    fenster->show();
+    QApplication::setActiveWindow(fenster.get());
+    QApplication::processEvents();
+    auto* datum = fenster->findChild<QLineEdit*>(L("STDatum"));
+    auto* von = fenster->findChild<QComboBox*>(L("SKVon"));
+    datum->setFocus(Qt::TabFocusReason);
+    QApplication::processEvents();
+    if (!datum->hasFocus()) {
+        GTEST_SKIP() << "no keyboard focus on this platform";
+    }
+    EXPECT_EQ(panel("Status")->text(), FeldHinweis(Feld::STDatum));
+    QTest::keyClick(datum, Qt::Key_Return);
+    QApplication::processEvents();
+    EXPECT_TRUE(von->hasFocus());
+    EXPECT_EQ(panel("Status")->text(), FeldHinweis(Feld::SKVon));
+    // Enter in the message starts a new line
+    auto* meldung = fenster->findChild<QPlainTextEdit*>(L("STMeldung"));
+    meldung->setFocus(Qt::TabFocusReason);
+    QApplication::processEvents();
+    meldung->moveCursor(QTextCursor::End);
+    QTest::keyClick(meldung, Qt::Key_Return);
+    EXPECT_TRUE(meldung->hasFocus());
+    EXPECT_TRUE(meldung->toPlainText().endsWith(L("\n")));
+
+    // A date typed and left is checked
+    datum->setFocus(Qt::TabFocusReason);
+    QApplication::processEvents();
+    datum->selectAll();
+    QTest::keyClicks(datum, L("12.3.1999"));
+    von->setFocus(Qt::TabFocusReason);
+    QApplication::processEvents();
+    EXPECT_EQ(datum->text(), L("12.03.1999"));
+    EXPECT_TRUE(fenster->planer().buch.ListeTermine[0].startsWith(L("19990312")));
+    fenster->Aktion(L("PulBeenden"))->trigger();
+
+    // Read-only: the focus goes on to the list
+    BefehlszeileSetzen({L("readonly")});
+    modul() = {};
+    starten();
+    fenster->show();
+    QApplication::setActiveWindow(fenster.get());
+    QApplication::processEvents();
+    fenster->findChild<QComboBox*>(L("SKBis"))->setFocus(Qt::MouseFocusReason);
+    QApplication::processEvents();
+    EXPECT_TRUE(fenster->findChild<QListWidget*>(L("ListeAnzeige"))->hasFocus());
+    fenster->Aktion(L("Ende"))->trigger();
+}
+
+TEST_F(MainTest, FensterpositionRundreise) {
+    IniSchreiben({}, {}, L("KronelinForm_Höhe"), L("7500"));
+    IniSchreiben({}, {}, L("KronelinForm_Weite"), L("9000"));
+    IniSchreiben({}, {}, L("KronelinForm_Links"), L("1500"));
+    IniSchreiben({}, {}, L("KronelinForm_Oben"), L("1200"));
+    starten();
+    const QRect r = fenster->frameGeometry();
+    EXPECT_EQ(r.width(), 600);
+    EXPECT_EQ(r.height(), 500);
+    fenster->Aktion(L("PulBeenden"))->trigger();
+    EXPECT_EQ(IniLesen({}, {}, L("KronelinForm_Höhe")), L("7500"));
+    EXPECT_EQ(IniLesen({}, {}, L("KronelinForm_Weite")), L("9000"));
+    EXPECT_EQ(IniLesen({}, {}, L("KronelinForm_Links")), L("1500"));
+    EXPECT_EQ(IniLesen({}, {}, L("KronelinForm_Oben")), L("1200"));
+}

@@ -281,3 +281,86 @@ TEST_F(PlanerTest, AutoprintZeigtDenLieblingsausdruck) {
     EXPECT_EQ(fenster.gezeigt[0].first, L("Drucken"));
     EXPECT_EQ(sicht.enden, 1);
 }
+
+TEST_F(PlanerTest, SpeichernUndBeendenLaesstSichNichtVerschachteln) {
+    ASSERT_TRUE(planer.FormLoad());
+    sicht.felder.STMeldung = L("neu");
+    planer.Uebernehmen(0);
+    // The save lets pending events run: a second exit arriving then does nothing
+    int verschachtelt = 0;
+    sicht.beiEreignissen = [&] {
+        ++verschachtelt;
+        planer.PulBeendenUndSpeichern();
+        planer.FormQueryUnload();
+        EXPECT_EQ(planer.PulSpeichern(), Speicherung::LaeuftSchon);
+    };
+    planer.PulBeendenUndSpeichern();
+    EXPECT_GE(verschachtelt, 1);
+    EXPECT_EQ(sicht.enden, 1);
+    EXPECT_TRUE(AusCp1252(umgebung.lesen(datei())).contains(L("Alle   neu")));
+}
+
+TEST_F(PlanerTest, KalenderwahlDesDatums) {
+    ASSERT_TRUE(planer.FormLoad());
+    // Without the calendar window nothing happens
+    planer.DatumWaehlen();
+    EXPECT_TRUE(fenster.gezeigt.empty());
+
+    fenster.da << L("Monatsblatt");
+    fenster.antwort[L("Monatsblatt")] = {{L("Calendar"), L("24.12.2026")}};
+    planer.DatumWaehlen();
+    ASSERT_EQ(fenster.gezeigt.size(), 1u);
+    const Uebergabe& hin = fenster.gezeigt[0].second;
+    EXPECT_EQ(hin.value(L("Caption")), L("Wähle Sie ein Datum für den Termin"));
+    EXPECT_EQ(hin.value(L("Calendar")), L("15.12.2026"));
+    EXPECT_EQ(hin.value(L("befSwitch(1)")), L("15.12.2026"));
+    EXPECT_EQ(sicht.panels[Panel::Status], L("Wählen Sie ein Datum für den Termin"));
+    EXPECT_TRUE(planer.buch.ListeTermine[0].startsWith(L("20261224")));
+    EXPECT_EQ(sicht.felder.STDatum, L("24.12.2026"));
+    EXPECT_EQ(sicht.fokus, Feld::STMeldung);
+}
+
+TEST_F(PlanerTest, KalenderwahlDesMeldefensters) {
+    fenster.da << L("Monatsblatt");
+    ASSERT_TRUE(planer.FormLoad());
+    // 1000 days after the appointment for the end of the window
+    fenster.antwort[L("Monatsblatt")] = {{L("Calendar"), L("10.09.2029")}};
+    planer.FensterWaehlen(false);
+    EXPECT_EQ(fenster.gezeigt.back().second.value(L("Caption")), L("Termin melden bis?"));
+    EXPECT_EQ(sicht.felder.SKBis, L("143W"));
+    EXPECT_EQ(Mid(planer.buch.ListeTermine[0], 13, 4), L("143W"));
+    EXPECT_EQ(sicht.fokus, Feld::SKBis);
+
+    // The appointment day itself: "0T", stored and shown as "-"
+    fenster.antwort[L("Monatsblatt")] = {{L("Calendar"), L("15.12.2026")}};
+    planer.FensterWaehlen(false);
+    EXPECT_EQ(sicht.felder.SKBis, L("-"));
+
+    // A day after the appointment for the start: refused, nothing changes
+    const QString vorher = planer.buch.ListeTermine[0];
+    fenster.antwort[L("Monatsblatt")] = {{L("Calendar"), L("18.12.2026")}};
+    planer.FensterWaehlen(true);
+    EXPECT_EQ(planer.buch.ListeTermine[0], vorher);
+    ASSERT_EQ(umgebung.meldungen.boxen.size(), 1u);
+    EXPECT_EQ(umgebung.meldungen.boxen[0].text,
+              L("Bitte wählen Sie einen Tag, der vor dem Termin liegt."));
+    EXPECT_EQ(umgebung.meldungen.boxen[0].titel, L("Termin melden ab"));
+    EXPECT_EQ(umgebung.meldungen.boxen[0].stil, Box::OK + Box::Information);
+    EXPECT_EQ(sicht.fokus, Feld::SKVon);
+
+    // Ten days before
+    fenster.antwort[L("Monatsblatt")] = {{L("Calendar"), L("05.12.2026")}};
+    planer.FensterWaehlen(true);
+    EXPECT_EQ(sicht.felder.SKVon, L("10T"));
+}
+
+TEST_F(PlanerTest, NurLesenKeineDatumswahlAberMeldefenster) {
+    BefehlszeileSetzen({L("readonly")});
+    fenster.da << L("Monatsblatt");
+    ASSERT_TRUE(planer.FormLoad());
+    planer.DatumWaehlen();
+    EXPECT_TRUE(fenster.gezeigt.empty());
+    fenster.antwort[L("Monatsblatt")] = {{L("Calendar"), L("13.12.2026")}};
+    planer.FensterWaehlen(true);
+    EXPECT_EQ(sicht.felder.SKVon, L("2T"));
+}

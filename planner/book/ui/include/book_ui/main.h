@@ -73,6 +73,7 @@ public:
     void ZeitSchalten(bool an) override;
     void EreignisseZulassen() override;
     void ProgrammEnde() override;
+    void FokusSetzen(Feld f) override;
 
 protected:
     bool eventFilter(QObject* ziel, QEvent* e) override;
@@ -91,12 +92,17 @@ private:
     Anordnung AnordnungJetzt() const;
     void AnordnungSetzen(const Anordnung& a);
     void ListenAussehenZeigen();
+    // Characters Windows-1252 cannot hold become "?" as they are typed or pasted.
+    void NurSpeicherbar(QLineEdit* e);
+    // False when an edit went beyond 1024 characters and was taken back.
+    bool MeldungBegrenzen();
 
     std::unique_ptr<Planer> planer_;
     NebenFenster& fenster_;
     QMap<QString, QAction*> aktionen_;
     QMap<Panel, QLabel*> panels_;
     ListenAussehen aussehen_;
+    QString meldungVorher_;
     bool erstGezeigt_ = false;
     bool prueftDatum_ = false;
     bool ordnet_ = false;

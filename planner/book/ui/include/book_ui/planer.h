@@ -41,6 +41,8 @@ public:
     virtual void ZeitSchalten(bool an) = 0;
     // Pending window events run once.
     virtual void EreignisseZulassen() {}
+    // The keyboard focus to an editor field.
+    virtual void FokusSetzen(Feld f) { (void)f; }
     // The program ends (also before the event loop runs).
     virtual void ProgrammEnde() = 0;
 };
@@ -82,6 +84,11 @@ public:
     void DatumVerlassen();
     // A typed date still waiting is checked and committed.
     void DatumUebernehmen();
+
+    // The month-calendar picks: the date (double click on STDatum) and the
+    // ends of the announce window (click on SBVon or SBBis).
+    void DatumWaehlen();
+    void FensterWaehlen(bool von);
 
     // The commands of the ways out.
     Speicherung PulSpeichern();
