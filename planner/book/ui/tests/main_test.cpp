@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QFile>
 #include <QFontMetrics>
@@ -413,4 +414,16 @@ TEST_F(MainTest, FensterpositionRundreise) {
     EXPECT_EQ(IniLesen({}, {}, L("KronelinForm_Weite")), L("9000"));
     EXPECT_EQ(IniLesen({}, {}, L("KronelinForm_Links")), L("1500"));
     EXPECT_EQ(IniLesen({}, {}, L("KronelinForm_Oben")), L("1200"));
+}
+
+TEST_F(MainTest, EingefuegtesDatumWirdWieGetipptUebernommen) {
+    starten();
+    auto* datum = fenster->findChild<QLineEdit*>(L("STDatum"));
+    QApplication::clipboard()->setText(L("24.12.2026"));
+    datum->selectAll();
+    datum->paste();
+    ASSERT_EQ(datum->text(), L("24.12.2026"));
+    fenster->Aktion(L("PulSpeichern"))->trigger();
+    EXPECT_TRUE(AusCp1252(umgebung.lesen(datei()))
+                    .contains(L("20261224-   -   -         -   Alle   14:30 Zahnarzt")));
 }

@@ -364,3 +364,13 @@ TEST_F(PlanerTest, NurLesenKeineDatumswahlAberMeldefenster) {
     planer.FensterWaehlen(true);
     EXPECT_EQ(sicht.felder.SKVon, L("2T"));
 }
+
+TEST_F(PlanerTest, FruehesTickenDruecktUnterAutoprintNichtsLeeres) {
+    BefehlszeileSetzen({L("/autoprint")});
+    fenster.da << L("DruckenBlatt");
+    // A tick before the book is loaded only updates the clock panels
+    planer.ZeitTimer();
+    EXPECT_EQ(sicht.enden, 0);
+    EXPECT_TRUE(fenster.gezeigt.empty());
+    EXPECT_EQ(sicht.panels[Panel::Zeit], L(" 09:30 "));
+}
