@@ -14,6 +14,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
+#include <QWheelEvent>
 
 #include "book_ui/main.h"
 #include "common/einstellungen.h"
@@ -426,4 +427,20 @@ TEST_F(MainTest, EingefuegtesDatumWirdWieGetipptUebernommen) {
     fenster->Aktion(L("PulSpeichern"))->trigger();
     EXPECT_TRUE(AusCp1252(umgebung.lesen(datei()))
                     .contains(L("20261224-   -   -         -   Alle   14:30 Zahnarzt")));
+}
+
+TEST_F(MainTest, AuswahlUebernimmtDasRadNicht) {
+    starten();
+    auto* filter = fenster->findChild<QComboBox*>(L("SKFilter"));
+    filter->setCurrentIndex(6);
+    emit filter->activated(6);
+    EXPECT_EQ(Mid(fenster->planer().buch.ListeTermine[0], 17, 10), L("Sa,So     "));
+    EXPECT_EQ(filter->count(), 25);  // nothing typed becomes a choice
+
+    const QString vorher = filter->currentText();
+    QWheelEvent rad(QPointF(5, 5), filter->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, -120),
+                    Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(filter, &rad);
+    EXPECT_EQ(filter->currentText(), vorher);
+    fenster->Aktion(L("PulBeenden"))->trigger();
 }
