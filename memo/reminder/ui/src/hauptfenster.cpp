@@ -168,39 +168,39 @@ bool ErinnerungsHauptfenster::Form_Load() {
                                  QStringLiteral("Es ist ein Fehler beim Vorbereiten aufgetreten."));
         },
         QStringLiteral("Form_Load"));
+    // After an Abort the runner skips the remaining steps; the window runs all the same.
     bool zweiterLauf = false;
-    const bool weiter = schritt([] {
-                            SystemDatumPruefen();
-                            return Status{};
-                        }) &&
-                        schritt([&] {
-                            // A second reminder of the same user ends without a word.
-                            zweiterLauf = !instanzen().anmelden(ProgrammDateiname());
-                            return Status{};
-                        });
-    if (!weiter || zweiterLauf) {
-        return !zweiterLauf && weiter;
+    schritt([] {
+        SystemDatumPruefen();
+        return Status{};
+    });
+    schritt([&] {
+        // A second reminder of the same user ends without a word.
+        zweiterLauf = !instanzen().anmelden(ProgrammDateiname());
+        return Status{};
+    });
+    if (zweiterLauf) {
+        return false;
     }
-    const bool geladen = schritt([&] {
-                             QtFenster fenster(this);
-                             Logik.OptionenLesen(fenster);
-                             for (int i = 0; i < 2; ++i) {
-                                 const QSignalBlocker sperre(laufWarn[i]);
-                                 laufWarn[i]->setValue(Logik.laufWarn[i]);
-                                 laufWarn_Change(i);
-                             }
-                             strgNoBereich->setChecked(Logik.strgNoBereich);
-                             return Status{};
-                         }) &&
-                         schritt([] {
-                             DatenPfadeSetzen();
-                             return Status{};
-                         }) &&
-                         schritt([&] {
-                             Zeit_Timer();
-                             return Status{};
-                         });
-    (void)geladen;  // Abort leaves the start where it stands; the window still runs
+    schritt([&] {
+        QtFenster fenster(this);
+        Logik.OptionenLesen(fenster);
+        for (int i = 0; i < 2; ++i) {
+            const QSignalBlocker sperre(laufWarn[i]);
+            laufWarn[i]->setValue(Logik.laufWarn[i]);
+            laufWarn_Change(i);
+        }
+        strgNoBereich->setChecked(Logik.strgNoBereich);
+        return Status{};
+    });
+    schritt([] {
+        DatenPfadeSetzen();
+        return Status{};
+    });
+    schritt([&] {
+        Zeit_Timer();
+        return Status{};
+    });
     return !Logik.Beendet;
 }
 
