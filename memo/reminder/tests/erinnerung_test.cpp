@@ -199,14 +199,16 @@ TEST_F(Reminder, AbgelaufeneGehenBeiJedemLesenInsArchiv) {
     const QString heute = Termin("19990312", "-", "1T", "09:00 bis heute");
     Datei({gestern, heute, Termin("19990312", "-", "-", "{ZyklusZähler:4}. Jahrestag", "1J"),
            Termin("19990301", "-", "-", "kein Schritt", "1X"),
-           Termin("19990301", "-", "-", "kein Schritt", "0W")});
+           Termin("19990301", "-", "-", "kein Schritt", "0W"),
+           Termin("19990301", "-", "-", "rückwärts", "-1W")});
     Um(QDate(1999, 3, 13), 7, 0);
     logik.Zeit_Timer();
     EXPECT_EQ(Archiv(), L("12.03.1999 08:00 gestern\r\n"));
     EXPECT_EQ(logik.ListeTermine,
               (QStringList{heute, Termin("20000312", "-", "-", "{ZyklusZähler:5}. Jahrestag", "1J"),
                            Termin("19990301", "-", "-", "kein Schritt", "1X"),
-                           Termin("19990301", "-", "-", "kein Schritt", "0W")}));
+                           Termin("19990301", "-", "-", "kein Schritt", "0W"),
+                           Termin("19990301", "-", "-", "rückwärts", "-1W")}));
     // The data file stays as it was, so the next reading archives the same line again.
     logik.mnuReset_Click();
     logik.Zeit_Timer();
