@@ -1,5 +1,5 @@
-#include "shared_ui/geruest.h"
+#include "output_ui/kronelfenster.h"
 
 int main(int argc, char** argv) {
-    return kronel::LeeresHauptfensterStarten(argc, argv, QStringLiteral("Kronel"));
+    return kronel::KronelStarten(argc, argv);
 }

@@ -1,7 +1,9 @@
 #include "shared_ui/geruest.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QMainWindow>
+#include <QStatusBar>
 
 #include "common/datenpfade.h"
 #include "common/hilfe.h"
@@ -23,6 +25,22 @@ void ProgrammUmgebungEinrichten(QApplication& app) {
         argumente.removeFirst();
     }
     BefehlszeileSetzen(argumente);
+}
+
+StatusPanels StatusPanelsAnlegen(QMainWindow& fenster) {
+    StatusPanels p{new QLabel, new QLabel, new QLabel};
+    p.status->setObjectName(QStringLiteral("Status"));
+    p.status->setToolTip(QStringLiteral("Allgemeiner Hinweis"));
+    p.datum->setObjectName(QStringLiteral("Datum"));
+    p.datum->setToolTip(QStringLiteral("Aktuelles Datum"));
+    p.zeit->setObjectName(QStringLiteral("Zeit"));
+    p.zeit->setToolTip(QStringLiteral("Aktuelle Uhrzeit"));
+    QStatusBar* leiste = fenster.statusBar();
+    leiste->setObjectName(QStringLiteral("StatusBar"));
+    leiste->addWidget(p.status, 1);
+    leiste->addPermanentWidget(p.datum);
+    leiste->addPermanentWidget(p.zeit);
+    return p;
 }
 
 void NachVorneBeiAktivierung(QWidget* fenster) {

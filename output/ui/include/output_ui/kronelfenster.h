@@ -1,0 +1,106 @@
+#pragma once
+// The one window of the output program Kronel: toolbar, menus, the text box of
+// the messages, the status bar and the two timers. Its events go to the shell
+// (Ausgabeprogramm); the window only shows what the shell asks of it.
+
+#include <QMainWindow>
+
+#include <array>
+#include <memory>
+
+#include "output/ausgabeprogramm.h"
+
+class QAction;
+class QLabel;
+class QMenu;
+class QPlainTextEdit;
+class QTimer;
+class QToolBar;
+
+namespace kronel {
+
+class QtFenster;
+class QtSchriftTraeger;
+class QtDrucker;
+
+class KronelFenster final : public QMainWindow, public AusgabeOberflaeche {
+public:
+    // drucker: the program's real printer surface for the printer setup; tests pass none.
+    explicit KronelFenster(QtDrucker* drucker = nullptr, std::unique_ptr<Zufall> zufall = nullptr);
+    ~KronelFenster() override;
+
+    // The start before the window shows; false when the program ends at once.
+    bool Form_Load();
+    // Shows the window and starts its timers.
+    void Starten();
+
+    Ausgabeprogramm& Programm() { return *programm_; }
+
+    QToolBar* Toolbar;
+    QPlainTextEdit* Text;
+    QLabel* panelStatus;
+    QLabel* panelDatum;
+    QLabel* panelZeit;
+    QLabel* BildMond;
+    QLabel* BezSonne;
+    QTimer* Zeit;
+    QTimer* ZeitUhr;
+
+    QMenu* PulMeldungen;
+    QAction* PulSpeichern;
+    QAction* PulDrucken;
+    QAction* PulDruckerEinrichten;
+    QAction* PulEnde;
+    QMenu* mnuWeiteres;
+    QAction* mnuTeleWählen;
+    QAction* mnuPrgKronelin;
+    QMenu* mnuProgramme;
+    std::array<QAction*, 4> mnuPrg{};
+    QMenu* PulHilfe;
+    QAction* PulAnleitung;
+    QAction* mnuTips;
+    QAction* PulInfo;
+    QAction* PulWerbung;
+    QMenu* mnuHlpWeb;
+    QAction* mnuURLHomePage;
+    QAction* mnuURLUpdate;
+
+    // The toolbar's buttons by their keys "Ende", "Kronel", "Telefon", "Speichern", "Drucken".
+    QAction* Knopf(const QString& schluessel) const;
+
+    // AusgabeOberflaeche
+    void AusgabeSetzen(const QString& text) override;
+    void Warten(double sekunden) override;
+    void NachVorne() override;
+    void StatusSetzen(const QString& text) override;
+    QString StatusText() const override;
+    void DatumZeitSetzen(const QString& datum, const QString& zeit) override;
+    QString AusgabeText() const override;
+    QString Auswahl() const override;
+    void NurLesenAnzeigen() override;
+    SchriftTraeger& TextSchrift() override;
+    void HintergrundSetzen(qint32 farbe) override;
+    FensterSteuerelement& Fenster() override;
+    void ProgrammEnde() override;
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    bool eventFilter(QObject* objekt, QEvent* e) override;
+
+private:
+    void Toolbar_ButtonClick(const QString& schluessel);
+    void PulDruckerEinrichten_Click();
+    void mnuWeiteres_Click();
+
+    QtDrucker* drucker_;
+    std::unique_ptr<QtFenster> fenster_;
+    std::unique_ptr<QtSchriftTraeger> schrift_;
+    std::unique_ptr<Ausgabeprogramm> programm_;
+    bool ende_ = false;
+};
+
+// The program Kronel: the desktop services, the printer surface, the window.
+int KronelStarten(int argc, char** argv);
+
+}  // namespace kronel

@@ -1,0 +1,168 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QToolBar>
+
+#include "common/einstellungen.h"
+#include "common/modul.h"
+#include "output_ui/kronelfenster.h"
+#include "platform/befehlszeile.h"
+#include "platform/text.h"
+#include "testsupport/testsupport.h"
+#include "testsupport/zufall.h"
+
+using namespace kronel;
+
+namespace {
+
+QString L(const char* s) {
+    return QString::fromUtf8(s);
+}
+
+void App() {
+    static int argc = 1;
+    static char name[] = "output_ui_tests";
+    static char* argv[] = {name, nullptr};
+    if (QApplication::instance() == nullptr) {
+        new QApplication(argc, argv);  // lives for the whole test program
+    }
+}
+
+class Fenster : public ::testing::Test {
+protected:
+    Fenster() {
+        App();
+        modul() = {};
+        IniSchreiben({}, L("Allgemein"), L("User"), L("Anna"));
+        IniSchreiben({}, L("Kronel"), L("DirData"), umgebung.daten());
+        QFile::copy(L(KRONEL_QUELLORDNER "/data/beispiel/Kronel.PlD"),
+                    umgebung.daten() + L("/Kronel.PlD"));
+    }
+    ~Fenster() override { BefehlszeileSetzen({}); }
+
+    std::unique_ptr<KronelFenster> fenster(const QStringList& argumente) {
+        BefehlszeileSetzen(argumente);
+        return std::make_unique<KronelFenster>(nullptr, std::make_unique<test::FolgeZufall>());
+    }
+    // Loads, shows and runs the first tick a second later.
+    std::unique_ptr<KronelFenster> gelaufen(const QStringList& argumente) {
+        auto f = fenster(argumente);
+        EXPECT_TRUE(f->Form_Load());
+        f->show();
+        umgebung.uhr.weiter(1);
+        f->Programm().Zeit_Timer();
+        return f;
+    }
+
+    test::TestUmgebung umgebung{L("Kronel")};
+};
+
+}  // namespace
+
+TEST_F(Fenster, BeispieldatenMitSchalterNZeigenDieFaelligenMeldungen) {
+    auto f = fenster({L("/n")});
+    EXPECT_EQ(f->objectName(), L("Main"));
+    EXPECT_EQ(f->windowTitle(), L("Kronel - Terminausgabe"));
+    EXPECT_EQ(f->Text->toPlainText(), L("Bitte einen Moment Geduld..."));
+    ASSERT_TRUE(f->Form_Load());
+    EXPECT_EQ(f->BezSonne->text(), QString());
+    EXPECT_EQ(f->panelDatum->text(), L(" Mittwoch, 9. Dezember 2026, 50. Woche "));
+    f->show();
+    umgebung.uhr.weiter(1);
+    f->Programm().Zeit_Timer();
+    const QString text = f->Text->toPlainText();
+    EXPECT_TRUE(text.startsWith(L("Meldungen für Anna.\nMittwoch, 9. Dezember 2026, 50. Woche\n")))
+        << text.toStdString();
+    EXPECT_TRUE(
+        text.contains(L("\n*09.12.2026 (Mi): 14:30 Zahnarzt Dr. Schäfer, Hauptstraße 5\n")));
+    EXPECT_TRUE(text.contains(L("\n 11.12.2026 (Fr): Steuererklärung abgeben – Frist!\n")));
+    EXPECT_FALSE(text.contains(L("Chorprobe")));
+    EXPECT_TRUE(text.endsWith(L("\n*** Ende ***\n")));
+    EXPECT_EQ(f->Text->textCursor().position(), 0);
+    EXPECT_EQ(f->panelStatus->text(), L("Bereit"));
+    EXPECT_EQ(umgebung.drucker.dokumente.size(), 0u);
+
+    // A second start of the day without "/n" ends before its window shows.
+    auto zweites = fenster({});
+    EXPECT_FALSE(zweites->Form_Load());
+    EXPECT_FALSE(zweites->isVisible());
+}
+
+TEST_F(Fenster, SchalterPDrucktEinDokument) {
+    auto f = gelaufen({L("/N"), L("/P")});
+    EXPECT_EQ(umgebung.drucker.beendeteDokumente(), 1);
+    const QStringList gedruckt = umgebung.drucker.dokumente.at(0).seiten.at(0).texte();
+    EXPECT_TRUE(gedruckt.contains(L("*** Ende ***")));
+    EXPECT_TRUE(
+        gedruckt.contains(L("*09.12.2026 (Mi): 14:30 Zahnarzt Dr. Schäfer, Hauptstraße 5")));
+}
+
+TEST_F(Fenster, KnoepfeUndMenues) {
+    auto f = fenster({});
+    QStringList schluessel, tips;
+    for (QAction* a : f->Toolbar->actions()) {
+        schluessel.append(a->objectName());
+        tips.append(a->toolTip());
+    }
+    EXPECT_EQ(schluessel,
+              QStringList({L("Ende"), L("Kronel"), L("Telefon"), L("Speichern"), L("Drucken")}));
+    EXPECT_EQ(tips, QStringList({L("Programm beenden"), L("Kronelin (Termin-Eingabe)"),
+                                 L("Telefonnummer wählen"), L("Meldungen speichern"),
+                                 L("Meldungen drucken")}));
+    // What later parts bring stays off.
+    EXPECT_FALSE(f->Knopf(L("Telefon"))->isEnabled());
+    EXPECT_FALSE(f->mnuTeleWählen->isEnabled());
+    EXPECT_FALSE(f->mnuTips->isEnabled());
+    EXPECT_EQ(f->PulSpeichern->shortcut(), QKeySequence(L("Ctrl+S")));
+    EXPECT_EQ(f->PulEnde->shortcut(), QKeySequence(Qt::Key_F12));
+    EXPECT_EQ(f->mnuPrgKronelin->text(), L("&Termineingabe starten...."));
+}
+
+TEST_F(Fenster, NurLesenSperrtSpeichernUndPlanerAberNichtDenDoppelklick) {
+    const QString planer = umgebung.programm() + L("/Kronelin");
+    umgebung.schreiben(planer, "#!/bin/sh\n");
+    QFile::setPermissions(planer, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    auto f = gelaufen({L("/n"), L("readonly")});
+    EXPECT_FALSE(f->PulSpeichern->isEnabled());
+    EXPECT_FALSE(f->Knopf(L("Speichern"))->isEnabled());
+    EXPECT_FALSE(f->Knopf(L("Kronel"))->isEnabled());
+    EXPECT_FALSE(f->mnuPrgKronelin->isEnabled());
+    EXPECT_TRUE(f->PulDrucken->isEnabled());
+
+    // A double click on "Zahnarzt" selects the word and hands it to the planner.
+    const QString text = f->Text->toPlainText();
+    QTextCursor c = f->Text->textCursor();
+    c.setPosition(static_cast<int>(text.indexOf(L("Zahnarzt"))) + 2);
+    const QPoint stelle = f->Text->cursorRect(c).center();
+    QMouseEvent druck(QEvent::MouseButtonPress, stelle, f->Text->viewport()->mapToGlobal(stelle),
+                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(f->Text->viewport(), &druck);
+    QMouseEvent doppel(QEvent::MouseButtonDblClick, stelle,
+                       f->Text->viewport()->mapToGlobal(stelle), Qt::LeftButton, Qt::LeftButton,
+                       Qt::NoModifier);
+    QApplication::sendEvent(f->Text->viewport(), &doppel);
+    ASSERT_EQ(umgebung.prozesse.starts.size(), 1u);
+    EXPECT_EQ(umgebung.prozesse.starts[0].programm, planer);
+    EXPECT_EQ(umgebung.prozesse.starts[0].argumente,
+              QStringList{L("/GeheZu:Zahnarzt") + QString(7, u' ')});
+    EXPECT_TRUE(f->Programm().Beendet());
+}
+
+TEST_F(Fenster, SchliessenUndEscapeLaufenDurchDieStoppfolge) {
+    auto f = gelaufen({L("/n")});
+    f->close();
+    EXPECT_TRUE(f->Programm().Beendet());
+    EXPECT_EQ(umgebung.hilfe.aufrufe, QStringList{L("schliessen")});
+    EXPECT_NE(IniLesen({}, {}, L("KronelForm_Weite"), {}), QString());
+
+    auto g = gelaufen({L("/n")});
+    QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QApplication::sendEvent(g->Text, &esc);
+    EXPECT_TRUE(g->Programm().Beendet());
+}

@@ -1,0 +1,74 @@
+#include <gtest/gtest.h>
+
+#include <QDateTime>
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+
+#include "common/einstellungen.h"
+#include "platform/text.h"
+#include "testsupport/testsupport.h"
+
+using namespace kronel;
+
+namespace {
+
+QString L(const char* s) {
+    return QString::fromUtf8(s);
+}
+
+QString PdfText(const QString& pdf) {
+    QProcess p;
+    p.start(L("pdftotext"), {L("-layout"), pdf, L("-")});
+    p.waitForFinished(20000);
+    return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+}  // namespace
+
+// The built program, offscreen, with the system clock: "/n /p" shows and prints
+// the day's message into the PDF the printer surface writes, then ends after
+// the output (KronelAutoEnde 0); a second start without "/n" ends at once.
+TEST(Ausgabeprozess, ZeigtDrucktUndEndetEinmalAmTag) {
+    if (QStandardPaths::findExecutable(L("pdftotext")).isEmpty()) {
+        GTEST_SKIP() << "pdftotext fehlt";
+    }
+    const QDateTime start = QDateTime::currentDateTime();
+    if (start.addSecs(120).date() != start.date()) {
+        GTEST_SKIP() << "zu nah an Mitternacht";
+    }
+    test::TestUmgebung umgebung{L("Kronel")};
+    IniSchreiben({}, L("Allgemein"), L("User"), L("Anna"));
+    IniSchreiben({}, L("Kronel"), L("DirData"), umgebung.daten());
+    IniSchreiben({}, L("Kronel"), L("KronelAutoEnde"), L("0"));
+    umgebung.schreiben(
+        umgebung.daten() + L("/Kronel.PlD"),
+        NachCp1252(L("..Kronelin 8.020000\r\n") + start.date().toString(L("yyyyMMdd")) +
+                   L("-   -   -         -   Alle   Prozessprobe für Jürgen\r\n")));
+    const QString pdf = umgebung.daten() + L("/ausgabe.pdf");
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(L("QT_QPA_PLATFORM"), L("offscreen"));
+    env.insert(L("KRONEL_DRUCKER_PDF"), pdf);
+
+    QProcess kronel;
+    kronel.setProcessEnvironment(env);
+    kronel.start(L(KRONEL_AUSGABE), {L("/n"), L("/p")});
+    ASSERT_TRUE(kronel.waitForFinished(30000));
+    EXPECT_EQ(kronel.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(kronel.exitCode(), 0);
+    const QString text = PdfText(pdf);
+    EXPECT_TRUE(text.contains(L("Prozessprobe für Jürgen"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(L("*** Ende ***")));
+    EXPECT_TRUE(text.contains(L("Meldungen für Anna.")));
+    const QString letzte = IniLesen({}, L("Kronel"), L("letzte_Ausgabe"), {});
+    EXPECT_EQ(letzte.left(10), start.date().toString(L("dd.MM.yyyy")));
+
+    QFile::remove(pdf);
+    QProcess zweiter;
+    zweiter.setProcessEnvironment(env);
+    zweiter.start(L(KRONEL_AUSGABE), {L("/p")});
+    ASSERT_TRUE(zweiter.waitForFinished(10000));
+    EXPECT_EQ(zweiter.exitCode(), 0);
+    EXPECT_FALSE(QFile::exists(pdf));
+    EXPECT_EQ(IniLesen({}, L("Kronel"), L("letzte_Ausgabe"), {}), letzte);
+}
