@@ -1,6 +1,6 @@
 #include "output/ausgabelauf.h"
 
-#include <QHash>
+#include <unordered_map>
 
 #include "book/abgelaufene.h"
 #include "book/sortieren.h"
@@ -45,21 +45,28 @@ bool Eingeschaltet(const QString& schluessel, const char* vorgabe) {
     return Val(IniLesen({}, {}, schluessel, QLatin1String(vorgabe))) != 0;
 }
 
-// The few period codes of a book, read once each.
+// The few period codes of a book, read once each: the four characters of a
+// field packed into one key.
 class Perioden {
 public:
-    Periode lesen(const QString& code) {
-        const auto it = bekannt_.constFind(code);
-        if (it != bekannt_.constEnd()) {
-            return *it;
+    // vorn: "-" in front, for the window that counts back from the date.
+    Periode lesen(QStringView feld, bool zurueck) {
+        quint64 schluessel = zurueck ? 1 : 0;
+        for (qsizetype i = 0; i < feld.size(); ++i) {
+            schluessel |= static_cast<quint64>(feld[i].unicode()) << (1 + 16 * i);
         }
-        const Periode p = PeriodeLesen(code);
-        bekannt_.insert(code, p);
+        const auto it = bekannt_.find(schluessel);
+        if (it != bekannt_.end()) {
+            return it->second;
+        }
+        const QString code = RTrim(feld.toString());
+        const Periode p = PeriodeLesen(zurueck ? QStringLiteral("-") + code : code);
+        bekannt_.emplace(schluessel, p);
         return p;
     }
 
 private:
-    QHash<QString, Periode> bekannt_;
+    std::unordered_map<quint64, Periode> bekannt_;
 };
 
 struct Meldungen {
@@ -74,33 +81,45 @@ Meldungen MeldungenBilden(const QStringList& termine, const QDateTime& jetzt,
     const QDate heute = jetzt.date();
     TextFelderStapel felder;
     Perioden perioden;
-    const QString strich = QStringLiteral("-");
     for (const QString& termin : termine) {
         const std::optional<QDate> datum = SchluesselLesen(termin);
         if (!datum) {
             continue;
         }
-        const QString datumText = DatumText(*datum);
-        // The window counts back from the date; "-" + "-" moves nothing.
-        const auto von = DatumVerschieben(
-            perioden.lesen(strich + Feld(termin, Spalte::Von, Breite::Von)), *datum);
-        const auto bis =
-            DatumVerschieben(perioden.lesen(Feld(termin, Spalte::Bis, Breite::Bis)), *datum);
-        QString filter = Feld(termin, Spalte::Filter, Breite::Filter);
-        const QString station = LCase(Feld(termin, Spalte::Adresse, Breite::Adresse));
-        QString meldung = felder.ersetzen(MeldungVon(termin).toString(), heute, datumText);
+        const QStringView t(termin);
+        // Most windows are "-": no shift, and no calendar conversion for it. Keys
+        // of the years 0 to 99 lie outside the calendar and take the full path.
+        const bool imKalender = !t.startsWith(u"00");
+        auto verschoben = [&](const Periode& p) -> std::optional<QDate> {
+            if (imKalender && (p.einheit == 0 || p.anzahl == 0)) {
+                return *datum;
+            }
+            return DatumVerschieben(p, *datum);
+        };
+        const auto von = verschoben(perioden.lesen(t.mid(Spalte::Von - 1, Breite::Von), true));
+        const auto bis = verschoben(perioden.lesen(t.mid(Spalte::Bis - 1, Breite::Bis), false));
+        // Every text is expanded before its due test (a calculation may report
+        // a failure); a text without fields and calculations stays as it is.
+        const QStringView roh = MeldungVon(termin);
+        std::optional<QString> erweitert;
+        if (roh.contains(u'{') || roh.contains(u'[')) {
+            erweitert = felder.ersetzen(roh.toString(), heute, DatumText(*datum));
+        }
         if (!von || !bis) {
             continue;  // a window beyond the calendar covers no day
         }
         if (heute.daysTo(*von) > 0 || heute.daysTo(*bis) < 0) {
             continue;
         }
+        const QString station = LCase(Feld(termin, Spalte::Adresse, Breite::Adresse));
         if (station != QLatin1String("alle") && station != benutzerKlein) {
             continue;
         }
+        QString filter = Feld(termin, Spalte::Filter, Breite::Filter);
         if (!FilterAuswerten(filter, jetzt, *datum, *von, zufall)) {
             continue;
         }
+        QString meldung = erweitert ? *erweitert : roh.toString();
         if (meldung.startsWith(QLatin1Char('@'))) {
             const QString bericht = ProgrammAusTerminStarten(meldung);
             if (!bericht.isEmpty()) {

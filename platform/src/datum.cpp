@@ -106,10 +106,28 @@ QString DatumText(const QDate& d) {
     if (!d.isValid()) {
         return {};
     }
-    return QStringLiteral("%1.%2.%3")
-        .arg(d.day(), 2, 10, QLatin1Char('0'))
-        .arg(d.month(), 2, 10, QLatin1Char('0'))
-        .arg(d.year(), 4, 10, QLatin1Char('0'));
+    int jahr = 0;
+    int monat = 0;
+    int tag = 0;
+    d.getDate(&jahr, &monat, &tag);  // one calendar conversion instead of three
+    if (jahr < 0 || jahr > 9999) {
+        return QStringLiteral("%1.%2.%3")
+            .arg(tag, 2, 10, QLatin1Char('0'))
+            .arg(monat, 2, 10, QLatin1Char('0'))
+            .arg(jahr, 4, 10, QLatin1Char('0'));
+    }
+    // The output list formats a date for every line: built by hand, not by arg().
+    const char16_t text[10] = {static_cast<char16_t>(u'0' + tag / 10),
+                               static_cast<char16_t>(u'0' + tag % 10),
+                               u'.',
+                               static_cast<char16_t>(u'0' + monat / 10),
+                               static_cast<char16_t>(u'0' + monat % 10),
+                               u'.',
+                               static_cast<char16_t>(u'0' + jahr / 1000),
+                               static_cast<char16_t>(u'0' + jahr / 100 % 10),
+                               static_cast<char16_t>(u'0' + jahr / 10 % 10),
+                               static_cast<char16_t>(u'0' + jahr % 10)};
+    return QStringView(text, 10).toString();
 }
 
 QString ZeitText(const QTime& t) {
