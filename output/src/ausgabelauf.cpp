@@ -1,5 +1,6 @@
 #include "output/ausgabelauf.h"
 
+#include <cstdlib>
 #include <unordered_map>
 
 #include "book/abgelaufene.h"
@@ -35,6 +36,9 @@ const QString kZeilenende = QStringLiteral("\r\n");
 constexpr qsizetype kEinzug = 18;
 // v * 10 of the oldest file layout the run reads (4.00).
 constexpr long long kAeltesteVersion = 4000;
+// The calendar of the system: 1 January 100 to 31 December 9999.
+const qint64 kErsterTag = QDate(100, 1, 1).toJulianDay();
+const qint64 kLetzterTag = QDate(9999, 12, 31).toJulianDay();
 
 // A fixed field without its trailing blanks.
 QString Feld(const QString& t, qsizetype spalte, qsizetype breite) {
@@ -93,6 +97,15 @@ Meldungen MeldungenBilden(const QStringList& termine, const QDateTime& jetzt,
         auto verschoben = [&](const Periode& p) -> std::optional<QDate> {
             if (imKalender && (p.einheit == 0 || p.anzahl == 0)) {
                 return *datum;
+            }
+            // Days and weeks by the day number alone, within the years 100 to 9999.
+            if (imKalender && (p.einheit == 't' || p.einheit == 'w') &&
+                std::abs(p.anzahl) < 1000000) {
+                const qint64 tag =
+                    datum->toJulianDay() + (p.einheit == 'w' ? 7 * p.anzahl : p.anzahl);
+                if (tag >= kErsterTag && tag <= kLetzterTag) {
+                    return QDate::fromJulianDay(tag);
+                }
             }
             return DatumVerschieben(p, *datum);
         };
