@@ -59,12 +59,12 @@ int SkriptMeldungen::zeigen(const QString& text, int stil, const QString& titel)
 std::optional<QString> SkriptMeldungen::eingabe(const QString& frage, const QString& titel,
                                                 const QString& vorgabe) {
     eingabeBoxen.push_back({frage, titel, vorgabe});
+    std::optional<QString> antwort;
     if (!eingaben_.empty()) {
-        auto e = eingaben_.front();
+        antwort.swap(eingaben_.front());
         eingaben_.pop_front();
-        return e;
     }
-    return std::nullopt;
+    return antwort;
 }
 
 TestUmgebung::TestUmgebung(const QString& programm) : vorher_(dienste()) {
