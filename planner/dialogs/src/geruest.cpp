@@ -5,11 +5,6 @@
 #include <QMainWindow>
 #include <QStatusBar>
 
-#include "common/datenpfade.h"
-#include "common/hilfe.h"
-#include "common/modul.h"
-#include "common/startwachen.h"
-#include "common/statistik.h"
 #include "platform/befehlszeile.h"
 #include "platform/dienste.h"
 #include "platform_qt/dienste_qt.h"
@@ -54,43 +49,6 @@ void NachVorneBeiAktivierung(QWidget* fenster) {
         ziel->raise();
         ziel->activateWindow();
     });
-}
-
-int LeeresHauptfensterStarten(int argc, char** argv, const QString& titel) {
-    QApplication app(argc, argv);
-    ProgrammUmgebungEinrichten(app);
-    QMainWindow fenster;
-    fenster.setObjectName(QStringLiteral("Main"));
-    fenster.setWindowTitle(titel);
-    fenster.resize(800, 560);
-    fenster.show();
-    return QApplication::exec();
-}
-
-int PlanerGeruestStarten(int argc, char** argv) {
-    QApplication app(argc, argv);
-    ProgrammUmgebungEinrichten(app);
-    if (!NurEineInstanz()) {
-        return 0;  // the running planner comes to the front
-    }
-    DatenPfadeSetzen();
-    LeserechtePruefen();
-    if (!NetzWache(1)) {
-        return 0;
-    }
-    StatistikStart();
-    QMainWindow fenster;
-    fenster.setObjectName(QStringLiteral("Main"));
-    fenster.setWindowTitle(modul().NurLesen ? QStringLiteral("Kronelin - nur Leserechte")
-                                            : QStringLiteral("Kronelin"));
-    fenster.resize(800, 560);
-    NachVorneBeiAktivierung(&fenster);
-    fenster.show();
-    const int ergebnis = QApplication::exec();
-    HilfeBeenden();
-    (void)NetzWache(0);
-    StatistikEnde();
-    return ergebnis;
 }
 
 }  // namespace kronel

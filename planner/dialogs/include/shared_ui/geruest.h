@@ -25,13 +25,4 @@ StatusPanels StatusPanelsAnlegen(QMainWindow& fenster);
 // A later copy of the program that hands over brings this window to the front.
 void NachVorneBeiAktivierung(QWidget* fenster);
 
-// Starts a program whose own main window is not built yet: the desktop services,
-// German texts, and an empty main window with the program's title.
-int LeeresHauptfensterStarten(int argc, char** argv, const QString& titel);
-
-// The planner until its main window is built: the start-up guards in their
-// order (single instance, data paths, read-only decision, multi-user guard,
-// statistics), an empty main window, and the sign-off at the end.
-int PlanerGeruestStarten(int argc, char** argv);
-
 }  // namespace kronel
