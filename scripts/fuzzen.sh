@@ -20,7 +20,7 @@ cmake --preset fuzz
 cmake --build --preset fuzz
 export QT_QPA_PLATFORM=offscreen TZ=Europe/Berlin
 export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-for ziel in formel textfelder; do
+for ziel in formel textfelder termindatei; do
     korpus="build-fuzz/korpus/$ziel"
     mkdir -p "$korpus"
     "build-fuzz/fuzz/bin/${ziel}_fuzz" -max_total_time="$sekunden" -timeout=10 -rss_limit_mb=2048 \

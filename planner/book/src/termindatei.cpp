@@ -144,6 +144,7 @@ Dateiinhalt TermindateiLesen(const QByteArray& inhalt) {
         // Never a record, but not to be lost either.
         d.rest.append(zeilen[0].roh());
         d.unvollstaendig = true;
+        d.kopfUnlesbar = true;
     }
     switch (d.art) {
         case Dateiart::Aktuell:

@@ -349,3 +349,25 @@ TEST_F(Buch, VerwaltungsproblemUndAbbruch) {
     EXPECT_FALSE(buch.ListenPruefen());
     EXPECT_TRUE(buch.BeendenVerlangt);
 }
+
+TEST_F(Buch, DefekterTerminWirdEinmalGemeldet) {
+    const QString defekt =
+        QStringLiteral("20261201-   -   -         1W  Alle   Chor {ZyklusZähler:3 ohne Ende");
+    umgebung.schreiben(
+        plD, "..Kronelin 8.010090\r\n" +
+                 NachCp1252(QStringLiteral("20270105-   -   -         -   Alle   b\r\n") + defekt +
+                            QStringLiteral("\r\n20261201-   -   -         1W  Alle   a\r\n")));
+    umgebung.meldungen.antworten({Antwort::Ignorieren});
+    const LadeErgebnis e = buch.TermineLaden();
+    EXPECT_FALSE(e.abgebrochen);
+    ASSERT_EQ(umgebung.meldungen.boxen.size(), 1u);
+    EXPECT_TRUE(Boxtexte()[0].startsWith(
+        QStringLiteral("Es ist ein Fehler beim Laden der Termine aufgetreten.")));
+    EXPECT_TRUE(Boxtexte()[0].contains(defekt));
+    // The broken record stays as it was; the others are rolled over and sorted.
+    EXPECT_EQ(buch.ListeTermine,
+              (QStringList{defekt, QStringLiteral("20261215-   -   -         1W  Alle   a"),
+                           QStringLiteral("20270105-   -   -         -   Alle   b")}));
+    EXPECT_EQ(buch.ListeAnzeige.size(), 3);
+    EXPECT_EQ(buch.Ungespeichert, 0);
+}

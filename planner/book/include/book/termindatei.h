@@ -34,6 +34,7 @@ struct Dateiinhalt {
     qsizetype aufgefuellt = 0;  // short lines with a valid date, padded
     qsizetype leer = 0;         // empty lines skipped
     bool kopfFehlt = false;     // an empty file
+    bool kopfUnlesbar = false;  // no ".." at the start: the header line is in the rest
     // Not every line of the file made it into the book or into the rest.
     bool unvollstaendig = false;
 };
