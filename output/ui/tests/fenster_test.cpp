@@ -14,6 +14,7 @@
 #include "output_ui/kronelfenster.h"
 #include "platform/befehlszeile.h"
 #include "platform/text.h"
+#include "testsupport/anwendung.h"
 #include "testsupport/testsupport.h"
 #include "testsupport/zufall.h"
 
@@ -25,19 +26,10 @@ QString L(const char* s) {
     return QString::fromUtf8(s);
 }
 
-void App() {
-    static int argc = 1;
-    static char name[] = "output_ui_tests";
-    static char* argv[] = {name, nullptr};
-    if (QApplication::instance() == nullptr) {
-        new QApplication(argc, argv);  // lives for the whole test program
-    }
-}
-
 class Fenster : public ::testing::Test {
 protected:
     Fenster() {
-        App();
+        test::AnwendungSicherstellen();
         modul() = {};
         IniSchreiben({}, L("Allgemein"), L("User"), L("Anna"));
         IniSchreiben({}, L("Kronel"), L("DirData"), umgebung.daten());

@@ -19,6 +19,7 @@
 #include "shared_ui/hilfefenster.h"
 #include "shared_ui/info.h"
 #include "shared_ui/paketmenue.h"
+#include "testsupport/anwendung.h"
 #include "testsupport/testsupport.h"
 
 using namespace kronel;
@@ -27,15 +28,6 @@ namespace {
 
 QString L(const char* s) {
     return QString::fromUtf8(s);
-}
-
-void App() {
-    static int argc = 1;
-    static char name[] = "shared_ui_tests";
-    static char* argv[] = {name, nullptr};
-    if (QApplication::instance() == nullptr) {
-        new QApplication(argc, argv);  // lives for the whole test program
-    }
 }
 
 // Does `was` to the modal window that opens next (after the event loop runs).
@@ -51,7 +43,7 @@ void Taste(QWidget* w, int taste) {
 }  // namespace
 
 TEST(Info, ZeigtNameUndVersionUndBleibtGeladen) {
-    App();
+    test::AnwendungSicherstellen();
     test::TestUmgebung umgebung;
     modul() = {};
     QString gesehen;
@@ -88,7 +80,7 @@ TEST(Info, ZeigtNameUndVersionUndBleibtGeladen) {
 }
 
 TEST(HilfeFenster, ZeigtSeiteAmAnkerUndSchliesst) {
-    App();
+    test::AnwendungSicherstellen();
     test::TestUmgebung umgebung;
     const QString seite = umgebung.programm() + L("/Kronel.html");
     umgebung.schreiben(seite,
@@ -121,7 +113,7 @@ TEST(HilfeSeiten, MitZeichensatzUndAnkernDerKontexte) {
 }
 
 TEST(QtSteuerelemente, TextEinfuegenInZeileUndMehrzeiligesFeld) {
-    App();
+    test::AnwendungSicherstellen();
     QLineEdit zeile(L("Hallo Welt"));
     zeile.setCursorPosition(5);
     QtTextfeld z(&zeile);
@@ -146,7 +138,7 @@ TEST(QtSteuerelemente, TextEinfuegenInZeileUndMehrzeiligesFeld) {
 }
 
 TEST(QtSteuerelemente, SchriftUndFarbeUebertragen) {
-    App();
+    test::AnwendungSicherstellen();
     QLabel liste;
     QFont schrift(L("Arial"));
     schrift.setPointSizeF(8.25);
@@ -171,7 +163,7 @@ TEST(QtSteuerelemente, SchriftUndFarbeUebertragen) {
 }
 
 TEST(QtSteuerelemente, PaketMenueGibtFreiUndVerbirgt) {
-    App();
+    test::AnwendungSicherstellen();
     test::TestUmgebung umgebung;
     const QString ordner = umgebung.daten() + L("/bin");
     umgebung.schreiben(ordner + L("/Kronelin"), "#!");
@@ -193,7 +185,7 @@ TEST(QtSteuerelemente, PaketMenueGibtFreiUndVerbirgt) {
 }
 
 TEST(QtSteuerelemente, FensterPositionInTwips) {
-    App();
+    test::AnwendungSicherstellen();
     test::TestUmgebung umgebung;
     QWidget fenster;
     fenster.resize(400, 300);

@@ -22,6 +22,7 @@
 #include "fakes.h"
 #include "platform/befehlszeile.h"
 #include "platform/text.h"
+#include "testsupport/anwendung.h"
 #include "testsupport/testsupport.h"
 
 using namespace kronel;
@@ -30,15 +31,6 @@ namespace {
 
 QString L(const char* s) {
     return QString::fromUtf8(s);
-}
-
-void App() {
-    static int argc = 1;
-    static char name[] = "book_ui_tests";
-    static char* argv[] = {name, nullptr};
-    if (QApplication::instance() == nullptr) {
-        new QApplication(argc, argv);  // lives for the whole test program
-    }
 }
 
 // Typing with any characters (QTest's key clicks know ASCII only).
@@ -60,7 +52,7 @@ QByteArray Beispiel() {
 class MainTest : public ::testing::Test {
 protected:
     MainTest() {
-        App();
+        test::AnwendungSicherstellen();
         modul() = {};
         BefehlszeileSetzen({});
         IniSchreiben({}, {}, L("DirData"), umgebung.daten());
