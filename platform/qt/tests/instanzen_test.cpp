@@ -15,6 +15,7 @@
 #include <unistd.h>
 
 #include "platform_qt/oberflaeche_qt.h"
+#include "testsupport/anwendung.h"
 
 using namespace kronel;
 
@@ -22,12 +23,7 @@ namespace {
 
 // The other tests of this program need a QApplication: make that one.
 void App() {
-    static int argc = 1;
-    static char name[] = "platform_qt_tests";
-    static char* argv[] = {name, nullptr};
-    if (QCoreApplication::instance() == nullptr) {
-        new QApplication(argc, argv);  // lives for the whole test program
-    }
+    test::AnwendungSicherstellen();
 }
 
 QString EinmaligerName() {

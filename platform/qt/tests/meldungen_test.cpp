@@ -7,18 +7,14 @@
 #include <QTimer>
 
 #include "platform_qt/dienste_qt.h"
+#include "testsupport/anwendung.h"
 
 using namespace kronel;
 
 namespace {
 
 QApplication& App() {
-    static int argc = 1;
-    static char name[] = "platform_qt_tests";
-    static char* argv[] = {name, nullptr};
-    if (QApplication::instance() == nullptr) {
-        new QApplication(argc, argv);  // lives for the whole test program
-    }
+    test::AnwendungSicherstellen();
     auto& app = *qApp;
     static bool geladen = [&app] {
         DeutscheUebersetzungenLaden(app);

@@ -5,16 +5,12 @@
 #include <QTemporaryDir>
 
 #include "platform_qt/dienste_qt.h"
+#include "testsupport/anwendung.h"
 
 using namespace kronel;
 
 TEST(QtTon, OhneTongeraetStillUndProtokolliert) {
-    static int argc = 1;
-    static char name[] = "platform_qt_tests";
-    static char* argv[] = {name, nullptr};
-    if (QApplication::instance() == nullptr) {
-        new QApplication(argc, argv);  // lives for the whole test program
-    }
+    test::AnwendungSicherstellen();
     QTemporaryDir dir;
     const QString protokoll = dir.filePath(QStringLiteral("ton.log"));
     qputenv("KRONEL_TON_PROTOKOLL", QFile::encodeName(protokoll));
