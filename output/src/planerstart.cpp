@@ -1,22 +1,11 @@
 #include "output/planerstart.h"
 
-#include <QFileInfo>
-
-#include "platform/dienste.h"
-#include "platform/ordner.h"
+#include "platform/geschwister.h"
 
 namespace kronel {
 
 Status PlanerStarten(const QStringList& argumente) {
-    const QString ordner = ProgrammOrdner();
-    QString programm = DateiImOrdnerFinden(ordner, QStringLiteral("Kronelin"));
-    if (programm.isEmpty()) {
-        programm = DateiImOrdnerFinden(ordner, QStringLiteral("kronelin.exe"));
-    }
-    if (programm.isEmpty() || !QFileInfo(programm).isFile()) {
-        return Fehler(FehlerNr::DateiNichtGefunden);
-    }
-    return prozesse().starten(programm, argumente, ordner);
+    return GeschwisterprogrammStarten(QStringLiteral("Kronelin"), argumente);
 }
 
 QStringList GeheZuArgumente(const QString& auswahl) {
