@@ -17,17 +17,21 @@
 #include <QToolBar>
 
 #include <cmath>
+#include <functional>
 
 #include "common/einstellungen.h"
 #include "common/fehlermeldung.h"
 #include "common/fenster.h"
 #include "common/hilfe.h"
 #include "common/modul.h"
+#include "common/paket.h"
 #include "common/texte.h"
 #include "platform/text.h"
 #include "platform_qt/oberflaeche_qt.h"
+#include "printing/qtdrucker.h"
 #include "shared_ui/geruest.h"
 #include "shared_ui/info.h"
+#include "shared_ui/paketmenue.h"
 
 namespace kronel {
 
@@ -83,6 +87,31 @@ const Knopf kKnoepfe[] = {
     {"ListeLöschen", "Löschen", "Gewählten Termin löschen"},
 };
 
+// The menu command behind a toolbar key, compared as exact text; empty for a
+// key of no button.
+QString ToolbarBefehl(const QString& schluessel) {
+    if (schluessel == QStringLiteral("Ende")) {
+        return modul().NurLesen ? QStringLiteral("PulBeenden")
+                                : QStringLiteral("PulBeendenUndSpeichern");
+    }
+    if (schluessel == QStringLiteral("Drucken")) {
+        return ListeIstLieblingsausdruck() ? QStringLiteral("PulDruckenListe")
+                                           : QStringLiteral("mnuDruckenBlatt");
+    }
+    static const QMap<QString, QString> befehle{
+        {QStringLiteral("Speichern"), QStringLiteral("PulSpeichern")},
+        {QStringLiteral("Ordne01"), QStringLiteral("PulOrdneDatum")},
+        {QStringLiteral("OrdneAZ"), QStringLiteral("PulOrdneMeldung")},
+        {QStringLiteral("Suchen"), QStringLiteral("PulSuchen")},
+        {QStringLiteral("Freizeit"), QStringLiteral("mnuFreizeit")},
+        {QStringLiteral("Notiz"), QStringLiteral("PulNotizEinfg")},
+        {QStringLiteral("ListeNeu"), QStringLiteral("PulEingeben")},
+        {QStringLiteral("ListeKopieren"), QStringLiteral("PulKopieren")},
+        {U("ListeLöschen"), QStringLiteral("PulAusschneiden")},
+    };
+    return befehle.value(schluessel);
+}
+
 }  // namespace
 
 void ProgrammBeenden(int code) {
@@ -104,6 +133,7 @@ Main::Main(NebenFenster& fenster)
     setCentralWidget(client);
     MenuesAnlegen();
     ToolbarAnlegen();
+    BefehleAnlegen();
     StatusleisteAnlegen();
     FelderAnlegen();
     Zeit = new QTimer(this);
@@ -195,15 +225,16 @@ void Main::MenuesAnlegen() {
     QMenu* programme = menue(weiteres, "mnuProgramme", "&Zusätzliche Programme");
     for (int i = 0; i < 4; ++i) {
         const QByteArray name = "mnuPrg(" + QByteArray::number(i) + ")";
-        QAction* a = Eintrag(programme, name.constData(), "", {});
-        a->setVisible(false);  // the package launcher names its rows
+        // Row 0 is the planner; the package has no further programs here.
+        QAction* a = Eintrag(programme, name.constData(), i == 0 ? "&Kronel..." : "", {});
+        a->setVisible(i == 0);
     }
 
     QMenu* hilfe = menue(nullptr, "PulHilfe", "&Hilfe");
     connect(Eintrag(hilfe, "PulAnleitung", "&Anleitung...", {}), &QAction::triggered, this,
             [] { HilfeZeigen(QStringLiteral("Kronel.Hlp")); });
     connect(Eintrag(hilfe, "mnuTips", "&Tips...", {}), &QAction::triggered, this,
-            [this] { (void)fenster_.zeigen(QStringLiteral("Tips"), {}); });
+            [this] { Ausfuehren(&Planer::Main_mnuTips_Click); });
     connect(Eintrag(hilfe, "PulInfo", "&Info...", {}), &QAction::triggered, this,
             [] { InfoZeigen(); });
     connect(Eintrag(hilfe, "PulWerbung", "&Werbung...", {}), &QAction::triggered, this,
@@ -241,6 +272,78 @@ void Main::Ausfuehren(void (Planer::*befehl)()) {
         QStringLiteral("Main"));
 }
 
+void Main::BefehleAnlegen() {
+    const std::pair<const char*, void (Planer::*)()> befehle[] = {
+        {"PulDruckenListe", &Planer::Main_PulDruckenListe_Click},
+        {"mnuDruckenBlatt", &Planer::Main_mnuDruckenBlatt_Click},
+        {"mnuDurckerEinrichten", &Planer::Main_mnuDurckerEinrichten_Click},
+        {"PulSuchen", &Planer::Main_PulSuchen_Click},
+        {"PulSuchenWdhg", &Planer::Main_PulSuchenWdhg_Click},
+        {"PulSetup", &Planer::Main_PulSetup_Click},
+        {"PulGoKronel", &Planer::Main_PulGoKronel_Click},
+        {"mnuRuvano", &Planer::Main_mnuRuvano_Click},
+    };
+    for (const auto& [name, befehl] : befehle) {
+        connect(aktionen_[U(name)], &QAction::triggered, this,
+                [this, b = befehl] { Ausfuehren(b); });
+    }
+    // A command is offered once the window it shows exists; mnuRuvano stays
+    // switched off as the design has it.
+    const std::pair<const char*, const char*> fenster[] = {
+        {"PulDruckenListe", "Drucken"},
+        {"mnuDruckenBlatt", "DruckenBlatt"},
+        {"mnuDurckerEinrichten", "Druckereinrichtung"},
+        {"PulSuchen", "Suchen"},
+        {"PulSuchenWdhg", "Suchen"},
+        {"PulSetup", "Setup"},
+    };
+    for (const auto& [name, noetig] : fenster) {
+        aktionen_[U(name)]->setEnabled(fenster_.vorhanden(U(noetig)));
+    }
+    aktionen_[QStringLiteral("PulGoKronel")]->setEnabled(true);
+
+    // The package submenu is brought up to date each time "&Weiteres" opens.
+    QList<QAction*> programme;
+    for (int i = 0; i < PaketZeilen; ++i) {
+        QAction* a = aktionen_[QStringLiteral("mnuPrg(%1)").arg(i)];
+        programme << a;
+        connect(a, &QAction::triggered, this, [i] {
+            Absichern([i] { ProgrammStarten(i); }, QStringLiteral("Main_mnuPrg_Click"));
+        });
+    }
+    auto* weiteres = menuBar()->findChild<QMenu*>(QStringLiteral("mnuWeiteres"));
+    connect(weiteres, &QMenu::aboutToShow, this, [this, programme] {
+        QtPaketMenue menue(programme, [this](const QString& t) { PanelSetzen(Panel::Status, t); });
+        Absichern([&] { ProgrammeSuchen(menue); }, QStringLiteral("Main_mnuWeiteres_Click"));
+    });
+
+    // Each toolbar button is offered while its menu command is.
+    for (const Knopf& k : kKnoepfe) {
+        const QString schluessel = U(k.schluessel);
+        QAction* knopf = aktionen_[schluessel];
+        if (schluessel == QStringLiteral("Ende")) {
+            knopf->setEnabled(true);
+            continue;
+        }
+        if (schluessel == QStringLiteral("Drucken")) {
+            for (const char* name : {"PulDruckenListe", "mnuDruckenBlatt"}) {
+                connect(aktionen_[U(name)], &QAction::enabledChanged, this,
+                        [this] { DruckenFreigeben(); });
+            }
+            DruckenFreigeben();
+            continue;
+        }
+        QAction* befehl = Aktion(ToolbarBefehl(schluessel));
+        knopf->setEnabled(befehl->isEnabled());
+        connect(befehl, &QAction::enabledChanged, knopf, &QAction::setEnabled);
+    }
+}
+
+void Main::DruckenFreigeben() {
+    const QAction* befehl = Aktion(ToolbarBefehl(QStringLiteral("Drucken")));
+    aktionen_[QStringLiteral("Drucken")]->setEnabled(befehl->isEnabled());
+}
+
 void Main::ToolbarAnlegen() {
     Toolbar = new QToolBar(centralWidget());
     Toolbar->setObjectName(QStringLiteral("Toolbar"));
@@ -251,8 +354,6 @@ void Main::ToolbarAnlegen() {
         const QString schluessel = U(k.schluessel);
         a->setObjectName(schluessel);
         a->setToolTip(U(k.tip));
-        a->setEnabled(schluessel == QStringLiteral("Ende") ||
-                      schluessel == QStringLiteral("Speichern"));
         connect(a, &QAction::triggered, this, [this, schluessel] {
             Absichern([&] { Main_Toolbar_ButtonClick(schluessel); },
                       QStringLiteral("Main_Toolbar_ButtonClick"));
@@ -262,16 +363,11 @@ void Main::ToolbarAnlegen() {
 }
 
 void Main::Main_Toolbar_ButtonClick(const QString& schluessel) {
-    if (schluessel == QStringLiteral("Ende")) {
-        if (modul().NurLesen) {
-            planer_->PulBeenden();
-        } else {
-            planer_->PulBeendenUndSpeichern();
-        }
-    } else if (schluessel == QStringLiteral("Speichern")) {
-        (void)planer_->PulSpeichern();
+    // The button runs its menu command, so a command that is switched off
+    // (read-only, or its window not built) does nothing here either.
+    if (QAction* befehl = Aktion(ToolbarBefehl(schluessel))) {
+        befehl->trigger();
     }
-    // The other keys reach commands of other parts; an unknown key does nothing.
 }
 
 void Main::StatusleisteAnlegen() {
@@ -671,6 +767,18 @@ void Main::NurLesenAnpassen() {
     aktionen_[QStringLiteral("PulSpeichern")]->setEnabled(false);
     aktionen_[QStringLiteral("PulBeendenUndSpeichern")]->setEnabled(false);
     PulTermin->menuAction()->setVisible(false);
+    // A hidden menu keeps its shortcuts working; hidden commands stay off even
+    // when a later refresh enables them.
+    std::function<void(QMenu*)> abschalten = [&](QMenu* m) {
+        for (QAction* a : m->actions()) {
+            if (a->menu() != nullptr) {
+                abschalten(a->menu());
+            }
+            a->setEnabled(false);
+            a->setVisible(false);
+        }
+    };
+    abschalten(PulTermin);
     for (const char* k : {"Speichern", "ListeNeu", "ListeKopieren", "ListeLöschen", "Notiz"}) {
         aktionen_[U(k)]->setEnabled(false);
     }
@@ -703,6 +811,7 @@ void Main::EinstellungenAnwenden() {
     QtFenster f(this);
     FensterPositionLesen(f, QStringLiteral("Kronelin"));
     aktionen_[QStringLiteral("Drucken")]->setToolTip(DruckenTooltip());
+    DruckenFreigeben();
     aussehen_ = ListenAussehenLesen(aussehen_);
     ListenAussehenZeigen();
 }
@@ -867,6 +976,8 @@ void Main::ProgrammEnde() {
 int PlanerStarten(int argc, char** argv) {
     QApplication app(argc, argv);
     ProgrammUmgebungEinrichten(app);
+    QtDrucker& drucker = DruckerInstallieren();
+    DruckereinrichtungEintragen(planerFenster(), drucker.qprinter());
     Main fenster(planerFenster());
     planerFenster().besitzerSetzen(&fenster);
     NachVorneBeiAktivierung(&fenster);

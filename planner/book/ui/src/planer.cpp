@@ -113,14 +113,7 @@ void Planer::ErsterPaint() {
         GeheZuText.clear();
         DatumUebernehmen();
         if (fenster_.vorhanden(QStringLiteral("Suchen"))) {
-            const Uebergabe zurueck =
-                fenster_.zeigen(QStringLiteral("Suchen"),
-                                {{QStringLiteral("KomSuche"), SuchText},
-                                 {QString::fromUtf8("Rückgabe"), QStringLiteral("auto")}});
-            const QString r = zurueck.value(QString::fromUtf8("Rückgabe"), QStringLiteral("-1"));
-            if (Trim(r) != QStringLiteral("-1")) {
-                ListeAnzeigeClick(static_cast<qsizetype>(Val(r)));
-            }
+            Main_PulSuchenWdhg_Click();
         } else {
             // The search window's order and pattern, without its window.
             const qsizetype i = ZeileSuchen(buch.ListeAnzeige, buch.ListIndex, SuchText, 1);

@@ -38,6 +38,7 @@ public:
         schritte << (an ? QStringLiteral("ZeitAn") : QStringLiteral("ZeitAus"));
     }
     void FokusSetzen(Feld f) override { fokus = f; }
+    void FormResize() override { schritte << QStringLiteral("FormResize"); }
     void EreignisseZulassen() override {
         if (beiEreignissen) {
             beiEreignissen();

@@ -20,6 +20,7 @@ class QLineEdit;
 class QListWidget;
 class QMenu;
 class QPlainTextEdit;
+class QPrinter;
 class QTimer;
 class QToolBar;
 
@@ -74,6 +75,7 @@ public:
     void EreignisseZulassen() override;
     void ProgrammEnde() override;
     void FokusSetzen(Feld f) override;
+    void FormResize() override { Main_Form_Resize(); }
 
 protected:
     bool eventFilter(QObject* ziel, QEvent* e) override;
@@ -84,6 +86,10 @@ protected:
 private:
     void MenuesAnlegen();
     void ToolbarAnlegen();
+    // The menu and toolbar commands of planer_befehle.cpp, and the toolbar
+    // buttons following their commands.
+    void BefehleAnlegen();
+    void DruckenFreigeben();
     void StatusleisteAnlegen();
     void FelderAnlegen();
     QComboBox* Kombi(const char* name, int laenge);
@@ -115,5 +121,9 @@ bool ProgrammBeendet();
 
 // The planner program: desktop services, Main with its start-up, the event loop.
 int PlanerStarten(int argc, char** argv);
+
+// Registers the printer setup "Druckereinrichtung": the print dialog on that
+// printer, whose choices the following printouts use.
+void DruckereinrichtungEintragen(FensterVerzeichnis& fenster, QPrinter& drucker);
 
 }  // namespace kronel

@@ -41,6 +41,11 @@ public:
     virtual void ZeitSchalten(bool an) = 0;
     // Pending window events run once.
     virtual void EreignisseZulassen() {}
+
+    // ---- Menu and toolbar commands (planer_befehle.cpp) ----
+    // The layout is fitted to the window again (Main_Form_Resize).
+    virtual void FormResize() {}
+    // ---- end of the menu and toolbar commands ----
     // The keyboard focus to an editor field.
     virtual void FokusSetzen(Feld f) { (void)f; }
     // The program ends (also before the event loop runs).
@@ -68,6 +73,31 @@ public:
 
     // The clock procedure: panels, labels, and the automatic printout.
     void ZeitTimer();
+
+    // ---- Menu and toolbar commands (planer_befehle.cpp) ----
+    // The search window "Suchen" stays loaded between searches; it takes the
+    // search text in "KomSuche" and "auto" in "Rückgabe" (search at once), and
+    // hands back its text and the index of the found line or "-1".
+    void Main_PulSuchen_Click();
+    // The next search repeats the last one.
+    void Main_PulSuchenWdhg_Click();
+    // The print dialogs "Drucken" (list) and "DruckenBlatt" (calendar sheet).
+    void Main_PulDruckenListe_Click();
+    void Main_mnuDruckenBlatt_Click();
+    // The favourite printout by Lieblingsausdruck (toolbar key "Drucken").
+    void Lieblingsausdruck_Click();
+    // The printer setup "Druckereinrichtung"; its answer is not looked at.
+    void Main_mnuDurckerEinrichten_Click();
+    // The settings dialog "Setup"; it may hand a new station list back in
+    // "SKAdresse" (the items joined by "|").
+    void Main_PulSetup_Click();
+    // Saves, then starts the output program Kronel with "/n".
+    void Main_PulGoKronel_Click();
+    // The moon-phase list "y-mondphasen.txt" of the program folder into the
+    // day notes "astro.ini" beside it.
+    void Main_mnuRuvano_Click();
+    void Main_mnuTips_Click();
+    // ---- end of the menu and toolbar commands ----
 
     // A line of the display list selected (by the user or by the program).
     void ListeAnzeigeClick(qsizetype index);
