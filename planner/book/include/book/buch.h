@@ -89,6 +89,28 @@ public:
     void OrdneDatum();
     void OrdneMeldung();
 
+    // ---- List operations: copy, delete, undo (liste.cpp) ----
+    // No record can be added: the list holds more than TermineHoechstzahl.
+    bool Voll() const;
+    // Appends a copy of the current record and selects it; false when full.
+    bool TerminKopieren();
+    // Removes the current record, first appending it to the archive when the
+    // setting SpeicherAlleGelöschten asks so; false when Abort in the report of
+    // a failed append kept it. The record that moved into its place is selected.
+    bool TerminLoeschen();
+    // Swaps the current record with the snapshot of its selection (undo, and
+    // redo on the next call).
+    void Rueckgaengig();
+    // The current record differs from its snapshot.
+    bool UndoMoeglich() const;
+    // A line handed back by a side window: the date, a blank, the message.
+    struct UebergabeTeile {
+        QString datum;
+        QString meldung;
+    };
+    static UebergabeTeile UebergabeZerlegen(const QString& zeile);
+    // ---- end of the list operations ----
+
     // Rolls expired appointments over, sorts by date and checks. Broken records
     // stay as they were and are reported in the result.
     Status AbgelaufeneVerarbeiten();

@@ -136,6 +136,7 @@ Main::Main(NebenFenster& fenster)
     BefehleAnlegen();
     StatusleisteAnlegen();
     FelderAnlegen();
+    ListenbefehleVerbinden();
     Zeit = new QTimer(this);
     Zeit->setObjectName(QStringLiteral("Zeit"));
     Zeit->setInterval(5000);
@@ -359,6 +360,48 @@ void Main::ToolbarAnlegen() {
                       QStringLiteral("Main_Toolbar_ButtonClick"));
         });
         aktionen_.insert(schluessel, a);
+    }
+}
+
+void Main::ListenbefehleVerbinden() {
+    const std::pair<const char*, void (Planer::*)()> befehle[] = {
+        {"mnuUndo", &Planer::Main_mnuUndo_Click},
+        {"PulEingeben", &Planer::Main_PulEingeben_Click},
+        {"PulKopieren", &Planer::Main_PulKopieren_Click},
+        {"PulAusschneiden", &Planer::Main_PulAusschneiden_Click},
+        {"mnuFreizeit", &Planer::Main_mnuFreizeit_Click},
+        {"PulOrdneDatum", &Planer::Main_PulOrdneDatum_Click},
+        {"PulOrdneMeldung", &Planer::Main_PulOrdneMeldung_Click},
+        {"PulAbgelaufeneZeigen", &Planer::Main_PulAbgelaufeneZeigen_Click},
+    };
+    for (const auto& [name, befehl] : befehle) {
+        QAction* a = aktionen_[U(name)];
+        connect(a, &QAction::triggered, this, [this, b = befehl] { Ausfuehren(b); });
+        a->setEnabled(true);
+    }
+    // Enabled from the first edit of the selected record on.
+    aktionen_[QStringLiteral("mnuUndo")]->setEnabled(false);
+    // The side windows of the hand-overs come with their part of the planner;
+    // the toolbar buttons follow their menu commands.
+    aktionen_[QStringLiteral("mnuFreizeit")]->setEnabled(
+        fenster_.vorhanden(QStringLiteral("Freizeit")));
+    aktionen_[QStringLiteral("PulAbgelaufeneZeigen")]->setEnabled(
+        fenster_.vorhanden(QStringLiteral("Altes")));
+    connect(PulTermin, &QMenu::aboutToShow, this, [this] {
+        Absichern([this] { planer_->Main_PulTermin_Click(); },
+                  QStringLiteral("Main_PulTermin_Click"));
+    });
+}
+
+void Main::UndoSchalten(bool an) {
+    aktionen_[QStringLiteral("mnuUndo")]->setEnabled(an);
+}
+
+void Main::AllesMarkieren(Feld f) {
+    if (f == Feld::STDatum) {
+        STDatum->selectAll();
+    } else if (f == Feld::STMeldung) {
+        STMeldung->selectAll();
     }
 }
 

@@ -185,6 +185,7 @@ void Planer::Uebernehmen(int modus) {
     }
     buch.EingabeUebernehmen(sicht_.FelderLesen(), modus);
     sicht_.ListeAbgleichen(buch.ListeAnzeige, buch.ListIndex);
+    UndoAnpassen();
 }
 
 void Planer::DatumVerlassen() {
@@ -350,6 +351,7 @@ void Planer::ZeileGewaehlt(qsizetype index) {
     sicht_.PanelSetzen(Panel::Position, PositionText(index, buch.ListeTermine.size()));
     sicht_.PanelSetzen(Panel::Unsaved, buch.Ungespeichert != 0 ? QStringLiteral("*") : QString());
     sicht_.PanelSetzen(Panel::Status, kBereit);
+    UndoAnpassen();
 }
 
 void Planer::UhrTick() {

@@ -39,6 +39,8 @@ public:
     }
     void FokusSetzen(Feld f) override { fokus = f; }
     void FormResize() override { schritte << QStringLiteral("FormResize"); }
+    void UndoSchalten(bool an) override { undo = an; }
+    void AllesMarkieren(Feld f) override { ganzMarkiert = f; }
     void EreignisseZulassen() override {
         if (beiEreignissen) {
             beiEreignissen();
@@ -59,6 +61,8 @@ public:
     bool zeit = false;
     int enden = 0;
     std::optional<Feld> fokus;
+    std::optional<bool> undo;
+    std::optional<Feld> ganzMarkiert;
     std::function<void()> beiEreignissen;
 };
 

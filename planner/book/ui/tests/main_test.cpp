@@ -116,10 +116,10 @@ TEST_F(MainTest, MenuesToolbarUndStatusleiste) {
         {"PulBeenden", "&Beenden", "", true},
         {"PulBeendenUndSpeichern", "Speichern und Be&enden", "F12", true},
         {"mnuUndo", "&Rückgängig", "Ctrl+Z", false},
-        {"PulAusschneiden", "Termin &löschen", "Ctrl+Y", false},
+        {"PulAusschneiden", "Termin &löschen", "Ctrl+Y", true},
         {"PulFormelDiffEinfg", "&Datum-Differenz", "Shift+F2", false},
         {"PulSuchenWdhg", "Suche &wiederholen", "F3", false},
-        {"PulOrdneDatum", "&Datum", "Ctrl+F4", false},
+        {"PulOrdneDatum", "&Datum", "Ctrl+F4", true},
         {"PulInfo", "&Info...", "", true},
         {"mnuRuvano", "Ruvano", "", false},
     };

@@ -76,6 +76,9 @@ public:
     void ProgrammEnde() override;
     void FokusSetzen(Feld f) override;
     void FormResize() override { Main_Form_Resize(); }
+    // List commands
+    void UndoSchalten(bool an) override;
+    void AllesMarkieren(Feld f) override;
 
 protected:
     bool eventFilter(QObject* ziel, QEvent* e) override;
@@ -90,6 +93,8 @@ private:
     // buttons following their commands.
     void BefehleAnlegen();
     void DruckenFreigeben();
+    // The list commands: new, copy, delete, undo, hand-overs, sorting.
+    void ListenbefehleVerbinden();
     void StatusleisteAnlegen();
     void FelderAnlegen();
     QComboBox* Kombi(const char* name, int laenge);

@@ -50,6 +50,13 @@ public:
     virtual void FokusSetzen(Feld f) { (void)f; }
     // The program ends (also before the event loop runs).
     virtual void ProgrammEnde() = 0;
+
+    // ---- List commands (planer_liste.cpp) ----
+    // "&Rückgängig" enabled or disabled.
+    virtual void UndoSchalten(bool an) { (void)an; }
+    // The whole text of an editor field selected.
+    virtual void AllesMarkieren(Feld f) { (void)f; }
+    // ---- end of the list commands ----
 };
 
 class Planer final : public BuchFenster {
@@ -129,6 +136,22 @@ public:
     void SitzungsEnde();
     bool Beendet() const { return beendet_; }
 
+    // ---- List commands: new, copy, delete, undo, hand-over, sort (planer_liste.cpp) ----
+    // A line handed back by Freizeit or Altes ("dd.mm.yyyy text"), made into a
+    // new record by the next Main_PulEingeben_Click.
+    QString UebergabeZeile;
+    void Main_PulEingeben_Click();
+    void Main_PulKopieren_Click();
+    void Main_PulAusschneiden_Click();
+    void Main_mnuUndo_Click();
+    // The menu "&Bearbeiten" opens.
+    void Main_PulTermin_Click();
+    void Main_mnuFreizeit_Click();
+    void Main_PulAbgelaufeneZeigen_Click();
+    void Main_PulOrdneDatum_Click();
+    void Main_PulOrdneMeldung_Click();
+    // ---- end of the list commands ----
+
     // BuchFenster
     void StatusZeigen(const QString& text) override;
     void FelderSetzen(const TerminFelder& felder) override;
@@ -137,6 +160,14 @@ public:
     void EreignisseZulassen() override;
 
 private:
+    // ---- List commands ----
+    // False after the end; else a typed date still waiting is committed.
+    bool BefehlBeginnen();
+    bool ListeVoll();
+    void UndoAnpassen();
+    void UebergabeHolen(const QString& fenster);
+    void NeuesDatumWaehlen();
+    // ---- end of the list commands ----
     void AutomatischDrucken();
     void Ende();
 
