@@ -281,6 +281,17 @@ TEST_F(MainBefehle, NurLesenSchaltetBefehleUndKuerzelAb) {
     EXPECT_EQ(gezeigt(), QStringList{L("Suchen")});
 }
 
+TEST_F(MainBefehle, AnleitungZeigtDenInhaltDerHilfe) {
+    starten();
+    fenster->Aktion(L("PulAnleitung"))->trigger();
+    ASSERT_EQ(umgebung.meldungen.boxen.size(), 1u);
+    EXPECT_EQ(umgebung.meldungen.boxen[0].text, L("Die Hilfe »Kronel.html« ist nicht zu finden."));
+    umgebung.schreiben(umgebung.programm() + L("/Kronel.html"), "<html></html>");
+    fenster->Aktion(L("PulAnleitung"))->trigger();
+    EXPECT_EQ(umgebung.hilfe.aufrufe,
+              QStringList{L("zeigen ") + umgebung.programm() + L("/Kronel.html#")});
+}
+
 TEST_F(MainBefehle, PaketmenueBeimOeffnenVonWeiteres) {
     starten();
     auto* weiteres = fenster->findChild<QMenu*>(L("mnuWeiteres"));
