@@ -110,7 +110,7 @@ double AnzahlLesen(const QString& code) {
 }
 
 bool ImBereich(const QDate& d) {
-    return d.isValid() && d.year() >= 100 && d.year() <= 9999;
+    return ImKalender(d);
 }
 
 }  // namespace
@@ -172,14 +172,24 @@ std::optional<QDate> SchluesselLesen(const QString& schluessel) {
     if (schluessel.size() < 8) {
         return std::nullopt;
     }
-    const int j = Ziffern(schluessel, 0, 4);
-    const int m = Ziffern(schluessel, 4, 2);
-    const int t = Ziffern(schluessel, 6, 2);
-    if (j < 100 || m < 0 || t < 0) {
+    // All eight at once: a digit is its value below 10, anything else above.
+    const char16_t* z = QStringView(schluessel).utf16();
+    unsigned wert[8];
+    unsigned falsch = 0;
+    for (int i = 0; i < 8; ++i) {
+        wert[i] = static_cast<unsigned>(z[i]) - u'0';
+        falsch |= wert[i] > 9 ? 1U : 0U;
+    }
+    if (falsch != 0) {
         return std::nullopt;
     }
-    const QDate d(j, m, t);
-    return d.isValid() ? std::optional<QDate>(d) : std::nullopt;
+    const int j = static_cast<int>(wert[0] * 1000 + wert[1] * 100 + wert[2] * 10 + wert[3]);
+    const int m = static_cast<int>(wert[4] * 10 + wert[5]);
+    const int t = static_cast<int>(wert[6] * 10 + wert[7]);
+    if (j < 100 || m < 1 || m > 12 || t < 1 || t > MonatsTage(j, m)) {
+        return std::nullopt;
+    }
+    return QDate::fromJulianDay(TagNummer(j, m, t));
 }
 
 QString SchluesselAusDatum(const QDate& d) {

@@ -102,6 +102,15 @@ TEST(DatumsSchluessel, HinUndZurueck) {
     EXPECT_EQ(SchluesselLesen(L("20240229")), QDate(2024, 2, 29));
     EXPECT_FALSE(SchluesselLesen(L("20230229")));
     EXPECT_FALSE(SchluesselLesen(L("2024-1-1")));
+    EXPECT_EQ(SchluesselLesen(L("20000229-   Rest")), QDate(2000, 2, 29));
+    EXPECT_EQ(SchluesselLesen(L("01000101")), QDate(100, 1, 1));
+    EXPECT_EQ(SchluesselLesen(L("99991231")), QDate(9999, 12, 31));
+    for (const char* k : {"21000229", "00991231", "20241301", "20240001", "20240100", "20240431",
+                          "2024010", "2024o101",
+                          "2024Â²"
+                          "101"}) {
+        EXPECT_FALSE(SchluesselLesen(L(k))) << k;
+    }
     EXPECT_EQ(SchluesselAusDatum(QDate(812, 7, 4)), L("08120704"));
 }
 

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstring>
 #include <limits>
 
 namespace kronel {
@@ -446,9 +447,128 @@ QCollator& DeutscherCollator() {
     }();
     return c;
 }
+
+// Under the German collation each printable ASCII character has one primary
+// weight of its own (a letter shares it with its other case) and no accent or
+// contraction, so two texts of such characters compare by these weights, one
+// character after the other, with the character codes as the tie-break: far
+// cheaper than the collator, which the records of a book ask for thousands of
+// times. The weights are taken from the collator itself; should it break the
+// rule, the short cut stays off.
+// Four UTF-16 characters, all of them printable ASCII (0x20 to 0x7E).
+bool VierDruckbar(quint64 v) {
+    constexpr quint64 kUeber7F = 0xFF80FF80FF80FF80ULL;
+    constexpr quint64 kBit7 = 0x0080008000800080ULL;
+    if ((v & kUeber7F) != 0) {
+        return false;
+    }
+    // Below 0x80 no lane carries into the next: + 0x60 sets bit 7 from 0x20 on,
+    // + 1 only for 0x7F.
+    return ((v + 0x0060006000600060ULL) & kBit7) == kBit7 &&
+           ((v + 0x0001000100010001ULL) & kBit7) == 0;
+}
+
+class AsciiOrdnung {
+public:
+    static constexpr int kOffen = 2;
+
+    AsciiOrdnung() {
+        QCollator& c = DeutscherCollator();
+        std::vector<char16_t> zeichen;
+        for (char16_t z = 0x20; z < 0x7F; ++z) {
+            zeichen.push_back(z);
+        }
+        auto text = [](char16_t z) { return QString(QChar(z)); };
+        std::stable_sort(zeichen.begin(), zeichen.end(),
+                         [&](char16_t x, char16_t y) { return c.compare(text(x), text(y)) < 0; });
+        quint8 stufe = 1;
+        rang_[zeichen.front()] = stufe;
+        for (size_t i = 1; i < zeichen.size(); ++i) {
+            if (c.compare(text(zeichen[i - 1]), text(zeichen[i])) != 0) {
+                ++stufe;
+            }
+            rang_[zeichen[i]] = stufe;
+        }
+        // Neighbours must differ in their primary weight: a later difference the
+        // other way round must not outweigh theirs.
+        const QString tief = text(zeichen.front());
+        const QString hoch = text(zeichen.back());
+        for (size_t i = 1; i < zeichen.size(); ++i) {
+            if (rang_[zeichen[i - 1]] != rang_[zeichen[i]] &&
+                c.compare(text(zeichen[i - 1]) + hoch, text(zeichen[i]) + tief) >= 0) {
+                return;
+            }
+        }
+        an_ = true;
+    }
+
+    // -1, 0 or 1 as the collator with the tie-break orders the two; kOffen when a
+    // character outside printable ASCII leaves it to the collator.
+    int vergleichen(QStringView a, QStringView b) const {
+        if (!an_) {
+            return kOffen;
+        }
+        const char16_t* x = a.utf16();
+        const char16_t* y = b.utf16();
+        const qsizetype n = std::min(a.size(), b.size());
+        // The common start four characters at a time: records of one date share
+        // most of their fixed fields.
+        qsizetype i = 0;
+        for (; i + 4 <= n; i += 4) {
+            quint64 vx = 0;
+            quint64 vy = 0;
+            std::memcpy(&vx, x + i, sizeof vx);
+            std::memcpy(&vy, y + i, sizeof vy);
+            if (vx != vy) {
+                break;
+            }
+            if (!VierDruckbar(vx)) {
+                return kOffen;
+            }
+        }
+        int code = 0;  // the first difference of the codes, for a tie
+        for (; i < n; ++i) {
+            const char16_t cx = x[i];
+            const char16_t cy = y[i];
+            if (cx >= 0x80 || cy >= 0x80 || rang_[cx] == 0 || rang_[cy] == 0) {
+                return kOffen;
+            }
+            if (rang_[cx] != rang_[cy]) {
+                return rang_[cx] < rang_[cy] ? -1 : 1;
+            }
+            if (code == 0 && cx != cy) {
+                code = cx < cy ? -1 : 1;
+            }
+        }
+        // The longer text goes on with characters that all weigh.
+        for (const QChar z : (a.size() > n ? a : b).mid(n)) {
+            if (z.unicode() >= 0x80 || rang_[z.unicode()] == 0) {
+                return kOffen;
+            }
+        }
+        if (a.size() != b.size()) {
+            return a.size() < b.size() ? -1 : 1;
+        }
+        return code;
+    }
+
+private:
+    std::array<quint8, 0x80> rang_{};  // 0: not printable ASCII
+    bool an_ = false;
+};
+
+const AsciiOrdnung& Ascii() {
+    static const AsciiOrdnung o;
+    return o;
+}
+
 }  // namespace
 
 int DeutschVergleichen(const QString& a, const QString& b) {
+    const int kurz = Ascii().vergleichen(a, b);
+    if (kurz != AsciiOrdnung::kOffen) {
+        return kurz;
+    }
     const int r = DeutscherCollator().compare(a, b);
     if (r != 0) {
         return r < 0 ? -1 : 1;

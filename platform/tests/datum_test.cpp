@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "platform/datum.h"
 #include "testsupport/drucken.h"
 
@@ -35,4 +37,32 @@ TEST(Datum, TexteUndWochentag) {
     EXPECT_EQ(Wochentag(QDate(2026, 12, 12)), 7);  // Saturday
     EXPECT_EQ(MonateAddieren(QDate(2026, 1, 31), 1), QDate(2026, 2, 28));
     EXPECT_EQ(MonateAddieren(QDate(2024, 2, 29), 12), QDate(2025, 2, 28));
+}
+
+TEST(Datum, TagNummerWieQDate) {
+    // Every day of the first and the last years, the years around 1600, 1900 and 2000.
+    for (const auto& [von, bis] : {std::pair{QDate(100, 1, 1), QDate(104, 12, 31)},
+                                   std::pair{QDate(1599, 1, 1), QDate(1601, 3, 1)},
+                                   std::pair{QDate(1899, 12, 1), QDate(1901, 3, 1)},
+                                   std::pair{QDate(1999, 12, 1), QDate(2001, 3, 1)},
+                                   std::pair{QDate(9998, 1, 1), QDate(9999, 12, 31)}}) {
+        for (QDate d = von; d <= bis; d = d.addDays(1)) {
+            ASSERT_EQ(TagNummer(d.year(), d.month(), d.day()), d.toJulianDay()) << DatumText(d).toStdString();
+        }
+    }
+    // The last day of every month of every year.
+    for (int j = 100; j <= 9999; ++j) {
+        for (int m = 1; m <= 12; ++m) {
+            const QDate letzter = QDate(j, m, 1).addMonths(1).addDays(-1);
+            ASSERT_EQ(MonatsTage(j, m), letzter.day()) << j << "-" << m;
+            ASSERT_EQ(TagNummer(j, m, letzter.day()), letzter.toJulianDay());
+        }
+    }
+    EXPECT_TRUE(Schaltjahr(2000));
+    EXPECT_FALSE(Schaltjahr(1900));
+    EXPECT_TRUE(ImKalender(QDate(100, 1, 1)));
+    EXPECT_TRUE(ImKalender(QDate(9999, 12, 31)));
+    EXPECT_FALSE(ImKalender(QDate(99, 12, 31)));
+    EXPECT_FALSE(ImKalender(QDate(10000, 1, 1)));
+    EXPECT_FALSE(ImKalender(QDate()));
 }

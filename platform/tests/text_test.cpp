@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <QCollator>
+#include <QLocale>
+#include <QRandomGenerator>
+
 #include "platform/text.h"
 #include "testsupport/drucken.h"
 
@@ -123,4 +127,63 @@ TEST(Sortieren, DeutscheReihenfolge) {
     EXPECT_EQ(l.indexOf(QStringLiteral("Birne")), 3);
     EXPECT_EQ(l.back(), QStringLiteral("Zebra"));
     EXPECT_LT(DeutschVergleichen(QStringLiteral("Ähre"), QStringLiteral("Bahn")), 0);
+}
+
+// The comparison takes a short cut for texts of printable ASCII; it must order
+// every pair exactly as the collator with the tie-break by character code does.
+TEST(Sortieren, DeutschVergleichenGleichDemCollator) {
+    QCollator c(QLocale(QLocale::German, QLocale::Germany));
+    c.setCaseSensitivity(Qt::CaseInsensitive);
+    auto erwartet = [&](const QString& a, const QString& b) {
+        const int r = c.compare(a, b);
+        if (r != 0) {
+            return r < 0 ? -1 : 1;
+        }
+        return a < b ? -1 : (b < a ? 1 : 0);
+    };
+    // Every printable ASCII character, a few of Windows-1252, a control character
+    // (ignored by the collator) and a combining accent.
+    QString zeichen;
+    for (char16_t z = 0x20; z < 0x7F; ++z) {
+        zeichen += QChar(z);
+    }
+    zeichen += QStringLiteral("äÄöÖüÜßé°€\x01\t\u0301");
+    const QStringList anfaenge{QStringLiteral("20261224-   -   -         -   Alle   "),
+                               QStringLiteral("202612241T  -   Mo        1J  alle   "),
+                               QStringLiteral("20261224-   -   -         -   Büro   "), QString()};
+    QRandomGenerator zufall(4711);
+    auto text = [&] {
+        QString t = anfaenge[zufall.bounded(anfaenge.size())];
+        const int laenge = zufall.bounded(6);
+        for (int i = 0; i < laenge; ++i) {
+            // Mostly letters and digits, now and then anything of the set.
+            t += zufall.bounded(4) == 0 ? zeichen[zufall.bounded(zeichen.size())]
+                                        : QChar(u"aAbBzZ019 -."[zufall.bounded(12)]);
+        }
+        return t;
+    };
+    for (int i = 0; i < 20000; ++i) {
+        const QString a = text();
+        QString b = zufall.bounded(3) == 0 ? a : text();
+        if (zufall.bounded(3) == 0 && !b.isEmpty()) {
+            // The same text with one character changed, cut or case turned.
+            const auto p = zufall.bounded(b.size());
+            switch (zufall.bounded(3)) {
+                case 0:
+                    b[p] = zeichen[zufall.bounded(zeichen.size())];
+                    break;
+                case 1:
+                    b.truncate(p);
+                    break;
+                default:
+                    b[p] = b[p].isUpper() ? b[p].toLower() : b[p].toUpper();
+            }
+        }
+        ASSERT_EQ(DeutschVergleichen(a, b), erwartet(a, b))
+            << a.toStdString() << " | " << b.toStdString();
+    }
+    EXPECT_EQ(DeutschVergleichen(QStringLiteral("Arzt"), QStringLiteral("arzt")), -1);
+    EXPECT_EQ(DeutschVergleichen(QStringLiteral("ab"), QStringLiteral("a\x01b")), 1);
+    EXPECT_EQ(DeutschVergleichen(QStringLiteral("a-b"), QStringLiteral("a b")), 1);
+    EXPECT_EQ(DeutschVergleichen(QStringLiteral("x"), QStringLiteral("x")), 0);
 }

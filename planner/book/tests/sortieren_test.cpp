@@ -49,11 +49,21 @@ TEST(Sortieren, DatumsordnungGleichDerDeutschenReihenfolge) {
                                 QStringLiteral("Ärger"),  QStringLiteral("Strasse"),
                                 QStringLiteral("Straße"), QStringLiteral("zahn"),
                                 QStringLiteral("Zahn"),   QStringLiteral("1. Mai"),
-                                QStringLiteral("-x"),     QStringLiteral("école")};
+                                QStringLiteral("-x"),     QStringLiteral("école"),
+                                QStringLiteral("Arzt "),  QStringLiteral("Arzt_2"),
+                                QStringLiteral("Arzt-2"), QStringLiteral("Arzt 2"),
+                                QStringLiteral("Nr. 10"), QStringLiteral("Nr. 9"),
+                                QStringLiteral("nr. 9"),  QStringLiteral("a°°b"),
+                                QStringLiteral("a\tb"),   QStringLiteral("{DiffJa:1.1.2000}"),
+                                QStringLiteral("[1+1]"),  QStringLiteral("@prog"),
+                                QStringLiteral("50 €"),   QString()};
     const QStringList felder{QStringLiteral("-   -   -         -   Alle   "),
                              QStringLiteral("1T  -   Mo        1J  Büro   "),
-                             QStringLiteral("1t  2W  -         -   alle   ")};
-    for (int runde = 0; runde < 20; ++runde) {
+                             QStringLiteral("1t  2W  -         -   alle   "),
+                             QStringLiteral("3T  -   !mo;dez   1W  ALLE   "),
+                             QStringLiteral("-   -   -         -   Alle"),
+                             QStringLiteral("-")};
+    for (int runde = 0; runde < 30; ++runde) {
         QStringList t;
         for (int i = 0; i < 300; ++i) {
             const QDate d = QDate(2026, 12, 1).addDays(zufall.bounded(runde % 2 ? 5 : 400));

@@ -31,4 +31,32 @@ int Wochentag(const QDate& d);
 // Adds months with the day clamped to the end of a shorter month.
 QDate MonateAddieren(const QDate& d, long long monate);
 
+// Calendar arithmetic by hand, for the loops over every record of a book: the
+// conversions of QDate cost far more than these few operations.
+constexpr bool Schaltjahr(int jahr) {
+    return (jahr % 4 == 0 && jahr % 100 != 0) || jahr % 400 == 0;
+}
+constexpr int MonatsTage(int jahr, int monat) {
+    constexpr int kTage[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    return monat == 2 && Schaltjahr(jahr) ? 29 : kTage[monat - 1];
+}
+// The day number QDate::toJulianDay() gives a valid date of the years 1 to 9999.
+constexpr qint64 TagNummer(int jahr, int monat, int tag) {
+    // Years from March on, so the leap day is the last day of a year.
+    const qint64 j = monat <= 2 ? jahr - 1 : jahr;
+    const qint64 era = j / 400;
+    const qint64 jahrInEra = j - era * 400;
+    const qint64 tagImJahr = (153 * (monat > 2 ? monat - 3 : monat + 9) + 2) / 5 + tag - 1;
+    const qint64 tagInEra = jahrInEra * 365 + jahrInEra / 4 - jahrInEra / 100 + tagImJahr;
+    return era * 146097 + tagInEra + 1721120;
+}
+// The calendar of the system: 1 January 100 to 31 December 9999.
+constexpr qint64 kErsterKalenderTag = TagNummer(100, 1, 1);
+constexpr qint64 kLetzterKalenderTag = TagNummer(9999, 12, 31);
+// A valid date of the years 100 to 9999, without converting it into its parts.
+inline bool ImKalender(const QDate& d) {
+    const qint64 tag = d.toJulianDay();  // an invalid date lies below every day
+    return tag >= kErsterKalenderTag && tag <= kLetzterKalenderTag;
+}
+
 }  // namespace kronel
