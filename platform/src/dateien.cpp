@@ -60,13 +60,17 @@ Ergebnis<QByteArray> DateiLesen(const QString& pfad) {
     if (::fstat(d.fd, &st) == 0 && S_ISDIR(st.st_mode)) {
         return Fehler(FehlerNr::PfadDateiZugriff, {});
     }
-    QByteArray inhalt;
-    if (st.st_size > 0) {
-        inhalt.reserve(static_cast<qsizetype>(st.st_size));
-    }
-    char puffer[65536];
+    // Straight into the buffer, one byte more than the file so that its end is
+    // seen by the first read; a file that grows meanwhile is read to its end too.
+    QByteArray inhalt(st.st_size > 0 ? static_cast<qsizetype>(st.st_size) + 1 : 65536,
+                      Qt::Uninitialized);
+    qsizetype gelesen = 0;
     for (;;) {
-        const ssize_t n = ::read(d.fd, puffer, sizeof puffer);
+        if (gelesen == inhalt.size()) {
+            inhalt.resize(inhalt.size() * 2);
+        }
+        const ssize_t n =
+            ::read(d.fd, inhalt.data() + gelesen, static_cast<size_t>(inhalt.size() - gelesen));
         if (n < 0) {
             if (errno == EINTR) {
                 continue;
@@ -76,8 +80,9 @@ Ergebnis<QByteArray> DateiLesen(const QString& pfad) {
         if (n == 0) {
             break;
         }
-        inhalt.append(puffer, n);
+        gelesen += n;
     }
+    inhalt.truncate(gelesen);
     return inhalt;
 }
 

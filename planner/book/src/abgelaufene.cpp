@@ -18,7 +18,7 @@ constexpr long long kTageImBereich = 3700000;  // the years 100 to 9999 and some
 constexpr long long kMonateImBereich = 120000;
 
 bool ImBereich(const QDate& d) {
-    return d.isValid() && d.year() >= 100 && d.year() <= 9999;
+    return ImKalender(d);
 }
 
 // A fixed field of a record; the period codes are read from it.
@@ -263,16 +263,24 @@ Ergebnis<QString> TerminFortschreiben(const QString& termin, const QDate& heute,
 AbgelaufenErgebnis AbgelaufeneFortschreiben(QStringList& termine, const QDate& heute,
                                             const AbgelaufenRegeln& regeln) {
     AbgelaufenErgebnis e;
-    QStringList bleiben;
-    bleiben.reserve(termine.size());
     e.herkunft.reserve(static_cast<size_t>(termine.size()));
     PeriodenSpeicher perioden;
+    // The records that stay move up in place: no second list of a whole book.
+    qsizetype bleiben = 0;
+    auto ablegen = [&](QString&& t, qsizetype herkunft) {
+        termine[bleiben++] = std::move(t);
+        e.herkunft.push_back(herkunft);
+    };
     for (qsizetype index = 0; index < termine.size(); ++index) {
         QString& termin = termine[index];
         const QStringView t(termin);
         auto behalten = [&] {
-            bleiben.append(std::move(termin));
-            e.herkunft.push_back(index);
+            if (bleiben == index) {
+                ++bleiben;
+                e.herkunft.push_back(index);
+            } else {
+                ablegen(std::move(termin), index);
+            }
         };
         const auto datum = SchluesselLesen(termin);
         if (!datum) {
@@ -309,8 +317,7 @@ AbgelaufenErgebnis AbgelaufeneFortschreiben(QStringList& termine, const QDate& h
                 continue;
             }
             ++e.fortgeschrieben;
-            bleiben.append(std::move(neu.wert()));
-            e.herkunft.push_back(-1);
+            ablegen(std::move(neu.wert()), -1);
             continue;
         }
         if (regeln.archivieren) {
@@ -332,7 +339,7 @@ AbgelaufenErgebnis AbgelaufeneFortschreiben(QStringList& termine, const QDate& h
         }
         ++e.entfernt;
     }
-    termine = std::move(bleiben);
+    termine.resize(bleiben);
     return e;
 }
 

@@ -1,8 +1,8 @@
 #include "book/termindatei.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
-#include <vector>
 
 #include "book/termin.h"
 #include "common/datenpfade.h"
@@ -102,39 +102,59 @@ struct Zeile {
     QString cp1252() const { return AusCp1252(QByteArray::fromRawData(daten, laenge)); }
 };
 
-std::vector<Zeile> ZeilenVon(const QByteArray& inhalt) {
-    std::vector<Zeile> zeilen;
-    zeilen.reserve(static_cast<size_t>(inhalt.size() / 48));
-    const char* p = inhalt.constData();
-    const qsizetype n = inhalt.size();
-    qsizetype start = 0;
-    while (start < n) {
-        // CR LF files: the CR ends the line unless an LF comes first.
-        const auto* cr =
-            static_cast<const char*>(std::memchr(p + start, '\r', static_cast<size_t>(n - start)));
-        const qsizetype bisCr = cr ? cr - p : n;
-        const auto* lf = static_cast<const char*>(
-            std::memchr(p + start, '\n', static_cast<size_t>(bisCr - start)));
-        qsizetype ende = lf ? lf - p : bisCr;
-        zeilen.push_back({p + start, ende - start});
-        if (ende < n) {
-            ende += (p[ende] == '\r' && ende + 1 < n && p[ende + 1] == '\n') ? 2 : 1;
+// The lines of a file one after the other, without a list of them all.
+class Zeilen {
+public:
+    explicit Zeilen(const QByteArray& inhalt) : p_(inhalt.constData()), n_(inhalt.size()) {}
+
+    // The next line; false after the last one.
+    bool naechste(Zeile& z) {
+        if (start_ >= n_) {
+            return false;
         }
-        start = ende;
+        // Where the next CR and the next LF stand, each searched again only once
+        // passed: a file of LF (or CR) lines alone is read in one sweep too.
+        if (cr_ < start_) {
+            cr_ = finden('\r');
+        }
+        if (lf_ < start_) {
+            lf_ = finden('\n');
+        }
+        // CR LF files: the CR ends the line unless an LF comes first.
+        qsizetype ende = std::min(cr_, lf_);
+        z = {p_ + start_, ende - start_};
+        if (ende < n_) {
+            ende += (p_[ende] == '\r' && ende + 1 < n_ && p_[ende + 1] == '\n') ? 2 : 1;
+        }
+        start_ = ende;
+        return true;
     }
-    return zeilen;
-}
+
+private:
+    qsizetype finden(char c) const {
+        const auto* t =
+            static_cast<const char*>(std::memchr(p_ + start_, c, static_cast<size_t>(n_ - start_)));
+        return t ? t - p_ : n_;
+    }
+
+    const char* p_;
+    qsizetype n_;
+    qsizetype start_ = 0;
+    qsizetype cr_ = -1;
+    qsizetype lf_ = -1;
+};
 
 }  // namespace
 
 Dateiinhalt TermindateiLesen(const QByteArray& inhalt) {
     Dateiinhalt d;
-    const std::vector<Zeile> zeilen = ZeilenVon(inhalt);
-    if (zeilen.empty()) {
+    Zeilen zeilen(inhalt);
+    Zeile kopfzeile{};
+    if (!zeilen.naechste(kopfzeile)) {
         d.kopfFehlt = true;
         return d;
     }
-    QString kopf = zeilen[0].text();
+    QString kopf = kopfzeile.text();
     if (kopf.startsWith(QChar(0xFEFF))) {
         kopf.remove(0, 1);  // a byte-order mark of a Linux editor
     }
@@ -142,22 +162,24 @@ Dateiinhalt TermindateiLesen(const QByteArray& inhalt) {
     d.art = DateiartVon(d.versionsZehntel);
     if (!kopf.startsWith(QLatin1String(".."))) {
         // Never a record, but not to be lost either.
-        d.rest.append(zeilen[0].roh());
+        d.rest.append(kopfzeile.roh());
         d.unvollstaendig = true;
         d.kopfUnlesbar = true;
     }
+    Zeile z{};
     switch (d.art) {
         case Dateiart::Aktuell:
-            d.termine.reserve(static_cast<qsizetype>(zeilen.size()));
-            for (size_t i = 1; i < zeilen.size(); ++i) {
-                if (zeilen[i].nurBlanks()) {
+            // A saved book has lines of about this length: room for all records at once.
+            d.termine.reserve(inhalt.size() / 48 + 1);
+            while (zeilen.naechste(z)) {
+                if (z.nurBlanks()) {
                     ++d.leer;
                     continue;
                 }
                 bool aufgefuellt = false;
-                QString t = ZeilePruefen(zeilen[i].text(), &aufgefuellt);
+                QString t = ZeilePruefen(z.text(), &aufgefuellt);
                 if (t.isEmpty()) {
-                    d.rest.append(zeilen[i].roh());
+                    d.rest.append(z.roh());
                     d.unvollstaendig = true;
                     continue;
                 }
@@ -168,14 +190,14 @@ Dateiinhalt TermindateiLesen(const QByteArray& inhalt) {
             }
             break;
         case Dateiart::Alt:
-            for (size_t i = 1; i < zeilen.size(); ++i) {
+            while (zeilen.naechste(z)) {
                 // The old program wrote the DOS code page, never UTF-8.
                 QString meldung;
-                QString t = AltenTerminUmsetzen(zeilen[i].cp1252(), &meldung);
+                QString t = AltenTerminUmsetzen(z.cp1252(), &meldung);
                 if (t.isEmpty()) {
                     d.ungueltigeAlte.append(meldung);
-                    if (!zeilen[i].nurBlanks()) {
-                        d.rest.append(zeilen[i].roh());
+                    if (!z.nurBlanks()) {
+                        d.rest.append(z.roh());
                         d.unvollstaendig = true;
                     }
                     continue;
@@ -184,8 +206,8 @@ Dateiinhalt TermindateiLesen(const QByteArray& inhalt) {
             }
             break;
         case Dateiart::KeineDaten:
-            for (size_t i = 1; i < zeilen.size(); ++i) {
-                if (!zeilen[i].nurBlanks()) {
+            while (zeilen.naechste(z)) {
+                if (!z.nurBlanks()) {
                     d.unvollstaendig = true;
                 }
             }

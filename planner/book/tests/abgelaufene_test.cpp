@@ -220,3 +220,26 @@ TEST_F(Rollover, ArchivNichtBeschreibbarBehaeltDenTermin) {
     EXPECT_EQ(t.size(), 1);
     EXPECT_EQ(e.defekte.size(), 1u);
 }
+
+// The records that stay keep their order, each with the index it came from (-1
+// where it was rolled on); the caller's shared copy of the list stays as it was.
+TEST_F(Rollover, BleibendeBehaltenReihenfolgeUndHerkunft) {
+    const QString s = QStringLiteral("-");
+    QStringList t{Termin(kHeute.addDays(-5), s, s, QStringLiteral("weg1")),
+                  Termin(kHeute, s, s, QStringLiteral("a")),
+                  Termin(kHeute.addDays(-5), s, QStringLiteral("1T"), QStringLiteral("b")),
+                  Termin(kHeute.addDays(-5), s, s, QStringLiteral("weg2")),
+                  Termin(kHeute.addDays(-5), s, s, QStringLiteral("weg3")),
+                  Termin(kHeute.addDays(3), s, s, QStringLiteral("c")),
+                  Termin(kHeute.addDays(-5), s, s, QStringLiteral("weg4"))};
+    const QStringList vorher = t;
+    const auto e = Laufen(t);
+    ASSERT_EQ(t.size(), 3);
+    EXPECT_EQ(t[0], vorher[1]);
+    EXPECT_EQ(t[1], Termin(kHeute, s, QStringLiteral("1T"), QStringLiteral("b")));
+    EXPECT_EQ(t[2], vorher[5]);
+    EXPECT_EQ(e.herkunft, (std::vector<qsizetype>{1, -1, 5}));
+    EXPECT_EQ(e.archiviert, 4);
+    EXPECT_EQ(vorher.size(), 7);
+    EXPECT_TRUE(vorher[0].endsWith(QStringLiteral("weg1")));
+}

@@ -53,6 +53,22 @@ TEST(Termindatei, ZeilenendenUndLeereZeilen) {
     EXPECT_TRUE(TermindateiLesen({}).kopfFehlt);
 }
 
+// A book of LF or CR lines alone reads as its CR LF form, line for line (and
+// in one sweep: each line end is searched once, not once per line).
+TEST(Termindatei, GrossesBuchMitJedemZeilenende) {
+    QByteArray crlf("..Kronelin 8.010090\r\n");
+    for (int i = 0; i < 5000; ++i) {
+        crlf += "20270101-   -   -         -   Alle   Nr. " + QByteArray::number(i) + "\r\n";
+    }
+    const QStringList erwartet = TermindateiLesen(crlf).termine;
+    ASSERT_EQ(erwartet.size(), 5000);
+    for (const char* ende : {"\n", "\r"}) {
+        QByteArray anders = crlf;
+        anders.replace("\r\n", ende);
+        EXPECT_EQ(TermindateiLesen(anders).termine, erwartet) << (ende[0] == '\n' ? "LF" : "CR");
+    }
+}
+
 TEST(Termindatei, TextMitKopfUndCrLf) {
     EXPECT_EQ(TermindateiText({QStringLiteral("20270101-   -   -         -   Alle   Grüße°°x")},
                               QStringLiteral("8.010090")),
