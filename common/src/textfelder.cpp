@@ -1,6 +1,8 @@
 #include "common/textfelder.h"
 
+#include <algorithm>
 #include <cstdlib>
+#include <string_view>
 
 #include "common/berechnungen.h"
 #include "common/einstellungen.h"
@@ -40,7 +42,55 @@ QString Mehrzahl(long long n, const char* einzahl, const char* endung) {
            (n == 1 ? QString() : QLatin1String(endung));
 }
 
+// The name of a field, lowered as ersetzen() lowers it, is one that it expands
+// by itself, without the abbreviation list or the holiday calendar.
+bool EingebautesFeld(QStringView name) {
+    constexpr qsizetype kLaenge = 13;  // as far as any of the names reach
+    char16_t klein[kLaenge];
+    const qsizetype n = std::min(name.size(), kLaenge);
+    for (qsizetype i = 0; i < n; ++i) {
+        klein[i] = KleinBuchstabe(name[i]).unicode();
+    }
+    const std::u16string_view kopf(klein, static_cast<size_t>(n));
+    if (name.size() == n &&
+        (kopf.empty() || kopf == u"test" || kopf == u"m" || kopf == u"mt" || kopf == u"j")) {
+        return true;
+    }
+    return kopf.starts_with(u"diff:") || kopf.starts_with(u"diffta:") ||
+           kopf.starts_with(u"diffja:") || kopf.starts_with(u"zykluszähler:");
+}
+
 }  // namespace
+
+bool NurEingebauteFelder(QStringView text) {
+    const char16_t* t = text.utf16();
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        if (t[i] == u'[') {
+            return false;
+        }
+    }
+    // ersetzen() takes the first "{" and the first "}" again after each field;
+    // as no built-in field leaves a brace behind, that is the next pair here.
+    qsizetype ab = 0;
+    for (;;) {
+        qsizetype auf = ab;
+        while (auf < n && t[auf] != u'{') {
+            ++auf;
+        }
+        qsizetype zu = ab;
+        while (zu < n && t[zu] != u'}') {
+            ++zu;
+        }
+        if (auf == n || zu == n || zu < auf) {
+            return true;
+        }
+        if (!EingebautesFeld(text.mid(auf + 1, zu - auf - 1))) {
+            return false;
+        }
+        ab = zu + 1;
+    }
+}
 
 QString TextFelderStapel::datumsFeld(const QString& name, qsizetype feldPos, const QString& text,
                                      const QDate& datum, const QString& terminDatum) const {
@@ -146,8 +196,10 @@ QString TextFelderStapel::ersetzen(const QString& eingabe, const QDate& datum,
             break;
         }
         const QString name = LCase(text.mid(auf + 1, zu - auf - 1));
-        QString ersatz = QStringLiteral("???") + name + QStringLiteral("???");
-        if (name == u"test") {
+        QString ersatz;
+        if (name.isEmpty()) {
+            ersatz = QStringLiteral("??????");
+        } else if (name == u"test") {
             ersatz = QStringLiteral("ok");
         } else if (name == u"m") {
             ersatz = QString::number(datum.month());
@@ -164,7 +216,8 @@ QString TextFelderStapel::ersetzen(const QString& eingabe, const QDate& datum,
         } else if (name.startsWith(QStringLiteral("zykluszähler:"))) {
             const qsizetype nach = name.indexOf(QLatin1Char(':')) + 1;
             ersatz = ZahlText(Val(name.mid(nach, 4)));
-        } else if (!name.isEmpty()) {
+        } else {
+            ersatz = QStringLiteral("???") + name + QStringLiteral("???");
             if (kuerzelSuchen(name, ersatz) == Kuerzel::Abbruch) {
                 return text;  // what is expanded so far, the rest as written
             }

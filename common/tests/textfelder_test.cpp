@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRandomGenerator>
 
 #include "common/berechnungen.h"
 #include "common/einstellungen.h"
@@ -169,6 +170,44 @@ TEST_F(TextFelder, EinStapelLiestEinstellungUndListeEinmal) {
     EXPECT_EQ(stapel.ersetzen(L("{k} [1+1]"), tag, L("10.03.2024")), L("Kurz 2,00"));
     EXPECT_EQ(TextFelderStapel().ersetzen(L("{k} [1+1]"), tag, L("10.03.2024")),
               L("???k??? [1+1]"));
+}
+
+// A text of built-in fields alone may be left unexpanded where it is not shown:
+// its expansion must never reach the abbreviation list (unreadable here, so any
+// lookup is reported) nor a calculation.
+TEST_F(TextFelder, NurEingebauteFelderLesenNichtsNach) {
+    for (const char* t : {"Geburtstag: Anna wird {DiffJa:05.03.1974} alt", "{m}/{J} {mt} {test} {}",
+                          "{Diff:01.01.2020} {DIFFTA:xx} {ZyklusZähler:3} {ZYKLUSZÄHLER:12}",
+                          "kein Feld", "offen {m", "a}b{xyz}", "{m}}{xyz}", "{j}{m}"}) {
+        EXPECT_TRUE(NurEingebauteFelder(L(t))) << t;
+    }
+    for (const char* t : {"{xyz}", "{m} {mfg}", "{DiffWt:10.03.2024}", "{DiffAt:10.03.2024}",
+                          "[1+1]", "{m} [2]", "{a{m}", "{ſ}", "{difftag:1.1.2020}"}) {
+        EXPECT_FALSE(NurEingebauteFelder(L(t))) << t;
+    }
+    berechnungen("1");
+    QDir().mkpath(umgebung.programm() + L("/Kuerzel.lst"));
+    umgebung.meldungen.antworten({5});
+    const QStringList teile =
+        L("{m}|{J}|{Test}|{}|{mt}|{xyz}|{|}|Text |{diff:1.1.2020}|{DiffJa:}|{ZyklusZähler:7}|"
+          "[2*3]|{TEST}")
+            .split(u'|');
+    QRandomGenerator zufall(99);
+    for (int i = 0; i < 300; ++i) {
+        QString t;
+        for (int n = zufall.bounded(1, 5); n > 0; --n) {
+            t += teile[zufall.bounded(teile.size())];
+        }
+        if (!NurEingebauteFelder(t)) {
+            continue;
+        }
+        TextFelderStapel stapel;
+        (void)stapel.ersetzen(t, QDate(2024, 3, 5), L("10.03.2024"));
+        ASSERT_TRUE(umgebung.meldungen.boxen.empty()) << t.toStdString();
+    }
+    // The unreadable list is reported as soon as a field needs it.
+    (void)E("{m} {xyz}");
+    EXPECT_EQ(umgebung.meldungen.boxen.size(), 1u);
 }
 
 class Berechnungen : public ::testing::Test {

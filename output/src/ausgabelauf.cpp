@@ -36,9 +36,6 @@ const QString kZeilenende = QStringLiteral("\r\n");
 constexpr qsizetype kEinzug = 18;
 // v * 10 of the oldest file layout the run reads (4.00).
 constexpr long long kAeltesteVersion = 4000;
-// The calendar of the system: 1 January 100 to 31 December 9999.
-const qint64 kErsterTag = QDate(100, 1, 1).toJulianDay();
-const qint64 kLetzterTag = QDate(9999, 12, 31).toJulianDay();
 
 // A fixed field without its trailing blanks.
 QString Feld(const QString& t, qsizetype spalte, qsizetype breite) {
@@ -73,6 +70,21 @@ private:
     std::unordered_map<quint64, Periode> bekannt_;
 };
 
+// The appointment is meant for every station or for this user.
+bool StationPasst(const QString& termin, const QString& benutzerKlein) {
+    const QString station = LCase(Feld(termin, Spalte::Adresse, Breite::Adresse));
+    return station == QLatin1String("alle") || station == benutzerKlein;
+}
+
+bool MitFeldern(QStringView text) {
+    for (const QChar c : text) {
+        if (c == u'{' || c == u'[') {
+            return true;
+        }
+    }
+    return false;
+}
+
 struct Meldungen {
     QString text;
     long anzahl = 0;
@@ -91,19 +103,16 @@ Meldungen MeldungenBilden(const QStringList& termine, const QDateTime& jetzt,
             continue;
         }
         const QStringView t(termin);
-        // Most windows are "-": no shift, and no calendar conversion for it. Keys
-        // of the years 0 to 99 lie outside the calendar and take the full path.
-        const bool imKalender = !t.startsWith(u"00");
+        // A key gives a date of the calendar: a window of "-" is the date itself,
+        // and days and weeks move it by its day number alone.
         auto verschoben = [&](const Periode& p) -> std::optional<QDate> {
-            if (imKalender && (p.einheit == 0 || p.anzahl == 0)) {
+            if (p.einheit == 0 || p.anzahl == 0) {
                 return *datum;
             }
-            // Days and weeks by the day number alone, within the years 100 to 9999.
-            if (imKalender && (p.einheit == 't' || p.einheit == 'w') &&
-                std::abs(p.anzahl) < 1000000) {
+            if ((p.einheit == 't' || p.einheit == 'w') && std::abs(p.anzahl) < 1000000) {
                 const qint64 tag =
                     datum->toJulianDay() + (p.einheit == 'w' ? 7 * p.anzahl : p.anzahl);
-                if (tag >= kErsterTag && tag <= kLetzterTag) {
+                if (tag >= kErsterKalenderTag && tag <= kLetzterKalenderTag) {
                     return QDate::fromJulianDay(tag);
                 }
             }
@@ -111,21 +120,18 @@ Meldungen MeldungenBilden(const QStringList& termine, const QDateTime& jetzt,
         };
         const auto von = verschoben(perioden.lesen(t.mid(Spalte::Von - 1, Breite::Von), true));
         const auto bis = verschoben(perioden.lesen(t.mid(Spalte::Bis - 1, Breite::Bis), false));
-        // Every text is expanded before its due test (a calculation may report
-        // a failure); a text without fields and calculations stays as it is.
+        // A window beyond the calendar covers no day.
+        const bool faellig = von && bis && heute.daysTo(*von) <= 0 && heute.daysTo(*bis) >= 0 &&
+                             StationPasst(termin, benutzerKlein);
+        // Every text is expanded before its due test, as a calculation or an
+        // abbreviation may report a failure; built-in fields alone matter only
+        // where the text is shown. A text without fields stays as it is.
         const QStringView roh = MeldungVon(termin);
         std::optional<QString> erweitert;
-        if (roh.contains(u'{') || roh.contains(u'[')) {
+        if (MitFeldern(roh) && (faellig || !NurEingebauteFelder(roh))) {
             erweitert = felder.ersetzen(roh.toString(), heute, DatumText(*datum));
         }
-        if (!von || !bis) {
-            continue;  // a window beyond the calendar covers no day
-        }
-        if (heute.daysTo(*von) > 0 || heute.daysTo(*bis) < 0) {
-            continue;
-        }
-        const QString station = LCase(Feld(termin, Spalte::Adresse, Breite::Adresse));
-        if (station != QLatin1String("alle") && station != benutzerKlein) {
+        if (!faellig) {
             continue;
         }
         QString filter = Feld(termin, Spalte::Filter, Breite::Filter);
@@ -172,6 +178,14 @@ void TermineSortieren(QStringList& termine, const QDate& heute) {
     regeln.archivieren = false;
     AbgelaufeneFortschreiben(termine, heute, regeln);
     const std::vector<qsizetype> ordnung = DatumsReihenfolge(termine);
+    // A book as the planner saves it is in date order already.
+    bool geordnet = true;
+    for (size_t i = 0; i < ordnung.size() && geordnet; ++i) {
+        geordnet = ordnung[i] == static_cast<qsizetype>(i);
+    }
+    if (geordnet) {
+        return;
+    }
     QStringList sortiert;
     sortiert.reserve(termine.size());
     for (const qsizetype i : ordnung) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 
 #include "common/modul.h"
@@ -129,6 +130,23 @@ TEST_F(Ausgabelauf, AnkuendigungsfensterUndSortierung) {
     }
     EXPECT_EQ(daten, QStringList({L("20261202"), L("20261209"), L("20261210"), L("20261212"),
                                   L("20261213")}));
+}
+
+// Texts are expanded before the due test: an abbreviation in a record that is
+// not shown still reports the unreadable list; built-in fields are filled in
+// where they are shown and need nothing else.
+TEST_F(Ausgabelauf, FelderNichtGezeigterTermineMeldenIhreFehler) {
+    QDir().mkpath(umgebung.programm() + L("/Kuerzel.lst"));  // a folder cannot be read
+    umgebung.meldungen.antworten({5});
+    datei({Termin("20261209", "-", "-", "-", "-", "Alle", "Anna wird {DiffJa:09.12.1990} alt"),
+           Termin("20261220", "-", "-", "-", "-", "Alle", "Später {DiffJa:01.01.2000} {m}"),
+           Termin("20261209", "-", "-", "-", "-", "Berta", "Anderswo {DiffJa:01.01.2000}"),
+           Termin("20261221", "-", "-", "-", "-", "Alle", "Später {xyz}")});
+    EXPECT_EQ(laufen(), AusgabeEnde::Weiter);
+    EXPECT_EQ(lauf.Text, kKopf + L("*09.12.2026 (Mi): Anna wird 36 Jahre alt\r\n"));
+    ASSERT_EQ(umgebung.meldungen.boxen.size(), 1u);
+    EXPECT_TRUE(umgebung.meldungen.boxen[0].text.startsWith(
+        L("Es ist ein Fehler beim Auswerten der Formeln aufgetreten.")));
 }
 
 TEST_F(Ausgabelauf, StationAlleInJederSchreibweiseOderDerBenutzer) {

@@ -9,6 +9,7 @@
 #include <QDate>
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 
 #include <optional>
 
@@ -35,6 +36,12 @@ private:
     std::optional<bool> berechnungen_;
     std::optional<QStringList> kuerzel_;
 };
+
+// Whether the text holds built-in fields alone (dates other than working days,
+// month, year, counter, test) and no calculation. For an appointment with a
+// valid date its expansion then reads no file and reports nothing, so a caller
+// that does not show the text may leave the expansion out.
+bool NurEingebauteFelder(QStringView text);
 
 // One text: TextFelderStapel().ersetzen(text, datum, terminDatum).
 QString TextFelderErsetzen(const QString& text, const QString& datum, const QString& terminDatum);
