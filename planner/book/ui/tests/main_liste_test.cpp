@@ -113,28 +113,6 @@ TEST_F(MainListe, StrgZNimmtDieEingabeZurueckUndWiederher) {
     fenster->Aktion(L("PulBeenden"))->trigger();
 }
 
-TEST_F(MainListe, NurLesenSchaltetBefehleUndTastenAb) {
-    BefehlszeileSetzen({L("readonly")});
-    if (!starten()) {
-        GTEST_SKIP() << "no keyboard focus on this platform";
-    }
-    for (const char* name : {"mnuUndo", "PulEingeben", "PulKopieren", "PulAusschneiden",
-                             "mnuTerminVorschauen", "PulNotizEinfg"}) {
-        EXPECT_FALSE(fenster->Aktion(L(name))->isEnabled()) << name;
-    }
-    for (const auto& [k, m] :
-         {std::pair{Qt::Key_N, Qt::ControlModifier}, std::pair{Qt::Key_K, Qt::ControlModifier},
-          std::pair{Qt::Key_Y, Qt::ControlModifier}}) {
-        taste(k, m);
-    }
-    EXPECT_EQ(anzahl(), 12);
-    EXPECT_TRUE(umgebung.meldungen.boxen.empty());
-    // Sorting stays: it changes nothing that is saved
-    EXPECT_TRUE(fenster->Aktion(L("PulOrdneMeldung"))->isEnabled());
-    EXPECT_TRUE(fenster->Aktion(L("OrdneAZ"))->isEnabled());
-    fenster->Aktion(L("Ende"))->trigger();
-}
-
 TEST_F(MainListe, UebergabeNurMitIhrenFensternUndMarkiertDieMeldung) {
     starten();
     for (const char* name : {"mnuFreizeit", "Freizeit", "PulAbgelaufeneZeigen"}) {
