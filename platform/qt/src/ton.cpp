@@ -10,7 +10,14 @@
 namespace kronel {
 
 QtTon::QtTon() = default;
-QtTon::~QtTon() = default;
+QtTon::~QtTon() {
+    // The effect belongs to the application; one of a shorter-lived service
+    // must not go on decoding after its owner is gone.
+    if (effekt_) {
+        effekt_->stop();
+        delete effekt_;
+    }
+}
 
 void QtTon::protokollieren(const QString& name) {
     // With KRONEL_TON_PROTOKOLL set, tests of the real programs can see every sound.
@@ -28,6 +35,9 @@ void QtTon::piepen(int typ, const QString& name) {
 
 Status QtTon::spielen(const QString& pfad) {
     protokollieren(pfad);
+    if (!QFile::exists(pfad)) {
+        return {};  // a missing sound is silence; the backend is not even asked
+    }
     if (!effekt_) {
         effekt_ = new QSoundEffect(QCoreApplication::instance());
     }

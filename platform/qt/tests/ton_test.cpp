@@ -17,11 +17,19 @@ TEST(QtTon, OhneTongeraetStillUndProtokolliert) {
     QtTon ton;
     ton.piepen(16, QStringLiteral("#SystemHand"));
     // a file that is no sound and a missing one: silence, never a failure
+    const QString kaputt = dir.filePath(QStringLiteral("kaputt.wav"));
+    {
+        QFile k(kaputt);
+        ASSERT_TRUE(k.open(QIODevice::WriteOnly));
+        k.write("kein Klang");
+    }
+    EXPECT_TRUE(ton.spielen(kaputt).ok());
     EXPECT_TRUE(ton.spielen(dir.filePath(QStringLiteral("fehlt.wav"))).ok());
     ton.stoppen();
     qunsetenv("KRONEL_TON_PROTOKOLL");
     QFile f(protokoll);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_EQ(f.readAll(),
-              ("#SystemHand\n" + dir.filePath(QStringLiteral("fehlt.wav")) + "\n").toUtf8());
+              ("#SystemHand\n" + kaputt + "\n" + dir.filePath(QStringLiteral("fehlt.wav")) + "\n")
+                  .toUtf8());
 }
