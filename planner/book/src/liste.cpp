@@ -33,7 +33,8 @@ bool Terminbuch::Voll() const {
 }
 
 bool Terminbuch::TerminKopieren() {
-    if (Voll() || !ListenPruefen()) {
+    // Lists out of step may leave the index beyond the records even after the check.
+    if (Voll() || !ListenPruefen() || !Gueltig(*this, TerminIndex)) {
         return false;
     }
     const QString kopie = ListeTermine[TerminIndex];
@@ -48,7 +49,7 @@ bool Terminbuch::TerminKopieren() {
 }
 
 bool Terminbuch::TerminLoeschen() {
-    if (!ListenPruefen()) {
+    if (!ListenPruefen() || !Gueltig(*this, TerminIndex)) {
         return false;
     }
     const QString termin = ListeTermine[TerminIndex];
@@ -72,9 +73,7 @@ bool Terminbuch::TerminLoeschen() {
         }
     }
     ListeTermine.removeAt(TerminIndex);
-    if (TerminIndex < ListeAnzeige.size()) {
-        ListeAnzeige.removeAt(TerminIndex);
-    }
+    ListeAnzeige.removeAt(TerminIndex);
     Ungespeichert = 1;
     // The index stays: it now names the record that followed the deleted one.
     if (!ListenPruefen()) {

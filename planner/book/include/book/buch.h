@@ -92,11 +92,13 @@ public:
     // ---- List operations: copy, delete, undo (liste.cpp) ----
     // No record can be added: the list holds more than TermineHoechstzahl.
     bool Voll() const;
-    // Appends a copy of the current record and selects it; false when full.
+    // Appends a copy of the current record and selects it; false when full or
+    // when no record is current.
     bool TerminKopieren();
     // Removes the current record, first appending it to the archive when the
     // setting SpeicherAlleGelöschten asks so; false when Abort in the report of
-    // a failed append kept it. The record that moved into its place is selected.
+    // a failed append kept it, or when no record is current. The record that
+    // moved into its place is selected.
     bool TerminLoeschen();
     // Swaps the current record with the snapshot of its selection (undo, and
     // redo on the next call).
