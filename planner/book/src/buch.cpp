@@ -102,7 +102,9 @@ void Terminbuch::TerminAusFeldern(const TerminFelder& felder) {
 }
 
 TerminFelder Terminbuch::FelderAnzeigen() {
-    if (!ListenPruefen()) {
+    // After a reported mismatch of the two lists the index may lie beyond the
+    // records: nothing to show then.
+    if (!ListenPruefen() || TerminIndex < 0 || TerminIndex >= ListeTermine.size()) {
         return {};
     }
     const TerminFelder felder = TerminZerlegen(ListeTermine[TerminIndex]);

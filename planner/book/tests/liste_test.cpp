@@ -124,10 +124,11 @@ TEST_F(Liste, ListenAusDemTaktKopierenUndLoeschenNichts) {
     // A display line too many: the check reports it, OK goes on with the book.
     buch.ListeAnzeige.append(Anzeigezeile(kC));
     buch.TerminIndex = 3;
-    umgebung.meldungen.antworten({Antwort::OK, Antwort::OK});
+    umgebung.meldungen.antworten({Antwort::OK, Antwort::OK, Antwort::OK});
     EXPECT_FALSE(buch.TerminKopieren());
     EXPECT_FALSE(buch.TerminLoeschen());
+    EXPECT_EQ(buch.FelderAnzeigen().STDatum, QString());  // nothing to show, no crash
     EXPECT_EQ(buch.ListeTermine, (QStringList{kA, kB, kC}));
     EXPECT_EQ(buch.ListeAnzeige.size(), 4);
-    EXPECT_EQ(umgebung.meldungen.boxen.size(), 2u);
+    EXPECT_EQ(umgebung.meldungen.boxen.size(), 3u);
 }

@@ -232,19 +232,24 @@ void Main::MenuesAnlegen() {
     }
 
     QMenu* hilfe = menue(nullptr, "PulHilfe", "&Hilfe");
-    connect(Eintrag(hilfe, "PulAnleitung", "&Anleitung...", {}), &QAction::triggered, this,
-            [] { HilfeZeigen(QStringLiteral("Kronel.Hlp")); });
+    connect(Eintrag(hilfe, "PulAnleitung", "&Anleitung...", {}), &QAction::triggered, this, [] {
+        Absichern([] { HilfeZeigen(QStringLiteral("Kronel.Hlp")); }, QStringLiteral("Main"));
+    });
     connect(Eintrag(hilfe, "mnuTips", "&Tips...", {}), &QAction::triggered, this,
             [this] { Ausfuehren(&Planer::Main_mnuTips_Click); });
     connect(Eintrag(hilfe, "PulInfo", "&Info...", {}), &QAction::triggered, this,
-            [] { InfoZeigen(); });
+            [] { Absichern([] { InfoZeigen(); }, QStringLiteral("Main")); });
     connect(Eintrag(hilfe, "PulWerbung", "&Werbung...", {}), &QAction::triggered, this,
-            [] { WerbungZeigen(); });
+            [] { Absichern([] { WerbungZeigen(); }, QStringLiteral("Main")); });
     QMenu* netz = menue(hilfe, "mnuInternet", "Inter&net");
-    connect(Eintrag(netz, "mnuURLHomePage", "&Homepage", {}), &QAction::triggered, this,
-            [] { InternetSeiteAufrufen(QStringLiteral("Home")); });
+    connect(Eintrag(netz, "mnuURLHomePage", "&Homepage", {}), &QAction::triggered, this, [] {
+        Absichern([] { InternetSeiteAufrufen(QStringLiteral("Home")); }, QStringLiteral("Main"));
+    });
     connect(Eintrag(netz, "mnuURLUpdate", "&Update (Infos und Download)", {}), &QAction::triggered,
-            this, [] { InternetSeiteAufrufen(QStringLiteral("Kronel32Info")); });
+            this, [] {
+                Absichern([] { InternetSeiteAufrufen(QStringLiteral("Kronel32Info")); },
+                          QStringLiteral("Main"));
+            });
     hilfe->addSeparator();
     Eintrag(hilfe, "mnuRuvano", "Ruvano", {});  // switched off for good
 

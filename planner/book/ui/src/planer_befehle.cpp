@@ -137,7 +137,7 @@ void Planer::Main_PulGoKronel_Click() {
 void Planer::Main_mnuRuvano_Click() {
     const QString ordner = ProgrammVerzeichnis() + QLatin1Char('/');
     const Ergebnis<int> e = MondphasenUebertragen(ordner + QStringLiteral("y-mondphasen.txt"),
-                                                  ordner + QStringLiteral("astro.ini"));
+                                                  ordner + QStringLiteral("Astro.ini"));
     if (!e) {
         TonAusgeben(QStringLiteral("#SystemExclamation"));
         meldungen().zeigen(e.fehler().beschreibung, Box::OK + Box::Ausrufezeichen,

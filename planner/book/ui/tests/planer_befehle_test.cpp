@@ -4,6 +4,7 @@
 
 #include "book_ui/planer.h"
 #include "common/einstellungen.h"
+#include "common/kalender.h"
 #include "common/modul.h"
 #include "fakes.h"
 #include "platform/befehlszeile.h"
@@ -227,8 +228,10 @@ TEST_F(BefehleTest, MondphasenlisteWirdZuTagesnotizenMitTon) {
     umgebung.schreiben(umgebung.programm() + L("/y-mondphasen.txt"),
                        "05.01.2027 Vollmond\r\n05.01.2027 Finsternis\r\n");
     planer.Main_mnuRuvano_Click();
-    const QString ziel = umgebung.programm() + L("/astro.ini");
+    const QString ziel = umgebung.programm() + L("/Astro.ini");
     EXPECT_EQ(IniLesen(ziel, L("2027"), L("05.01")), L("Finsternis~Vollmond"));
+    // the calendar of the output program reads the same notes
+    EXPECT_EQ(AstroText(QDate(2027, 1, 5)), L("Finsternis\r\nVollmond"));
     EXPECT_EQ(umgebung.ton.aufrufe.back(), L("piep 0 "));
     EXPECT_TRUE(umgebung.meldungen.boxen.empty());
 

@@ -101,7 +101,7 @@ public:
     // Saves, then starts the output program Kronel with "/n".
     void Main_PulGoKronel_Click();
     // The moon-phase list "y-mondphasen.txt" of the program folder into the
-    // day notes "astro.ini" beside it.
+    // day notes "Astro.ini" beside it (the calendar reads them there).
     void Main_mnuRuvano_Click();
     void Main_mnuTips_Click();
     // ---- end of the menu and toolbar commands ----
