@@ -51,8 +51,11 @@ struct Deskriptor {
 
 }  // namespace
 
-Ergebnis<QByteArray> DateiLesen(const QString& pfad) {
-    Deskriptor d{::open(Lokal(pfad).constData(), O_RDONLY | O_CLOEXEC)};
+namespace {
+
+// Opens a file for reading, never a folder: its size, or the failure.
+Ergebnis<qsizetype> ZumLesenOeffnen(const QString& pfad, Deskriptor& d) {
+    d.fd = ::open(Lokal(pfad).constData(), O_RDONLY | O_CLOEXEC);
     if (d.fd < 0) {
         return FehlerAusErrno(errno, pfad);
     }
@@ -60,30 +63,67 @@ Ergebnis<QByteArray> DateiLesen(const QString& pfad) {
     if (::fstat(d.fd, &st) == 0 && S_ISDIR(st.st_mode)) {
         return Fehler(FehlerNr::PfadDateiZugriff, {});
     }
+    return st.st_size > 0 ? static_cast<qsizetype>(st.st_size) : qsizetype{0};
+}
+
+// read() that goes on after a signal: the count, 0 at the end, or the failure.
+Ergebnis<qsizetype> Lesen(int fd, char* ziel, qsizetype platz, const QString& pfad) {
+    for (;;) {
+        const ssize_t n = ::read(fd, ziel, static_cast<size_t>(platz));
+        if (n >= 0) {
+            return static_cast<qsizetype>(n);
+        }
+        if (errno != EINTR) {
+            return FehlerAusErrno(errno, pfad);
+        }
+    }
+}
+
+}  // namespace
+
+Ergebnis<QByteArray> DateiLesen(const QString& pfad) {
+    Deskriptor d;
+    const auto groesse = ZumLesenOeffnen(pfad, d);
+    if (!groesse) {
+        return groesse.fehler();
+    }
     // Straight into the buffer, one byte more than the file so that its end is
     // seen by the first read; a file that grows meanwhile is read to its end too.
-    QByteArray inhalt(st.st_size > 0 ? static_cast<qsizetype>(st.st_size) + 1 : 65536,
-                      Qt::Uninitialized);
+    QByteArray inhalt(*groesse > 0 ? *groesse + 1 : 65536, Qt::Uninitialized);
     qsizetype gelesen = 0;
     for (;;) {
         if (gelesen == inhalt.size()) {
             inhalt.resize(inhalt.size() * 2);
         }
-        const ssize_t n =
-            ::read(d.fd, inhalt.data() + gelesen, static_cast<size_t>(inhalt.size() - gelesen));
-        if (n < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            return FehlerAusErrno(errno, pfad);
+        const auto n = Lesen(d.fd, inhalt.data() + gelesen, inhalt.size() - gelesen, pfad);
+        if (!n) {
+            return n.fehler();
         }
-        if (n == 0) {
+        if (*n == 0) {
             break;
         }
-        gelesen += n;
+        gelesen += *n;
     }
     inhalt.truncate(gelesen);
     return inhalt;
+}
+
+Status DateiStueckweiseLesen(const QString& pfad, const std::function<void(QByteArrayView)>& je) {
+    Deskriptor d;
+    if (const auto offen = ZumLesenOeffnen(pfad, d); !offen) {
+        return offen.fehler();
+    }
+    char puffer[65536];
+    for (;;) {
+        const auto n = Lesen(d.fd, puffer, sizeof puffer, pfad);
+        if (!n) {
+            return n.fehler();
+        }
+        if (*n == 0) {
+            return {};
+        }
+        je(QByteArrayView(puffer, *n));
+    }
 }
 
 bool DateiSchreibgeschuetzt(const QString& pfad) {

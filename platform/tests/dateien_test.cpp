@@ -56,6 +56,35 @@ TEST(Dateien, AnhaengenUndLesen) {
     EXPECT_FALSE(DateiLesen(dir.path()));  // a folder is no file
 }
 
+// Files larger than one piece, and empty ones, read whole and in pieces alike.
+TEST(Dateien, GrosseDateiGanzUndStueckweise) {
+    QTemporaryDir dir;
+    const QString p = dir.filePath(QStringLiteral("gross.txt"));
+    QByteArray inhalt;
+    for (int i = 0; inhalt.size() < 200000; ++i) {
+        inhalt += "Zeile " + QByteArray::number(i) + "\r\n";
+    }
+    for (const QByteArray& soll : {inhalt, QByteArray()}) {
+        ASSERT_TRUE(DateiAtomarSchreiben(p, soll));
+        const auto ganz = DateiLesen(p);
+        ASSERT_TRUE(ganz);
+        EXPECT_EQ(*ganz, soll);
+        QByteArray stuecke;
+        int anzahl = 0;
+        ASSERT_TRUE(DateiStueckweiseLesen(p, [&](QByteArrayView s) {
+            stuecke += s;
+            ++anzahl;
+        }));
+        EXPECT_EQ(stuecke, soll);
+        EXPECT_EQ(anzahl > 1, !soll.isEmpty());
+    }
+    const Status fehlt =
+        DateiStueckweiseLesen(dir.filePath(QStringLiteral("nichts")), [](QByteArrayView) {});
+    ASSERT_FALSE(fehlt);
+    EXPECT_EQ(fehlt.fehler().nummer, 53);
+    EXPECT_FALSE(DateiStueckweiseLesen(dir.path(), [](QByteArrayView) {}));
+}
+
 TEST(Dateien, SperreSchliesstAus) {
     QTemporaryDir dir;
     const QString p = dir.filePath(QStringLiteral("c.ini"));

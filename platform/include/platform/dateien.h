@@ -3,8 +3,10 @@
 // write each; files shared by the programs are changed under an advisory lock.
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 #include "platform/fehler.h"
@@ -12,6 +14,10 @@
 namespace kronel {
 
 Ergebnis<QByteArray> DateiLesen(const QString& pfad);
+// Reads a file in pieces through one buffer, each piece handed to je as it
+// comes: for a reader that takes the bytes in order and keeps little of them,
+// so the whole file never stands in memory.
+Status DateiStueckweiseLesen(const QString& pfad, const std::function<void(QByteArrayView)>& je);
 // Writes the whole file through a temporary file in the same folder. On any
 // failure the old file stays as it was. A file without write permission bits is
 // refused (70), as the system refuses to write a read-only file.

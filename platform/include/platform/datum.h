@@ -36,19 +36,19 @@ QDate MonateAddieren(const QDate& d, long long monate);
 constexpr bool Schaltjahr(int jahr) {
     return (jahr % 4 == 0 && jahr % 100 != 0) || jahr % 400 == 0;
 }
+inline constexpr int kMonatsTage[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
 constexpr int MonatsTage(int jahr, int monat) {
-    constexpr int kTage[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    return monat == 2 && Schaltjahr(jahr) ? 29 : kTage[monat - 1];
+    return monat == 2 && Schaltjahr(jahr) ? 29 : kMonatsTage[monat - 1];
 }
 // The day number QDate::toJulianDay() gives a valid date of the years 1 to 9999.
 constexpr qint64 TagNummer(int jahr, int monat, int tag) {
-    // Years from March on, so the leap day is the last day of a year.
-    const qint64 j = monat <= 2 ? jahr - 1 : jahr;
-    const qint64 era = j / 400;
-    const qint64 jahrInEra = j - era * 400;
-    const qint64 tagImJahr = (153 * (monat > 2 ? monat - 3 : monat + 9) + 2) / 5 + tag - 1;
-    const qint64 tagInEra = jahrInEra * 365 + jahrInEra / 4 - jahrInEra / 100 + tagImJahr;
-    return era * 146097 + tagInEra + 1721120;
+    // Years from March on, so the leap day is the last day of a year; none of
+    // the numbers is negative.
+    const auto j = static_cast<quint32>(monat <= 2 ? jahr - 1 : jahr);
+    const auto m = static_cast<quint32>(monat > 2 ? monat - 3 : monat + 9);
+    const quint32 tage =
+        j * 365 + j / 4 - j / 100 + j / 400 + (153 * m + 2) / 5 + static_cast<quint32>(tag) - 1;
+    return static_cast<qint64>(tage) + 1721120;
 }
 // The calendar of the system: 1 January 100 to 31 December 9999.
 constexpr qint64 kErsterKalenderTag = TagNummer(100, 1, 1);
