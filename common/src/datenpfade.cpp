@@ -3,6 +3,7 @@
 #include <QDir>
 
 #include <cmath>
+#include <cstring>
 
 #include "common/dateien.h"
 #include "common/einstellungen.h"
@@ -172,20 +173,25 @@ std::optional<QDate> SchluesselLesen(const QString& schluessel) {
     if (schluessel.size() < 8) {
         return std::nullopt;
     }
-    // All eight at once: a digit is its value below 10, anything else above.
-    const char16_t* z = QStringView(schluessel).utf16();
-    unsigned wert[8];
-    unsigned falsch = 0;
-    for (int i = 0; i < 8; ++i) {
-        wert[i] = static_cast<unsigned>(z[i]) - u'0';
-        falsch |= wert[i] > 9 ? 1U : 0U;
-    }
-    if (falsch != 0) {
+    // The eight characters as two words of four: each less '0' must stay below
+    // 10, which no borrow or carry between them can fake.
+    constexpr quint64 kNull = 0x0030003000300030ULL;
+    constexpr quint64 kBis9 = 0x0076007600760076ULL;  // 9 + 0x76 is the last below 0x80
+    constexpr quint64 kZuGross = 0xFF80FF80FF80FF80ULL;
+    quint64 vorn = 0;
+    quint64 hinten = 0;
+    std::memcpy(&vorn, QStringView(schluessel).utf16(), sizeof vorn);
+    std::memcpy(&hinten, QStringView(schluessel).utf16() + 4, sizeof hinten);
+    vorn -= kNull;
+    hinten -= kNull;
+    if (((vorn | hinten | (vorn + kBis9) | (hinten + kBis9)) & kZuGross) != 0) {
         return std::nullopt;
     }
-    const int j = static_cast<int>(wert[0] * 1000 + wert[1] * 100 + wert[2] * 10 + wert[3]);
-    const int m = static_cast<int>(wert[4] * 10 + wert[5]);
-    const int t = static_cast<int>(wert[6] * 10 + wert[7]);
+    auto ziffer = [](quint64 w, int i) { return static_cast<int>(w >> (16 * i) & 0xF); };
+    const int j =
+        ziffer(vorn, 0) * 1000 + ziffer(vorn, 1) * 100 + ziffer(vorn, 2) * 10 + ziffer(vorn, 3);
+    const int m = ziffer(hinten, 0) * 10 + ziffer(hinten, 1);
+    const int t = ziffer(hinten, 2) * 10 + ziffer(hinten, 3);
     if (j < 100 || m < 1 || m > 12 || t < 1 || t > MonatsTage(j, m)) {
         return std::nullopt;
     }
@@ -233,6 +239,25 @@ Periode PeriodeLesen(const QString& code) {
 
 bool PeriodeAktiv(const QString& code) {
     return PeriodeLesen(code).einheit != 0;
+}
+
+Periode Periodenspeicher::lesen(QStringView feld, bool zurueck) {
+    auto neu = [&] {
+        const QString code = feld.toString();
+        return PeriodeLesen(zurueck ? QStringLiteral("-") + RTrim(code) : code);
+    };
+    // The four characters of a full field are one word; other fields (only in
+    // records too short for their columns) are read each time.
+    if (feld.size() != 4) {
+        return neu();
+    }
+    quint64 wort = 0;
+    std::memcpy(&wort, feld.utf16(), sizeof wort);
+    Platz& platz = plaetze_[zurueck ? 1 : 0][(wort * 0x9E3779B97F4A7C15ULL) >> 58];
+    if (!platz.belegt || platz.wort != wort) {
+        platz = {wort, neu(), true};
+    }
+    return platz.periode;
 }
 
 std::optional<QDate> DatumVerschieben(const Periode& periode, const QDate& datum) {

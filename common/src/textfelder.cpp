@@ -49,7 +49,10 @@ bool EingebautesFeld(QStringView name) {
     char16_t klein[kLaenge];
     const qsizetype n = std::min(name.size(), kLaenge);
     for (qsizetype i = 0; i < n; ++i) {
-        klein[i] = KleinBuchstabe(name[i]).unicode();
+        const char16_t c = name[i].unicode();
+        klein[i] = c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c + 32)
+                   : c < 0x80             ? c
+                                          : KleinBuchstabe(name[i]).unicode();
     }
     const std::u16string_view kopf(klein, static_cast<size_t>(n));
     if (name.size() == n &&
@@ -65,25 +68,21 @@ bool EingebautesFeld(QStringView name) {
 bool NurEingebauteFelder(QStringView text) {
     const char16_t* t = text.utf16();
     const qsizetype n = text.size();
+    unsigned rechnung = 0;  // without an early exit the compiler takes many at once
     for (qsizetype i = 0; i < n; ++i) {
-        if (t[i] == u'[') {
-            return false;
-        }
+        rechnung |= static_cast<unsigned>(t[i] == u'[');
+    }
+    if (rechnung != 0) {
+        return false;
     }
     // ersetzen() takes the first "{" and the first "}" again after each field;
     // as no built-in field leaves a brace behind, that is the next pair here.
     qsizetype ab = 0;
     for (;;) {
-        qsizetype auf = ab;
-        while (auf < n && t[auf] != u'{') {
-            ++auf;
-        }
-        qsizetype zu = ab;
-        while (zu < n && t[zu] != u'}') {
-            ++zu;
-        }
-        if (auf == n || zu == n || zu < auf) {
-            return true;
+        const qsizetype zu = text.indexOf(QChar(u'}'), ab);
+        const qsizetype auf = zu < 0 ? -1 : text.first(zu).indexOf(QChar(u'{'), ab);
+        if (auf < 0) {
+            return true;  // no "}" at all, or no "{" before the first one
         }
         if (!EingebautesFeld(text.mid(auf + 1, zu - auf - 1))) {
             return false;

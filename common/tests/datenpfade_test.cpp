@@ -6,6 +6,7 @@
 #include "common/datenpfade.h"
 #include "common/einstellungen.h"
 #include "common/modul.h"
+#include "platform/text.h"
 #include "testsupport/testsupport.h"
 
 using namespace kronel;
@@ -173,4 +174,25 @@ TEST(Periodencode, UnlesbaresDatumUndBereichsgrenzenScheitern) {
     EXPECT_EQ(DatumVerschieben(L("-99999999999T"), L("01.06.2000")), QString());
     EXPECT_EQ(DatumVerschieben(L("7998J"), L("01.06.2000")), L("01.06.9998"));
     EXPECT_EQ(DatumVerschieben(Periode{1, 't'}, QDate(2024, 2, 28)), QDate(2024, 2, 29));
+}
+
+// The store gives what reading each field anew gives, for many codes at once
+// (more than it has places) and for fields of every length.
+TEST(Periodencode, SpeicherWieNeuGelesen) {
+    Periodenspeicher speicher;
+    QStringList felder{L("-   "), L("1T  "), L("-"),         L("3T"),   L("12M "),
+                       L("1j  "), L("    "), L("x\u4e00  "), L("1T   ")};
+    for (int i = 0; i < 300; ++i) {
+        felder.append(QString::number(i % 150).leftJustified(3) + QChar(u"TWMQJX"[i % 6]));
+    }
+    for (int runde = 0; runde < 2; ++runde) {
+        for (const QString& f : felder) {
+            for (const bool zurueck : {false, true}) {
+                const Periode p = speicher.lesen(f, zurueck);
+                const Periode soll = PeriodeLesen(zurueck ? L("-") + RTrim(f) : f);
+                EXPECT_EQ(p.anzahl, soll.anzahl) << f.toStdString() << zurueck;
+                EXPECT_EQ(p.einheit, soll.einheit) << f.toStdString() << zurueck;
+            }
+        }
+    }
 }

@@ -4,7 +4,9 @@
 
 #include <QDate>
 #include <QString>
+#include <QStringView>
 
+#include <array>
 #include <optional>
 
 namespace kronel {
@@ -38,6 +40,24 @@ struct Periode {
 // decimals; no number counts 0); the unit is the last character after trailing
 // blanks. "-", an empty code and an unknown letter give the unit 0.
 Periode PeriodeLesen(const QString& code);
+// The few period codes of a book, each read once: the loops over every record
+// look a fixed field ("3T  ", "-   ") up instead of reading it again.
+class Periodenspeicher {
+public:
+    // zurueck: the code counts back from the date, as if "-" stood in front of
+    // it (the start of an announce window).
+    Periode lesen(QStringView feld, bool zurueck = false);
+
+private:
+    struct Platz {
+        quint64 wort = 0;
+        Periode periode;
+        bool belegt = false;
+    };
+    // A small table: a book has few different codes, so each is read about once.
+    std::array<std::array<Platz, 64>, 2> plaetze_{};
+};
+
 // True when the last letter of the code (after trailing blanks) is one of
 // "jqmwt" in either case: a repeat cycle is set.
 bool PeriodeAktiv(const QString& code);
