@@ -1,7 +1,9 @@
 // Any data file is read without a crash or a hang, in the current and in the
 // old layout; every record line of a current file ends up in the book or in
-// the rest, and the book then rolls over and sorts.
+// the rest, read in pieces it gives the same records, and the book then rolls
+// over and sorts.
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 
@@ -49,6 +51,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, size_t groesse)
         if (d.termine.size() + d.rest.size() - kopfImRest != RecordZeilen(inhalt)) {
             std::abort();
         }
+    }
+    // Read in pieces cut anywhere, the file gives the same records.
+    QStringList stueckweise;
+    TermineLesen leser([&](const QString& t) { stueckweise.append(t); });
+    for (qsizetype ab = 0; ab < inhalt.size();) {
+        const qsizetype laenge = 1 + static_cast<unsigned char>(inhalt[ab]) % 7;
+        leser.weiter(QByteArrayView(inhalt).sliced(ab, std::min(laenge, inhalt.size() - ab)));
+        ab += laenge;
+    }
+    if (leser.ende() != d.versionsZehntel ||
+        stueckweise != (d.art == Dateiart::Aktuell ? d.termine : QStringList())) {
+        std::abort();
     }
     for (const QString& t : d.termine) {
         if (t.size() < Spalte::Meldung || !SchluesselLesen(t)) {

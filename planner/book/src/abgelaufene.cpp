@@ -8,7 +8,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <unordered_map>
 
 namespace kronel {
 
@@ -25,38 +24,6 @@ bool ImBereich(const QDate& d) {
 QString Feld(QStringView t, qsizetype spalte, qsizetype breite) {
     return t.mid(spalte - 1, breite).toString();
 }
-
-// The few period codes of a book, read once each: the four characters of a
-// field packed into one number.
-class PeriodenSpeicher {
-public:
-    Periode lesen(QStringView feld) {
-        if (feld.size() > 4) {
-            return PeriodeLesen(feld.toString());
-        }
-        quint64 schluessel = static_cast<quint64>(feld.size());
-        for (qsizetype i = 0; i < feld.size(); ++i) {
-            schluessel |= static_cast<quint64>(feld[i].unicode()) << (8 + 14 * i);
-        }
-        // 14 bits a character cover every character of Windows-1252 but a few;
-        // the rest are read without the store.
-        for (const QChar c : feld) {
-            if (c.unicode() >= 0x4000) {
-                return PeriodeLesen(feld.toString());
-            }
-        }
-        const auto it = bekannt_.find(schluessel);
-        if (it != bekannt_.end()) {
-            return it->second;
-        }
-        const Periode p = PeriodeLesen(feld.toString());
-        bekannt_.emplace(schluessel, p);
-        return p;
-    }
-
-private:
-    std::unordered_map<quint64, Periode> bekannt_;
-};
 
 int MonatsLaenge(int monat, bool schaltjahr) {
     static const int kLaenge[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
@@ -260,11 +227,59 @@ Ergebnis<QString> TerminFortschreiben(const QString& termin, const QDate& heute,
     return ergebnis;
 }
 
+AbgelaufenPruefer::AbgelaufenPruefer(const QDate& heute, const AbgelaufenRegeln& regeln)
+    : heute_(heute),
+      nurBekannteZyklen_(regeln.nurBekannteZyklen),
+      zaehlerErhoehen_(regeln.zaehlerErhoehen) {}
+
+AbgelaufenSchritt AbgelaufenPruefer::pruefen(const QString& termin) {
+    using Art = AbgelaufenSchritt::Art;
+    AbgelaufenSchritt s;
+    const QStringView t(termin);
+    const auto datum = SchluesselLesen(termin);
+    if (!datum) {
+        s.art = Art::Defekt;
+        s.fehler = Fehler(FehlerNr::Typfehler, QStringLiteral("Ungültiges Datum im Termin"));
+        return s;
+    }
+    const auto ende =
+        DatumVerschieben(perioden_.lesen(t.mid(Spalte::Bis - 1, Breite::Bis)), *datum);
+    if (!ende) {
+        s.art = Art::Defekt;
+        s.fehler = Fehler(FehlerNr::UngueltigesArgument,
+                          QStringLiteral("Ungültiger Ankündigungszeitraum"));
+        return s;
+    }
+    if (*ende >= heute_) {
+        return s;
+    }
+    const QStringView zyklusFeld = t.mid(Spalte::Zyklus - 1, Breite::Zyklus);
+    if (!ZyklusAktiv(zyklusFeld, nurBekannteZyklen_)) {
+        s.art = Art::Faellt;
+        return s;
+    }
+    const Periode z = perioden_.lesen(zyklusFeld);
+    if (z.einheit == 0 || z.anzahl <= 0) {
+        // A cycle that never moves the date forward would never reach today.
+        return s;
+    }
+    auto neu = TerminFortschreiben(termin, heute_, zaehlerErhoehen_);
+    if (!neu) {
+        s.art = Art::Defekt;
+        s.fehler = neu.fehler();
+        return s;
+    }
+    s.art = Art::Neu;
+    s.neu = std::move(neu.wert());
+    return s;
+}
+
 AbgelaufenErgebnis AbgelaufeneFortschreiben(QStringList& termine, const QDate& heute,
                                             const AbgelaufenRegeln& regeln) {
+    using Art = AbgelaufenSchritt::Art;
     AbgelaufenErgebnis e;
     e.herkunft.reserve(static_cast<size_t>(termine.size()));
-    PeriodenSpeicher perioden;
+    AbgelaufenPruefer pruefer(heute, regeln);
     // The records that stay move up in place: no second list of a whole book.
     qsizetype bleiben = 0;
     auto ablegen = [&](QString&& t, qsizetype herkunft) {
@@ -273,7 +288,6 @@ AbgelaufenErgebnis AbgelaufeneFortschreiben(QStringList& termine, const QDate& h
     };
     for (qsizetype index = 0; index < termine.size(); ++index) {
         QString& termin = termine[index];
-        const QStringView t(termin);
         auto behalten = [&] {
             if (bleiben == index) {
                 ++bleiben;
@@ -282,43 +296,21 @@ AbgelaufenErgebnis AbgelaufeneFortschreiben(QStringList& termine, const QDate& h
                 ablegen(std::move(termin), index);
             }
         };
-        const auto datum = SchluesselLesen(termin);
-        if (!datum) {
-            e.defekte.push_back({termin, Fehler(FehlerNr::Typfehler,
-                                                QStringLiteral("Ungültiges Datum im Termin"))});
-            behalten();
-            continue;
-        }
-        const auto ende =
-            DatumVerschieben(perioden.lesen(t.mid(Spalte::Bis - 1, Breite::Bis)), *datum);
-        if (!ende) {
-            e.defekte.push_back(
-                {termin, Fehler(FehlerNr::UngueltigesArgument,
-                                QStringLiteral("Ungültiger Ankündigungszeitraum"))});
-            behalten();
-            continue;
-        }
-        if (*ende >= heute) {
-            behalten();
-            continue;
-        }
-        const QStringView zyklusFeld = t.mid(Spalte::Zyklus - 1, Breite::Zyklus);
-        if (ZyklusAktiv(zyklusFeld, regeln.nurBekannteZyklen)) {
-            const Periode z = perioden.lesen(zyklusFeld);
-            if (z.einheit == 0 || z.anzahl <= 0) {
-                // A cycle that never moves the date forward would never reach today.
+        AbgelaufenSchritt schritt = pruefer.pruefen(termin);
+        switch (schritt.art) {
+            case Art::Bleibt:
                 behalten();
                 continue;
-            }
-            auto neu = TerminFortschreiben(termin, heute, regeln.zaehlerErhoehen);
-            if (!neu) {
-                e.defekte.push_back({termin, neu.fehler()});
+            case Art::Defekt:
+                e.defekte.push_back({termin, schritt.fehler});
                 behalten();
                 continue;
-            }
-            ++e.fortgeschrieben;
-            ablegen(std::move(neu.wert()), -1);
-            continue;
+            case Art::Neu:
+                ++e.fortgeschrieben;
+                ablegen(std::move(schritt.neu), -1);
+                continue;
+            case Art::Faellt:
+                break;
         }
         if (regeln.archivieren) {
             const QByteArray zeile = NachCp1252(Archivzeile(termin) + QStringLiteral("\r\n"));

@@ -49,15 +49,25 @@ Dateiart DateiartVon(long long z) {
     return Dateiart::KeineDaten;
 }
 
+namespace {
+
+// A line of the current layout that is taken as it stands: a valid date key and
+// room for every fixed field.
+bool ZeileVollstaendig(const QString& zeile) {
+    return zeile.size() >= Spalte::Meldung && SchluesselLesen(zeile);
+}
+
+}  // namespace
+
 QString ZeilePruefen(const QString& zeile, bool* aufgefuellt) {
     if (aufgefuellt != nullptr) {
         *aufgefuellt = false;
     }
+    if (ZeileVollstaendig(zeile)) {
+        return zeile;
+    }
     if (!SchluesselLesen(zeile)) {
         return {};
-    }
-    if (zeile.size() >= Spalte::Meldung) {
-        return zeile;
     }
     const QString strich = QStringLiteral("-");
     QString t = zeile.left(Breite::Datum);
@@ -88,109 +98,197 @@ struct Zeile {
         }
         return true;
     }
-    // Tolerant: UTF-8 where the line is valid UTF-8 with high bytes, else Windows-1252.
-    QString text() const {
+    // Tolerant: UTF-8 where the line is valid UTF-8 with high bytes, else
+    // Windows-1252. The text's own storage is used again where it is not shared.
+    void textIn(QString& ziel) const {
         unsigned char hoch = 0;
         for (qsizetype i = 0; i < laenge; ++i) {
             hoch |= static_cast<unsigned char>(daten[i]);
         }
         if (hoch & 0x80) {
-            return ZeileTolerantLesen(QByteArray::fromRawData(daten, laenge));
+            ziel = ZeileTolerantLesen(QByteArray::fromRawData(daten, laenge));
+        } else {
+            ziel = QLatin1StringView(daten, laenge);
         }
-        return QString::fromLatin1(daten, laenge);
+    }
+    QString text() const {
+        QString t;
+        textIn(t);
+        return t;
     }
     QString cp1252() const { return AusCp1252(QByteArray::fromRawData(daten, laenge)); }
 };
 
-// The lines of a file one after the other, without a list of them all.
-class Zeilen {
-public:
-    explicit Zeilen(const QByteArray& inhalt) : p_(inhalt.constData()), n_(inhalt.size()) {}
+qsizetype Finden(const char* p, qsizetype von, qsizetype n, char c) {
+    const auto* t = static_cast<const char*>(std::memchr(p + von, c, static_cast<size_t>(n - von)));
+    return t ? t - p : n;
+}
 
-    // The next line; false after the last one.
-    bool naechste(Zeile& z) {
-        if (start_ >= n_) {
-            return false;
+// Cuts bytes into lines: CR LF, LF or CR end a line (a CR the line unless an
+// LF comes first), and a last line end gives no empty last line. The bytes may
+// come in pieces cut anywhere.
+class Zeilenteiler {
+public:
+    // Hands every line that the piece completes to je.
+    template <typename F>
+    void weiter(QByteArrayView stueck, F&& je) {
+        const char* p = stueck.data();
+        const qsizetype n = stueck.size();
+        qsizetype start = 0;
+        if (nachCr_ && n > 0) {
+            nachCr_ = false;
+            start = p[0] == '\n' ? 1 : 0;  // the LF of a CR LF cut apart
         }
         // Where the next CR and the next LF stand, each searched again only once
         // passed: a file of LF (or CR) lines alone is read in one sweep too.
-        if (cr_ < start_) {
-            cr_ = finden('\r');
+        qsizetype cr = -1;
+        qsizetype lf = -1;
+        while (start < n) {
+            if (cr < start) {
+                cr = Finden(p, start, n, '\r');
+            }
+            if (lf < start) {
+                lf = Finden(p, start, n, '\n');
+            }
+            const qsizetype ende = std::min(cr, lf);
+            if (ende == n) {
+                rest_.append(p + start, n - start);  // goes on in the next piece
+                return;
+            }
+            zeile(p + start, ende - start, je);
+            start = ende + 1;
+            if (p[ende] == '\r') {
+                if (start == n) {
+                    nachCr_ = true;
+                } else if (p[start] == '\n') {
+                    ++start;
+                }
+            }
         }
-        if (lf_ < start_) {
-            lf_ = finden('\n');
+    }
+
+    // After the last piece: a last line without a line end.
+    template <typename F>
+    void ende(F&& je) {
+        if (!rest_.isEmpty()) {
+            zeile(nullptr, 0, je);
         }
-        // CR LF files: the CR ends the line unless an LF comes first.
-        qsizetype ende = std::min(cr_, lf_);
-        z = {p_ + start_, ende - start_};
-        if (ende < n_) {
-            ende += (p_[ende] == '\r' && ende + 1 < n_ && p_[ende + 1] == '\n') ? 2 : 1;
-        }
-        start_ = ende;
-        return true;
     }
 
 private:
-    qsizetype finden(char c) const {
-        const auto* t =
-            static_cast<const char*>(std::memchr(p_ + start_, c, static_cast<size_t>(n_ - start_)));
-        return t ? t - p_ : n_;
+    template <typename F>
+    void zeile(const char* daten, qsizetype laenge, F& je) {
+        if (rest_.isEmpty()) {
+            je(Zeile{daten, laenge});
+            return;
+        }
+        rest_.append(daten, laenge);
+        je(Zeile{rest_.constData(), rest_.size()});
+        rest_.resize(0);
     }
 
-    const char* p_;
-    qsizetype n_;
-    qsizetype start_ = 0;
-    qsizetype cr_ = -1;
-    qsizetype lf_ = -1;
+    QByteArray rest_;  // the start of a line cut by the end of a piece
+    bool nachCr_ = false;
 };
 
-}  // namespace
-
-Dateiinhalt TermindateiLesen(const QByteArray& inhalt) {
-    Dateiinhalt d;
-    Zeilen zeilen(inhalt);
-    Zeile kopfzeile{};
-    if (!zeilen.naechste(kopfzeile)) {
-        d.kopfFehlt = true;
-        return d;
-    }
-    QString kopf = kopfzeile.text();
+QString KopfLesen(const Zeile& z) {
+    QString kopf = z.text();
     if (kopf.startsWith(QChar(0xFEFF))) {
         kopf.remove(0, 1);  // a byte-order mark of a Linux editor
     }
-    d.versionsZehntel = VersionsZehntel(kopf);
-    d.art = DateiartVon(d.versionsZehntel);
-    if (!kopf.startsWith(QLatin1String(".."))) {
-        // Never a record, but not to be lost either.
-        d.rest.append(kopfzeile.roh());
-        d.unvollstaendig = true;
-        d.kopfUnlesbar = true;
+    return kopf;
+}
+
+}  // namespace
+
+struct TermineLesen::Zustand {
+    Zeilenteiler teiler;
+    std::function<void(const QString&)> je;
+    bool kopf = true;
+    long long version = 0;
+    QString zeile;
+
+    void nimm(const Zeile& z) {
+        if (kopf) {
+            kopf = false;
+            version = VersionsZehntel(KopfLesen(z));
+            return;
+        }
+        if (DateiartVon(version) != Dateiart::Aktuell || z.nurBlanks()) {
+            return;
+        }
+        z.textIn(zeile);
+        if (ZeileVollstaendig(zeile)) {
+            je(zeile);  // without a copy of the text: most lines
+            return;
+        }
+        const QString t = ZeilePruefen(zeile);
+        if (!t.isEmpty()) {
+            je(t);
+        }
     }
-    Zeile z{};
-    switch (d.art) {
-        case Dateiart::Aktuell:
+};
+
+TermineLesen::TermineLesen(std::function<void(const QString&)> je)
+    : z_(std::make_unique<Zustand>()) {
+    z_->je = std::move(je);
+}
+
+TermineLesen::~TermineLesen() = default;
+
+void TermineLesen::weiter(QByteArrayView stueck) {
+    z_->teiler.weiter(stueck, [this](const Zeile& z) { z_->nimm(z); });
+}
+
+long long TermineLesen::ende() {
+    z_->teiler.ende([this](const Zeile& z) { z_->nimm(z); });
+    return z_->version;
+}
+
+Dateiinhalt TermindateiLesen(const QByteArray& inhalt) {
+    Dateiinhalt d;
+    d.kopfFehlt = true;
+    auto kopfzeile = [&](const Zeile& z) {
+        d.kopfFehlt = false;
+        const QString kopf = KopfLesen(z);
+        d.versionsZehntel = VersionsZehntel(kopf);
+        d.art = DateiartVon(d.versionsZehntel);
+        if (!kopf.startsWith(QLatin1String(".."))) {
+            // Never a record, but not to be lost either.
+            d.rest.append(z.roh());
+            d.unvollstaendig = true;
+            d.kopfUnlesbar = true;
+        }
+        if (d.art == Dateiart::Aktuell) {
             // A saved book has lines of about this length: room for all records at once.
             d.termine.reserve(inhalt.size() / 48 + 1);
-            while (zeilen.naechste(z)) {
+        }
+    };
+    auto zeile = [&](const Zeile& z) {
+        if (d.kopfFehlt) {
+            kopfzeile(z);
+            return;
+        }
+        switch (d.art) {
+            case Dateiart::Aktuell: {
                 if (z.nurBlanks()) {
                     ++d.leer;
-                    continue;
+                    return;
                 }
                 bool aufgefuellt = false;
                 QString t = ZeilePruefen(z.text(), &aufgefuellt);
                 if (t.isEmpty()) {
                     d.rest.append(z.roh());
                     d.unvollstaendig = true;
-                    continue;
+                    return;
                 }
                 if (aufgefuellt) {
                     ++d.aufgefuellt;
                 }
                 d.termine.append(std::move(t));
+                return;
             }
-            break;
-        case Dateiart::Alt:
-            while (zeilen.naechste(z)) {
+            case Dateiart::Alt: {
                 // The old program wrote the DOS code page, never UTF-8.
                 QString meldung;
                 QString t = AltenTerminUmsetzen(z.cp1252(), &meldung);
@@ -200,21 +298,23 @@ Dateiinhalt TermindateiLesen(const QByteArray& inhalt) {
                         d.rest.append(z.roh());
                         d.unvollstaendig = true;
                     }
-                    continue;
+                    return;
                 }
                 d.termine.append(std::move(t));
+                return;
             }
-            break;
-        case Dateiart::KeineDaten:
-            while (zeilen.naechste(z)) {
+            case Dateiart::KeineDaten:
                 if (!z.nurBlanks()) {
                     d.unvollstaendig = true;
                 }
-            }
-            break;
-        case Dateiart::Dos:
-            break;
-    }
+                return;
+            case Dateiart::Dos:
+                return;
+        }
+    };
+    Zeilenteiler teiler;
+    teiler.weiter(inhalt, zeile);
+    teiler.ende(zeile);
     return d;
 }
 

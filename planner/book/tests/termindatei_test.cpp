@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <utility>
+
 #include "book/termindatei.h"
 #include "testsupport/drucken.h"
 
@@ -67,6 +70,36 @@ TEST(Termindatei, GrossesBuchMitJedemZeilenende) {
         anders.replace("\r\n", ende);
         EXPECT_EQ(TermindateiLesen(anders).termine, erwartet) << (ende[0] == '\n' ? "LF" : "CR");
     }
+}
+
+// Read in pieces cut anywhere (a CR LF too), a file gives the records and the
+// version that the reader of the whole file gives.
+TEST(Termindatei, StueckweiseWieAmStueck) {
+    const QByteArray datei(
+        "\xEF\xBB\xBF..Kronelin 8.010090\r\n20270101-   -   -         -   Alle   a\r\n"
+        "\r\n   \r\n20271301-   -   -         -   Alle   kein Datum\r\n20270102\n"
+        "20270103-   -   -         -   B\xC3\xBCro   M\xC3\xBCller\r"
+        "20270104-   -   -         -   Alle   \xE4rger\r\n20270105-   -   -         -   Alle   z");
+    auto stueckweise = [](const QByteArray& inhalt, qsizetype laenge) {
+        QStringList termine;
+        TermineLesen leser([&](const QString& t) { termine.append(t); });
+        for (qsizetype ab = 0; ab < inhalt.size(); ab += laenge) {
+            leser.weiter(QByteArrayView(inhalt).sliced(ab, std::min(laenge, inhalt.size() - ab)));
+        }
+        return std::pair{leser.ende(), termine};
+    };
+    const Dateiinhalt ganz = TermindateiLesen(datei);
+    ASSERT_EQ(ganz.termine.size(), 5);
+    EXPECT_EQ(ganz.termine[2], QStringLiteral("20270103-   -   -         -   Büro   Müller"));
+    for (const qsizetype laenge : {1, 2, 3, 7, 38, 39, 1000}) {
+        const auto [version, termine] = stueckweise(datei, laenge);
+        EXPECT_EQ(version, 8010) << laenge;
+        EXPECT_EQ(termine, ganz.termine) << laenge;
+    }
+    // Another layout passes no record; an empty file has the version 0.
+    EXPECT_EQ(stueckweise("..Kronelin 3.49\r\n20270101 alt\r\n", 4),
+              std::pair(3490LL, QStringList()));
+    EXPECT_EQ(stueckweise({}, 4), std::pair(0LL, QStringList()));
 }
 
 TEST(Termindatei, TextMitKopfUndCrLf) {

@@ -55,6 +55,33 @@ std::optional<QDate> ZyklusFortschreiben(const QDate& datum, const Periode& zykl
 // One record rolled over as a cyclic one: new date and raised counter.
 Ergebnis<QString> TerminFortschreiben(const QString& termin, const QDate& heute, bool zaehler);
 
+// What the roll-over does with one record, the archive aside.
+struct AbgelaufenSchritt {
+    enum class Art {
+        Bleibt,  // not expired, or a cycle that does not move the date forward
+        Faellt,  // an expired one-time record: it leaves the list
+        Neu,     // rolled on: neu replaces it
+        Defekt,  // it cannot be rolled over and stays as it is
+    };
+    Art art = Art::Bleibt;
+    QString neu;
+    Fehler fehler;
+};
+
+// The decision for one record after another, the period codes read once: for a
+// reader that keeps only some of the records.
+class AbgelaufenPruefer {
+public:
+    AbgelaufenPruefer(const QDate& heute, const AbgelaufenRegeln& regeln);
+    AbgelaufenSchritt pruefen(const QString& termin);
+
+private:
+    QDate heute_;
+    bool nurBekannteZyklen_;
+    bool zaehlerErhoehen_;
+    Periodenspeicher perioden_;
+};
+
 // Rolls over the whole list in place; the order of the rest is kept.
 AbgelaufenErgebnis AbgelaufeneFortschreiben(QStringList& termine, const QDate& heute,
                                             const AbgelaufenRegeln& regeln);

@@ -4,9 +4,13 @@
 // access, so every program and the fuzzer use the same reader.
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QList>
 #include <QString>
 #include <QStringList>
+
+#include <functional>
+#include <memory>
 
 namespace kronel {
 
@@ -46,6 +50,28 @@ QString ZeilePruefen(const QString& zeile, bool* aufgefuellt = nullptr);
 
 // Lines end with CR LF, LF or CR; a last line end gives no empty last line.
 Dateiinhalt TermindateiLesen(const QByteArray& inhalt);
+
+// A data file taken in pieces: its records one after the other, checked as
+// TermindateiLesen checks them, without a list of them all, for a reader that
+// keeps few of them. The text handed to je is used again for the next record;
+// records are handed on only when the header is one of the current layout.
+class TermineLesen {
+public:
+    explicit TermineLesen(std::function<void(const QString&)> je);
+    ~TermineLesen();
+    TermineLesen(const TermineLesen&) = delete;
+    TermineLesen& operator=(const TermineLesen&) = delete;
+
+    // The next bytes of the file, cut anywhere.
+    void weiter(QByteArrayView stueck);
+    // After the last piece: the version of the header (as VersionsZehntel), 0
+    // for an empty file.
+    long long ende();
+
+private:
+    struct Zustand;
+    std::unique_ptr<Zustand> z_;
+};
 
 // The file of a book: header, then every record, each line with CR LF.
 QByteArray TermindateiText(const QStringList& termine, const QString& versionText);
