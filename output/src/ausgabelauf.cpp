@@ -46,30 +46,6 @@ bool Eingeschaltet(const QString& schluessel, const char* vorgabe) {
     return Val(IniLesen({}, {}, schluessel, QLatin1String(vorgabe))) != 0;
 }
 
-// The few period codes of a book, read once each: the four characters of a
-// field packed into one key.
-class Perioden {
-public:
-    // vorn: "-" in front, for the window that counts back from the date.
-    Periode lesen(QStringView feld, bool zurueck) {
-        quint64 schluessel = zurueck ? 1 : 0;
-        for (qsizetype i = 0; i < feld.size(); ++i) {
-            schluessel |= static_cast<quint64>(feld[i].unicode()) << (1 + 16 * i);
-        }
-        const auto it = bekannt_.find(schluessel);
-        if (it != bekannt_.end()) {
-            return it->second;
-        }
-        const QString code = RTrim(feld.toString());
-        const Periode p = PeriodeLesen(zurueck ? QStringLiteral("-") + code : code);
-        bekannt_.emplace(schluessel, p);
-        return p;
-    }
-
-private:
-    std::unordered_map<quint64, Periode> bekannt_;
-};
-
 // The appointment is meant for every station or for this user.
 bool StationPasst(const QString& termin, const QString& benutzerKlein) {
     const QString station = LCase(Feld(termin, Spalte::Adresse, Breite::Adresse));
@@ -77,12 +53,57 @@ bool StationPasst(const QString& termin, const QString& benutzerKlein) {
 }
 
 bool MitFeldern(QStringView text) {
-    for (const QChar c : text) {
-        if (c == u'{' || c == u'[') {
-            return true;
-        }
+    const char16_t* t = text.utf16();
+    unsigned mit = 0;  // without an early exit the compiler takes many at once
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        mit |= static_cast<unsigned>(t[i] == u'{') | static_cast<unsigned>(t[i] == u'[');
     }
-    return false;
+    return mit != 0;
+}
+
+// The announce window of a record and whether it is due today at this station.
+struct Fenster {
+    std::optional<QDate> datum;  // none: the record has no valid date key
+    std::optional<QDate> von;
+    bool faellig = false;
+};
+
+Fenster FensterPruefen(const QString& termin, const QDate& heute, const QString& benutzerKlein,
+                       Periodenspeicher& perioden) {
+    Fenster f;
+    f.datum = SchluesselLesen(termin);
+    if (!f.datum) {
+        return f;
+    }
+    const QDate datum = *f.datum;
+    const QStringView t(termin);
+    // A key gives a date of the calendar: a window of "-" is the date itself,
+    // and days and weeks move it by its day number alone.
+    auto verschoben = [&](const Periode& p) -> std::optional<QDate> {
+        if (p.einheit == 0 || p.anzahl == 0) {
+            return datum;
+        }
+        if ((p.einheit == 't' || p.einheit == 'w') && std::abs(p.anzahl) < 1000000) {
+            const qint64 tag = datum.toJulianDay() + (p.einheit == 'w' ? 7 * p.anzahl : p.anzahl);
+            if (tag >= kErsterKalenderTag && tag <= kLetzterKalenderTag) {
+                return QDate::fromJulianDay(tag);
+            }
+        }
+        return DatumVerschieben(p, datum);
+    };
+    f.von = verschoben(perioden.lesen(t.mid(Spalte::Von - 1, Breite::Von), true));
+    const auto bis = verschoben(perioden.lesen(t.mid(Spalte::Bis - 1, Breite::Bis)));
+    // A window beyond the calendar covers no day.
+    f.faellig = f.von && bis && heute.daysTo(*f.von) <= 0 && heute.daysTo(*bis) >= 0 &&
+                StationPasst(termin, benutzerKlein);
+    return f;
+}
+
+// Every text is expanded before its due test, as a calculation or an
+// abbreviation may report a failure; built-in fields alone matter only where
+// the text is shown. A text without fields stays as it is.
+bool ErweiternNoetig(QStringView meldung, bool faellig) {
+    return MitFeldern(meldung) && (faellig || !NurEingebauteFelder(meldung));
 }
 
 struct Meldungen {
@@ -96,46 +117,24 @@ Meldungen MeldungenBilden(const QStringList& termine, const QDateTime& jetzt,
     Meldungen m;
     const QDate heute = jetzt.date();
     TextFelderStapel felder;
-    Perioden perioden;
+    Periodenspeicher perioden;
     for (const QString& termin : termine) {
-        const std::optional<QDate> datum = SchluesselLesen(termin);
-        if (!datum) {
+        const Fenster f = FensterPruefen(termin, heute, benutzerKlein, perioden);
+        if (!f.datum) {
             continue;
         }
-        const QStringView t(termin);
-        // A key gives a date of the calendar: a window of "-" is the date itself,
-        // and days and weeks move it by its day number alone.
-        auto verschoben = [&](const Periode& p) -> std::optional<QDate> {
-            if (p.einheit == 0 || p.anzahl == 0) {
-                return *datum;
-            }
-            if ((p.einheit == 't' || p.einheit == 'w') && std::abs(p.anzahl) < 1000000) {
-                const qint64 tag =
-                    datum->toJulianDay() + (p.einheit == 'w' ? 7 * p.anzahl : p.anzahl);
-                if (tag >= kErsterKalenderTag && tag <= kLetzterKalenderTag) {
-                    return QDate::fromJulianDay(tag);
-                }
-            }
-            return DatumVerschieben(p, *datum);
-        };
-        const auto von = verschoben(perioden.lesen(t.mid(Spalte::Von - 1, Breite::Von), true));
-        const auto bis = verschoben(perioden.lesen(t.mid(Spalte::Bis - 1, Breite::Bis), false));
-        // A window beyond the calendar covers no day.
-        const bool faellig = von && bis && heute.daysTo(*von) <= 0 && heute.daysTo(*bis) >= 0 &&
-                             StationPasst(termin, benutzerKlein);
-        // Every text is expanded before its due test, as a calculation or an
-        // abbreviation may report a failure; built-in fields alone matter only
-        // where the text is shown. A text without fields stays as it is.
         const QStringView roh = MeldungVon(termin);
         std::optional<QString> erweitert;
-        if (MitFeldern(roh) && (faellig || !NurEingebauteFelder(roh))) {
-            erweitert = felder.ersetzen(roh.toString(), heute, DatumText(*datum));
+        if (ErweiternNoetig(roh, f.faellig)) {
+            erweitert = felder.ersetzen(roh.toString(), heute, DatumText(*f.datum));
         }
-        if (!faellig) {
+        if (!f.faellig) {
             continue;
         }
+        const QDate& datum = *f.datum;
+        const QDate& von = *f.von;
         QString filter = Feld(termin, Spalte::Filter, Breite::Filter);
-        if (!FilterAuswerten(filter, jetzt, *datum, *von, zufall)) {
+        if (!FilterAuswerten(filter, jetzt, datum, von, zufall)) {
             continue;
         }
         QString meldung = erweitert ? *erweitert : roh.toString();
@@ -146,7 +145,8 @@ Meldungen MeldungenBilden(const QStringList& termine, const QDateTime& jetzt,
             }
             continue;
         }
-        m.text += AusgabeZeile(*datum, heute, meldung) + kZeilenende;
+        m.text += AusgabeZeile(datum, heute, meldung);
+        m.text += kZeilenende;
         ++m.anzahl;
     }
     if (Eingeschaltet(QStringLiteral("InfoFeiertag"), "1")) {
@@ -169,14 +169,17 @@ Meldungen MeldungenBilden(const QStringList& termine, const QDateTime& jetzt,
     return m;
 }
 
-}  // namespace
-
-void TermineSortieren(QStringList& termine, const QDate& heute) {
+// The roll-over of the run: every cycle other than "-" counts, the counter
+// stays, nothing is archived.
+AbgelaufenRegeln AusgabeRegeln() {
     AbgelaufenRegeln regeln;
     regeln.nurBekannteZyklen = false;
     regeln.zaehlerErhoehen = false;
     regeln.archivieren = false;
-    AbgelaufeneFortschreiben(termine, heute, regeln);
+    return regeln;
+}
+
+void NachDatumOrdnen(QStringList& termine) {
     const std::vector<qsizetype> ordnung = DatumsReihenfolge(termine);
     // A book as the planner saves it is in date order already.
     bool geordnet = true;
@@ -194,6 +197,13 @@ void TermineSortieren(QStringList& termine, const QDate& heute) {
     termine = std::move(sortiert);
 }
 
+}  // namespace
+
+void TermineSortieren(QStringList& termine, const QDate& heute) {
+    AbgelaufeneFortschreiben(termine, heute, AusgabeRegeln());
+    NachDatumOrdnen(termine);
+}
+
 QString AusgabeKopf(const QString& benutzer, const QDate& heute) {
     QString kopf;
     if (!benutzer.isEmpty()) {
@@ -207,9 +217,15 @@ QString AusgabeKopf(const QString& benutzer, const QDate& heute) {
 }
 
 QString AusgabeZeile(const QDate& datum, const QDate& heute, const QString& meldung) {
-    return (datum == heute ? QStringLiteral("*") : QStringLiteral(" ")) + DatumText(datum) +
-           QStringLiteral(" (") + TagMonatName(Wochentag(datum), QStringLiteral("wt2")) +
-           QStringLiteral("): ") + meldung;
+    QString zeile;
+    zeile.reserve(kEinzug + meldung.size());
+    zeile += datum == heute ? u'*' : u' ';
+    zeile += DatumText(datum);
+    zeile += u" (";
+    zeile += TagMonatName(Wochentag(datum), QStringLiteral("wt2"));
+    zeile += u"): ";
+    zeile += meldung;
+    return zeile;
 }
 
 QString UmbruecheEinruecken(const QString& text) {
@@ -301,18 +317,40 @@ AusgabeEnde Terminausgabe::TermineAusgeben() {
 }
 
 QString AusgabeTextBilden(const QDateTime& jetzt, Zufall& zufall) {
-    const Ergebnis<QByteArray> inhalt = DateiLesen(modul().DateiTermine);
-    if (!inhalt || inhalt->isEmpty()) {
-        return {};
-    }
-    Dateiinhalt datei = TermindateiLesen(*inhalt);
-    if (datei.versionsZehntel < kAeltesteVersion) {
-        return {};
-    }
+    const QDate heute = jetzt.date();
     const QString benutzer = Benutzername();
-    TermineSortieren(datei.termine, jetzt.date());
-    const Meldungen m = MeldungenBilden(datei.termine, jetzt, LCase(benutzer), zufall);
-    return UmbruecheEinruecken(AusgabeKopf(benutzer, jetzt.date()) + m.text);
+    const QString benutzerKlein = LCase(benutzer);
+    // Only records that are shown or whose text may report a failure make a
+    // difference to the text: the file is read in pieces, each record rolled on
+    // as it comes, and only those are kept. Sorted, they stand in the order they
+    // have in the whole sorted book.
+    QStringList wichtig;
+    AbgelaufenPruefer rollen(heute, AusgabeRegeln());
+    Periodenspeicher perioden;
+    auto behalten = [&](const QString& termin) {
+        const Fenster f = FensterPruefen(termin, heute, benutzerKlein, perioden);
+        if (f.datum && (f.faellig || ErweiternNoetig(MeldungVon(termin), false))) {
+            wichtig.append(termin);
+        }
+    };
+    TermineLesen leser([&](const QString& termin) {
+        const AbgelaufenSchritt s = rollen.pruefen(termin);
+        if (s.art == AbgelaufenSchritt::Art::Neu) {
+            behalten(s.neu);
+        } else if (s.art != AbgelaufenSchritt::Art::Faellt) {
+            behalten(termin);
+        }
+    });
+    if (!DateiStueckweiseLesen(modul().DateiTermine,
+                               [&](QByteArrayView stueck) { leser.weiter(stueck); })) {
+        return {};
+    }
+    if (leser.ende() < kAeltesteVersion) {
+        return {};
+    }
+    NachDatumOrdnen(wichtig);
+    const Meldungen m = MeldungenBilden(wichtig, jetzt, benutzerKlein, zufall);
+    return UmbruecheEinruecken(AusgabeKopf(benutzer, heute) + m.text);
 }
 
 }  // namespace kronel

@@ -76,7 +76,10 @@ private:
 };
 
 // The output text of a run for that moment, without sound, wait or window: the
-// benchmark driver's run. Empty when the data file cannot be used.
+// benchmark driver's run. The file is read in pieces and only the records that
+// are shown or may report something are kept, so no list of the whole book is
+// built; the text is the one TermineAusgeben() gives. Empty when the data file
+// cannot be used.
 QString AusgabeTextBilden(const QDateTime& jetzt, Zufall& zufall);
 
 }  // namespace kronel
