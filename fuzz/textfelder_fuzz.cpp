@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <cstdlib>
 
+#include <QRegularExpression>
+
 #include "common/einstellungen.h"
 #include "common/textfelder.h"
 #include "platform/text.h"
@@ -27,9 +29,12 @@ test::TestUmgebung& Umgebung() {
     return *u;
 }
 
+// "inf" or "nan" as a word of its own, as a number turned text would give it;
+// a field's word next to the user's text ("Werktagen" + "And") is no such word.
 bool HatUnendlich(const QString& s) {
-    const QString k = LCase(s);
-    return k.contains(QLatin1String("inf")) || k.contains(QLatin1String("nan"));
+    static const QRegularExpression wort(QStringLiteral("(?<!\\p{L})(inf|nan)(?!\\p{L})"),
+                                         QRegularExpression::CaseInsensitiveOption);
+    return wort.match(s).hasMatch();
 }
 
 }  // namespace
