@@ -1,8 +1,5 @@
 #include "output/ausgabelauf.h"
 
-#include <cstdlib>
-#include <unordered_map>
-
 #include "book/abgelaufene.h"
 #include "book/sortieren.h"
 #include "book/termin.h"
@@ -77,22 +74,8 @@ Fenster FensterPruefen(const QString& termin, const QDate& heute, const QString&
     }
     const QDate datum = *f.datum;
     const QStringView t(termin);
-    // A key gives a date of the calendar: a window of "-" is the date itself,
-    // and days and weeks move it by its day number alone.
-    auto verschoben = [&](const Periode& p) -> std::optional<QDate> {
-        if (p.einheit == 0 || p.anzahl == 0) {
-            return datum;
-        }
-        if ((p.einheit == 't' || p.einheit == 'w') && std::abs(p.anzahl) < 1000000) {
-            const qint64 tag = datum.toJulianDay() + (p.einheit == 'w' ? 7 * p.anzahl : p.anzahl);
-            if (tag >= kErsterKalenderTag && tag <= kLetzterKalenderTag) {
-                return QDate::fromJulianDay(tag);
-            }
-        }
-        return DatumVerschieben(p, datum);
-    };
-    f.von = verschoben(perioden.lesen(t.mid(Spalte::Von - 1, Breite::Von), true));
-    const auto bis = verschoben(perioden.lesen(t.mid(Spalte::Bis - 1, Breite::Bis)));
+    f.von = DatumVerschieben(perioden.lesen(t.mid(Spalte::Von - 1, Breite::Von), true), datum);
+    const auto bis = DatumVerschieben(perioden.lesen(t.mid(Spalte::Bis - 1, Breite::Bis)), datum);
     // A window beyond the calendar covers no day.
     f.faellig = f.von && bis && heute.daysTo(*f.von) <= 0 && heute.daysTo(*bis) >= 0 &&
                 StationPasst(termin, benutzerKlein);
