@@ -66,13 +66,7 @@ bool EingebautesFeld(QStringView name) {
 }  // namespace
 
 bool NurEingebauteFelder(QStringView text) {
-    const char16_t* t = text.utf16();
-    const qsizetype n = text.size();
-    unsigned rechnung = 0;  // without an early exit the compiler takes many at once
-    for (qsizetype i = 0; i < n; ++i) {
-        rechnung |= static_cast<unsigned>(t[i] == u'[');
-    }
-    if (rechnung != 0) {
+    if (text.contains(u'[')) {
         return false;
     }
     // ersetzen() takes the first "{" and the first "}" again after each field;
