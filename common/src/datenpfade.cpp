@@ -110,10 +110,6 @@ double AnzahlLesen(const QString& code) {
     return vorzeichen * wert;
 }
 
-bool ImBereich(const QDate& d) {
-    return ImKalender(d);
-}
-
 }  // namespace
 
 void DatenPfadeSetzen() {
@@ -158,7 +154,7 @@ QString DatumZuSchluessel(const QString& datum) {
     if (!d) {
         d = DatumLesen(datum);
     }
-    if (!d || !ImBereich(*d)) {
+    if (!d || !ImKalender(*d)) {
         return {};
     }
     return SchluesselAusDatum(*d);
@@ -261,7 +257,7 @@ Periode Periodenspeicher::lesen(QStringView feld, bool zurueck) {
 }
 
 std::optional<QDate> DatumVerschieben(const Periode& periode, const QDate& datum) {
-    if (!ImBereich(datum)) {
+    if (!ImKalender(datum)) {
         return std::nullopt;
     }
     const long long n = periode.anzahl;
@@ -285,7 +281,7 @@ std::optional<QDate> DatumVerschieben(const Periode& periode, const QDate& datum
         default:
             break;
     }
-    if (!ImBereich(ergebnis)) {
+    if (!ImKalender(ergebnis)) {
         return std::nullopt;
     }
     return ergebnis;

@@ -16,18 +16,9 @@ namespace {
 constexpr long long kTageImBereich = 3700000;  // the years 100 to 9999 and some
 constexpr long long kMonateImBereich = 120000;
 
-bool ImBereich(const QDate& d) {
-    return ImKalender(d);
-}
-
 // A fixed field of a record; the period codes are read from it.
 QString Feld(QStringView t, qsizetype spalte, qsizetype breite) {
     return t.mid(spalte - 1, breite).toString();
-}
-
-int MonatsLaenge(int monat, bool schaltjahr) {
-    static const int kLaenge[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    return monat == 2 && schaltjahr ? 29 : kLaenge[monat - 1];
 }
 
 // Whether stepping by m months from d can still clamp the day: only when one of
@@ -39,7 +30,7 @@ bool KuerzungMoeglich(const QDate& d, long long m) {
     const long long schritt = m % 12;
     for (long long i = 1; i <= 12; ++i) {
         const int monat = static_cast<int>((d.month() - 1 + i * schritt) % 12) + 1;
-        if (MonatsLaenge(monat, false) < d.day()) {
+        if (kMonatsTage[monat - 1] < d.day()) {
             return true;
         }
     }
@@ -65,7 +56,7 @@ bool ZyklusAktiv(QStringView zyklusFeld, bool nurBekannteZyklen) {
 
 std::optional<QDate> ZyklusFortschreiben(const QDate& datum, const Periode& zyklus,
                                          const Periode& bis, const QDate& heute) {
-    if (zyklus.einheit == 0 || zyklus.anzahl <= 0 || !ImBereich(datum)) {
+    if (zyklus.einheit == 0 || zyklus.anzahl <= 0 || !ImKalender(datum)) {
         return std::nullopt;
     }
     auto erreicht = [&](const QDate& d) -> std::optional<bool> {
@@ -145,7 +136,7 @@ std::optional<QDate> ZyklusFortschreiben(const QDate& datum, const Periode& zykl
                 return std::nullopt;
             }
             const QDate r = d.addDays(k * schritt);
-            return ImBereich(r) ? std::optional<QDate>(r) : std::nullopt;
+            return ImKalender(r) ? std::optional<QDate>(r) : std::nullopt;
         };
         return springen(datum, (ende0->daysTo(heute) + schritt - 1) / schritt, datumBei);
     }
@@ -160,7 +151,7 @@ std::optional<QDate> ZyklusFortschreiben(const QDate& datum, const Periode& zykl
     QDate d = datum;
     while (KuerzungMoeglich(d, monate)) {
         const QDate n = MonateAddieren(d, monate);
-        if (!ImBereich(n)) {
+        if (!ImKalender(n)) {
             return std::nullopt;
         }
         d = n;
@@ -177,7 +168,7 @@ std::optional<QDate> ZyklusFortschreiben(const QDate& datum, const Periode& zykl
             return std::nullopt;
         }
         const QDate r = MonateAddieren(start, k * monate);
-        return ImBereich(r) ? std::optional<QDate>(r) : std::nullopt;
+        return ImKalender(r) ? std::optional<QDate>(r) : std::nullopt;
     };
     const auto ende = DatumVerschieben(bis, d);
     if (!ende) {
