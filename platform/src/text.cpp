@@ -489,13 +489,17 @@ public:
             }
             rang_[zeichen[i]] = stufe;
         }
-        // Neighbours must differ in their primary weight: a later difference the
-        // other way round must not outweigh theirs.
+        // Neighbours must differ in their primary weight: neither a later
+        // difference the other way round nor more of the lower one (as digits
+        // read as numbers would) may outweigh theirs.
         const QString tief = text(zeichen.front());
         const QString hoch = text(zeichen.back());
         for (size_t i = 1; i < zeichen.size(); ++i) {
+            const QString unten = text(zeichen[i - 1]);
+            const QString oben = text(zeichen[i]);
             if (rang_[zeichen[i - 1]] != rang_[zeichen[i]] &&
-                c.compare(text(zeichen[i - 1]) + hoch, text(zeichen[i]) + tief) >= 0) {
+                (c.compare(unten + hoch, oben + tief) >= 0 ||
+                 c.compare(unten + unten, oben) >= 0)) {
                 return;
             }
         }

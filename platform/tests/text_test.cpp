@@ -182,6 +182,19 @@ TEST(Sortieren, DeutschVergleichenGleichDemCollator) {
         ASSERT_EQ(DeutschVergleichen(a, b), erwartet(a, b))
             << a.toStdString() << " | " << b.toStdString();
     }
+    // Every character against every pair of characters, both ways: blank and
+    // punctuation weigh like any other character, a shorter text goes first.
+    for (char16_t x = 0x20; x < 0x7F; ++x) {
+        for (char16_t y = 0x20; y < 0x7F; ++y) {
+            for (char16_t z = 0x20; z < 0x7F; ++z) {
+                const QString a(QChar{x});
+                const QString b = QString(QChar{y}) + QChar(z);
+                ASSERT_EQ(DeutschVergleichen(a, b), erwartet(a, b))
+                    << a.toStdString() << " | " << b.toStdString();
+                ASSERT_EQ(DeutschVergleichen(b, a), erwartet(b, a));
+            }
+        }
+    }
     EXPECT_EQ(DeutschVergleichen(QStringLiteral("Arzt"), QStringLiteral("arzt")), -1);
     EXPECT_EQ(DeutschVergleichen(QStringLiteral("ab"), QStringLiteral("a\x01b")), 1);
     EXPECT_EQ(DeutschVergleichen(QStringLiteral("a-b"), QStringLiteral("a b")), 1);
