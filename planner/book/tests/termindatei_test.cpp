@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <QTemporaryDir>
+
 #include <algorithm>
 #include <utility>
 
 #include "book/termindatei.h"
+#include "platform/dateien.h"
 #include "testsupport/drucken.h"
 
 using namespace kronel;
@@ -100,6 +103,39 @@ TEST(Termindatei, StueckweiseWieAmStueck) {
     EXPECT_EQ(stueckweise("..Kronelin 3.49\r\n20270101 alt\r\n", 4),
               std::pair(3490LL, QStringList()));
     EXPECT_EQ(stueckweise({}, 4), std::pair(0LL, QStringList()));
+}
+
+// Through the file reader's own pieces, whose buffer is used again for the
+// next one: a CR LF, a UTF-8 character and a line longer than a piece cut
+// apart by the piece ends, and a last line without its line end.
+TEST(Termindatei, StueckweiseAusDerDateiUeberDieStueckgrenzen) {
+    constexpr qsizetype kStueck = 65536;
+    const QByteArray kopf = "..Kronelin 8.010090\r\n";
+    const QByteArray felder = "20270101-   -   -         -   Alle   ";
+    QByteArray datei = kopf;
+    // Fills up to the byte before the next piece end with one record.
+    auto bisVor = [&](qsizetype ende, const QByteArray& danach) {
+        const qsizetype rest = ende - datei.size() - felder.size();
+        datei += felder + QByteArray(rest, 'a') + danach;
+    };
+    bisVor(kStueck - 1, "\r\n");            // CR last of the first piece, LF first of the next
+    bisVor(2 * kStueck - 1, "\xC3\xBC\n");  // "ü" in UTF-8 across the second end
+    datei += felder + QByteArray(kStueck + 10, 'b') + "\r";  // a line over a whole piece
+    datei += felder + "\xE4nde";                             // Windows-1252, no line end
+    QTemporaryDir ordner;
+    const QString pfad = ordner.filePath(QStringLiteral("Kronel.PlD"));
+    ASSERT_TRUE(DateiAtomarSchreiben(pfad, datei));
+
+    QStringList termine;
+    TermineLesen leser([&](const QString& t) { termine.append(t); });
+    ASSERT_TRUE(DateiStueckweiseLesen(pfad, [&](QByteArrayView s) { leser.weiter(s); }));
+    EXPECT_EQ(leser.ende(), 8010);
+    const Dateiinhalt ganz = TermindateiLesen(datei);
+    ASSERT_EQ(ganz.termine.size(), 4);
+    EXPECT_EQ(termine, ganz.termine);
+    EXPECT_TRUE(ganz.termine[1].endsWith(QStringLiteral("aü")));
+    EXPECT_EQ(ganz.termine[2].size(), felder.size() + kStueck + 10);
+    EXPECT_EQ(ganz.termine[3], QString::fromLatin1(felder) + QStringLiteral("ände"));
 }
 
 TEST(Termindatei, TextMitKopfUndCrLf) {
