@@ -3,13 +3,12 @@
 #include "common/befehl.h"
 #include "common/modul.h"
 #include "testsupport/drucken.h"
+#include "testsupport/utf8.h"
 
 using namespace kronel;
 
 namespace {
-QString L(const char* s) {
-    return QString::fromUtf8(s);
-}
+using test::L;
 
 class Befehl : public ::testing::Test {
 protected:

@@ -2,13 +2,12 @@
 
 #include "common/deutschetexte.h"
 #include "testsupport/drucken.h"
+#include "testsupport/utf8.h"
 
 using namespace kronel;
 
 namespace {
-QString L(const char* s) {
-    return QString::fromUtf8(s);
-}
+using test::L;
 }  // namespace
 
 TEST(DeutscheTexte, TagMonatName) {

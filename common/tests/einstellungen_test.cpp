@@ -8,13 +8,12 @@
 #include "platform/ordner.h"
 #include "platform/text.h"
 #include "testsupport/testsupport.h"
+#include "testsupport/utf8.h"
 
 using namespace kronel;
 
 namespace {
-QString L(const char* s) {
-    return QString::fromUtf8(s);
-}
+using test::L;
 }  // namespace
 
 class Einstellungen : public ::testing::Test {

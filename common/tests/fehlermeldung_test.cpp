@@ -3,13 +3,12 @@
 #include "common/einstellungen.h"
 #include "common/fehlermeldung.h"
 #include "testsupport/testsupport.h"
+#include "testsupport/utf8.h"
 
 using namespace kronel;
 
 namespace {
-QString L(const char* s) {
-    return QString::fromUtf8(s);
-}
+using test::L;
 }  // namespace
 
 class FehlerBericht : public ::testing::Test {

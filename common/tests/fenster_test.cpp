@@ -4,13 +4,12 @@
 #include "common/fenster.h"
 #include "common/modul.h"
 #include "testsupport/testsupport.h"
+#include "testsupport/utf8.h"
 
 using namespace kronel;
 
 namespace {
-QString L(const char* s) {
-    return QString::fromUtf8(s);
-}
+using test::L;
 
 class FensterPosition : public ::testing::Test {
 protected:

@@ -5,14 +5,13 @@
 #include "common/formel.h"
 #include "common/zeichenketten.h"
 #include "testsupport/testsupport.h"
+#include "testsupport/utf8.h"
 
 using namespace kronel;
 
 namespace {
 
-QString L(const char* s) {
-    return QString::fromUtf8(s);
-}
+using test::L;
 
 // The value of a formula that must evaluate without fault; the text must stay.
 double W(const char* formel) {

@@ -4,13 +4,12 @@
 #include "common/einstellungen.h"
 #include "common/hilfe.h"
 #include "testsupport/testsupport.h"
+#include "testsupport/utf8.h"
 
 using namespace kronel;
 
 namespace {
-QString L(const char* s) {
-    return QString::fromUtf8(s);
-}
+using test::L;
 
 class Hilfe : public ::testing::Test {
 protected:

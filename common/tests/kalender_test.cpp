@@ -5,14 +5,13 @@
 #include "common/kalender.h"
 #include "platform/text.h"
 #include "testsupport/testsupport.h"
+#include "testsupport/utf8.h"
 
 using namespace kronel;
 
 namespace {
 
-QString L(const char* s) {
-    return QString::fromUtf8(s);
-}
+using test::L;
 
 class Kalender : public ::testing::Test {
 protected:

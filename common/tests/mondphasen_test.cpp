@@ -7,14 +7,13 @@
 #include "common/mondphasen.h"
 #include "platform/text.h"
 #include "testsupport/testsupport.h"
+#include "testsupport/utf8.h"
 
 using namespace kronel;
 
 namespace {
 
-QString L(const char* s) {
-    return QString::fromUtf8(s);
-}
+using test::L;
 
 class Mondphasen : public ::testing::Test {
 protected:

@@ -6,13 +6,12 @@
 #include "common/paket.h"
 #include "platform/ordner.h"
 #include "testsupport/testsupport.h"
+#include "testsupport/utf8.h"
 
 using namespace kronel;
 
 namespace {
-QString L(const char* s) {
-    return QString::fromUtf8(s);
-}
+using test::L;
 
 class MenueAufnahme final : public PaketMenue {
 public:

@@ -12,13 +12,12 @@
 #include "common/startwachen.h"
 #include "platform/befehlszeile.h"
 #include "testsupport/testsupport.h"
+#include "testsupport/utf8.h"
 
 using namespace kronel;
 
 namespace {
-QString L(const char* s) {
-    return QString::fromUtf8(s);
-}
+using test::L;
 }  // namespace
 
 class Leserechte : public ::testing::Test {

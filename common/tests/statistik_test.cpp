@@ -4,13 +4,12 @@
 #include "common/modul.h"
 #include "common/statistik.h"
 #include "testsupport/testsupport.h"
+#include "testsupport/utf8.h"
 
 using namespace kronel;
 
 namespace {
-QString L(const char* s) {
-    return QString::fromUtf8(s);
-}
+using test::L;
 
 class Statistik : public ::testing::Test {
 protected:

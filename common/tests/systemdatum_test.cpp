@@ -2,13 +2,12 @@
 
 #include "common/systemdatum.h"
 #include "testsupport/testsupport.h"
+#include "testsupport/utf8.h"
 
 using namespace kronel;
 
 namespace {
-QString L(const char* s) {
-    return QString::fromUtf8(s);
-}
+using test::L;
 }  // namespace
 
 TEST(SystemDatum, GueltigeUhrBleibtStill) {

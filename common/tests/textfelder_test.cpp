@@ -9,14 +9,13 @@
 #include "common/textfelder.h"
 #include "platform/text.h"
 #include "testsupport/testsupport.h"
+#include "testsupport/utf8.h"
 
 using namespace kronel;
 
 namespace {
 
-QString L(const char* s) {
-    return QString::fromUtf8(s);
-}
+using test::L;
 
 // Evaluation day Tuesday 5 March 2024, the appointment on 10 March 2024.
 class TextFelder : public ::testing::Test {

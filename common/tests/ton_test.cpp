@@ -5,13 +5,12 @@
 #include "common/dateien.h"
 #include "common/ton.h"
 #include "testsupport/testsupport.h"
+#include "testsupport/utf8.h"
 
 using namespace kronel;
 
 namespace {
-QString L(const char* s) {
-    return QString::fromUtf8(s);
-}
+using test::L;
 }  // namespace
 
 class Toene : public ::testing::Test {

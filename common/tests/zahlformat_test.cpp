@@ -3,6 +3,7 @@
 #include "common/tagetext.h"
 #include "common/zahlformat.h"
 #include "testsupport/drucken.h"
+#include "testsupport/utf8.h"
 
 #include <cmath>
 #include <limits>
@@ -11,9 +12,7 @@ using namespace kronel;
 
 namespace {
 
-QString L(const char* s) {
-    return QString::fromUtf8(s);
-}
+using test::L;
 
 QString F(double x, const char* muster) {
     const auto r = ZahlFormatieren(x, L(muster));

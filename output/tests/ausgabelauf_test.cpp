@@ -10,15 +10,14 @@
 #include "output/ausgabelauf.h"
 #include "platform/text.h"
 #include "testsupport/testsupport.h"
+#include "testsupport/utf8.h"
 #include "testsupport/zufall.h"
 
 using namespace kronel;
 
 namespace {
 
-QString L(const char* s) {
-    return QString::fromUtf8(s);
-}
+using test::L;
 
 // A record with its fixed columns filled and padded.
 QString Termin(const char* datum, const char* von, const char* bis, const char* filter,

@@ -12,15 +12,14 @@
 #include "platform/befehlszeile.h"
 #include "platform/text.h"
 #include "testsupport/testsupport.h"
+#include "testsupport/utf8.h"
 #include "testsupport/zufall.h"
 
 using namespace kronel;
 
 namespace {
 
-QString L(const char* s) {
-    return QString::fromUtf8(s);
-}
+using test::L;
 
 class FakeOberflaeche final : public AusgabeOberflaeche {
 public:

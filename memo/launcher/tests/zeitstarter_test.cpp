@@ -7,14 +7,13 @@
 #include "launcher/zeitstarter.h"
 #include "platform/datum.h"
 #include "testsupport/testsupport.h"
+#include "testsupport/utf8.h"
 
 using namespace kronel;
 
 namespace {
 
-QString L(const char* s) {
-    return QString::fromUtf8(s);
-}
+using test::L;
 
 QDateTime Um(int h, int m, int s = 0, int tag = 9) {
     return QDateTime(QDate(2026, 12, tag), QTime(h, m, s));

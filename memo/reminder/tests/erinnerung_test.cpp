@@ -7,22 +7,17 @@
 #include "common/modul.h"
 #include "platform/text.h"
 #include "reminder/erinnerung.h"
+#include "termine.h"
 #include "testsupport/testsupport.h"
+#include "testsupport/utf8.h"
 
 using namespace kronel;
 
 namespace {
 
-QString L(const char* s) {
-    return QString::fromUtf8(s);
-}
+using test::L;
 
-QString Termin(const char* schluessel, const char* von, const char* bis, const char* meldung,
-               const char* zyklus = "-") {
-    return L(schluessel) + L(von).leftJustified(4) + L(bis).leftJustified(4) +
-           L("-").leftJustified(10) + L(zyklus).leftJustified(4) + L("Alle").leftJustified(7) +
-           L(meldung);
-}
+using test::Termin;
 
 class Fenster final : public ErinnerungsFenster {
 public:

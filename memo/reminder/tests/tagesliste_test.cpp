@@ -5,23 +5,17 @@
 
 #include "platform/text.h"
 #include "reminder/tagesliste.h"
+#include "termine.h"
 #include "testsupport/drucken.h"
+#include "testsupport/utf8.h"
 
 using namespace kronel;
 
 namespace {
 
-QString L(const char* s) {
-    return QString::fromUtf8(s);
-}
+using test::L;
 
-// A record from its fields, padded to the fixed columns.
-QString Termin(const char* schluessel, const char* von, const char* bis, const char* meldung,
-               const char* zyklus = "-") {
-    return L(schluessel) + L(von).leftJustified(4) + L(bis).leftJustified(4) +
-           L("-").leftJustified(10) + L(zyklus).leftJustified(4) + L("Alle").leftJustified(7) +
-           L(meldung);
-}
+using test::Termin;
 
 QDateTime Um(int h, int m, QDate d = QDate(1999, 3, 12)) {
     return QDateTime(d, QTime(h, m, 30));

@@ -16,15 +16,14 @@
 #include "platform/text.h"
 #include "testsupport/anwendung.h"
 #include "testsupport/testsupport.h"
+#include "testsupport/utf8.h"
 #include "testsupport/zufall.h"
 
 using namespace kronel;
 
 namespace {
 
-QString L(const char* s) {
-    return QString::fromUtf8(s);
-}
+using test::L;
 
 class Fenster : public ::testing::Test {
 protected:

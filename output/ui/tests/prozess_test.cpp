@@ -8,14 +8,13 @@
 #include "common/einstellungen.h"
 #include "platform/text.h"
 #include "testsupport/testsupport.h"
+#include "testsupport/utf8.h"
 
 using namespace kronel;
 
 namespace {
 
-QString L(const char* s) {
-    return QString::fromUtf8(s);
-}
+using test::L;
 
 QString PdfText(const QString& pdf) {
     QProcess p;

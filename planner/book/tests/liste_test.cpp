@@ -8,14 +8,13 @@
 #include "platform/dienste.h"
 #include "platform/text.h"
 #include "testsupport/testsupport.h"
+#include "testsupport/utf8.h"
 
 using namespace kronel;
 
 namespace {
 
-QString L(const char* s) {
-    return QString::fromUtf8(s);
-}
+using test::L;
 
 const QString kA = L("20261215-   -   -         -   Alle   Chorprobe");
 const QString kB = L("20261224-   -   -         -   Alle   Bescherung°°mit Oma");

@@ -21,14 +21,13 @@
 #include "shared_ui/paketmenue.h"
 #include "testsupport/anwendung.h"
 #include "testsupport/testsupport.h"
+#include "testsupport/utf8.h"
 
 using namespace kronel;
 
 namespace {
 
-QString L(const char* s) {
-    return QString::fromUtf8(s);
-}
+using test::L;
 
 // Does `was` to the modal window that opens next (after the event loop runs).
 void BeimNaechstenModalen(std::function<void(QWidget*)> was) {

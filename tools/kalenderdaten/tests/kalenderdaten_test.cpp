@@ -7,15 +7,14 @@
 #include "common/kalender.h"
 #include "kalenderdaten.h"
 #include "testsupport/testsupport.h"
+#include "testsupport/utf8.h"
 
 using namespace kronel;
 using namespace kronel::kalenderdaten;
 
 namespace {
 
-QString L(const char* s) {
-    return QString::fromUtf8(s);
-}
+using test::L;
 
 // Easter by the Meeus/Jones/Butcher rule, independent of Gauss's.
 QDate OsternMeeus(int y) {

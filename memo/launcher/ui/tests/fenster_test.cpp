@@ -12,14 +12,13 @@
 #include "launcher_ui/hauptfenster.h"
 #include "testsupport/anwendung.h"
 #include "testsupport/testsupport.h"
+#include "testsupport/utf8.h"
 
 using namespace kronel;
 
 namespace {
 
-QString L(const char* s) {
-    return QString::fromUtf8(s);
-}
+using test::L;
 
 void Tippen(QWidget* w, int taste, const QString& text = {}) {
     QKeyEvent druck(QEvent::KeyPress, taste, Qt::NoModifier, text);

@@ -15,14 +15,13 @@
 #include "reminder_ui/hauptfenster.h"
 #include "testsupport/anwendung.h"
 #include "testsupport/testsupport.h"
+#include "testsupport/utf8.h"
 
 using namespace kronel;
 
 namespace {
 
-QString L(const char* s) {
-    return QString::fromUtf8(s);
-}
+using test::L;
 
 class Fenster : public ::testing::Test {
 protected:

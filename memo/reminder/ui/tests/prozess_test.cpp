@@ -12,14 +12,13 @@
 #include "common/einstellungen.h"
 #include "platform/text.h"
 #include "testsupport/testsupport.h"
+#include "testsupport/utf8.h"
 
 using namespace kronel;
 
 namespace {
 
-QString L(const char* s) {
-    return QString::fromUtf8(s);
-}
+using test::L;
 
 bool WartenBis(const std::function<bool()>& bedingung, int ms) {
     QDeadlineTimer frist(ms);

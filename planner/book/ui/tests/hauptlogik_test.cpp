@@ -5,14 +5,13 @@
 #include "common/modul.h"
 #include "shared_ui/suchmuster.h"
 #include "testsupport/testsupport.h"
+#include "testsupport/utf8.h"
 
 using namespace kronel;
 
 namespace {
 
-QString L(const char* s) {
-    return QString::fromUtf8(s);
-}
+using test::L;
 
 }  // namespace
 

@@ -20,14 +20,13 @@
 #include "platform/text.h"
 #include "testsupport/anwendung.h"
 #include "testsupport/testsupport.h"
+#include "testsupport/utf8.h"
 
 using namespace kronel;
 
 namespace {
 
-QString L(const char* s) {
-    return QString::fromUtf8(s);
-}
+using test::L;
 
 // Every command of a menu: its captions from the menu bar down, its control
 // name and its shortcut, in display order.

@@ -16,14 +16,13 @@
 #include "platform/text.h"
 #include "testsupport/anwendung.h"
 #include "testsupport/testsupport.h"
+#include "testsupport/utf8.h"
 
 using namespace kronel;
 
 namespace {
 
-QString L(const char* s) {
-    return QString::fromUtf8(s);
-}
+using test::L;
 
 // The list commands driven by their keys, as a person at the window does.
 class MainListe : public ::testing::Test {

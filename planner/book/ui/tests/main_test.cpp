@@ -24,14 +24,13 @@
 #include "platform/text.h"
 #include "testsupport/anwendung.h"
 #include "testsupport/testsupport.h"
+#include "testsupport/utf8.h"
 
 using namespace kronel;
 
 namespace {
 
-QString L(const char* s) {
-    return QString::fromUtf8(s);
-}
+using test::L;
 
 // Typing with any characters (QTest's key clicks know ASCII only).
 void Tippen(QWidget* w, const QString& text) {

@@ -10,14 +10,13 @@
 #include "platform/befehlszeile.h"
 #include "platform/text.h"
 #include "testsupport/testsupport.h"
+#include "testsupport/utf8.h"
 
 using namespace kronel;
 
 namespace {
 
-QString L(const char* s) {
-    return QString::fromUtf8(s);
-}
+using test::L;
 
 const QByteArray kDreiTermine =
     "..Kronelin 8.010000\r\n"

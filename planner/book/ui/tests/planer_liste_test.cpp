@@ -7,14 +7,13 @@
 #include "platform/befehlszeile.h"
 #include "platform/text.h"
 #include "testsupport/testsupport.h"
+#include "testsupport/utf8.h"
 
 using namespace kronel;
 
 namespace {
 
-QString L(const char* s) {
-    return QString::fromUtf8(s);
-}
+using test::L;
 
 // After the fake today (09.12.2026), so no roll-over touches them; in date order.
 const QString kZimt = L("202612241T  -   -         -   Alle   Zimt");
