@@ -1,4 +1,4 @@
-#include "book_ui/main.h"
+#include "planner_ui/main.h"
 
 int main(int argc, char** argv) {
     return kronel::PlanerStarten(argc, argv);

@@ -1,0 +1,183 @@
+#pragma once
+// The planner's main window without its widgets: the start-up in its order,
+// the first paint, the selection, the commits of the editor fields, the date
+// check, the clock procedure and the ways out. The window (MainSicht) shows what
+// this decides; tests drive it through a fake window.
+
+#include <QString>
+#include <QStringList>
+
+#include "book/buch.h"
+#include "planner/hauptlogik.h"
+#include "planner/nebenfenster.h"
+
+namespace kronel {
+
+// The five panels of the status bar, in their order.
+enum class Panel { Status, Position, Unsaved, Datum, Zeit };
+QString PanelSchluessel(Panel p);
+
+// What the logic needs of the window.
+class MainSicht {
+public:
+    virtual ~MainSicht() = default;
+    // The read-only adjustments of caption, menus and toolbar.
+    virtual void NurLesenAnpassen() = 0;
+    virtual void EinstellungenAnwenden() = 0;
+    // Writes the window's own settings (the logic calls it only when writable).
+    virtual void EinstellungenSpeichern() = 0;
+    virtual void AuswahlFuellen(Auswahl liste, const QStringList& worte) = 0;
+    // The editor fields as they stand (line breaks as CR LF), and filling them.
+    virtual TerminFelder FelderLesen() const = 0;
+    virtual void FelderSetzen(const TerminFelder& felder) = 0;
+    // Only the date field (after its check).
+    virtual void DatumSetzen(const QString& text) = 0;
+    virtual void PanelSetzen(Panel p, const QString& text) = 0;
+    virtual TerminBeschriftung Beschriftung() const = 0;
+    virtual void BeschriftungSetzen(const TerminBeschriftung& b) = 0;
+    // The display list follows the book's lines; the line index is selected.
+    virtual void ListeAbgleichen(const QStringList& zeilen, qsizetype index) = 0;
+    // The timer Zeit runs from now on, or stops.
+    virtual void ZeitSchalten(bool an) = 0;
+    // Pending window events run once.
+    virtual void EreignisseZulassen() {}
+
+    // ---- Menu and toolbar commands (planer_befehle.cpp) ----
+    // The layout is fitted to the window again (Main_Form_Resize).
+    virtual void FormResize() {}
+    // ---- end of the menu and toolbar commands ----
+    // The keyboard focus to an editor field.
+    virtual void FokusSetzen(Feld f) { (void)f; }
+    // The program ends (also before the event loop runs).
+    virtual void ProgrammEnde() = 0;
+
+    // ---- List commands (planer_liste.cpp) ----
+    // "&Rückgängig" enabled or disabled.
+    virtual void UndoSchalten(bool an) { (void)an; }
+    // The whole text of an editor field selected.
+    virtual void AllesMarkieren(Feld f) { (void)f; }
+    // ---- end of the list commands ----
+};
+
+class Planer final : public BuchFenster {
+public:
+    Planer(MainSicht& sicht, NebenFenster& fenster);
+
+    Terminbuch buch;
+    QString GeheZuText;
+    QString SuchText;
+    int SucheWiederholen = 0;
+    QString Zeilenwechsel;
+    int ErstesPaintErledigt = 0;
+
+    // The start-up; false when the program ended in it (a guard, a question of
+    // the load, or the automatic printout).
+    bool FormLoad();
+    // Once, after the window was first shown.
+    void ErsterPaint();
+    // Every paint: the clock procedure.
+    void FormPaint();
+
+    // The clock procedure: panels, labels, and the automatic printout.
+    void ZeitTimer();
+
+    // ---- Menu and toolbar commands (planer_befehle.cpp) ----
+    // The search window "Suchen" stays loaded between searches; it takes the
+    // search text in "KomSuche" and "auto" in "Rückgabe" (search at once), and
+    // hands back its text and the index of the found line or "-1".
+    void Main_PulSuchen_Click();
+    // The next search repeats the last one.
+    void Main_PulSuchenWdhg_Click();
+    // The print dialogs "Drucken" (list) and "DruckenBlatt" (calendar sheet).
+    void Main_PulDruckenListe_Click();
+    void Main_mnuDruckenBlatt_Click();
+    // The favourite printout by Lieblingsausdruck (toolbar key "Drucken").
+    void Lieblingsausdruck_Click();
+    // The printer setup "Druckereinrichtung"; its answer is not looked at.
+    void Main_mnuDurckerEinrichten_Click();
+    // The settings dialog "Setup"; it may hand a new station list back in
+    // "SKAdresse" (the items joined by "|").
+    void Main_PulSetup_Click();
+    // Saves, then starts the output program Kronel with "/n".
+    void Main_PulGoKronel_Click();
+    // The moon-phase list "y-mondphasen.txt" of the program folder into the
+    // day notes "Astro.ini" beside it (the calendar reads them there).
+    void Main_mnuRuvano_Click();
+    void Main_mnuTips_Click();
+    // ---- end of the menu and toolbar commands ----
+
+    // A line of the display list selected (by the user or by the program).
+    void ListeAnzeigeClick(qsizetype index);
+
+    // A field got the focus: its prompt. False when the field is to pass the
+    // focus on to the list (read-only mode).
+    bool FeldBetreten(Feld f);
+    void FeldVerlassen();
+    // The commit of the fields into the current record.
+    void Uebernehmen(int modus);
+    // STDatum was typed in (or pasted into); taken over before any command.
+    void DatumGeaendert() { datumOffen_ = true; }
+    // STDatum left: the date check and the commit.
+    void DatumVerlassen();
+    // A typed date still waiting is checked and committed.
+    void DatumUebernehmen();
+
+    // The month-calendar picks: the date (double click on STDatum) and the
+    // ends of the announce window (click on SBVon or SBBis).
+    void DatumWaehlen();
+    void FensterWaehlen(bool von);
+
+    // The commands of the ways out.
+    Speicherung PulSpeichern();
+    void PulBeenden();
+    void PulBeendenUndSpeichern();
+    void FormQueryUnload();
+    // The desktop session ends: the book is saved without a question.
+    void SitzungsEnde();
+    bool Beendet() const { return beendet_; }
+
+    // ---- List commands: new, copy, delete, undo, hand-over, sort (planer_liste.cpp) ----
+    // A line handed back by Freizeit or Altes ("dd.mm.yyyy text"), made into a
+    // new record by the next Main_PulEingeben_Click.
+    QString UebergabeZeile;
+    void Main_PulEingeben_Click();
+    void Main_PulKopieren_Click();
+    void Main_PulAusschneiden_Click();
+    void Main_mnuUndo_Click();
+    // The menu "&Bearbeiten" opens.
+    void Main_PulTermin_Click();
+    void Main_mnuFreizeit_Click();
+    void Main_PulAbgelaufeneZeigen_Click();
+    void Main_PulOrdneDatum_Click();
+    void Main_PulOrdneMeldung_Click();
+    // ---- end of the list commands ----
+
+    // BuchFenster
+    void StatusZeigen(const QString& text) override;
+    void FelderSetzen(const TerminFelder& felder) override;
+    void ZeileGewaehlt(qsizetype index) override;
+    void UhrTick() override;
+    void EreignisseZulassen() override;
+
+private:
+    // ---- List commands ----
+    // False after the end; else a typed date still waiting is committed.
+    bool BefehlBeginnen();
+    bool ListeVoll();
+    void UndoAnpassen();
+    void UebergabeHolen(const QString& fenster);
+    void NeuesDatumWaehlen();
+    // ---- end of the list commands ----
+    void AutomatischDrucken();
+    void Ende();
+
+    MainSicht& sicht_;
+    NebenFenster& fenster_;
+    bool geladen_ = false;
+    bool datumOffen_ = false;
+    bool beendet_ = false;
+    bool verlaesst_ = false;  // an exit is under way
+    bool druckt_ = false;
+};
+
+}  // namespace kronel

@@ -1,0 +1,365 @@
+#include "planner/planer.h"
+
+#include <cstdio>
+
+#include "common/datenpfade.h"
+#include "common/einstellungen.h"
+#include "common/hilfe.h"
+#include "common/modul.h"
+#include "common/startwachen.h"
+#include "common/statistik.h"
+#include "common/texte.h"
+#include "common/ton.h"
+#include "planner/suchmuster.h"
+#include "platform/befehlszeile.h"
+#include "platform/datum.h"
+#include "platform/dienste.h"
+#include "platform/text.h"
+#include "platform/uhr.h"
+
+namespace kronel {
+
+namespace {
+
+const QString kBereit = QStringLiteral("Bereit");
+
+}  // namespace
+
+QString PanelSchluessel(Panel p) {
+    switch (p) {
+        case Panel::Status:
+            return QStringLiteral("Status");
+        case Panel::Position:
+            return QStringLiteral("Position");
+        case Panel::Unsaved:
+            return QStringLiteral("Unsaved");
+        case Panel::Datum:
+            return QStringLiteral("Datum");
+        case Panel::Zeit:
+            return QStringLiteral("Zeit");
+    }
+    return {};
+}
+
+Planer::Planer(MainSicht& sicht, NebenFenster& fenster)
+    : buch(this), sicht_(sicht), fenster_(fenster) {}
+
+bool Planer::FormLoad() {
+    if (!NurEineInstanz()) {
+        // The running planner comes to the front; this copy ends here.
+        beendet_ = true;
+        sicht_.ProgrammEnde();
+        return false;
+    }
+    SanduhrZeiger sanduhr;
+    DatenPfadeSetzen();
+    LeserechtePruefen();
+    if (!NetzWache(1)) {
+        beendet_ = true;
+        sicht_.ProgrammEnde();
+        return false;
+    }
+    StatistikStart();
+    if (modul().NurLesen) {
+        sicht_.NurLesenAnpassen();
+    }
+    GeheZuText = GeheZuTextAus(Befehlszeile());
+    Zeilenwechsel = QStringLiteral("\r\n");
+    sicht_.EinstellungenAnwenden();
+    for (const Auswahl a : {Auswahl::VonBis, Auswahl::Zyklen, Auswahl::Filter, Auswahl::Adress}) {
+        sicht_.AuswahlFuellen(a, AuswahlLesen(a));
+    }
+    buch.TerminIndex = -1;
+    const LadeErgebnis e = buch.TermineLaden();
+    if (e.beenden || buch.BeendenVerlangt) {
+        // No to the question about old data, or Cancel in the check: end without saving.
+        (void)NetzWache(0);
+        beendet_ = true;
+        sicht_.ProgrammEnde();
+        return false;
+    }
+    geladen_ = true;
+    if (IstAutoprint(Befehlszeile())) {
+        // The printout comes from the freshly loaded book, and the program ends.
+        ZeitTimer();
+        if (beendet_) {
+            return false;
+        }
+    }
+    buch.ListenPruefen();
+    ListeAnzeigeClick(buch.ListIndex >= 0 ? buch.ListIndex : buch.TerminIndex);
+    sicht_.ZeitSchalten(true);
+    return !beendet_;
+}
+
+void Planer::FormPaint() {
+    ZeitTimer();
+}
+
+void Planer::ErsterPaint() {
+    FormPaint();
+    if (!GeheZuText.isEmpty()) {
+        ErstesPaintErledigt = 1;
+    }
+    if (ErstesPaintErledigt == 0) {
+        ErstesPaintErledigt = 1;
+        const QString autoTip = IniLesen({}, {}, QStringLiteral("AutoTip"), QStringLiteral("1"));
+        if (Val(autoTip) != 0 && fenster_.vorhanden(QStringLiteral("Tips"))) {
+            (void)fenster_.zeigen(QStringLiteral("Tips"), {});
+        }
+    }
+    if (!GeheZuText.isEmpty()) {
+        SuchText = GeheZuText;
+        GeheZuText.clear();
+        DatumUebernehmen();
+        if (fenster_.vorhanden(QStringLiteral("Suchen"))) {
+            Main_PulSuchenWdhg_Click();
+        } else {
+            // The search window's order and pattern, without its window.
+            const qsizetype i = ZeileSuchen(buch.ListeAnzeige, buch.ListIndex, SuchText, 1);
+            if (i >= 0) {
+                ListeAnzeigeClick(i);
+            }
+        }
+    }
+}
+
+void Planer::ZeitTimer() {
+    if (beendet_) {
+        return;
+    }
+    const QDateTime jetzt = uhr().jetzt();
+    sicht_.PanelSetzen(Panel::Datum, DatumPanelText(jetzt.date()));
+    sicht_.PanelSetzen(Panel::Zeit, ZeitPanelText(jetzt.time()));
+    if (geladen_ && IstAutoprint(Befehlszeile())) {
+        AutomatischDrucken();
+        return;
+    }
+    const TerminFelder f = sicht_.FelderLesen();
+    const TerminBeschriftung neu =
+        BeschriftungBerechnen(f.STDatum, f.SKVon, f.SKBis, jetzt.date(), sicht_.Beschriftung());
+    sicht_.BeschriftungSetzen(neu);
+    sicht_.PanelSetzen(Panel::Unsaved, buch.Ungespeichert != 0 ? QStringLiteral(" * ") : QString());
+}
+
+void Planer::AutomatischDrucken() {
+    if (druckt_) {
+        return;
+    }
+    druckt_ = true;
+    sicht_.ZeitSchalten(false);
+    Warten(1);
+    const QString dialog =
+        ListeIstLieblingsausdruck() ? QStringLiteral("Drucken") : QStringLiteral("DruckenBlatt");
+    if (fenster_.vorhanden(dialog)) {
+        (void)fenster_.zeigen(dialog, {});
+    } else {
+        std::fputs(
+            "Kronelin /autoprint: Die Druckfenster fehlen in dieser Fassung; "
+            "das Programm endet ohne Ausdruck.\n",
+            stderr);
+    }
+    PulBeenden();
+}
+
+void Planer::ListeAnzeigeClick(qsizetype index) {
+    if (beendet_) {
+        return;
+    }
+    DatumUebernehmen();
+    buch.ZeileWaehlen(index);
+}
+
+bool Planer::FeldBetreten(Feld f) {
+    sicht_.PanelSetzen(Panel::Status, FeldHinweis(f));
+    return !modul().NurLesen;
+}
+
+void Planer::FeldVerlassen() {
+    sicht_.PanelSetzen(Panel::Status, kBereit);
+}
+
+void Planer::Uebernehmen(int modus) {
+    if (beendet_) {
+        return;
+    }
+    buch.EingabeUebernehmen(sicht_.FelderLesen(), modus);
+    sicht_.ListeAbgleichen(buch.ListeAnzeige, buch.ListIndex);
+    UndoAnpassen();
+}
+
+void Planer::DatumVerlassen() {
+    if (beendet_) {
+        return;
+    }
+    datumOffen_ = false;
+    sicht_.PanelSetzen(Panel::Status, kBereit);
+    const DatumPruefung p = DatumPruefen(sicht_.FelderLesen().STDatum, uhr().heute());
+    if (!p.gueltig) {
+        TonAusgeben(QStringLiteral("#SystemExclamation"));
+        meldungen().zeigen(p.meldung, Box::OK + Box::Ausrufezeichen, QStringLiteral("Kronel"));
+    }
+    sicht_.DatumSetzen(p.text);
+    Uebernehmen(0);
+}
+
+void Planer::DatumUebernehmen() {
+    if (datumOffen_) {
+        DatumVerlassen();
+    }
+}
+
+void Planer::DatumWaehlen() {
+    const QString kalender = QStringLiteral("Monatsblatt");
+    if (modul().NurLesen || beendet_ || !fenster_.vorhanden(kalender)) {
+        return;
+    }
+    DatumUebernehmen();
+    const QString datum = sicht_.FelderLesen().STDatum;
+    if (!DatumLesen(datum)) {
+        return;  // the check has put a date there; a record without one offers none
+    }
+    sicht_.PanelSetzen(Panel::Status, QString::fromUtf8("Wählen Sie ein Datum für den Termin"));
+    const Uebergabe r = fenster_.zeigen(
+        kalender,
+        {{QStringLiteral("Caption"), QString::fromUtf8("Wähle Sie ein Datum für den Termin")},
+         {QStringLiteral("Calendar"), datum},
+         {QStringLiteral("befSwitch(1)"), datum}});
+    if (const auto d = DatumLesen(r.value(QStringLiteral("Calendar")))) {
+        sicht_.DatumSetzen(DatumText(*d));
+    }
+    Uebernehmen(1);
+    sicht_.FokusSetzen(Feld::STMeldung);
+}
+
+void Planer::FensterWaehlen(bool von) {
+    const QString kalender = QStringLiteral("Monatsblatt");
+    if (beendet_ || !fenster_.vorhanden(kalender)) {
+        return;
+    }
+    DatumUebernehmen();
+    TerminFelder f = sicht_.FelderLesen();
+    const TerminBeschriftung b = sicht_.Beschriftung();
+    const QString start = von ? b.SBVon : b.SBBis;
+    const auto termin = DatumLesen(f.STDatum);
+    if (!termin || !DatumLesen(start)) {
+        return;  // without a date there is nothing to measure from
+    }
+    const Uebergabe r = fenster_.zeigen(
+        kalender, {{QStringLiteral("Caption"), von ? QStringLiteral("Termin melden ab?")
+                                                   : QStringLiteral("Termin melden bis?")},
+                   {QStringLiteral("Calendar"), start}});
+    const auto gewaehlt = DatumLesen(r.value(QStringLiteral("Calendar")));
+    if (!gewaehlt) {
+        return;
+    }
+    const long long d = termin->daysTo(*gewaehlt);
+    const Feld feld = von ? Feld::SKVon : Feld::SKBis;
+    if (von ? d > 0 : d < 0) {
+        TonAusgeben(QStringLiteral("#SystemExclamation"));
+        meldungen().zeigen(
+            von ? QStringLiteral("Bitte wählen Sie einen Tag, der vor dem Termin liegt.")
+                : QStringLiteral("Bitte wählen Sie einen Tag, der nach dem Termin liegt."),
+            Box::OK + Box::Information,
+            von ? QStringLiteral("Termin melden ab") : QStringLiteral("Termin melden bis"));
+        sicht_.FokusSetzen(feld);
+        return;
+    }
+    (von ? f.SKVon : f.SKBis) = PeriodeAusTagen(d);
+    sicht_.FelderSetzen(f);
+    Uebernehmen(1);
+    sicht_.FokusSetzen(feld);
+}
+
+Speicherung Planer::PulSpeichern() {
+    DatumUebernehmen();
+    const Speicherung s = buch.TermineSpeichern();
+    sicht_.PanelSetzen(Panel::Unsaved, buch.Ungespeichert != 0 ? QStringLiteral(" * ") : QString());
+    return s;
+}
+
+void Planer::Ende() {
+    if (beendet_) {
+        return;
+    }
+    beendet_ = true;
+    sicht_.ZeitSchalten(false);
+    if (!modul().NurLesen) {
+        sicht_.EinstellungenSpeichern();
+    }
+    HilfeBeenden();
+    (void)NetzWache(0);
+    StatistikEnde();
+    sicht_.ProgrammEnde();
+}
+
+void Planer::PulBeenden() {
+    Ende();
+}
+
+void Planer::PulBeendenUndSpeichern() {
+    if (verlaesst_ || beendet_) {
+        return;  // an exit is already saving (its event pump let this one in)
+    }
+    verlaesst_ = true;
+    const Speicherung s = PulSpeichern();
+    if (s == Speicherung::LaeuftSchon) {
+        verlaesst_ = false;
+        return;
+    }
+    if (s == Speicherung::Fehlgeschlagen) {
+        TonAusgeben(QStringLiteral("#SystemQuestion"));
+        const int antwort = meldungen().zeigen(
+            QStringLiteral("Die Termine konnten nicht gespeichert werden.\r\n\r\nSoll das "
+                           "Programm trotzdem ohne Speichern beendet werden?"),
+            Box::JaNein + Box::Frage + Box::Standard2, QStringLiteral("Kronelin"));
+        if (antwort != Antwort::Ja) {
+            verlaesst_ = false;
+            return;
+        }
+    }
+    PulBeenden();
+}
+
+void Planer::FormQueryUnload() {
+    if (modul().NurLesen) {
+        PulBeenden();
+    } else {
+        PulBeendenUndSpeichern();
+    }
+}
+
+void Planer::SitzungsEnde() {
+    if (beendet_ || modul().NurLesen) {
+        return;
+    }
+    DatumUebernehmen();
+    (void)buch.TermineSpeichern();
+}
+
+void Planer::StatusZeigen(const QString& text) {
+    sicht_.PanelSetzen(Panel::Status, text);
+}
+
+void Planer::FelderSetzen(const TerminFelder& felder) {
+    datumOffen_ = false;
+    sicht_.FelderSetzen(felder);
+}
+
+void Planer::ZeileGewaehlt(qsizetype index) {
+    sicht_.ListeAbgleichen(buch.ListeAnzeige, index);
+    sicht_.PanelSetzen(Panel::Position, PositionText(index, buch.ListeTermine.size()));
+    sicht_.PanelSetzen(Panel::Unsaved, buch.Ungespeichert != 0 ? QStringLiteral("*") : QString());
+    sicht_.PanelSetzen(Panel::Status, kBereit);
+    UndoAnpassen();
+}
+
+void Planer::UhrTick() {
+    ZeitTimer();
+}
+
+void Planer::EreignisseZulassen() {
+    sicht_.EreignisseZulassen();
+}
+
+}  // namespace kronel

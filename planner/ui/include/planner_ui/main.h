@@ -1,0 +1,130 @@
+#pragma once
+// The planner's main window Main: the appointment list, the editor fields under
+// it, menus, toolbar, status bar and the clock timer. Every widget carries its
+// control name as objectName. The decisions are Planer's; this class only
+// gathers what the user did and shows the results.
+
+#include <QMainWindow>
+#include <QMap>
+
+#include <array>
+#include <memory>
+
+#include "planner/planer.h"
+
+class QAction;
+class QComboBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QMenu;
+class QPlainTextEdit;
+class QPrinter;
+class QTimer;
+class QToolBar;
+
+namespace kronel {
+
+class Main final : public QMainWindow, public MainSicht {
+public:
+    explicit Main(NebenFenster& fenster);
+    ~Main() override;
+
+    // The start-up; false when the program ended in it.
+    bool Starten();
+    Planer& planer() { return *planer_; }
+
+    // A menu item or toolbar key by its control name or key.
+    QAction* Aktion(const QString& name) const;
+    // The toolbar dispatch by the key of the button.
+    void Main_Toolbar_ButtonClick(const QString& schluessel);
+    // The resize rule applied to the window and its controls.
+    void Main_Form_Resize();
+
+    QListWidget* ListeAnzeige;
+    QFrame* Rahmen;
+    QLineEdit* STDatum;
+    QComboBox* SKVon;
+    QComboBox* SKBis;
+    QComboBox* SKFilter;
+    QComboBox* SKZyklus;
+    QComboBox* SKAdresse;
+    QPlainTextEdit* STMeldung;
+    QLabel* SBVon;
+    QLabel* SBBis;
+    QLabel* BezIn;
+    std::array<QLabel*, 6> Bezeichnung{};
+    QToolBar* Toolbar;
+    QTimer* Zeit;
+    QMenu* PulTermin;
+
+    // MainSicht
+    void NurLesenAnpassen() override;
+    void EinstellungenAnwenden() override;
+    void EinstellungenSpeichern() override;
+    void AuswahlFuellen(Auswahl liste, const QStringList& worte) override;
+    TerminFelder FelderLesen() const override;
+    void FelderSetzen(const TerminFelder& felder) override;
+    void DatumSetzen(const QString& text) override;
+    void PanelSetzen(Panel p, const QString& text) override;
+    TerminBeschriftung Beschriftung() const override;
+    void BeschriftungSetzen(const TerminBeschriftung& b) override;
+    void ListeAbgleichen(const QStringList& zeilen, qsizetype index) override;
+    void ZeitSchalten(bool an) override;
+    void EreignisseZulassen() override;
+    void ProgrammEnde() override;
+    void FokusSetzen(Feld f) override;
+    void FormResize() override { Main_Form_Resize(); }
+    // List commands
+    void UndoSchalten(bool an) override;
+    void AllesMarkieren(Feld f) override;
+
+protected:
+    bool eventFilter(QObject* ziel, QEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+    void showEvent(QShowEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+
+private:
+    void MenuesAnlegen();
+    void ToolbarAnlegen();
+    // The menu and toolbar commands of planer_befehle.cpp, and the toolbar
+    // buttons following their commands.
+    void BefehleAnlegen();
+    void DruckenFreigeben();
+    // The list commands: new, copy, delete, undo, hand-overs, sorting.
+    void ListenbefehleVerbinden();
+    void StatusleisteAnlegen();
+    void FelderAnlegen();
+    QComboBox* Kombi(const char* name, int laenge);
+    QAction* Eintrag(QMenu* menue, const char* name, const char* text, const QKeySequence& taste);
+    void Ausfuehren(void (Planer::*befehl)());
+    Anordnung AnordnungJetzt() const;
+    void AnordnungSetzen(const Anordnung& a);
+    void ListenAussehenZeigen();
+    // Characters Windows-1252 cannot hold become "?" as they are typed or pasted.
+    void NurSpeicherbar(QLineEdit* e);
+    // False when an edit went beyond 1024 characters and was taken back.
+    bool MeldungBegrenzen();
+
+    std::unique_ptr<Planer> planer_;
+    NebenFenster& fenster_;
+    QMap<QString, QAction*> aktionen_;
+    QMap<Panel, QLabel*> panels_;
+    ListenAussehen aussehen_;
+    QString meldungVorher_;
+    bool erstGezeigt_ = false;
+    bool prueftDatum_ = false;
+    bool ordnet_ = false;
+};
+
+// Ends the program: leaves the event loop, or keeps it from running when it
+// has not started yet.
+void ProgrammBeenden(int code = 0);
+bool ProgrammBeendet();
+
+// The planner program: desktop services, Main with its start-up, the event loop.
+int PlanerStarten(int argc, char** argv);
+
+}  // namespace kronel

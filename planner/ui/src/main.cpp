@@ -1,0 +1,1045 @@
+#include "planner_ui/main.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QSessionManager>
+#include <QSignalBlocker>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+
+#include <cmath>
+#include <functional>
+
+#include "common/einstellungen.h"
+#include "common/fehlermeldung.h"
+#include "common/fenster.h"
+#include "common/hilfe.h"
+#include "common/modul.h"
+#include "common/paket.h"
+#include "common/texte.h"
+#include "planner_dialogs/fensterverzeichnis.h"
+#include "platform/text.h"
+#include "platform_qt/oberflaeche_qt.h"
+#include "printing/qtdrucker.h"
+#include "shared_ui/geruest.h"
+#include "shared_ui/info.h"
+#include "shared_ui/paketmenue.h"
+
+namespace kronel {
+
+namespace {
+
+bool g_beendet = false;
+
+QString U(const char* s) {
+    return QString::fromUtf8(s);
+}
+
+int Px(double twips) {
+    return static_cast<int>(std::lround(twips / TwipsProPixel));
+}
+
+Rechteck Twips(const QRect& r) {
+    return {r.x() * TwipsProPixel, r.y() * TwipsProPixel, r.width() * TwipsProPixel,
+            r.height() * TwipsProPixel};
+}
+
+QRect Pixel(const Rechteck& r) {
+    return {Px(r.links), Px(r.oben), Px(r.weite), Px(r.hoehe)};
+}
+
+// Widgets break lines with LF; the logic with CR LF.
+QString AusWidget(const QString& text) {
+    return ZeilenumbruecheVereinheitlichen(text);
+}
+
+QString InsWidget(QString text) {
+    return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
+        .replace(QLatin1Char('\r'), QLatin1Char('\n'));
+}
+
+struct Knopf {
+    const char* schluessel;
+    const char* text;
+    const char* tip;
+};
+
+// Left to right, as the toolbar shows them.
+const Knopf kKnoepfe[] = {
+    {"Ende", "Ende", "Speichern und Ende"},
+    {"Speichern", "Speichern", "Termine speichern"},
+    {"Drucken", "Drucken", "Termine drucken"},
+    {"Ordne01", "Datum", "Chronologisch ordnen"},
+    {"OrdneAZ", "A-Z", "Alphabetisch ordnen"},
+    {"Suchen", "Suchen", "Termin suchen"},
+    {"Freizeit", "Freizeit", "Termine/Freizeit suchen"},
+    {"Notiz", "Notiz", "Notiz einfügen oder bearbeiten"},
+    {"ListeNeu", "Neu", "Neuen Termin anlegen"},
+    {"ListeKopieren", "Kopie", "Gewählten Termin kopieren"},
+    {"ListeLöschen", "Löschen", "Gewählten Termin löschen"},
+};
+
+// The menu command behind a toolbar key, compared as exact text; empty for a
+// key of no button.
+QString ToolbarBefehl(const QString& schluessel) {
+    if (schluessel == QStringLiteral("Ende")) {
+        return modul().NurLesen ? QStringLiteral("PulBeenden")
+                                : QStringLiteral("PulBeendenUndSpeichern");
+    }
+    if (schluessel == QStringLiteral("Drucken")) {
+        return ListeIstLieblingsausdruck() ? QStringLiteral("PulDruckenListe")
+                                           : QStringLiteral("mnuDruckenBlatt");
+    }
+    static const QMap<QString, QString> befehle{
+        {QStringLiteral("Speichern"), QStringLiteral("PulSpeichern")},
+        {QStringLiteral("Ordne01"), QStringLiteral("PulOrdneDatum")},
+        {QStringLiteral("OrdneAZ"), QStringLiteral("PulOrdneMeldung")},
+        {QStringLiteral("Suchen"), QStringLiteral("PulSuchen")},
+        {QStringLiteral("Freizeit"), QStringLiteral("mnuFreizeit")},
+        {QStringLiteral("Notiz"), QStringLiteral("PulNotizEinfg")},
+        {QStringLiteral("ListeNeu"), QStringLiteral("PulEingeben")},
+        {QStringLiteral("ListeKopieren"), QStringLiteral("PulKopieren")},
+        {U("ListeLöschen"), QStringLiteral("PulAusschneiden")},
+    };
+    return befehle.value(schluessel);
+}
+
+}  // namespace
+
+void ProgrammBeenden(int code) {
+    g_beendet = true;
+    // Without a running event loop this does nothing; the caller then does not start it.
+    QCoreApplication::exit(code);
+}
+
+bool ProgrammBeendet() {
+    return g_beendet;
+}
+
+Main::Main(NebenFenster& fenster)
+    : planer_(std::make_unique<Planer>(*this, fenster)), fenster_(fenster) {
+    setObjectName(QStringLiteral("Main"));
+    setWindowTitle(QStringLiteral("Kronelin"));
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("Client"));
+    setCentralWidget(client);
+    MenuesAnlegen();
+    ToolbarAnlegen();
+    BefehleAnlegen();
+    StatusleisteAnlegen();
+    FelderAnlegen();
+    ListenbefehleVerbinden();
+    Zeit = new QTimer(this);
+    Zeit->setObjectName(QStringLiteral("Zeit"));
+    Zeit->setInterval(5000);
+    connect(Zeit, &QTimer::timeout, this, [this] {
+        Absichern([this] { planer_->ZeitTimer(); }, QStringLiteral("Main_Zeit_Timer"));
+    });
+    aussehen_ = ListenAussehenStandard();
+    ListenAussehenZeigen();
+    // Client 9255 x 6600 twips below the menu bar, the status bar included.
+    resize(Px(9255), Px(6600) + menuBar()->sizeHint().height());
+}
+
+Main::~Main() = default;
+
+QAction* Main::Eintrag(QMenu* menue, const char* name, const char* text,
+                       const QKeySequence& taste) {
+    auto* a = menue->addAction(U(text));
+    a->setObjectName(U(name));
+    if (!taste.isEmpty()) {
+        a->setShortcut(taste);
+    }
+    // Commands of other parts come with their windows.
+    a->setEnabled(false);
+    aktionen_.insert(U(name), a);
+    return a;
+}
+
+void Main::MenuesAnlegen() {
+    auto menue = [this](QMenu* oben, const char* name, const char* text) {
+        QMenu* m = oben != nullptr ? oben->addMenu(U(text)) : menuBar()->addMenu(U(text));
+        m->setObjectName(U(name));
+        m->menuAction()->setObjectName(U(name));
+        return m;
+    };
+    QMenu* datei = menue(nullptr, "PulDatei", "&Datei");
+    Eintrag(datei, "PulSpeichern", "&Speichern", QKeySequence(Qt::CTRL | Qt::Key_S));
+    QMenu* drucken = menue(datei, "PulDrucken", "&Drucken");
+    Eintrag(drucken, "PulDruckenListe", "Termin-&Liste...", QKeySequence(Qt::CTRL | Qt::Key_P));
+    Eintrag(drucken, "mnuDruckenBlatt", "Termin-Kalender&blatt...",
+            QKeySequence(Qt::CTRL | Qt::Key_B));
+    drucken->addSeparator();
+    Eintrag(drucken, "mnuDurckerEinrichten", "D&ruckereinrichtung...", {});
+    datei->addSeparator();
+    Eintrag(datei, "PulBeenden", "&Beenden", {});
+    Eintrag(datei, "PulBeendenUndSpeichern", "Speichern und Be&enden", QKeySequence(Qt::Key_F12));
+
+    PulTermin = menue(nullptr, "PulTermin", "&Bearbeiten");
+    Eintrag(PulTermin, "mnuUndo", "&Rückgängig", QKeySequence(Qt::CTRL | Qt::Key_Z));
+    PulTermin->addSeparator();
+    Eintrag(PulTermin, "PulEingeben", "Termin &neu erstellen", QKeySequence(Qt::CTRL | Qt::Key_N));
+    Eintrag(PulTermin, "PulKopieren", "Termin &kopieren", QKeySequence(Qt::CTRL | Qt::Key_K));
+    Eintrag(PulTermin, "PulAusschneiden", "Termin &löschen", QKeySequence(Qt::CTRL | Qt::Key_Y));
+    PulTermin->addSeparator();
+    Eintrag(PulTermin, "mnuTerminVorschauen", "Termin&vorschau...",
+            QKeySequence(Qt::CTRL | Qt::Key_I));
+    QMenu* einfuegen = menue(PulTermin, "PulEinfuegen", "&Einfügen");
+    Eintrag(einfuegen, "PulFormelDiffEinfg", "&Datum-Differenz",
+            QKeySequence(Qt::SHIFT | Qt::Key_F2));
+    Eintrag(einfuegen, "PulFormelDiffAtEinfg", "D&atum-Differenz in Arbeitstagen", {});
+    Eintrag(einfuegen, "mnuZyklusZählerEing", "&ZyklusZähler", {});
+    QMenu* vorgaben = menue(einfuegen, "mnuVorgaben", "&Vorgaben");
+    Eintrag(vorgaben, "mnuWizardGeb", "&Geburtstag mit Altersangabe", {});
+    einfuegen->addSeparator();
+    Eintrag(einfuegen, "PulNotizEinfg", "&Notiz...", QKeySequence(Qt::CTRL | Qt::Key_F3));
+    Eintrag(einfuegen, "PulSonderzeichenEinfg", "&Sonderzeichen...", {});
+    Eintrag(einfuegen, "PulPrgStartEinfg", "Meldung führt &Programm aus...", {});
+    QMenu* importieren = menue(PulTermin, "mnuImportieren", "&Importieren");
+    Eintrag(importieren, "mnuImpGeb", "&Geburtstage von Solmika...", {});
+    QMenu* austausch = menue(PulTermin, "mnuTaustausch", "Terminaus&tausch");
+    Eintrag(austausch, "mnuTaustauschSave", "Termin speichern...", {});
+    Eintrag(austausch, "mnuTaustauschLoad", "Termin(e) laden...", {});
+
+    QMenu* suchen = menue(nullptr, "PulSuchenMenue", "&Suchen");
+    Eintrag(suchen, "PulSuchen", "&Text suchen...", QKeySequence(Qt::CTRL | Qt::Key_F));
+    Eintrag(suchen, "PulSuchenWdhg", "Suche &wiederholen", QKeySequence(Qt::Key_F3));
+    suchen->addSeparator();
+    Eintrag(suchen, "mnuFreizeit", "Termin&suche...", QKeySequence(Qt::Key_F4));
+
+    QMenu* weiteres = menue(nullptr, "mnuWeiteres", "&Weiteres");
+    Eintrag(weiteres, "PulSetup", "&Einstellungen...", {});
+    QMenu* ordnen = menue(weiteres, "PulOrdnen", "&Ordnen nach");
+    Eintrag(ordnen, "PulOrdneDatum", "&Datum", QKeySequence(Qt::CTRL | Qt::Key_F4));
+    Eintrag(ordnen, "PulOrdneMeldung", "&Meldung", {});
+    Eintrag(weiteres, "PulAbgelaufeneZeigen", "Abge&laufene Termine...", {});
+    weiteres->addSeparator();
+    Eintrag(weiteres, "PulGoKronel", "&Terminausgabe starten....", {});
+    QMenu* programme = menue(weiteres, "mnuProgramme", "&Zusätzliche Programme");
+    for (int i = 0; i < 4; ++i) {
+        const QByteArray name = "mnuPrg(" + QByteArray::number(i) + ")";
+        // Row 0 is the planner; the package has no further programs here.
+        QAction* a = Eintrag(programme, name.constData(), i == 0 ? "&Kronel..." : "", {});
+        a->setVisible(i == 0);
+    }
+
+    QMenu* hilfe = menue(nullptr, "PulHilfe", "&Hilfe");
+    connect(Eintrag(hilfe, "PulAnleitung", "&Anleitung...", {}), &QAction::triggered, this, [] {
+        Absichern([] { HilfeZeigen(QStringLiteral("Kronel.Hlp")); }, QStringLiteral("Main"));
+    });
+    connect(Eintrag(hilfe, "mnuTips", "&Tips...", {}), &QAction::triggered, this,
+            [this] { Ausfuehren(&Planer::Main_mnuTips_Click); });
+    connect(Eintrag(hilfe, "PulInfo", "&Info...", {}), &QAction::triggered, this,
+            [] { Absichern([] { InfoZeigen(); }, QStringLiteral("Main")); });
+    connect(Eintrag(hilfe, "PulWerbung", "&Werbung...", {}), &QAction::triggered, this,
+            [] { Absichern([] { WerbungZeigen(); }, QStringLiteral("Main")); });
+    QMenu* netz = menue(hilfe, "mnuInternet", "Inter&net");
+    connect(Eintrag(netz, "mnuURLHomePage", "&Homepage", {}), &QAction::triggered, this, [] {
+        Absichern([] { InternetSeiteAufrufen(QStringLiteral("Home")); }, QStringLiteral("Main"));
+    });
+    connect(Eintrag(netz, "mnuURLUpdate", "&Update (Infos und Download)", {}), &QAction::triggered,
+            this, [] {
+                Absichern([] { InternetSeiteAufrufen(QStringLiteral("Kronel32Info")); },
+                          QStringLiteral("Main"));
+            });
+    hilfe->addSeparator();
+    Eintrag(hilfe, "mnuRuvano", "Ruvano", {});  // switched off for good
+
+    connect(aktionen_[QStringLiteral("PulSpeichern")], &QAction::triggered, this,
+            [this] { Ausfuehren(nullptr); });
+    connect(aktionen_[QStringLiteral("PulBeenden")], &QAction::triggered, this,
+            [this] { Ausfuehren(&Planer::PulBeenden); });
+    connect(aktionen_[QStringLiteral("PulBeendenUndSpeichern")], &QAction::triggered, this,
+            [this] { Ausfuehren(&Planer::PulBeendenUndSpeichern); });
+    for (const char* frei : {"PulSpeichern", "PulBeenden", "PulBeendenUndSpeichern", "PulAnleitung",
+                             "PulInfo", "PulWerbung", "mnuURLHomePage", "mnuURLUpdate"}) {
+        aktionen_[U(frei)]->setEnabled(true);
+    }
+    aktionen_[QStringLiteral("mnuTips")]->setEnabled(fenster_.vorhanden(QStringLiteral("Tips")));
+}
+
+void Main::Ausfuehren(void (Planer::*befehl)()) {
+    Absichern(
+        [this, befehl] {
+            if (befehl == nullptr) {
+                (void)planer_->PulSpeichern();
+            } else {
+                (planer_.get()->*befehl)();
+            }
+        },
+        QStringLiteral("Main"));
+}
+
+void Main::BefehleAnlegen() {
+    const std::pair<const char*, void (Planer::*)()> befehle[] = {
+        {"PulDruckenListe", &Planer::Main_PulDruckenListe_Click},
+        {"mnuDruckenBlatt", &Planer::Main_mnuDruckenBlatt_Click},
+        {"mnuDurckerEinrichten", &Planer::Main_mnuDurckerEinrichten_Click},
+        {"PulSuchen", &Planer::Main_PulSuchen_Click},
+        {"PulSuchenWdhg", &Planer::Main_PulSuchenWdhg_Click},
+        {"PulSetup", &Planer::Main_PulSetup_Click},
+        {"PulGoKronel", &Planer::Main_PulGoKronel_Click},
+        {"mnuRuvano", &Planer::Main_mnuRuvano_Click},
+    };
+    for (const auto& [name, befehl] : befehle) {
+        connect(aktionen_[U(name)], &QAction::triggered, this,
+                [this, b = befehl] { Ausfuehren(b); });
+    }
+    // A command is offered once the window it shows exists; mnuRuvano stays
+    // switched off as the design has it.
+    const std::pair<const char*, const char*> fenster[] = {
+        {"PulDruckenListe", "Drucken"},
+        {"mnuDruckenBlatt", "DruckenBlatt"},
+        {"mnuDurckerEinrichten", "Druckereinrichtung"},
+        {"PulSuchen", "Suchen"},
+        {"PulSuchenWdhg", "Suchen"},
+        {"PulSetup", "Setup"},
+    };
+    for (const auto& [name, noetig] : fenster) {
+        aktionen_[U(name)]->setEnabled(fenster_.vorhanden(U(noetig)));
+    }
+    aktionen_[QStringLiteral("PulGoKronel")]->setEnabled(true);
+
+    // The package submenu is brought up to date each time "&Weiteres" opens.
+    QList<QAction*> programme;
+    for (int i = 0; i < PaketZeilen; ++i) {
+        QAction* a = aktionen_[QStringLiteral("mnuPrg(%1)").arg(i)];
+        programme << a;
+        connect(a, &QAction::triggered, this, [i] {
+            Absichern([i] { ProgrammStarten(i); }, QStringLiteral("Main_mnuPrg_Click"));
+        });
+    }
+    auto* weiteres = menuBar()->findChild<QMenu*>(QStringLiteral("mnuWeiteres"));
+    connect(weiteres, &QMenu::aboutToShow, this, [this, programme] {
+        QtPaketMenue menue(programme, [this](const QString& t) { PanelSetzen(Panel::Status, t); });
+        Absichern([&] { ProgrammeSuchen(menue); }, QStringLiteral("Main_mnuWeiteres_Click"));
+    });
+
+    // Each toolbar button is offered while its menu command is.
+    for (const Knopf& k : kKnoepfe) {
+        const QString schluessel = U(k.schluessel);
+        QAction* knopf = aktionen_[schluessel];
+        if (schluessel == QStringLiteral("Ende")) {
+            knopf->setEnabled(true);
+            continue;
+        }
+        if (schluessel == QStringLiteral("Drucken")) {
+            for (const char* name : {"PulDruckenListe", "mnuDruckenBlatt"}) {
+                connect(aktionen_[U(name)], &QAction::enabledChanged, this,
+                        [this] { DruckenFreigeben(); });
+            }
+            DruckenFreigeben();
+            continue;
+        }
+        QAction* befehl = Aktion(ToolbarBefehl(schluessel));
+        knopf->setEnabled(befehl->isEnabled());
+        connect(befehl, &QAction::enabledChanged, knopf, &QAction::setEnabled);
+    }
+}
+
+void Main::DruckenFreigeben() {
+    const QAction* befehl = Aktion(ToolbarBefehl(QStringLiteral("Drucken")));
+    aktionen_[QStringLiteral("Drucken")]->setEnabled(befehl->isEnabled());
+}
+
+void Main::ToolbarAnlegen() {
+    Toolbar = new QToolBar(centralWidget());
+    Toolbar->setObjectName(QStringLiteral("Toolbar"));
+    Toolbar->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    Toolbar->setMovable(false);
+    for (const Knopf& k : kKnoepfe) {
+        QAction* a = Toolbar->addAction(U(k.text));
+        const QString schluessel = U(k.schluessel);
+        a->setObjectName(schluessel);
+        a->setToolTip(U(k.tip));
+        connect(a, &QAction::triggered, this, [this, schluessel] {
+            Absichern([&] { Main_Toolbar_ButtonClick(schluessel); },
+                      QStringLiteral("Main_Toolbar_ButtonClick"));
+        });
+        aktionen_.insert(schluessel, a);
+    }
+}
+
+void Main::ListenbefehleVerbinden() {
+    const std::pair<const char*, void (Planer::*)()> befehle[] = {
+        {"mnuUndo", &Planer::Main_mnuUndo_Click},
+        {"PulEingeben", &Planer::Main_PulEingeben_Click},
+        {"PulKopieren", &Planer::Main_PulKopieren_Click},
+        {"PulAusschneiden", &Planer::Main_PulAusschneiden_Click},
+        {"mnuFreizeit", &Planer::Main_mnuFreizeit_Click},
+        {"PulOrdneDatum", &Planer::Main_PulOrdneDatum_Click},
+        {"PulOrdneMeldung", &Planer::Main_PulOrdneMeldung_Click},
+        {"PulAbgelaufeneZeigen", &Planer::Main_PulAbgelaufeneZeigen_Click},
+    };
+    for (const auto& [name, befehl] : befehle) {
+        QAction* a = aktionen_[U(name)];
+        connect(a, &QAction::triggered, this, [this, b = befehl] { Ausfuehren(b); });
+        a->setEnabled(true);
+    }
+    // Enabled from the first edit of the selected record on.
+    aktionen_[QStringLiteral("mnuUndo")]->setEnabled(false);
+    // The side windows of the hand-overs come with their part of the planner;
+    // the toolbar buttons follow their menu commands.
+    aktionen_[QStringLiteral("mnuFreizeit")]->setEnabled(
+        fenster_.vorhanden(QStringLiteral("Freizeit")));
+    aktionen_[QStringLiteral("PulAbgelaufeneZeigen")]->setEnabled(
+        fenster_.vorhanden(QStringLiteral("Altes")));
+    connect(PulTermin, &QMenu::aboutToShow, this, [this] {
+        Absichern([this] { planer_->Main_PulTermin_Click(); },
+                  QStringLiteral("Main_PulTermin_Click"));
+    });
+}
+
+void Main::UndoSchalten(bool an) {
+    aktionen_[QStringLiteral("mnuUndo")]->setEnabled(an);
+}
+
+void Main::AllesMarkieren(Feld f) {
+    if (f == Feld::STDatum) {
+        STDatum->selectAll();
+    } else if (f == Feld::STMeldung) {
+        STMeldung->selectAll();
+    }
+}
+
+void Main::Main_Toolbar_ButtonClick(const QString& schluessel) {
+    // The button runs its menu command, so a command that is switched off
+    // (read-only, or its window not built) does nothing here either.
+    if (QAction* befehl = Aktion(ToolbarBefehl(schluessel))) {
+        befehl->trigger();
+    }
+}
+
+void Main::StatusleisteAnlegen() {
+    statusBar()->setObjectName(QStringLiteral("StatusBar"));
+    statusBar()->setSizeGripEnabled(false);
+    const struct {
+        Panel p;
+        const char* text;
+        const char* tip;
+        int dehnung;
+    } panels[] = {
+        {Panel::Status, "Status", "Allgemeiner Hinweis", 1},
+        {Panel::Position, " Termin 888 von 888 ", "Position innerhalb der Terminliste", 0},
+        {Panel::Unsaved, " * ", "* für nicht gespeichert", 0},
+        {Panel::Datum, "", "Aktuelles Datum", 0},
+        {Panel::Zeit, "", "Aktuelle Uhrzeit", 0},
+    };
+    for (const auto& p : panels) {
+        auto* l = new QLabel(U(p.text), statusBar());
+        l->setObjectName(PanelSchluessel(p.p));
+        l->setToolTip(U(p.tip));
+        l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        statusBar()->addPermanentWidget(l, p.dehnung);
+        panels_.insert(p.p, l);
+    }
+}
+
+QComboBox* Main::Kombi(const char* name, int laenge) {
+    auto* k = new QComboBox(Rahmen);
+    k->setObjectName(U(name));
+    k->setEditable(true);
+    k->setInsertPolicy(QComboBox::NoInsert);
+    k->setMaxVisibleItems(16);
+    if (laenge > 0) {
+        k->lineEdit()->setMaxLength(laenge);
+    }
+    k->installEventFilter(this);
+    k->lineEdit()->installEventFilter(this);
+    return k;
+}
+
+void Main::FelderAnlegen() {
+    QWidget* client = centralWidget();
+    ListeAnzeige = new QListWidget(client);
+    ListeAnzeige->setObjectName(QStringLiteral("ListeAnzeige"));
+    ListeAnzeige->setUniformItemSizes(true);
+    ListeAnzeige->setSelectionMode(QAbstractItemView::SingleSelection);
+    ListeAnzeige->setGeometry(Pixel({120, 600, 9015, 2220}));
+    connect(ListeAnzeige, &QListWidget::currentRowChanged, this, [this](int zeile) {
+        Absichern([&] { planer_->ListeAnzeigeClick(zeile); },
+                  QStringLiteral("Main_ListeAnzeige_Click"));
+    });
+
+    Rahmen = new QFrame(client);
+    Rahmen->setObjectName(QStringLiteral("Rahmen"));
+    Rahmen->setFrameStyle(QFrame::Box | QFrame::Sunken);
+    Rahmen->setGeometry(Pixel({120, 3840, 9015, 2415}));
+
+    const char* bezeichnungen[] = {"Datum",     "melden ab", "melden bis",
+                                   "melden an", "Zyklus",    "Filter"};
+    const int bezX[] = {8, 100, 200, 300, 378, 436};
+    for (int i = 0; i < 6; ++i) {
+        auto* l = new QLabel(U(bezeichnungen[i]), Rahmen);
+        l->setObjectName(QStringLiteral("Bezeichnung(%1)").arg(i));
+        l->setGeometry(bezX[i], 8, i < 3 ? 96 : 74, 18);
+        Bezeichnung[static_cast<size_t>(i)] = l;
+    }
+
+    STDatum = new QLineEdit(Rahmen);
+    STDatum->setObjectName(QStringLiteral("STDatum"));
+    STDatum->setMaxLength(10);
+    STDatum->setGeometry(8, 28, 86, 24);
+    STDatum->installEventFilter(this);
+    connect(STDatum, &QLineEdit::textEdited, this, [this] {
+        NurSpeicherbar(STDatum);
+        planer_->DatumGeaendert();
+    });
+
+    SKVon = Kombi("SKVon", 4);
+    SKVon->setGeometry(100, 28, 92, 24);
+    SKBis = Kombi("SKBis", 4);
+    SKBis->setGeometry(200, 28, 92, 24);
+    SKAdresse = Kombi("SKAdresse", 0);
+    SKAdresse->setGeometry(300, 28, 72, 24);
+    SKZyklus = Kombi("SKZyklus", 4);
+    SKZyklus->setGeometry(378, 28, 52, 24);
+    SKFilter = Kombi("SKFilter", 0);
+    SKFilter->setGeometry(436, 28, 76, 24);
+
+    // The commit modes of the combo boxes: typing in SKVon and SKZyklus keeps the
+    // typed text, the others show the stored form at once.
+    const std::pair<QComboBox*, int> modi[] = {
+        {SKVon, 0}, {SKBis, 1}, {SKFilter, 1}, {SKZyklus, 0}, {SKAdresse, 1}};
+    for (const auto& [kombi, modus] : modi) {
+        connect(kombi->lineEdit(), &QLineEdit::textEdited, this, [this, k = kombi, m = modus] {
+            NurSpeicherbar(k->lineEdit());
+            Absichern([&] { planer_->Uebernehmen(m); }, QStringLiteral("Main_SK_KeyUp"));
+        });
+        connect(kombi, &QComboBox::activated, this, [this] {
+            Absichern([&] { planer_->Uebernehmen(1); }, QStringLiteral("Main_SK_Click"));
+        });
+    }
+
+    SBVon = new QLabel(Rahmen);
+    SBVon->setObjectName(QStringLiteral("SBVon"));
+    SBVon->setGeometry(100, 56, 92, 20);
+    SBBis = new QLabel(Rahmen);
+    SBBis->setObjectName(QStringLiteral("SBBis"));
+    SBBis->setGeometry(200, 56, 92, 20);
+    for (QLabel* l : {SBVon, SBBis}) {
+        l->setAutoFillBackground(true);
+        l->installEventFilter(this);
+        l->setText(QStringLiteral("01.01.2000"));
+    }
+    BezIn = new QLabel(QStringLiteral("in 3 Tagen"), Rahmen);
+    BezIn->setObjectName(QStringLiteral("BezIn"));
+    BezIn->setGeometry(518, 26, 80, 40);
+
+    STMeldung = new QPlainTextEdit(Rahmen);
+    STMeldung->setObjectName(QStringLiteral("STMeldung"));
+    STMeldung->setGeometry(Pixel({120, 1320, 8775, 975}));
+    STMeldung->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    STMeldung->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    STMeldung->setLineWrapMode(QPlainTextEdit::NoWrap);
+    STMeldung->installEventFilter(this);
+    connect(STMeldung, &QPlainTextEdit::textChanged, this, [this] {
+        if (!MeldungBegrenzen()) {
+            return;
+        }
+        Absichern([&] { planer_->Uebernehmen(0); }, QStringLiteral("Main_STMeldung_KeyUp"));
+    });
+
+    setTabOrder(ListeAnzeige, STDatum);
+    setTabOrder(STDatum, SKVon);
+    setTabOrder(SKVon, SKBis);
+    setTabOrder(SKBis, SKAdresse);
+    setTabOrder(SKAdresse, SKZyklus);
+    setTabOrder(SKZyklus, SKFilter);
+    setTabOrder(SKFilter, STMeldung);
+}
+
+void Main::NurSpeicherbar(QLineEdit* e) {
+    const QString t = NurCp1252(e->text());
+    if (t != e->text()) {
+        const QSignalBlocker sperre(e);
+        const int pos = e->cursorPosition();
+        e->setText(t);
+        e->setCursorPosition(pos);
+    }
+}
+
+bool Main::MeldungBegrenzen() {
+    const QString text = STMeldung->toPlainText();
+    const QString speicherbar = NurCp1252(text);
+    auto ersetzen = [this](const QString& neu, int pos) {
+        const QSignalBlocker sperre(STMeldung);
+        STMeldung->setPlainText(neu);
+        QTextCursor c = STMeldung->textCursor();
+        c.setPosition(std::min(pos, static_cast<int>(neu.size())));
+        STMeldung->setTextCursor(c);
+    };
+    // 1024 characters at most, line breaks counting two as in the record.
+    if (AusWidget(speicherbar).size() > 1024) {
+        ersetzen(meldungVorher_, STMeldung->textCursor().position());
+        QApplication::beep();
+        return false;
+    }
+    if (speicherbar != text) {
+        ersetzen(speicherbar, STMeldung->textCursor().position());
+    }
+    meldungVorher_ = speicherbar;
+    return true;
+}
+
+void Main::FokusSetzen(Feld f) {
+    QWidget* ziel = STMeldung;
+    switch (f) {
+        case Feld::STDatum:
+            ziel = STDatum;
+            break;
+        case Feld::SKVon:
+            ziel = SKVon;
+            break;
+        case Feld::SKBis:
+            ziel = SKBis;
+            break;
+        case Feld::SKFilter:
+            ziel = SKFilter;
+            break;
+        case Feld::SKZyklus:
+            ziel = SKZyklus;
+            break;
+        case Feld::SKAdresse:
+            ziel = SKAdresse;
+            break;
+        case Feld::STMeldung:
+            break;
+    }
+    ziel->setFocus();
+}
+
+QAction* Main::Aktion(const QString& name) const {
+    return aktionen_.value(name, nullptr);
+}
+
+bool Main::Starten() {
+    g_beendet = false;
+    bool weiter = false;
+    Absichern([&] { weiter = planer_->FormLoad(); }, QStringLiteral("Main_Form_Load"));
+    return weiter && !planer_->Beendet();
+}
+
+bool Main::eventFilter(QObject* ziel, QEvent* e) {
+    auto* feld = qobject_cast<QWidget*>(ziel);
+    // The line edit inside a combo box counts as the combo box.
+    if (feld != nullptr && qobject_cast<QComboBox*>(feld->parentWidget()) != nullptr) {
+        feld = feld->parentWidget();
+    }
+    auto* kombi = qobject_cast<QComboBox*>(feld);
+    switch (e->type()) {
+        case QEvent::ShortcutOverride: {
+            // Menu shortcuts win over the fields' own key bindings.
+            const QKeySequence taste(static_cast<QKeyEvent*>(e)->keyCombination());
+            for (QAction* a : std::as_const(aktionen_)) {
+                if (a->isEnabled() && a->shortcut() == taste) {
+                    e->ignore();
+                    return true;
+                }
+            }
+            break;
+        }
+        case QEvent::MouseButtonDblClick:
+            if (ziel == STDatum) {
+                Absichern([this] { planer_->DatumWaehlen(); },
+                          QStringLiteral("Main_STDatum_DblClick"));
+                return true;
+            }
+            break;
+        case QEvent::MouseButtonRelease:
+            if (ziel == SBVon || ziel == SBBis) {
+                const bool von = ziel == SBVon;
+                Absichern([this, von] { planer_->FensterWaehlen(von); },
+                          QStringLiteral("Main_SB_Click"));
+                return true;
+            }
+            break;
+        case QEvent::Wheel:
+            if (kombi != nullptr) {
+                return true;  // the wheel never changes a choice
+            }
+            break;
+        case QEvent::KeyPress: {
+            auto* k = static_cast<QKeyEvent*>(e);
+            const bool enter = k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter;
+            if (enter && (feld == STDatum || kombi != nullptr)) {
+                focusNextChild();
+                return true;
+            }
+            if (ziel == STMeldung && k->key() == Qt::Key_T &&
+                k->modifiers() == Qt::ControlModifier) {
+                QtTextfeld t(STMeldung);
+                TextEinfuegen(
+                    t, QLatin1Char('\n') + QString(80, QLatin1Char('-')) + QLatin1Char('\n'));
+                return true;
+            }
+            break;
+        }
+        case QEvent::FocusIn: {
+            if (ziel != feld && kombi == nullptr) {
+                break;
+            }
+            Feld f = Feld::STMeldung;
+            if (feld == STDatum) {
+                f = Feld::STDatum;
+            } else if (feld == SKVon) {
+                f = Feld::SKVon;
+            } else if (feld == SKBis) {
+                f = Feld::SKBis;
+            } else if (feld == SKFilter) {
+                f = Feld::SKFilter;
+            } else if (feld == SKZyklus) {
+                f = Feld::SKZyklus;
+            } else if (feld == SKAdresse) {
+                f = Feld::SKAdresse;
+            } else if (feld != STMeldung) {
+                break;
+            }
+            if (ziel != feld) {
+                break;  // the combo box itself reports its focus
+            }
+            const bool frei = planer_->FeldBetreten(f);
+            if (!frei) {
+                QTimer::singleShot(0, ListeAnzeige, [this] { ListeAnzeige->setFocus(); });
+            } else if (feld == STDatum) {
+                QTimer::singleShot(0, STDatum, [this] { STDatum->selectAll(); });
+            } else if (feld == STMeldung) {
+                QTimer::singleShot(0, STMeldung, [this] { STMeldung->selectAll(); });
+            }
+            break;
+        }
+        case QEvent::FocusOut: {
+            if (ziel != feld) {
+                break;
+            }
+            const auto grund = static_cast<QFocusEvent*>(e)->reason();
+            if (feld == STDatum) {
+                // A box or another program taking the focus is no leaving.
+                if (grund == Qt::ActiveWindowFocusReason || grund == Qt::PopupFocusReason ||
+                    prueftDatum_) {
+                    break;
+                }
+                prueftDatum_ = true;
+                Absichern([this] { planer_->DatumVerlassen(); },
+                          QStringLiteral("Main_STDatum_LostFocus"));
+                prueftDatum_ = false;
+            } else if (kombi != nullptr || feld == STMeldung) {
+                planer_->FeldVerlassen();
+            }
+            break;
+        }
+        default:
+            break;
+    }
+    return QMainWindow::eventFilter(ziel, e);
+}
+
+void Main::closeEvent(QCloseEvent* e) {
+    if (!planer_->Beendet()) {
+        Absichern([this] { planer_->FormQueryUnload(); }, QStringLiteral("Main_Form_QueryUnload"));
+    }
+    if (planer_->Beendet()) {
+        e->accept();
+    } else {
+        e->ignore();
+    }
+}
+
+void Main::showEvent(QShowEvent* e) {
+    QMainWindow::showEvent(e);
+    if (erstGezeigt_) {
+        planer_->FormPaint();
+        return;
+    }
+    erstGezeigt_ = true;
+    QTimer::singleShot(0, this, [this] {
+        Absichern([this] { planer_->ErsterPaint(); }, QStringLiteral("Main_Form_Paint"));
+    });
+}
+
+void Main::resizeEvent(QResizeEvent* e) {
+    QMainWindow::resizeEvent(e);
+    Main_Form_Resize();
+}
+
+Anordnung Main::AnordnungJetzt() const {
+    Anordnung a;
+    QtFenster f(const_cast<Main*>(this));
+    a.fenster = f.masse();
+    a.clientHoehe = (centralWidget()->height() + statusBar()->height()) * TwipsProPixel;
+    a.liste = Twips(ListeAnzeige->geometry());
+    a.rahmen = Twips(Rahmen->geometry());
+    a.meldung = Twips(STMeldung->geometry());
+    return a;
+}
+
+void Main::AnordnungSetzen(const Anordnung& a) {
+    ListeAnzeige->setGeometry(Pixel(a.liste));
+    Rahmen->setGeometry(Pixel(a.rahmen));
+    STMeldung->setGeometry(Pixel(a.meldung));
+    Toolbar->setGeometry(0, 0, centralWidget()->width(), Toolbar->sizeHint().height());
+}
+
+void Main::Main_Form_Resize() {
+    if (ordnet_ || isMinimized()) {
+        return;
+    }
+    ordnet_ = true;
+    const Anordnung jetzt = AnordnungJetzt();
+    const Anordnung neu =
+        AnordnungBerechnen(jetzt, bildschirm().weite(), bildschirm().hoehe(), isMaximized());
+    if (!isMaximized()) {
+        const FensterMasse& m = neu.fenster;
+        const FensterMasse& v = jetzt.fenster;
+        if (m.links != v.links || m.oben != v.oben || m.weite != v.weite || m.hoehe != v.hoehe) {
+            QtFenster f(this);
+            f.masseSetzen(m);
+        }
+        AnordnungSetzen(neu);
+    } else {
+        Toolbar->setGeometry(0, 0, centralWidget()->width(), Toolbar->sizeHint().height());
+    }
+    ordnet_ = false;
+}
+
+void Main::NurLesenAnpassen() {
+    setWindowTitle(windowTitle() + QStringLiteral(" - nur Leserechte"));
+    aktionen_[QStringLiteral("PulSpeichern")]->setEnabled(false);
+    aktionen_[QStringLiteral("PulBeendenUndSpeichern")]->setEnabled(false);
+    PulTermin->menuAction()->setVisible(false);
+    // A hidden menu keeps its shortcuts working; hidden commands stay off even
+    // when a later refresh enables them.
+    std::function<void(QMenu*)> abschalten = [&](QMenu* m) {
+        for (QAction* a : m->actions()) {
+            if (a->menu() != nullptr) {
+                abschalten(a->menu());
+            }
+            a->setEnabled(false);
+            a->setVisible(false);
+        }
+    };
+    abschalten(PulTermin);
+    for (const char* k : {"Speichern", "ListeNeu", "ListeKopieren", "ListeLöschen", "Notiz"}) {
+        aktionen_[U(k)]->setEnabled(false);
+    }
+    aktionen_[QStringLiteral("Ende")]->setToolTip(QStringLiteral("Beendet das Programm"));
+}
+
+void Main::ListenAussehenZeigen() {
+    QtSchriftTraeger liste(ListeAnzeige);
+    liste.schriftSetzen(aussehen_.schrift);
+    (void)liste.farbeSetzen(aussehen_.vordergrund);
+    QPalette p = ListeAnzeige->palette();
+    p.setColor(QPalette::Base, FarbeAusWert(aussehen_.hintergrund));
+    ListeAnzeige->setPalette(p);
+    const QString schrift = SchriftAlsText(liste);
+    const QColor hinten = FarbeAusWert(aussehen_.hintergrund);
+    QWidget* felder[] = {STDatum,  SKVon,    SKBis,     SBVon,    SBBis,
+                         SKFilter, SKZyklus, SKAdresse, STMeldung};
+    for (QWidget* w : felder) {
+        QtSchriftTraeger t(w);
+        SchriftSetzen(t, schrift,
+                      w == STMeldung ? QStringLiteral("Alles") : QStringLiteral("Farben"));
+        QPalette fp = w->palette();
+        fp.setColor(QPalette::Base, hinten);
+        fp.setColor(QPalette::Window, hinten);
+        w->setPalette(fp);
+    }
+}
+
+void Main::EinstellungenAnwenden() {
+    QtFenster f(this);
+    FensterPositionLesen(f, QStringLiteral("Kronelin"));
+    aktionen_[QStringLiteral("Drucken")]->setToolTip(DruckenTooltip());
+    DruckenFreigeben();
+    aussehen_ = ListenAussehenLesen(aussehen_);
+    ListenAussehenZeigen();
+}
+
+void Main::EinstellungenSpeichern() {
+    if (modul().NurLesen) {
+        return;
+    }
+    ListenAussehenSchreiben(aussehen_);
+    if (!isMinimized()) {
+        const FensterMasse m = QtFenster(this).masse();
+        const std::pair<const char*, double> werte[] = {{"KronelinForm_Höhe", m.hoehe},
+                                                        {"KronelinForm_Weite", m.weite},
+                                                        {"KronelinForm_Links", m.links},
+                                                        {"KronelinForm_Oben", m.oben}};
+        for (const auto& [schluessel, wert] : werte) {
+            (void)IniSchreiben({}, {}, U(schluessel), QString::number(std::lround(wert)));
+        }
+    }
+    QString adressen;
+    for (int i = 0; i < SKAdresse->count(); ++i) {
+        adressen += SKAdresse->itemText(i) + QLatin1Char('|');
+    }
+    (void)IniSchreiben({}, {}, QStringLiteral("DefAdress"), adressen);
+}
+
+void Main::AuswahlFuellen(Auswahl liste, const QStringList& worte) {
+    auto fuellen = [&](QComboBox* k) {
+        const QSignalBlocker sperre(k);
+        const QString text = k->currentText();
+        k->clear();
+        k->addItems(worte);
+        k->setEditText(text);
+    };
+    switch (liste) {
+        case Auswahl::VonBis:
+            fuellen(SKVon);
+            fuellen(SKBis);
+            break;
+        case Auswahl::Zyklen:
+            fuellen(SKZyklus);
+            break;
+        case Auswahl::Filter:
+            fuellen(SKFilter);
+            break;
+        case Auswahl::Adress:
+            fuellen(SKAdresse);
+            break;
+    }
+}
+
+TerminFelder Main::FelderLesen() const {
+    TerminFelder f;
+    f.STDatum = STDatum->text();
+    f.SKVon = SKVon->currentText();
+    f.SKBis = SKBis->currentText();
+    f.SKFilter = SKFilter->currentText();
+    f.SKZyklus = SKZyklus->currentText();
+    f.SKAdresse = SKAdresse->currentText();
+    f.STMeldung = AusWidget(STMeldung->toPlainText());
+    return f;
+}
+
+void Main::FelderSetzen(const TerminFelder& felder) {
+    auto text = [](QLineEdit* e, const QString& t) {
+        if (e->text() == t) {
+            return;
+        }
+        const QSignalBlocker sperre(e);
+        const int pos = e->cursorPosition();
+        e->setText(t);
+        if (e->hasFocus()) {
+            e->setCursorPosition(std::min(pos, static_cast<int>(t.size())));
+        }
+    };
+    text(STDatum, felder.STDatum);
+    for (const auto& [k, t] :
+         {std::pair{SKVon, felder.SKVon}, std::pair{SKBis, felder.SKBis},
+          std::pair{SKFilter, felder.SKFilter}, std::pair{SKZyklus, felder.SKZyklus},
+          std::pair{SKAdresse, felder.SKAdresse}}) {
+        const QSignalBlocker sperre(k);
+        text(k->lineEdit(), t);
+    }
+    const QString meldung = InsWidget(felder.STMeldung);
+    if (STMeldung->toPlainText() != meldung) {
+        const QSignalBlocker sperre(STMeldung);
+        STMeldung->setPlainText(meldung);
+    }
+    meldungVorher_ = meldung;
+}
+
+void Main::DatumSetzen(const QString& text) {
+    const QSignalBlocker sperre(STDatum);
+    STDatum->setText(text);
+}
+
+void Main::PanelSetzen(Panel p, const QString& text) {
+    QLabel* l = panels_.value(p);
+    if (l == nullptr || l->text() == text) {
+        return;
+    }
+    l->setText(text);
+    if (p == Panel::Status && isVisible()) {
+        l->repaint();
+    }
+}
+
+TerminBeschriftung Main::Beschriftung() const {
+    return {Bezeichnung[0]->text(), SBVon->text(),
+            Bezeichnung[1]->text(), SBBis->text(),
+            Bezeichnung[2]->text(), BezIn->text().replace(QLatin1Char('\n'), QLatin1Char('\r'))};
+}
+
+void Main::BeschriftungSetzen(const TerminBeschriftung& b) {
+    auto setzen = [](QLabel* l, const QString& t) {
+        if (l->text() != t) {
+            l->setText(t);
+        }
+    };
+    setzen(Bezeichnung[0], b.bezeichnung0);
+    setzen(SBVon, b.SBVon);
+    setzen(Bezeichnung[1], b.bezeichnung1);
+    setzen(SBBis, b.SBBis);
+    setzen(Bezeichnung[2], b.bezeichnung2);
+    setzen(BezIn, QString(b.BezIn).replace(QLatin1Char('\r'), QLatin1Char('\n')));
+}
+
+void Main::ListeAbgleichen(const QStringList& zeilen, qsizetype index) {
+    const QSignalBlocker sperre(ListeAnzeige);
+    if (ListeAnzeige->count() != zeilen.size()) {
+        ListeAnzeige->clear();
+        ListeAnzeige->addItems(zeilen);
+    } else {
+        for (int i = 0; i < ListeAnzeige->count(); ++i) {
+            QListWidgetItem* item = ListeAnzeige->item(i);
+            if (item->text() != zeilen[i]) {
+                item->setText(zeilen[i]);
+            }
+        }
+    }
+    if (index >= 0 && index < ListeAnzeige->count() && ListeAnzeige->currentRow() != index) {
+        ListeAnzeige->setCurrentRow(static_cast<int>(index));
+    }
+}
+
+void Main::ZeitSchalten(bool an) {
+    if (an) {
+        Zeit->start();
+    } else {
+        Zeit->stop();
+    }
+}
+
+void Main::EreignisseZulassen() {
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+void Main::ProgrammEnde() {
+    ProgrammBeenden(0);
+}
+
+int PlanerStarten(int argc, char** argv) {
+    QApplication app(argc, argv);
+    ProgrammUmgebungEinrichten(app);
+    QtDrucker& drucker = DruckerInstallieren();
+    PlanerFensterEintragen(planerFenster(), drucker.qprinter());
+    Main fenster(planerFenster());
+    planerFenster().besitzerSetzen(&fenster);
+    NachVorneBeiAktivierung(&fenster);
+    // The session may end without a close event: the book is saved all the same.
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &fenster,
+                     [&fenster](QSessionManager&) { fenster.planer().SitzungsEnde(); });
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &fenster,
+                     [&fenster] { fenster.planer().PulBeenden(); });
+    if (!fenster.Starten() || ProgrammBeendet()) {
+        return 0;
+    }
+    fenster.show();
+    return QApplication::exec();
+}
+
+}  // namespace kronel

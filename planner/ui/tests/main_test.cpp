@@ -1,0 +1,437 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QFile>
+#include <QFontMetrics>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QTest>
+#include <QTimer>
+#include <QToolBar>
+#include <QWheelEvent>
+
+#include "common/einstellungen.h"
+#include "common/modul.h"
+#include "planner_testsupport/fakes.h"
+#include "planner_ui/main.h"
+#include "platform/befehlszeile.h"
+#include "platform/text.h"
+#include "testsupport/anwendung.h"
+#include "testsupport/testsupport.h"
+#include "testsupport/utf8.h"
+
+using namespace kronel;
+
+namespace {
+
+using test::L;
+
+// Typing with any characters (QTest's key clicks know ASCII only).
+void Tippen(QWidget* w, const QString& text) {
+    for (const QChar c : text) {
+        QKeyEvent druck(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(w, &druck);
+        QKeyEvent los(QEvent::KeyRelease, Qt::Key_A, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(w, &los);
+    }
+}
+
+QByteArray Beispiel() {
+    QFile f(QStringLiteral(KRONEL_QUELLORDNER "/data/beispiel/Kronel.PlD"));
+    EXPECT_TRUE(f.open(QIODevice::ReadOnly));
+    return f.readAll();
+}
+
+class MainTest : public ::testing::Test {
+protected:
+    MainTest() {
+        test::AnwendungSicherstellen();
+        modul() = {};
+        BefehlszeileSetzen({});
+        IniSchreiben({}, {}, L("DirData"), umgebung.daten());
+        IniSchreiben({}, L("Allgemein"), L("User"), L("tester"));
+        umgebung.schreiben(datei(), Beispiel());
+    }
+    ~MainTest() override { BefehlszeileSetzen({}); }
+    QString datei() const { return umgebung.daten() + L("/Kronel.PlD"); }
+    QLabel* panel(const char* name) { return fenster->findChild<QLabel*>(L(name)); }
+    void starten() {
+        fenster = std::make_unique<Main>(nebenfenster);
+        ASSERT_TRUE(fenster->Starten());
+    }
+
+    test::TestUmgebung umgebung;
+    test::SkriptFenster nebenfenster;
+    std::unique_ptr<Main> fenster;
+};
+
+}  // namespace
+
+TEST_F(MainTest, ZeigtDieBeispieltermineMitUmlautenUndPassenderSchrift) {
+    starten();
+    auto* liste = fenster->findChild<QListWidget*>(L("ListeAnzeige"));
+    ASSERT_NE(liste, nullptr);
+    ASSERT_EQ(liste->count(), 12);
+    EXPECT_EQ(liste->currentRow(), 0);
+    EXPECT_TRUE(liste->item(0)->text().startsWith(L("09.12.2026 Mi: 14:30 Zahnarzt Dr. Schäfer")));
+    EXPECT_TRUE(liste->item(1)->text().contains(L("Steuererklärung")));
+    EXPECT_TRUE(liste->item(3)->text().contains(L("Müllabfuhr")));
+    EXPECT_TRUE(liste->item(5)->text().contains(L("Heizöl")));
+    const QFontMetrics m(liste->font());
+    for (const QChar c : L("äöüßÄÖÜ")) {
+        EXPECT_TRUE(m.inFont(c)) << int{c.unicode()};
+    }
+    EXPECT_EQ(fenster->findChild<QLineEdit*>(L("STDatum"))->text(), L("09.12.2026"));
+    EXPECT_EQ(fenster->findChild<QPlainTextEdit*>(L("STMeldung"))->toPlainText(),
+              L("14:30 Zahnarzt Dr. Schäfer, Hauptstraße 5"));
+    EXPECT_EQ(panel("Position")->text(), L(" Termin 1 von 12 "));
+    EXPECT_EQ(panel("Status")->text(), L("Bereit"));
+    EXPECT_EQ(panel("Datum")->text(), L(" Mittwoch, 9. Dezember 2026, 50. Woche "));
+    EXPECT_EQ(panel("Zeit")->text(), L(" 09:30 "));
+    EXPECT_EQ(panel("Unsaved")->text(), QString());
+    EXPECT_EQ(fenster->findChild<QLabel*>(L("BezIn"))->text(), L("heute\n50. Woche"));
+    EXPECT_EQ(fenster->findChild<QLabel*>(L("Bezeichnung(0)"))->text(), L("Am Mittwoch"));
+    EXPECT_TRUE(fenster->findChild<QTimer*>(L("Zeit"))->isActive());
+    EXPECT_EQ(fenster->findChild<QTimer*>(L("Zeit"))->interval(), 5000);
+}
+
+TEST_F(MainTest, MenuesToolbarUndStatusleiste) {
+    starten();
+    const struct {
+        const char* name;
+        const char* text;
+        const char* taste;
+        bool frei;
+    } eintraege[] = {
+        {"PulSpeichern", "&Speichern", "Ctrl+S", true},
+        {"PulDruckenListe", "Termin-&Liste...", "Ctrl+P", false},
+        {"mnuDruckenBlatt", "Termin-Kalender&blatt...", "Ctrl+B", false},
+        {"PulBeenden", "&Beenden", "", true},
+        {"PulBeendenUndSpeichern", "Speichern und Be&enden", "F12", true},
+        {"mnuUndo", "&Rückgängig", "Ctrl+Z", false},
+        {"PulAusschneiden", "Termin &löschen", "Ctrl+Y", true},
+        {"PulFormelDiffEinfg", "&Datum-Differenz", "Shift+F2", false},
+        {"PulSuchenWdhg", "Suche &wiederholen", "F3", false},
+        {"PulOrdneDatum", "&Datum", "Ctrl+F4", true},
+        {"PulInfo", "&Info...", "", true},
+        {"mnuRuvano", "Ruvano", "", false},
+    };
+    for (const auto& e : eintraege) {
+        QAction* a = fenster->Aktion(L(e.name));
+        ASSERT_NE(a, nullptr) << e.name;
+        EXPECT_EQ(a->text(), L(e.text)) << e.name;
+        EXPECT_EQ(a->shortcut(), QKeySequence(L(e.taste))) << e.name;
+        EXPECT_EQ(a->isEnabled(), e.frei) << e.name;
+    }
+    auto* toolbar = fenster->findChild<QToolBar*>(L("Toolbar"));
+    ASSERT_NE(toolbar, nullptr);
+    QStringList schluessel;
+    for (QAction* a : toolbar->actions()) {
+        schluessel << a->objectName();
+    }
+    EXPECT_EQ(schluessel, (QStringList{L("Ende"), L("Speichern"), L("Drucken"), L("Ordne01"),
+                                       L("OrdneAZ"), L("Suchen"), L("Freizeit"), L("Notiz"),
+                                       L("ListeNeu"), L("ListeKopieren"), L("ListeLöschen")}));
+    EXPECT_EQ(fenster->Aktion(L("Ende"))->toolTip(), L("Speichern und Ende"));
+    EXPECT_EQ(fenster->Aktion(L("Drucken"))->toolTip(), L("Termin-Kalenderblatt drucken"));
+    EXPECT_EQ(panel("Position")->toolTip(), L("Position innerhalb der Terminliste"));
+    EXPECT_EQ(panel("Unsaved")->toolTip(), L("* für nicht gespeichert"));
+}
+
+TEST_F(MainTest, ChoiceListsAreFilledAndWrittenBack) {
+    IniSchreiben({}, {}, L("DefAdress"), L("Alle|Hans|Grete|"));
+    starten();
+    auto eintraege = [&](const char* name) {
+        auto* k = fenster->findChild<QComboBox*>(L(name));
+        QStringList l;
+        for (int i = 0; i < k->count(); ++i) {
+            l << k->itemText(i);
+        }
+        return l;
+    };
+    EXPECT_EQ(eintraege("SKVon").size(), 16);
+    EXPECT_EQ(eintraege("SKBis"), eintraege("SKVon"));
+    EXPECT_EQ(eintraege("SKZyklus").size(), 10);
+    EXPECT_EQ(eintraege("SKFilter").size(), 25);
+    EXPECT_EQ(eintraege("SKAdresse"), (QStringList{L("Alle"), L("Hans"), L("Grete")}));
+    for (const char* k : {"DefVonBis", "DefZyklen", "DefFilter"}) {
+        EXPECT_FALSE(IniLesen({}, {}, L(k)).isEmpty()) << k;
+    }
+    fenster->close();
+    EXPECT_EQ(IniLesen({}, {}, L("DefAdress")), L("Alle|Hans|Grete|"));
+}
+
+TEST_F(MainTest, TippenUebernimmtInTerminUndAnzeigeMitMarke) {
+    starten();
+    auto* liste = fenster->findChild<QListWidget*>(L("ListeAnzeige"));
+    auto* bis = fenster->findChild<QComboBox*>(L("SKBis"));
+    bis->lineEdit()->clear();
+    QTest::keyClicks(bis->lineEdit(), L("2w"));
+    EXPECT_EQ(bis->currentText(), L("2W"));
+    EXPECT_EQ(Mid(fenster->planer().buch.ListeTermine[0], 13, 4), L("2W  "));
+
+    auto* meldung = fenster->findChild<QPlainTextEdit*>(L("STMeldung"));
+    meldung->moveCursor(QTextCursor::End);
+    Tippen(meldung, L(" ü"));
+    EXPECT_TRUE(liste->item(0)->text().endsWith(L("Hauptstraße 5 ü")));
+    EXPECT_EQ(panel("Unsaved")->text(), L(" * "));
+    // The period fields take four characters at most
+    EXPECT_EQ(fenster->findChild<QComboBox*>(L("SKVon"))->lineEdit()->maxLength(), 4);
+
+    // A date typed and not yet left is taken over by the save
+    auto* datum = fenster->findChild<QLineEdit*>(L("STDatum"));
+    datum->selectAll();
+    QTest::keyClicks(datum, L("1.2.2027"));
+    fenster->Aktion(L("PulSpeichern"))->trigger();
+    EXPECT_EQ(datum->text(), L("01.02.2027"));
+    const QString gespeichert = AusCp1252(umgebung.lesen(datei()));
+    EXPECT_TRUE(gespeichert.contains(L("20270201-   2W")));
+    EXPECT_TRUE(gespeichert.contains(L("Hauptstraße 5 ü")));
+    EXPECT_EQ(IniLesen({}, {}, L("OLneu")), L("1"));
+}
+
+TEST_F(MainTest, SchliessenSpeichertUndSchreibtDieFenstereinstellungen) {
+    starten();
+    const QByteArray vorher = umgebung.lesen(datei());
+    auto* meldung = fenster->findChild<QPlainTextEdit*>(L("STMeldung"));
+    QTest::keyClicks(meldung, L("x"));
+    fenster->close();
+    EXPECT_TRUE(fenster->planer().Beendet());
+    EXPECT_NE(umgebung.lesen(datei()), vorher);
+    EXPECT_EQ(IniLesen({}, {}, L("OLneu")), L("1"));
+    EXPECT_FALSE(IniLesen({}, {}, L("KronelinForm_Weite")).isEmpty());
+    EXPECT_EQ(IniLesen({}, {}, L("SchriftName")), L("Courier New"));
+    EXPECT_EQ(IniLesen({}, {}, L("SchriftHintergrundFarbe")), L("-2147483643"));
+}
+
+TEST_F(MainTest, MisslungenesSpeichernHaeltDasFensterBeiNeinOffen) {
+    starten();
+    fenster->show();
+    QTest::keyClicks(fenster->findChild<QPlainTextEdit*>(L("STMeldung")), L("x"));
+    modul().DateiTermine = umgebung.daten() + L("/fehlt/Kronel.PlD");
+    umgebung.meldungen.antworten({Antwort::Ignorieren, Antwort::Nein});
+    EXPECT_FALSE(fenster->close());
+    EXPECT_TRUE(fenster->isVisible());
+    EXPECT_FALSE(fenster->planer().Beendet());
+    umgebung.meldungen.antworten({Antwort::Ignorieren, Antwort::Ja});
+    EXPECT_TRUE(fenster->close());
+}
+
+TEST_F(MainTest, NurLesenPasstFensterAnUndSchreibtNichts) {
+    BefehlszeileSetzen({L("readonly")});
+    starten();
+    EXPECT_EQ(fenster->windowTitle(), L("Kronelin - nur Leserechte"));
+    EXPECT_FALSE(fenster->PulTermin->menuAction()->isVisible());
+    EXPECT_FALSE(fenster->Aktion(L("PulSpeichern"))->isEnabled());
+    EXPECT_FALSE(fenster->Aktion(L("PulBeendenUndSpeichern"))->isEnabled());
+    for (const char* k : {"Speichern", "ListeNeu", "ListeKopieren", "ListeLöschen", "Notiz"}) {
+        EXPECT_FALSE(fenster->Aktion(L(k))->isEnabled()) << k;
+    }
+    EXPECT_TRUE(fenster->Aktion(L("Ende"))->isEnabled());
+    EXPECT_EQ(fenster->Aktion(L("Ende"))->toolTip(), L("Beendet das Programm"));
+    QTest::keyClicks(fenster->findChild<QPlainTextEdit*>(L("STMeldung")), L("x"));
+    fenster->Aktion(L("Ende"))->trigger();
+    EXPECT_TRUE(fenster->planer().Beendet());
+    EXPECT_EQ(umgebung.lesen(datei()), Beispiel());
+    EXPECT_TRUE(IniLesen({}, {}, L("KronelinForm_Weite")).isEmpty());
+    EXPECT_TRUE(IniLesen({}, {}, L("SchriftName")).isEmpty());
+    EXPECT_FALSE(IniLesen({}, {}, L("DefVonBis")).isEmpty());
+}
+
+TEST_F(MainTest, GeheZuMachtDenTerminAktuell) {
+    BefehlszeileSetzen({L("/GeheZu:Chorprobe")});
+    starten();
+    fenster->show();
+    QApplication::processEvents();  // the first paint after the show
+    auto* liste = fenster->findChild<QListWidget*>(L("ListeAnzeige"));
+    EXPECT_EQ(liste->currentRow(), 2);
+    EXPECT_EQ(panel("Position")->text(), L(" Termin 3 von 12 "));
+    fenster->Aktion(L("PulBeenden"))->trigger();
+}
+
+TEST_F(MainTest, ListenschriftUndFarbenAusDenEinstellungen) {
+    IniSchreiben({}, {}, L("SchriftName"), L("DejaVu Sans"));
+    IniSchreiben({}, {}, L("SchriftGröße"), L("10"));
+    IniSchreiben({}, {}, L("SchriftFett"), L("True"));
+    IniSchreiben({}, {}, L("SchriftVordergrundFarbe"), L("255"));
+    IniSchreiben({}, {}, L("Lieblingsausdruck"), L("0"));
+    starten();
+    auto* liste = fenster->findChild<QListWidget*>(L("ListeAnzeige"));
+    EXPECT_EQ(liste->font().family(), L("DejaVu Sans"));
+    EXPECT_EQ(liste->font().pointSizeF(), 10);
+    EXPECT_TRUE(liste->font().bold());
+    EXPECT_EQ(liste->palette().color(QPalette::Text), QColor(255, 0, 0));
+    // The message field takes the whole font, the others the colours only
+    auto* meldung = fenster->findChild<QPlainTextEdit*>(L("STMeldung"));
+    EXPECT_EQ(meldung->font().family(), L("DejaVu Sans"));
+    EXPECT_EQ(meldung->palette().color(QPalette::Text), QColor(255, 0, 0));
+    EXPECT_EQ(fenster->findChild<QLineEdit*>(L("STDatum"))->palette().color(QPalette::Text),
+              QColor(255, 0, 0));
+    EXPECT_EQ(fenster->Aktion(L("Drucken"))->toolTip(), L("Termin-Liste drucken"));
+    fenster->Aktion(L("PulBeenden"))->trigger();
+    EXPECT_EQ(IniLesen({}, {}, L("SchriftGröße")), L("10"));
+    EXPECT_EQ(IniLesen({}, {}, L("SchriftFett")), L("True"));
+    EXPECT_EQ(IniLesen({}, {}, L("SchriftVordergrundFarbe")), L("255"));
+}
+
+TEST_F(MainTest, FensterGroesseFolgtDerAnordnung) {
+    starten();
+    fenster->show();
+    fenster->resize(800, 600);
+    QApplication::processEvents();
+    auto* liste = fenster->findChild<QListWidget*>(L("ListeAnzeige"));
+    auto* rahmen = fenster->findChild<QFrame*>(L("Rahmen"));
+    const int w = fenster->frameGeometry().width();
+    EXPECT_EQ(liste->width(), w - 3 * 8);
+    EXPECT_EQ(rahmen->width(), w - 3 * 8);
+    EXPECT_LE(rahmen->height(), 200);  // 3000 twips at most
+    EXPECT_EQ(liste->y(), 40);
+    fenster->Aktion(L("PulBeenden"))->trigger();
+}
+
+TEST_F(MainTest, MenuekuerzelSchlagenDieTastenDerFelder) {
+    starten();
+    auto* meldung = fenster->findChild<QPlainTextEdit*>(L("STMeldung"));
+    auto* datum = fenster->findChild<QLineEdit*>(L("STDatum"));
+    for (QWidget* w : {static_cast<QWidget*>(meldung), static_cast<QWidget*>(datum)}) {
+        // Ctrl+S belongs to the enabled menu item: the field lets it pass
+        QKeyEvent speichern(QEvent::ShortcutOverride, Qt::Key_S, Qt::ControlModifier);
+        speichern.ignore();
+        QApplication::sendEvent(w, &speichern);
+        EXPECT_FALSE(speichern.isAccepted()) << w->objectName().toStdString();
+        // Ctrl+Z has no enabled menu item yet: the field keeps its undo
+        QKeyEvent undo(QEvent::ShortcutOverride, Qt::Key_Z, Qt::ControlModifier);
+        undo.ignore();
+        QApplication::sendEvent(w, &undo);
+        EXPECT_TRUE(undo.isAccepted()) << w->objectName().toStdString();
+    }
+    fenster->Aktion(L("PulBeenden"))->trigger();
+}
+
+TEST_F(MainTest, TrennlinieBegrenzungUndUnspeicherbareZeichen) {
+    starten();
+    auto* meldung = fenster->findChild<QPlainTextEdit*>(L("STMeldung"));
+    meldung->selectAll();
+    QKeyEvent strgT(QEvent::KeyPress, Qt::Key_T, Qt::ControlModifier, QString(QChar(20)));
+    QApplication::sendEvent(meldung, &strgT);
+    EXPECT_EQ(meldung->toPlainText(), L("\n") + QString(80, QLatin1Char('-')) + L("\n"));
+    EXPECT_EQ(Mid(fenster->planer().buch.ListeTermine[0], 38),
+              L("°°") + QString(80, QLatin1Char('-')));
+
+    // 1024 characters at most: the edit beyond is taken back
+    meldung->setPlainText(QString(1024, QLatin1Char('a')));
+    meldung->moveCursor(QTextCursor::End);
+    Tippen(meldung, L("b"));
+    EXPECT_EQ(meldung->toPlainText(), QString(1024, QLatin1Char('a')));
+    EXPECT_EQ(Mid(fenster->planer().buch.ListeTermine[0], 38).size(), 1024);
+
+    // What Windows-1252 cannot hold is shown as stored: "?"
+    meldung->clear();
+    Tippen(meldung, L("Ωx"));
+    EXPECT_EQ(meldung->toPlainText(), L("?x"));
+    auto* adresse = fenster->findChild<QComboBox*>(L("SKAdresse"));
+    adresse->lineEdit()->clear();
+    Tippen(adresse->lineEdit(), L("Ωa"));
+    EXPECT_EQ(adresse->currentText(), L("?a"));
+    fenster->Aktion(L("PulBeenden"))->trigger();
+}
+
+TEST_F(MainTest, FeldHinweiseEnterAlsTabUndNurLesenFokus) {
+    starten();
+    fenster->show();
+    QApplication::setActiveWindow(fenster.get());
+    QApplication::processEvents();
+    auto* datum = fenster->findChild<QLineEdit*>(L("STDatum"));
+    auto* von = fenster->findChild<QComboBox*>(L("SKVon"));
+    datum->setFocus(Qt::TabFocusReason);
+    QApplication::processEvents();
+    if (!datum->hasFocus()) {
+        GTEST_SKIP() << "no keyboard focus on this platform";
+    }
+    EXPECT_EQ(panel("Status")->text(), FeldHinweis(Feld::STDatum));
+    QTest::keyClick(datum, Qt::Key_Return);
+    QApplication::processEvents();
+    EXPECT_TRUE(von->hasFocus());
+    EXPECT_EQ(panel("Status")->text(), FeldHinweis(Feld::SKVon));
+    // Enter in the message starts a new line
+    auto* meldung = fenster->findChild<QPlainTextEdit*>(L("STMeldung"));
+    meldung->setFocus(Qt::TabFocusReason);
+    QApplication::processEvents();
+    meldung->moveCursor(QTextCursor::End);
+    QTest::keyClick(meldung, Qt::Key_Return);
+    EXPECT_TRUE(meldung->hasFocus());
+    EXPECT_TRUE(meldung->toPlainText().endsWith(L("\n")));
+
+    // A date typed and left is checked
+    datum->setFocus(Qt::TabFocusReason);
+    QApplication::processEvents();
+    datum->selectAll();
+    QTest::keyClicks(datum, L("12.3.1999"));
+    von->setFocus(Qt::TabFocusReason);
+    QApplication::processEvents();
+    EXPECT_EQ(datum->text(), L("12.03.1999"));
+    EXPECT_TRUE(fenster->planer().buch.ListeTermine[0].startsWith(L("19990312")));
+    fenster->Aktion(L("PulBeenden"))->trigger();
+
+    // Read-only: the focus goes on to the list
+    BefehlszeileSetzen({L("readonly")});
+    modul() = {};
+    starten();
+    fenster->show();
+    QApplication::setActiveWindow(fenster.get());
+    QApplication::processEvents();
+    fenster->findChild<QComboBox*>(L("SKBis"))->setFocus(Qt::MouseFocusReason);
+    QApplication::processEvents();
+    EXPECT_TRUE(fenster->findChild<QListWidget*>(L("ListeAnzeige"))->hasFocus());
+    fenster->Aktion(L("Ende"))->trigger();
+}
+
+TEST_F(MainTest, FensterpositionRundreise) {
+    IniSchreiben({}, {}, L("KronelinForm_Höhe"), L("7500"));
+    IniSchreiben({}, {}, L("KronelinForm_Weite"), L("9000"));
+    IniSchreiben({}, {}, L("KronelinForm_Links"), L("1500"));
+    IniSchreiben({}, {}, L("KronelinForm_Oben"), L("1200"));
+    starten();
+    const QRect r = fenster->frameGeometry();
+    EXPECT_EQ(r.width(), 600);
+    EXPECT_EQ(r.height(), 500);
+    fenster->Aktion(L("PulBeenden"))->trigger();
+    EXPECT_EQ(IniLesen({}, {}, L("KronelinForm_Höhe")), L("7500"));
+    EXPECT_EQ(IniLesen({}, {}, L("KronelinForm_Weite")), L("9000"));
+    EXPECT_EQ(IniLesen({}, {}, L("KronelinForm_Links")), L("1500"));
+    EXPECT_EQ(IniLesen({}, {}, L("KronelinForm_Oben")), L("1200"));
+}
+
+TEST_F(MainTest, EingefuegtesDatumWirdWieGetipptUebernommen) {
+    starten();
+    auto* datum = fenster->findChild<QLineEdit*>(L("STDatum"));
+    QApplication::clipboard()->setText(L("24.12.2026"));
+    datum->selectAll();
+    datum->paste();
+    ASSERT_EQ(datum->text(), L("24.12.2026"));
+    fenster->Aktion(L("PulSpeichern"))->trigger();
+    EXPECT_TRUE(AusCp1252(umgebung.lesen(datei()))
+                    .contains(L("20261224-   -   -         -   Alle   14:30 Zahnarzt")));
+}
+
+TEST_F(MainTest, AuswahlUebernimmtDasRadNicht) {
+    starten();
+    auto* filter = fenster->findChild<QComboBox*>(L("SKFilter"));
+    filter->setCurrentIndex(6);
+    emit filter->activated(6);
+    EXPECT_EQ(Mid(fenster->planer().buch.ListeTermine[0], 17, 10), L("Sa,So     "));
+    EXPECT_EQ(filter->count(), 25);  // nothing typed becomes a choice
+
+    const QString vorher = filter->currentText();
+    QWheelEvent rad(QPointF(5, 5), filter->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, -120),
+                    Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(filter, &rad);
+    EXPECT_EQ(filter->currentText(), vorher);
+    fenster->Aktion(L("PulBeenden"))->trigger();
+}

@@ -1,0 +1,90 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+#include "common/einstellungen.h"
+#include "common/fenster.h"
+#include "common/texte.h"
+#include "platform_qt/oberflaeche_qt.h"
+#include "testsupport/anwendung.h"
+#include "testsupport/testsupport.h"
+#include "testsupport/utf8.h"
+
+using namespace kronel;
+using test::L;
+
+TEST(QtSteuerelemente, TextEinfuegenInZeileUndMehrzeiligesFeld) {
+    test::AnwendungSicherstellen();
+    QLineEdit zeile(L("Hallo Welt"));
+    zeile.setCursorPosition(5);
+    QtTextfeld z(&zeile);
+    TextEinfuegen(z, L(" liebe"));
+    EXPECT_EQ(zeile.text(), L("Hallo liebe Welt"));
+    EXPECT_EQ(zeile.cursorPosition(), 11);
+    zeile.setSelection(12, 4);
+    TextEinfuegen(z, L("Erde"));
+    EXPECT_EQ(zeile.text(), L("Hallo liebe Erde"));
+
+    QPlainTextEdit feld;
+    feld.setPlainText(L("Zeile eins\nZeile zwei"));
+    QTextCursor c = feld.textCursor();
+    c.setPosition(6);
+    c.setPosition(10, QTextCursor::KeepAnchor);
+    feld.setTextCursor(c);
+    QtTextfeld f(&feld);
+    TextEinfuegen(f, L("1"));
+    EXPECT_EQ(feld.toPlainText(), L("Zeile 1\nZeile zwei"));
+    EXPECT_EQ(feld.textCursor().position(), 7);
+    EXPECT_FALSE(feld.textCursor().hasSelection());
+}
+
+TEST(QtSteuerelemente, SchriftUndFarbeUebertragen) {
+    test::AnwendungSicherstellen();
+    QLabel liste;
+    QFont schrift(L("Arial"));
+    schrift.setPointSizeF(8.25);
+    schrift.setBold(true);
+    liste.setFont(schrift);
+    QtSchriftTraeger quelle(&liste);
+    quelle.farbeSetzen(255);  // red
+    QLabel anderes;
+    QtSchriftTraeger ziel(&anderes);
+    SchriftSetzen(ziel, SchriftAlsText(quelle), L("Alles"));
+    EXPECT_EQ(anderes.font().family(), liste.font().family());
+    EXPECT_DOUBLE_EQ(anderes.font().pointSizeF(), 8.25);
+    EXPECT_TRUE(anderes.font().bold());
+    EXPECT_EQ(anderes.palette().color(anderes.foregroundRole()), QColor(255, 0, 0));
+
+    QLabel nurFarbe;
+    const QFont vorher = nurFarbe.font();
+    QtSchriftTraeger farbe(&nurFarbe);
+    SchriftSetzen(farbe, L("Arial;20;-1;-1;0;16711680;"), L("Farben"));
+    EXPECT_EQ(nurFarbe.font(), vorher);
+    EXPECT_EQ(nurFarbe.palette().color(nurFarbe.foregroundRole()), QColor(0, 0, 255));
+}
+
+TEST(QtSteuerelemente, FensterPositionInTwips) {
+    test::AnwendungSicherstellen();
+    test::TestUmgebung umgebung;
+    QWidget fenster;
+    fenster.resize(400, 300);
+    fenster.show();
+    QtFenster f(&fenster);
+    IniSchreiben({}, L("Kronel"), L("KronelinForm_Höhe"), L("4500"));
+    IniSchreiben({}, L("Kronel"), L("KronelinForm_Weite"), L("6000"));
+    IniSchreiben({}, L("Kronel"), L("KronelinForm_Links"), L("1500"));
+    IniSchreiben({}, L("Kronel"), L("KronelinForm_Oben"), L("750"));
+    umgebung.bildschirm.weiteTwips = 1e6;  // room for any window
+    umgebung.bildschirm.hoeheTwips = 1e6;
+    FensterPositionLesen(f, L("Kronelin"));
+    const QRect r = fenster.frameGeometry();
+    EXPECT_EQ(r.width(), 400);  // 6000 / 15
+    EXPECT_EQ(r.height(), 300);
+    EXPECT_EQ(f.masse().weite, 6000);
+    EXPECT_EQ(f.zustand(), FensterZustand::Normal);
+    f.zustandSetzen(FensterZustand::Maximiert);
+    EXPECT_EQ(f.zustand(), FensterZustand::Maximiert);
+}

@@ -1,0 +1,134 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFile>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QTimer>
+
+#include "common/einstellungen.h"
+#include "common/fenster.h"
+#include "common/modul.h"
+#include "common/texte.h"
+#include "platform/ordner.h"
+#include "platform_qt/oberflaeche_qt.h"
+#include "shared_ui/hilfefenster.h"
+#include "shared_ui/info.h"
+#include "shared_ui/paketmenue.h"
+#include "testsupport/anwendung.h"
+#include "testsupport/testsupport.h"
+#include "testsupport/utf8.h"
+
+using namespace kronel;
+
+namespace {
+
+using test::L;
+
+// Does `was` to the modal window that opens next (after the event loop runs).
+void BeimNaechstenModalen(std::function<void(QWidget*)> was) {
+    QTimer::singleShot(0, [was] { was(QApplication::activeModalWidget()); });
+}
+
+void Taste(QWidget* w, int taste) {
+    QKeyEvent druck(QEvent::KeyPress, taste, Qt::NoModifier);
+    QApplication::sendEvent(w, &druck);
+}
+
+}  // namespace
+
+TEST(Info, ZeigtNameUndVersionUndBleibtGeladen) {
+    test::AnwendungSicherstellen();
+    test::TestUmgebung umgebung;
+    modul() = {};
+    QString gesehen;
+    BeimNaechstenModalen([&](QWidget* w) {
+        ASSERT_NE(w, nullptr);
+        gesehen = w->objectName();
+        w->findChild<QPushButton*>(L("befAbbrechen"))->click();
+    });
+    InfoZeigen();
+    EXPECT_EQ(gesehen, L("Info"));
+    Info* info = InfoFenster();
+    ASSERT_NE(info, nullptr);
+    EXPECT_FALSE(info->isVisible());
+    EXPECT_EQ(info->bezProgramm->text(), L("Kronelin"));
+    EXPECT_EQ(info->bezVersion->text(), L("Version 8.020000"));
+
+    // Esc, Enter and Space hide it as well; the window stays the same
+    for (int taste : {Qt::Key_Escape, Qt::Key_Return, Qt::Key_Space}) {
+        bool offen = false;
+        BeimNaechstenModalen([&](QWidget* w) {
+            offen = w == info && w->isVisible();
+            Taste(w, taste);
+        });
+        InfoZeigen();
+        EXPECT_TRUE(offen) << taste;
+        EXPECT_FALSE(info->isVisible()) << taste;
+        EXPECT_EQ(InfoFenster(), info);
+    }
+    BeimNaechstenModalen([&](QWidget* w) { w->close(); });  // the close box
+    InfoZeigen();
+    EXPECT_FALSE(info->isVisible());
+    EXPECT_EQ(InfoFenster(), info);
+    modul() = {};
+}
+
+TEST(HilfeFenster, ZeigtSeiteAmAnkerUndSchliesst) {
+    test::AnwendungSicherstellen();
+    test::TestUmgebung umgebung;
+    const QString seite = umgebung.programm() + L("/Kronel.html");
+    umgebung.schreiben(seite,
+                       "<html><head><meta charset=\"utf-8\"><title>Anleitung</title></head><body>"
+                       "<h1>Inhalt</h1><h2 id=\"kontext400\">Kronelol</h2></body></html>");
+    QtHilfe hilfe;
+    ASSERT_TRUE(hilfe.zeigen(seite, L("kontext400")));
+    ASSERT_NE(hilfe.fenster(), nullptr);
+    EXPECT_TRUE(hilfe.fenster()->isVisible());
+    EXPECT_EQ(hilfe.fenster()->Seite->source().fragment(), L("kontext400"));
+    EXPECT_EQ(hilfe.fenster()->windowTitle(), L("Anleitung"));
+    EXPECT_TRUE(hilfe.fenster()->Seite->toPlainText().contains(L("Kronelol")));
+    hilfe.schliessen();
+    EXPECT_FALSE(hilfe.fenster()->isVisible());
+    EXPECT_FALSE(hilfe.zeigen(umgebung.programm() + L("/fehlt.html"), {}));
+}
+
+TEST(HilfeSeiten, MitZeichensatzUndAnkernDerKontexte) {
+    for (const char* name : {"Kronel.html", "werbung.html"}) {
+        QFile f(QStringLiteral(KRONEL_PROGRAMMORDNER_BAU) + QLatin1Char('/') + L(name));
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << name;
+        const QByteArray inhalt = f.readAll();
+        EXPECT_TRUE(inhalt.contains("<meta charset=\"utf-8\">")) << name;
+        EXPECT_FALSE(QString::fromUtf8(inhalt).contains(QChar::ReplacementCharacter)) << name;
+        if (QByteArray(name) == "Kronel.html") {
+            EXPECT_TRUE(inhalt.contains("id=\"kontext300\""));
+            EXPECT_TRUE(inhalt.contains("id=\"kontext400\""));
+        }
+    }
+}
+
+TEST(QtSteuerelemente, PaketMenueGibtFreiUndVerbirgt) {
+    test::AnwendungSicherstellen();
+    test::TestUmgebung umgebung;
+    const QString ordner = umgebung.daten() + L("/bin");
+    umgebung.schreiben(ordner + L("/Kronelin"), "#!");
+    IniSchreiben({}, L("Kronel"), L("Dir"), ordner);
+    QAction a0(L("&Kronel...")), a1(L("1")), a2(L("2")), a3(L("3"));
+    QStringList status;
+    QtPaketMenue menue({&a0, &a1, &a2, &a3}, [&](const QString& t) { status.append(t); });
+    ProgrammDateinameSetzen(L("KronMemo"));
+    ProgrammeSuchen(menue);
+    EXPECT_TRUE(a0.isVisible());
+    EXPECT_TRUE(a0.isEnabled());
+    EXPECT_FALSE(a1.isEnabled());
+    EXPECT_TRUE(a1.isVisible());
+    EXPECT_EQ(status, QStringList({L("Suche Programme..."), L("Bereit")}));
+    ProgrammDateinameSetzen(L("Kronelin"));
+    ProgrammeSuchen(menue);  // the planner does not offer itself
+    EXPECT_FALSE(a0.isVisible());
+    EXPECT_TRUE(a1.isVisible());
+}
