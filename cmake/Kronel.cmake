@@ -82,3 +82,36 @@ function(kronel_ohne_gui_pruefen)
         endforeach()
     endforeach()
 endfunction()
+
+# kronel_programm(PROGRAMM LOGIK target FENSTER target [LOGIK_ORDNER dir] [FENSTER_ORDNER dir]
+#                 [LOGIK_LINKS ...] [FENSTER_LINKS ...]): the three targets of a program.
+# The logic without widgets (LOGIK_ORDNER/src, LOGIK_ORDNER/include, checked at
+# configure time), its window library on top (FENSTER_ORDNER/src and /include,
+# with the shared windows) and the program from main.cpp beside them.
+function(kronel_programm programm)
+    cmake_parse_arguments(A "" "LOGIK;FENSTER;LOGIK_ORDNER;FENSTER_ORDNER"
+                          "LOGIK_LINKS;FENSTER_LINKS" ${ARGN})
+    set(logik ${CMAKE_CURRENT_SOURCE_DIR})
+    if(A_LOGIK_ORDNER)
+        set(logik ${logik}/${A_LOGIK_ORDNER})
+    endif()
+    if(NOT A_FENSTER_ORDNER)
+        set(A_FENSTER_ORDNER ui)
+    endif()
+    set(fenster ${CMAKE_CURRENT_SOURCE_DIR}/${A_FENSTER_ORDNER})
+
+    file(GLOB logikquellen CONFIGURE_DEPENDS ${logik}/src/*.cpp ${logik}/include/*/*.h)
+    add_library(${A_LOGIK} STATIC ${logikquellen})
+    target_include_directories(${A_LOGIK} PUBLIC ${logik}/include)
+    target_link_libraries(${A_LOGIK} PUBLIC ${A_LOGIK_LINKS} PRIVATE kronel_warnungen)
+    kronel_ohne_gui_pruefen(${A_LOGIK})
+
+    file(GLOB fensterquellen CONFIGURE_DEPENDS ${fenster}/src/*.cpp ${fenster}/include/*/*.h)
+    add_library(${A_FENSTER} STATIC ${fensterquellen})
+    target_include_directories(${A_FENSTER} PUBLIC ${fenster}/include)
+    target_link_libraries(${A_FENSTER} PUBLIC ${A_LOGIK} ${A_FENSTER_LINKS} kronel_shared_ui
+                                              Qt6::Widgets PRIVATE kronel_warnungen)
+
+    add_executable(${programm} main.cpp)
+    target_link_libraries(${programm} PRIVATE ${A_FENSTER} kronel_warnungen)
+endfunction()

@@ -2,7 +2,12 @@
 
 #include <QCoreApplication>
 
+#include <cmath>
+#include <utility>
+
+#include "common/deutschetexte.h"
 #include "common/einstellungen.h"
+#include "common/kalender.h"
 #include "common/modul.h"
 #include "platform/datum.h"
 #include "platform/dienste.h"
@@ -12,6 +17,15 @@
 #include "platform/uhr.h"
 
 namespace kronel {
+
+QString DatumPanelText(const QDate& heute) {
+    return DatumText(QStringLiteral(" dddd, d. mmmm yyyy"), heute) + QStringLiteral(", ") +
+           QString::number(KalenderWoche(heute)) + QStringLiteral(". Woche ");
+}
+
+QString ZeitPanelText(const QTime& jetzt) {
+    return QLatin1Char(' ') + jetzt.toString(QStringLiteral("HH:mm")) + QLatin1Char(' ');
+}
 
 void FensterPositionLesen(FensterSteuerelement& main, const QString& praefix) {
     const FensterMasse jetzt = main.masse();
@@ -44,6 +58,23 @@ void FensterPositionLesen(FensterSteuerelement& main, const QString& praefix) {
     }
     if (QCoreApplication::instance() != nullptr) {
         QCoreApplication::processEvents();
+    }
+}
+
+void FensterPositionSpeichern(const FensterSteuerelement& main, const QString& praefix,
+                              PositionsText form) {
+    if (modul().NurLesen || main.zustand() == FensterZustand::Minimiert) {
+        return;
+    }
+    const FensterMasse m = main.masse();
+    const std::pair<const char*, double> werte[] = {{"Form_Höhe", m.hoehe},
+                                                    {"Form_Weite", m.weite},
+                                                    {"Form_Links", m.links},
+                                                    {"Form_Oben", m.oben}};
+    for (const auto& [name, wert] : werte) {
+        const QString text =
+            form == PositionsText::Ganzzahl ? QString::number(std::lround(wert)) : ZahlText(wert);
+        (void)IniSchreiben({}, {}, praefix + QString::fromUtf8(name), text);
     }
 }
 

@@ -244,10 +244,7 @@ void Ausgabeprogramm::Zeit_Timer() {
 
 void Ausgabeprogramm::ZeitUhr_Timer() {
     const QDateTime jetzt = uhr().jetzt();
-    oberflaeche_.DatumZeitSetzen(
-        DatumText(QStringLiteral(" dddd, d. mmmm yyyy"), jetzt.date()) + QStringLiteral(", ") +
-            QString::number(KalenderWoche(jetzt.date())) + QStringLiteral(". Woche "),
-        QLatin1Char(' ') + jetzt.toString(QStringLiteral("HH:mm")) + QLatin1Char(' '));
+    oberflaeche_.DatumZeitSetzen(DatumPanelText(jetzt.date()), ZeitPanelText(jetzt.time()));
 }
 
 QString Ausgabeprogramm::SpeicherPfad(const QString& name) const {
@@ -362,15 +359,8 @@ void Ausgabeprogramm::mnuPrgKronelin_Click() {
 }
 
 void Ausgabeprogramm::FensterPositionSpeichern() {
-    const FensterSteuerelement& f = oberflaeche_.Fenster();
-    if (modul().NurLesen || f.zustand() == FensterZustand::Minimiert) {
-        return;
-    }
-    const FensterMasse m = f.masse();
-    IniSchreiben({}, {}, QStringLiteral("KronelForm_Höhe"), ZahlText(m.hoehe));
-    IniSchreiben({}, {}, QStringLiteral("KronelForm_Weite"), ZahlText(m.weite));
-    IniSchreiben({}, {}, QStringLiteral("KronelForm_Links"), ZahlText(m.links));
-    IniSchreiben({}, {}, QStringLiteral("KronelForm_Oben"), ZahlText(m.oben));
+    kronel::FensterPositionSpeichern(oberflaeche_.Fenster(), QStringLiteral("Kronel"),
+                                     PositionsText::Zahltext);
 }
 
 void Ausgabeprogramm::PulEnde_Click() {

@@ -1,17 +1,32 @@
 #pragma once
 // Window position from the settings, the version text and the print footer.
 
+#include <QDate>
 #include <QString>
+#include <QTime>
 
 namespace kronel {
 
 class FensterSteuerelement;
+
+// The status panel "Datum": " Dienstag, 8. Dezember 2026, 50. Woche ".
+QString DatumPanelText(const QDate& heute);
+// The status panel "Zeit": " 09:05 ".
+QString ZeitPanelText(const QTime& jetzt);
 
 // Restores size and position of the main window from prefix & "Form_Höhe",
 // "Form_Weite", "Form_Links", "Form_Oben" (twips) and keeps it on the screen:
 // sizes below 2000 twips or beyond the screen take the screen size, a window
 // that does not fit is centred, the full screen size maximises it.
 void FensterPositionLesen(FensterSteuerelement& main, const QString& praefix);
+
+// How a program writes the twips of its window: the planner as whole numbers,
+// the output program as the number text of its settings (fractions kept).
+enum class PositionsText { Ganzzahl, Zahltext };
+// Stores size and position under the same keys, unless the window is minimised
+// or the settings are read-only.
+void FensterPositionSpeichern(const FensterSteuerelement& main, const QString& praefix,
+                              PositionsText form);
 
 // Sets modul().VersionText from the version of the programs and returns it:
 // major, ".", minor with two digits and revision with four ("8.020000").

@@ -19,12 +19,13 @@
 #include "common/hilfe.h"
 #include "common/paket.h"
 #include "common/texte.h"
+#include "platform/programmende.h"
 #include "platform/text.h"
 #include "platform_qt/oberflaeche_qt.h"
 #include "printing/qtdrucker.h"
-#include "shared_ui/geruest.h"
 #include "shared_ui/info.h"
 #include "shared_ui/paketmenue.h"
+#include "shared_ui/programm.h"
 
 namespace kronel {
 
@@ -54,9 +55,6 @@ KronelFenster::KronelFenster(QtDrucker* drucker, std::unique_ptr<Zufall> zufall)
     setWindowTitle(QStringLiteral("Kronel - Terminausgabe"));
     resize(640, 480);
 
-    auto abgesichert = [](std::function<void()> handler, const char* wo) {
-        return [handler = std::move(handler), wo] { Absichern(handler, QString::fromLatin1(wo)); };
-    };
     auto eintrag = [](QMenu* menue, const char* text, const char* name,
                       const QKeySequence& taste = {}) {
         QAction* a = menue->addAction(T(text));
@@ -94,7 +92,7 @@ KronelFenster::KronelFenster(QtDrucker* drucker, std::unique_ptr<Zufall> zufall)
         // The package has no further programs: their rows stay out of sight.
         mnuPrg[i]->setVisible(i == 0);
         connect(mnuPrg[i], &QAction::triggered, this,
-                abgesichert([i] { ProgrammStarten(i); }, "mnuPrg_Click"));
+                Abgesichert([i] { ProgrammStarten(i); }, "mnuPrg_Click"));
     }
 
     PulHilfe = menuBar()->addMenu(QStringLiteral("&Hilfe"));
@@ -130,7 +128,7 @@ KronelFenster::KronelFenster(QtDrucker* drucker, std::unique_ptr<Zufall> zufall)
         a->setToolTip(T(k.tip));
         const QString schluessel = T(k.schluessel);
         connect(a, &QAction::triggered, this,
-                abgesichert([this, schluessel] { Toolbar_ButtonClick(schluessel); },
+                Abgesichert([this, schluessel] { Toolbar_ButtonClick(schluessel); },
                             "Toolbar_ButtonClick"));
     }
     Knopf(QStringLiteral("Telefon"))->setEnabled(false);
@@ -179,30 +177,30 @@ KronelFenster::KronelFenster(QtDrucker* drucker, std::unique_ptr<Zufall> zufall)
     programm_ = std::make_unique<Ausgabeprogramm>(*this, std::move(zufall));
     Ausgabeprogramm* p = programm_.get();
 
-    connect(Zeit, &QTimer::timeout, this, abgesichert([p] { p->Zeit_Timer(); }, "Zeit_Timer"));
+    connect(Zeit, &QTimer::timeout, this, Abgesichert([p] { p->Zeit_Timer(); }, "Zeit_Timer"));
     connect(ZeitUhr, &QTimer::timeout, this,
-            abgesichert([p] { p->ZeitUhr_Timer(); }, "ZeitUhr_Timer"));
+            Abgesichert([p] { p->ZeitUhr_Timer(); }, "ZeitUhr_Timer"));
     connect(PulSpeichern, &QAction::triggered, this,
-            abgesichert([p] { p->PulSpeichern_Click(); }, "PulSpeichern_Click"));
+            Abgesichert([p] { p->PulSpeichern_Click(); }, "PulSpeichern_Click"));
     connect(PulDrucken, &QAction::triggered, this,
-            abgesichert([p] { p->PulDrucken_Click(); }, "PulDrucken_Click"));
+            Abgesichert([p] { p->PulDrucken_Click(); }, "PulDrucken_Click"));
     connect(PulDruckerEinrichten, &QAction::triggered, this,
-            abgesichert([this] { PulDruckerEinrichten_Click(); }, "PulDruckerEinrichten_Click"));
+            Abgesichert([this] { PulDruckerEinrichten_Click(); }, "PulDruckerEinrichten_Click"));
     connect(PulEnde, &QAction::triggered, this,
-            abgesichert([p] { p->PulEnde_Click(); }, "PulEnde_Click"));
+            Abgesichert([p] { p->PulEnde_Click(); }, "PulEnde_Click"));
     connect(mnuPrgKronelin, &QAction::triggered, this,
-            abgesichert([p] { p->mnuPrgKronelin_Click(); }, "mnuPrgKronelin_Click"));
+            Abgesichert([p] { p->mnuPrgKronelin_Click(); }, "mnuPrgKronelin_Click"));
     connect(mnuWeiteres, &QMenu::aboutToShow, this,
-            abgesichert([this] { mnuWeiteres_Click(); }, "mnuWeiteres_Click"));
+            Abgesichert([this] { mnuWeiteres_Click(); }, "mnuWeiteres_Click"));
     connect(PulAnleitung, &QAction::triggered, this,
-            abgesichert([] { HilfeZeigen(QStringLiteral("Kronel.Hlp")); }, "PulAnleitung_Click"));
-    connect(PulInfo, &QAction::triggered, this, abgesichert(InfoZeigen, "PulInfo_Click"));
-    connect(PulWerbung, &QAction::triggered, this, abgesichert(WerbungZeigen, "PulWerbung_Click"));
+            Abgesichert([] { HilfeZeigen(QStringLiteral("Kronel.Hlp")); }, "PulAnleitung_Click"));
+    connect(PulInfo, &QAction::triggered, this, Abgesichert(InfoZeigen, "PulInfo_Click"));
+    connect(PulWerbung, &QAction::triggered, this, Abgesichert(WerbungZeigen, "PulWerbung_Click"));
     connect(
         mnuURLHomePage, &QAction::triggered, this,
-        abgesichert([] { InternetSeiteAufrufen(QStringLiteral("Home")); }, "mnuURLHomePage_Click"));
+        Abgesichert([] { InternetSeiteAufrufen(QStringLiteral("Home")); }, "mnuURLHomePage_Click"));
     connect(mnuURLUpdate, &QAction::triggered, this,
-            abgesichert([] { InternetSeiteAufrufen(QStringLiteral("Kronel32Info")); },
+            Abgesichert([] { InternetSeiteAufrufen(QStringLiteral("Kronel32Info")); },
                         "mnuURLUpdate_Click"));
 }
 
@@ -324,7 +322,7 @@ void KronelFenster::ProgrammEnde() {
     ende_ = true;
     Zeit->stop();
     ZeitUhr->stop();
-    QCoreApplication::exit(0);
+    ProgrammBeenden(0);
 }
 
 void KronelFenster::closeEvent(QCloseEvent* e) {
@@ -362,16 +360,13 @@ bool KronelFenster::eventFilter(QObject* objekt, QEvent* e) {
     return QMainWindow::eventFilter(objekt, e);
 }
 
-int KronelStarten(int argc, char** argv) {
-    QApplication app(argc, argv);
-    ProgrammUmgebungEinrichten(app);
-    QtDrucker& drucker = DruckerInstallieren();
-    KronelFenster fenster(&drucker);
-    if (!fenster.Form_Load()) {
-        return 0;
+std::unique_ptr<QWidget> KronelFensterBauen(ProgrammUmgebung& umgebung) {
+    auto fenster = std::make_unique<KronelFenster>(&umgebung.drucker());
+    if (!fenster->Form_Load()) {
+        return nullptr;
     }
-    fenster.Starten();
-    return QApplication::exec();
+    fenster->Starten();
+    return fenster;
 }
 
 }  // namespace kronel

@@ -96,15 +96,6 @@ QString PositionText(qsizetype index, qsizetype anzahl) {
     return QStringLiteral(" Termin %1 von %2 ").arg(index + 1).arg(anzahl);
 }
 
-QString DatumPanelText(const QDate& heute) {
-    return DatumText(QStringLiteral(" dddd, d. mmmm yyyy"), heute) + QStringLiteral(", ") +
-           QString::number(KalenderWoche(heute)) + QStringLiteral(". Woche ");
-}
-
-QString ZeitPanelText(const QTime& jetzt) {
-    return QLatin1Char(' ') + jetzt.toString(QStringLiteral("HH:mm")) + QLatin1Char(' ');
-}
-
 QString FeldHinweis(Feld f) {
     switch (f) {
         case Feld::STDatum:

@@ -4,6 +4,7 @@
 
 #include "common/datenpfade.h"
 #include "common/einstellungen.h"
+#include "common/fenster.h"
 #include "common/hilfe.h"
 #include "common/modul.h"
 #include "common/startwachen.h"

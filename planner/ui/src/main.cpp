@@ -27,18 +27,17 @@
 #include "common/paket.h"
 #include "common/texte.h"
 #include "planner_dialogs/fensterverzeichnis.h"
+#include "platform/programmende.h"
 #include "platform/text.h"
 #include "platform_qt/oberflaeche_qt.h"
 #include "printing/qtdrucker.h"
-#include "shared_ui/geruest.h"
 #include "shared_ui/info.h"
 #include "shared_ui/paketmenue.h"
+#include "shared_ui/programm.h"
 
 namespace kronel {
 
 namespace {
-
-bool g_beendet = false;
 
 QString U(const char* s) {
     return QString::fromUtf8(s);
@@ -114,16 +113,6 @@ QString ToolbarBefehl(const QString& schluessel) {
 }
 
 }  // namespace
-
-void ProgrammBeenden(int code) {
-    g_beendet = true;
-    // Without a running event loop this does nothing; the caller then does not start it.
-    QCoreApplication::exit(code);
-}
-
-bool ProgrammBeendet() {
-    return g_beendet;
-}
 
 Main::Main(NebenFenster& fenster)
     : planer_(std::make_unique<Planer>(*this, fenster)), fenster_(fenster) {
@@ -420,27 +409,19 @@ void Main::Main_Toolbar_ButtonClick(const QString& schluessel) {
 }
 
 void Main::StatusleisteAnlegen() {
-    statusBar()->setObjectName(QStringLiteral("StatusBar"));
-    statusBar()->setSizeGripEnabled(false);
-    const struct {
-        Panel p;
-        const char* text;
-        const char* tip;
-        int dehnung;
-    } panels[] = {
-        {Panel::Status, "Status", "Allgemeiner Hinweis", 1},
-        {Panel::Position, " Termin 888 von 888 ", "Position innerhalb der Terminliste", 0},
-        {Panel::Unsaved, " * ", "* für nicht gespeichert", 0},
-        {Panel::Datum, "", "Aktuelles Datum", 0},
-        {Panel::Zeit, "", "Aktuelle Uhrzeit", 0},
-    };
-    for (const auto& p : panels) {
-        auto* l = new QLabel(U(p.text), statusBar());
-        l->setObjectName(PanelSchluessel(p.p));
-        l->setToolTip(U(p.tip));
-        l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        statusBar()->addPermanentWidget(l, p.dehnung);
-        panels_.insert(p.p, l);
+    const Panel reihe[] = {Panel::Status, Panel::Position, Panel::Unsaved, Panel::Datum,
+                           Panel::Zeit};
+    const std::vector<QLabel*> labels = kronel::StatusleisteAnlegen(
+        *this,
+        {{PanelSchluessel(Panel::Status), U("Status"), U("Allgemeiner Hinweis"), true},
+         {PanelSchluessel(Panel::Position), U(" Termin 888 von 888 "),
+          U("Position innerhalb der Terminliste")},
+         {PanelSchluessel(Panel::Unsaved), U(" * "), U("* für nicht gespeichert")},
+         {PanelSchluessel(Panel::Datum), {}, U("Aktuelles Datum")},
+         {PanelSchluessel(Panel::Zeit), {}, U("Aktuelle Uhrzeit")}},
+        true);
+    for (size_t i = 0; i < labels.size(); ++i) {
+        panels_.insert(reihe[i], labels[i]);
     }
 }
 
@@ -623,7 +604,7 @@ QAction* Main::Aktion(const QString& name) const {
 }
 
 bool Main::Starten() {
-    g_beendet = false;
+    ProgrammEndeZuruecksetzen();
     bool weiter = false;
     Absichern([&] { weiter = planer_->FormLoad(); }, QStringLiteral("Main_Form_Load"));
     return weiter && !planer_->Beendet();
@@ -870,16 +851,7 @@ void Main::EinstellungenSpeichern() {
         return;
     }
     ListenAussehenSchreiben(aussehen_);
-    if (!isMinimized()) {
-        const FensterMasse m = QtFenster(this).masse();
-        const std::pair<const char*, double> werte[] = {{"KronelinForm_Höhe", m.hoehe},
-                                                        {"KronelinForm_Weite", m.weite},
-                                                        {"KronelinForm_Links", m.links},
-                                                        {"KronelinForm_Oben", m.oben}};
-        for (const auto& [schluessel, wert] : werte) {
-            (void)IniSchreiben({}, {}, U(schluessel), QString::number(std::lround(wert)));
-        }
-    }
+    FensterPositionSpeichern(QtFenster(this), QStringLiteral("Kronelin"), PositionsText::Ganzzahl);
     QString adressen;
     for (int i = 0; i < SKAdresse->count(); ++i) {
         adressen += SKAdresse->itemText(i) + QLatin1Char('|');
@@ -1022,24 +994,21 @@ void Main::ProgrammEnde() {
     ProgrammBeenden(0);
 }
 
-int PlanerStarten(int argc, char** argv) {
-    QApplication app(argc, argv);
-    ProgrammUmgebungEinrichten(app);
-    QtDrucker& drucker = DruckerInstallieren();
-    PlanerFensterEintragen(planerFenster(), drucker.qprinter());
-    Main fenster(planerFenster());
-    planerFenster().besitzerSetzen(&fenster);
-    NachVorneBeiAktivierung(&fenster);
+std::unique_ptr<QWidget> PlanerFensterBauen(ProgrammUmgebung& umgebung) {
+    PlanerFensterEintragen(planerFenster(), umgebung.drucker().qprinter());
+    auto fenster = std::make_unique<Main>(planerFenster());
+    Main* f = fenster.get();
+    planerFenster().besitzerSetzen(f);
+    NachVorneBeiAktivierung(f);
     // The session may end without a close event: the book is saved all the same.
-    QObject::connect(&app, &QGuiApplication::commitDataRequest, &fenster,
-                     [&fenster](QSessionManager&) { fenster.planer().SitzungsEnde(); });
-    QObject::connect(&app, &QCoreApplication::aboutToQuit, &fenster,
-                     [&fenster] { fenster.planer().PulBeenden(); });
-    if (!fenster.Starten() || ProgrammBeendet()) {
-        return 0;
+    QObject::connect(qApp, &QGuiApplication::commitDataRequest, f,
+                     [f](QSessionManager&) { f->planer().SitzungsEnde(); });
+    QObject::connect(qApp, &QCoreApplication::aboutToQuit, f, [f] { f->planer().PulBeenden(); });
+    if (!f->Starten() || ProgrammBeendet()) {
+        return nullptr;
     }
-    fenster.show();
-    return QApplication::exec();
+    f->show();
+    return fenster;
 }
 
 }  // namespace kronel

@@ -15,7 +15,7 @@
 #include "common/fehlermeldung.h"
 #include "common/hilfe.h"
 #include "platform_qt/oberflaeche_qt.h"
-#include "shared_ui/geruest.h"
+#include "shared_ui/programm.h"
 
 namespace kronel {
 
@@ -184,17 +184,15 @@ bool StarterHauptfenster::eventFilter(QObject* objekt, QEvent* e) {
     return QMainWindow::eventFilter(objekt, e);
 }
 
-int StarterStarten(int argc, char** argv) {
-    QApplication app(argc, argv);
-    ProgrammUmgebungEinrichten(app);
-    StarterHauptfenster fenster;
-    fenster.Form_Load();
-    if (fenster.Logik.mnuStartAsSym) {
-        fenster.showMinimized();
+std::unique_ptr<QWidget> StarterFensterBauen(ProgrammUmgebung&) {
+    auto fenster = std::make_unique<StarterHauptfenster>();
+    fenster->Form_Load();
+    if (fenster->Logik.mnuStartAsSym) {
+        fenster->showMinimized();
     } else {
-        fenster.show();
+        fenster->show();
     }
-    return QApplication::exec();
+    return fenster;
 }
 
 }  // namespace kronel

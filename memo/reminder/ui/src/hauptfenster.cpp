@@ -23,9 +23,9 @@
 #include "platform/schritte.h"
 #include "platform_qt/oberflaeche_qt.h"
 #include "reminder/tagesliste.h"
-#include "shared_ui/geruest.h"
 #include "shared_ui/info.h"
 #include "shared_ui/paketmenue.h"
+#include "shared_ui/programm.h"
 
 namespace kronel {
 
@@ -333,15 +333,13 @@ void ErinnerungsHauptfenster::Anzeigen() {
     }
 }
 
-int ErinnerungStarten(int argc, char** argv) {
-    QApplication app(argc, argv);
-    ProgrammUmgebungEinrichten(app);
-    ErinnerungsHauptfenster fenster;
-    if (!fenster.Form_Load()) {
-        return 0;
+std::unique_ptr<QWidget> ErinnerungFensterBauen(ProgrammUmgebung&) {
+    auto fenster = std::make_unique<ErinnerungsHauptfenster>();
+    if (!fenster->Form_Load()) {
+        return nullptr;
     }
-    fenster.show();
-    return QApplication::exec();
+    fenster->show();
+    return fenster;
 }
 
 }  // namespace kronel

@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "output/ausgabeprogramm.h"
+#include "shared_ui/programm.h"
 
 class QAction;
 class QLabel;
@@ -100,7 +101,8 @@ private:
     bool ende_ = false;
 };
 
-// The program Kronel: the desktop services, the printer surface, the window.
-int KronelStarten(int argc, char** argv);
+// The window of Kronel after its start-up; nullptr when the output ran today
+// already.
+std::unique_ptr<QWidget> KronelFensterBauen(ProgrammUmgebung& umgebung);
 
 }  // namespace kronel

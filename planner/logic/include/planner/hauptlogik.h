@@ -31,10 +31,6 @@ QStringList AuswahlLesen(Auswahl a);
 
 // Panel "Position": " Termin 3 von 12 ".
 QString PositionText(qsizetype index, qsizetype anzahl);
-// Panel "Datum": " Dienstag, 8. Dezember 2026, 50. Woche ".
-QString DatumPanelText(const QDate& heute);
-// Panel "Zeit": " 09:05 ".
-QString ZeitPanelText(const QTime& jetzt);
 
 // The editor fields, in the order of their prompts.
 enum class Feld { STDatum, SKVon, SKBis, SKFilter, SKZyklus, SKAdresse, STMeldung };

@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "planner/planer.h"
+#include "shared_ui/programm.h"
 
 class QAction;
 class QComboBox;
@@ -119,12 +120,8 @@ private:
     bool ordnet_ = false;
 };
 
-// Ends the program: leaves the event loop, or keeps it from running when it
-// has not started yet.
-void ProgrammBeenden(int code = 0);
-bool ProgrammBeendet();
-
-// The planner program: desktop services, Main with its start-up, the event loop.
-int PlanerStarten(int argc, char** argv);
+// The planner's window with its side windows, after its start-up; nullptr when
+// the program ended in it.
+std::unique_ptr<QWidget> PlanerFensterBauen(ProgrammUmgebung& umgebung);
 
 }  // namespace kronel

@@ -6,6 +6,7 @@
 #include <QMainWindow>
 
 #include "launcher/zeitstarter.h"
+#include "shared_ui/programm.h"
 
 class QAction;
 class QGroupBox;
@@ -55,7 +56,7 @@ private:
     bool gespeichert_ = false;
 };
 
-// The program: the desktop services, the window, the event loop.
-int StarterStarten(int argc, char** argv);
+// The launcher's window after its start-up.
+std::unique_ptr<QWidget> StarterFensterBauen(ProgrammUmgebung& umgebung);
 
 }  // namespace kronel

@@ -7,6 +7,7 @@
 #include <array>
 
 #include "reminder/erinnerung.h"
+#include "shared_ui/programm.h"
 
 class QAction;
 class QCheckBox;
@@ -77,7 +78,7 @@ private:
     bool beenden_ = false;
 };
 
-// The program: the desktop services, the window, the event loop.
-int ErinnerungStarten(int argc, char** argv);
+// The reminder's window after its start-up; nullptr when the program ends in it.
+std::unique_ptr<QWidget> ErinnerungFensterBauen(ProgrammUmgebung& umgebung);
 
 }  // namespace kronel

@@ -1,0 +1,105 @@
+#pragma once
+// What every program's window layer does the same way: the start, handlers
+// under the top-level guard, and the status bar.
+
+#include <QObject>
+#include <QString>
+
+#include <functional>
+#include <memory>
+#include <tuple>
+#include <type_traits>
+#include <utility>
+#include <vector>
+
+#include "common/fehlermeldung.h"
+
+class QLabel;
+class QMainWindow;
+class QWidget;
+
+namespace kronel {
+
+class QtDrucker;
+
+// What the start hands the program while it builds its window.
+class ProgrammUmgebung {
+public:
+    // The printer service, set up on first request (only the programs that
+    // print pay for it).
+    QtDrucker& drucker();
+};
+
+// Builds the main window and runs the program's start-up; shows the window
+// when the program goes on. nullptr when the program ends in its start-up.
+using FensterBauen = std::function<std::unique_ptr<QWidget>(ProgrammUmgebung& umgebung)>;
+
+// The one start of all four programs: the application object, German texts,
+// every desktop service, the command line; then the window and the event loop.
+// Returns the program's exit code.
+int ProgrammStarten(int argc, char** argv, const FensterBauen& bauen);
+
+namespace detail {
+
+template <typename Handler, typename Tupel, std::size_t... I>
+constexpr bool AufrufbarMit(std::index_sequence<I...>) {
+    return std::is_invocable_v<const Handler&, std::tuple_element_t<I, Tupel>&...>;
+}
+
+// Calls the handler with as many of the leading signal arguments as it takes
+// (Qt's private-signal tag at the end is never among them).
+template <std::size_t N, typename Handler, typename Tupel>
+void MitVorderenArgumenten(const Handler& handler, Tupel& argumente) {
+    if constexpr (N == 0 || AufrufbarMit<Handler, Tupel>(std::make_index_sequence<N>{})) {
+        [&]<std::size_t... I>(std::index_sequence<I...>) {
+            handler(std::get<I>(argumente)...);
+        }
+        (std::make_index_sequence<N>{});
+    } else {
+        MitVorderenArgumenten<N - 1>(handler, argumente);
+    }
+}
+
+}  // namespace detail
+
+// An event handler for connect() that runs under the top-level guard: an
+// unexpected failure is reported with the handler's name instead of ending the
+// program. The handler takes the signal's leading arguments or none.
+template <typename Handler>
+auto Abgesichert(Handler handler, const char* wo) {
+    // The declared return type keeps connect()'s probing of argument counts from
+    // instantiating the body for counts it does not use.
+    return [handler = std::move(handler), wo](auto... argumente) -> void {
+        auto tupel = std::make_tuple(argumente...);
+        Absichern([&] { detail::MitVorderenArgumenten<sizeof...(argumente)>(handler, tupel); },
+                  QString::fromLatin1(wo));
+    };
+}
+
+// One panel of a status bar: its control name, the text it starts with, its
+// tooltip and whether it takes the room that is left.
+struct PanelVorgabe {
+    QString name;
+    QString text;
+    QString tip;
+    bool dehnen = false;
+};
+
+// The status bar of a main window with these panels in their order. Sunken
+// panels are the planner's look; the other programs show flat ones.
+std::vector<QLabel*> StatusleisteAnlegen(QMainWindow& fenster,
+                                         const std::vector<PanelVorgabe>& panels,
+                                         bool versenkt = false);
+
+// The panels "Status" (stretching), "Datum" and "Zeit" with their tooltips.
+struct StatusPanels {
+    QLabel* status;
+    QLabel* datum;
+    QLabel* zeit;
+};
+StatusPanels StatusPanelsAnlegen(QMainWindow& fenster);
+
+// A later copy of the program that hands over brings this window to the front.
+void NachVorneBeiAktivierung(QWidget* fenster);
+
+}  // namespace kronel

@@ -1,0 +1,84 @@
+#include "shared_ui/programm.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QLabel>
+#include <QMainWindow>
+#include <QPointer>
+#include <QStatusBar>
+
+#include "platform/befehlszeile.h"
+#include "platform/dienste.h"
+#include "platform/programmende.h"
+#include "platform_qt/dienste_qt.h"
+#include "printing/qtdrucker.h"
+#include "shared_ui/hilfefenster.h"
+
+namespace kronel {
+
+QtDrucker& ProgrammUmgebung::drucker() {
+    return DruckerInstallieren();
+}
+
+int ProgrammStarten(int argc, char** argv, const FensterBauen& bauen) {
+    QApplication app(argc, argv);
+    DeutscheUebersetzungenLaden(app);
+    GemeinsameDiensteInstallieren();
+    QStringList argumente = QCoreApplication::arguments();
+    if (!argumente.isEmpty()) {
+        argumente.removeFirst();
+    }
+    BefehlszeileSetzen(argumente);
+
+    ProgrammUmgebung umgebung;
+    // The window goes before the application object does.
+    const std::unique_ptr<QWidget> fenster = bauen(umgebung);
+    if (fenster == nullptr || ProgrammBeendet()) {
+        return ProgrammEndeCode();
+    }
+    return QApplication::exec();
+}
+
+std::vector<QLabel*> StatusleisteAnlegen(QMainWindow& fenster,
+                                         const std::vector<PanelVorgabe>& panels, bool versenkt) {
+    QStatusBar* leiste = fenster.statusBar();
+    leiste->setObjectName(QStringLiteral("StatusBar"));
+    if (versenkt) {
+        leiste->setSizeGripEnabled(false);
+    }
+    std::vector<QLabel*> labels;
+    for (const PanelVorgabe& p : panels) {
+        auto* l = new QLabel(p.text, leiste);
+        l->setObjectName(p.name);
+        l->setToolTip(p.tip);
+        if (versenkt) {
+            l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        }
+        leiste->addPermanentWidget(l, p.dehnen ? 1 : 0);
+        labels.push_back(l);
+    }
+    return labels;
+}
+
+StatusPanels StatusPanelsAnlegen(QMainWindow& fenster) {
+    const std::vector<QLabel*> l = StatusleisteAnlegen(
+        fenster, {{QStringLiteral("Status"), {}, QStringLiteral("Allgemeiner Hinweis"), true},
+                  {QStringLiteral("Datum"), {}, QStringLiteral("Aktuelles Datum")},
+                  {QStringLiteral("Zeit"), {}, QStringLiteral("Aktuelle Uhrzeit")}});
+    return {l[0], l[1], l[2]};
+}
+
+void NachVorneBeiAktivierung(QWidget* fenster) {
+    QPointer<QWidget> ziel(fenster);
+    instanzen().beiAktivierung([ziel] {
+        if (ziel == nullptr) {
+            return;
+        }
+        ziel->show();
+        ziel->setWindowState(ziel->windowState() & ~Qt::WindowMinimized);
+        ziel->raise();
+        ziel->activateWindow();
+    });
+}
+
+}  // namespace kronel

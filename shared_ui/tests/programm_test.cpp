@@ -1,0 +1,52 @@
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QMainWindow>
+#include <QStatusBar>
+#include <QTimer>
+
+#include <stdexcept>
+
+#include "shared_ui/programm.h"
+#include "testsupport/anwendung.h"
+#include "testsupport/testsupport.h"
+#include "testsupport/utf8.h"
+
+using namespace kronel;
+using test::L;
+
+TEST(Abgesichert, ReichtArgumenteWeiterUndMeldetFehlerMitDemNamen) {
+    test::AnwendungSicherstellen();
+    test::TestUmgebung umgebung;
+    QObject quelle;
+    QString erhalten;
+    int ohneArgument = 0;
+    QObject::connect(&quelle, &QObject::objectNameChanged, &quelle,
+                     Abgesichert([&](const QString& name) { erhalten = name; }, "mitArgument"));
+    QObject::connect(&quelle, &QObject::objectNameChanged, &quelle,
+                     Abgesichert([&] { ++ohneArgument; }, "ohneArgument"));
+    QObject::connect(&quelle, &QObject::objectNameChanged, &quelle,
+                     Abgesichert([] { throw std::runtime_error("kaputt"); }, "Zeit_Timer"));
+    quelle.setObjectName(L("neu"));
+    EXPECT_EQ(erhalten, L("neu"));
+    EXPECT_EQ(ohneArgument, 1);
+    ASSERT_EQ(umgebung.meldungen.boxen.size(), 1u);
+    EXPECT_TRUE(umgebung.meldungen.boxen[0].text.startsWith(L("Zeit_Timer\r\nkaputt")));
+}
+
+TEST(Statusleiste, PanelsInIhrerReiheMitNamenTippUndDehnung) {
+    test::AnwendungSicherstellen();
+    QMainWindow fenster;
+    const StatusPanels p = StatusPanelsAnlegen(fenster);
+    const QList<QLabel*> labels = fenster.statusBar()->findChildren<QLabel*>();
+    ASSERT_EQ(labels.size(), 3);
+    EXPECT_EQ(p.status->objectName(), L("Status"));
+    EXPECT_EQ(p.datum->toolTip(), L("Aktuelles Datum"));
+    EXPECT_EQ(p.zeit->objectName(), L("Zeit"));
+    fenster.resize(600, 200);
+    fenster.show();
+    // The status panel takes the room the others leave.
+    EXPECT_GT(p.status->width(), p.datum->width());
+    EXPECT_LT(p.status->x(), p.datum->x());
+    EXPECT_LT(p.datum->x(), p.zeit->x());
+}
