@@ -39,14 +39,13 @@ SchrittLaeufer LadeSchritte(const QString& wo) {
 
 }  // namespace
 
-Erinnerung::Erinnerung(ErinnerungsFenster* fenster)
-    : fenster_(fenster != nullptr ? fenster : &ohneFenster_) {}
+Erinnerung::Erinnerung(ErinnerungsAnzeige& anzeige) : anzeige_(anzeige) {}
 
 void Erinnerung::TermineLaden() {
     Erinnerungsdatei datei;
     {
         const SanduhrZeiger sanduhr;
-        fenster_->StatusZeigen(QStringLiteral("Lese Termine..."));
+        anzeige_.StatusZeigen(QStringLiteral("Lese Termine..."));
         ListeTermine.clear();
         Liste.clear();
         ZeitAlarm = false;
@@ -69,7 +68,7 @@ void Erinnerung::TermineLaden() {
                                           "zuerst das Programm Kronelin starten."),
                            Box::OK | Box::Ausrufezeichen, QStringLiteral("Alte Termine"));
         Beendet = true;
-        fenster_->ProgrammBeenden();
+        anzeige_.ProgrammEnde();
         return;
     }
     ListeTermine = std::move(datei.termine);
