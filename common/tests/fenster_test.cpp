@@ -73,6 +73,14 @@ TEST_F(FensterPosition, ZuWeitRechtsWirdWaagrechtZentriert) {
     EXPECT_DOUBLE_EQ(fenster.m.weite, 3000);
 }
 
+TEST(StatusPanels, DatumMitWocheUndZeitOhneSekunden) {
+    EXPECT_EQ(DatumPanelText(QDate(2026, 12, 8)), L(" Dienstag, 8. Dezember 2026, 50. Woche "));
+    EXPECT_EQ(DatumPanelText(QDate(2027, 1, 1)), L(" Freitag, 1. Januar 2027, 53. Woche "));
+    EXPECT_EQ(DatumPanelText(QDate(1999, 3, 8)), L(" Montag, 8. März 1999, 10. Woche "));
+    EXPECT_EQ(ZeitPanelText(QTime(9, 5, 59)), L(" 09:05 "));
+    EXPECT_EQ(ZeitPanelText(QTime(23, 0)), L(" 23:00 "));
+}
+
 TEST(Version, TextDerVersionsnummer) {
     EXPECT_EQ(VersionTextBilden(8, 1, 90), L("8.010090"));
     EXPECT_EQ(VersionTextBilden(8, 12, 3), L("8.120003"));

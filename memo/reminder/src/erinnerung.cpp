@@ -3,6 +3,7 @@
 #include "book/abgelaufene.h"
 #include "common/einstellungen.h"
 #include "common/fehlermeldung.h"
+#include "common/fenster.h"
 #include "common/modul.h"
 #include "common/ton.h"
 #include "platform/dateien.h"
@@ -39,14 +40,13 @@ SchrittLaeufer LadeSchritte(const QString& wo) {
 
 }  // namespace
 
-Erinnerung::Erinnerung(ErinnerungsFenster* fenster)
-    : fenster_(fenster != nullptr ? fenster : &ohneFenster_) {}
+Erinnerung::Erinnerung(ErinnerungsAnzeige& anzeige) : anzeige_(anzeige) {}
 
 void Erinnerung::TermineLaden() {
     Erinnerungsdatei datei;
     {
         const SanduhrZeiger sanduhr;
-        fenster_->StatusZeigen(QStringLiteral("Lese Termine..."));
+        anzeige_.StatusZeigen(QStringLiteral("Lese Termine..."));
         ListeTermine.clear();
         Liste.clear();
         ZeitAlarm = false;
@@ -69,7 +69,7 @@ void Erinnerung::TermineLaden() {
                                           "zuerst das Programm Kronelin starten."),
                            Box::OK | Box::Ausrufezeichen, QStringLiteral("Alte Termine"));
         Beendet = true;
-        fenster_->ProgrammBeenden();
+        anzeige_.ProgrammEnde();
         return;
     }
     ListeTermine = std::move(datei.termine);
@@ -124,9 +124,8 @@ void Erinnerung::Zeit_Timer() {
         bezDatum.clear();
     }
     QDateTime jetzt = uhr().jetzt();
-    PanelDatum = DatumsPanel(jetzt.date());
-    PanelZeit =
-        QLatin1Char(' ') + jetzt.time().toString(QStringLiteral("hh:mm")) + QLatin1Char(' ');
+    PanelDatum = DatumPanelText(jetzt.date());
+    PanelZeit = ZeitPanelText(jetzt.time());
     const QString heute = kronel::DatumText(jetzt.date());
     if (bezDatum != heute) {
         bezDatum = heute;

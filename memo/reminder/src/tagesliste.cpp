@@ -220,11 +220,6 @@ QString RestText(qsizetype rest) {
     return QStringLiteral("Noch ") + QString::number(rest) + QStringLiteral(" Termine.");
 }
 
-QString DatumsPanel(const QDate& d) {
-    return DatumText(QStringLiteral(" dddd, d. mmmm yyyy"), d) + QStringLiteral(", ") +
-           QString::number(KalenderWoche(d)) + QStringLiteral(". Woche ");
-}
-
 QString EintragZweizeilig(const QString& eintrag) {
     if (eintrag.size() < 17) {
         return eintrag;

@@ -19,10 +19,10 @@ using test::L;
 
 using test::Termin;
 
-class Fenster final : public ErinnerungsFenster {
+class Fenster final : public ErinnerungsAnzeige {
 public:
     void StatusZeigen(const QString& text) override { status.append(text); }
-    void ProgrammBeenden() override { ++beendet; }
+    void ProgrammEnde() override { ++beendet; }
     QStringList status;
     int beendet = 0;
 };
@@ -65,7 +65,7 @@ protected:
 
     test::TestUmgebung umgebung{L("Kronelol")};
     Fenster fenster;
-    Erinnerung logik{&fenster};
+    Erinnerung logik{fenster};
 };
 
 const QString kLadefehler =

@@ -160,7 +160,6 @@ TEST(Texte, TitelStatusPanelUndEintrag) {
     EXPECT_EQ(RestText(0), L("Keine Termine mehr."));
     EXPECT_EQ(RestText(1), L("Noch 1 Termin."));
     EXPECT_EQ(RestText(12), L("Noch 12 Termine."));
-    EXPECT_EQ(DatumsPanel(QDate(1999, 3, 8)), L(" Montag, 8. März 1999, 10. Woche "));
     EXPECT_EQ(EintragZweizeilig(L("12.03.1999 (Fr)* 08:30 Zahnarzt")),
               L("12.03.1999 (Fr)*\r\n08:30 Zahnarzt"));
 }

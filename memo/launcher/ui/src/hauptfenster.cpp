@@ -14,14 +14,17 @@
 
 #include "common/fehlermeldung.h"
 #include "common/hilfe.h"
+#include "platform/programmende.h"
 #include "platform_qt/oberflaeche_qt.h"
 #include "shared_ui/programm.h"
 
 namespace kronel {
 
-StarterHauptfenster::StarterHauptfenster() {
+StarterHauptfenster::StarterHauptfenster()
+    : fenster_(std::make_unique<QtFenster>(this)),
+      programm_(std::make_unique<Starterprogramm>(*this)) {
     setObjectName(QStringLiteral("Main"));
-    setWindowTitle(Logik.Titel);
+    setWindowTitle(programm_->Logik().Titel);
     resize(340, 150);
 
     mnuDatei = menuBar()->addMenu(QStringLiteral("&Datei"));
@@ -86,71 +89,78 @@ StarterHauptfenster::StarterHauptfenster() {
     ZeitDateTest->setObjectName(QStringLiteral("ZeitDateTest"));
     ZeitDateTest->setInterval(60000);  // its tick does nothing
 
-    connect(Zeit, &QTimer::timeout, this,
-            [this] { Absichern([this] { Zeit_Timer(); }, QStringLiteral("Zeit_Timer")); });
+    Starterprogramm* p = programm_.get();
+    Zeitstarter* logik = &p->Logik();
+    connect(Zeit, &QTimer::timeout, this, Abgesichert([p] { p->Zeit_Timer(); }, "Zeit_Timer"));
     // The fields take effect at once; they are stored at the end.
     connect(txtOutAbs, &QLineEdit::textChanged, this,
-            [this](const QString& t) { Logik.txtOutAbs = t; });
+            [logik](const QString& t) { logik->txtOutAbs = t; });
     connect(txtOutRel, &QLineEdit::textChanged, this,
-            [this](const QString& t) { Logik.txtOutRel = t; });
-    connect(mnuKronel, &QAction::triggered, this, [this] {
-        Absichern([this] { Logik.mnuKronel_Click(); }, QStringLiteral("mnuKronel_Click"));
-    });
-    connect(mnuKronelin, &QAction::triggered, this, [this] {
-        Absichern([this] { Logik.mnuKronelin_Click(); }, QStringLiteral("mnuKronelin_Click"));
-    });
-    connect(mnuEnde, &QAction::triggered, this,
-            [this] { Absichern([this] { mnuEnde_Click(); }, QStringLiteral("mnuEnde_Click")); });
+            [logik](const QString& t) { logik->txtOutRel = t; });
+    connect(mnuKronel, &QAction::triggered, this,
+            Abgesichert([logik] { logik->mnuKronel_Click(); }, "mnuKronel_Click"));
+    connect(mnuKronelin, &QAction::triggered, this,
+            Abgesichert([logik] { logik->mnuKronelin_Click(); }, "mnuKronelin_Click"));
+    // Closing is the one way out.
+    connect(mnuEnde, &QAction::triggered, this, Abgesichert([this] { close(); }, "mnuEnde_Click"));
     connect(mnuStartAsSym, &QAction::triggered, this,
-            [this](bool an) { Logik.mnuStartAsSym = an; });
-    connect(mnuAnleitung, &QAction::triggered, this, [] {
-        Absichern([] { HilfeZeigen(QStringLiteral("Kronel.Hlp"), 300); },
-                  QStringLiteral("mnuAnleitung_Click"));
-    });
-    connect(mnuWerbung, &QAction::triggered, this,
-            [] { Absichern(WerbungZeigen, QStringLiteral("mnuWerbung_Click")); });
+            [logik](bool an) { logik->mnuStartAsSym = an; });
+    connect(
+        mnuAnleitung, &QAction::triggered, this,
+        Abgesichert([] { HilfeZeigen(QStringLiteral("Kronel.Hlp"), 300); }, "mnuAnleitung_Click"));
+    connect(mnuWerbung, &QAction::triggered, this, Abgesichert(WerbungZeigen, "mnuWerbung_Click"));
 }
 
-void StarterHauptfenster::Form_Load() {
-    QtFenster fenster(this);
-    Logik.EinstellungenLesen(fenster);
-    mnuStartAsSym->setChecked(Logik.mnuStartAsSym);
-    txtOutAbs->setText(Logik.txtOutAbs);
-    txtOutRel->setText(Logik.txtOutRel);
+StarterHauptfenster::~StarterHauptfenster() = default;
+
+bool StarterHauptfenster::Form_Load() {
+    programm_->Form_Load();
+    return true;
+}
+
+void StarterHauptfenster::Starten() {
+    show();
+}
+
+void StarterHauptfenster::EinstellungenZeigen(bool alsSymbol, const QString& uhrzeit,
+                                              const QString& stunden) {
+    mnuStartAsSym->setChecked(alsSymbol);
+    txtOutAbs->setText(uhrzeit);
+    txtOutRel->setText(stunden);
+}
+
+void StarterHauptfenster::Anzeigen(const QString& titel, const QString& letzteAusgabe) {
+    if (windowTitle() != titel) {
+        setWindowTitle(titel);
+    }
+    bezLastTime->setText(letzteAusgabe);
+}
+
+void StarterHauptfenster::TaktStarten() {
     Zeit->start();
     ZeitDateTest->start();
 }
 
-void StarterHauptfenster::Zeit_Timer() {
-    Logik.Zeit_Timer();
-    Anzeigen();
+FensterSteuerelement& StarterHauptfenster::Fenster() {
+    return *fenster_;
 }
 
-void StarterHauptfenster::mnuEnde_Click() {
-    close();
-}
-
-void StarterHauptfenster::Anzeigen() {
-    if (windowTitle() != Logik.Titel) {
-        setWindowTitle(Logik.Titel);
-    }
-    bezLastTime->setText(Logik.bezLastTime);
+void StarterHauptfenster::ProgrammEnde() {
+    Zeit->stop();
+    ZeitDateTest->stop();
+    ProgrammBeenden(0);
 }
 
 void StarterHauptfenster::closeEvent(QCloseEvent* e) {
-    // Every way out stores the settings, once.
-    if (!gespeichert_) {
-        gespeichert_ = true;
-        Absichern([this] { Logik.EinstellungenSpeichern(); }, QStringLiteral("Form_QueryUnload"));
-    }
+    Absichern([this] { programm_->Form_QueryUnload(); }, QStringLiteral("Form_QueryUnload"));
     e->accept();
-    QCoreApplication::exit(0);
 }
 
 void StarterHauptfenster::showEvent(QShowEvent* e) {
     QMainWindow::showEvent(e);
-    QTimer::singleShot(
-        0, this, [this] { Absichern([this] { Zeit_Timer(); }, QStringLiteral("Form_Paint")); });
+    QTimer::singleShot(0, this, [this] {
+        Absichern([this] { programm_->Zeit_Timer(); }, QStringLiteral("Form_Paint"));
+    });
 }
 
 void StarterHauptfenster::changeEvent(QEvent* e) {
@@ -163,8 +173,9 @@ void StarterHauptfenster::changeEvent(QEvent* e) {
                            [this] { setWindowState(windowState() & ~Qt::WindowMaximized); });
     }
     if (!(windowState() & Qt::WindowMinimized)) {
-        QTimer::singleShot(
-            0, this, [this] { Absichern([this] { Zeit_Timer(); }, QStringLiteral("Form_Paint")); });
+        QTimer::singleShot(0, this, [this] {
+            Absichern([this] { programm_->Zeit_Timer(); }, QStringLiteral("Form_Paint"));
+        });
     }
 }
 
@@ -186,12 +197,10 @@ bool StarterHauptfenster::eventFilter(QObject* objekt, QEvent* e) {
 
 std::unique_ptr<QWidget> StarterFensterBauen(ProgrammUmgebung&) {
     auto fenster = std::make_unique<StarterHauptfenster>();
-    fenster->Form_Load();
-    if (fenster->Logik.mnuStartAsSym) {
-        fenster->showMinimized();
-    } else {
-        fenster->show();
+    if (!fenster->Form_Load()) {
+        return nullptr;
     }
+    fenster->Starten();
     return fenster;
 }
 

@@ -50,14 +50,14 @@ TEST_F(Fenster, FelderAusDenEinstellungenUndTickImTitel) {
     EXPECT_TRUE(w.Zeit->isActive());
     EXPECT_EQ(w.Zeit->interval(), 5000);
     EXPECT_EQ(w.ZeitDateTest->interval(), 60000);
-    w.Zeit_Timer();
+    w.Programm().Zeit_Timer();
     EXPECT_EQ(w.windowTitle(), L("Kronel Memo, 9:05"));
     EXPECT_EQ(w.bezLastTime->text(), L("vor 30,0 Minuten."));
     EXPECT_TRUE(umgebung.prozesse.starts.empty());
 
     // A typed field takes effect at the next tick.
     w.txtOutAbs->setText(L("09:05"));
-    w.Zeit_Timer();
+    w.Programm().Zeit_Timer();
     ASSERT_EQ(umgebung.prozesse.starts.size(), 1u);
     EXPECT_EQ(umgebung.prozesse.starts[0].argumente, QStringList{L("/n")});
 }
@@ -72,7 +72,7 @@ TEST_F(Fenster, KommaWirdPunktUndEnterGehtWeiter) {
     Tippen(w.txtOutRel, Qt::Key_Comma, L(","));
     Tippen(w.txtOutRel, Qt::Key_5, L("5"));
     EXPECT_EQ(w.txtOutRel->text(), L("1.5"));
-    EXPECT_EQ(w.Logik.txtOutRel, L("1.5"));
+    EXPECT_EQ(w.Programm().Logik().txtOutRel, L("1.5"));
 
     w.txtOutAbs->setFocus();
     Tippen(w.txtOutAbs, Qt::Key_Return);
@@ -85,6 +85,8 @@ TEST_F(Fenster, SchliessenSpeichertDieEinstellungen) {
     StarterHauptfenster w;
     w.Form_Load();
     EXPECT_TRUE(w.mnuStartAsSym->isChecked());
+    w.Starten();
+    EXPECT_TRUE(w.isMinimized());
     w.mnuStartAsSym->trigger();
     w.txtOutAbs->setText(L("07:45"));
     w.mnuEnde->trigger();

@@ -1,8 +1,8 @@
 #pragma once
 // The reminder Kronelol without its window: its copy of the appointments, the
 // day's candidates, the due entries, the alarm switch, its settings and the
-// texts of its caption and panels. The window calls it from its timers and
-// menus and shows what it holds.
+// texts of its caption and panels. The shell (Erinnerungsprogramm) calls it
+// from the window's timers and menus and shows what it holds.
 
 #include <QDateTime>
 #include <QString>
@@ -14,19 +14,20 @@ namespace kronel {
 
 class FensterSteuerelement;
 
-// What the reminder needs of its window. The defaults do nothing.
-class ErinnerungsFenster {
+// What the day's list needs of its window.
+class ErinnerungsAnzeige {
 public:
-    virtual ~ErinnerungsFenster() = default;
+    virtual ~ErinnerungsAnzeige() = default;
     // The status panel "Status", redrawn at once.
-    virtual void StatusZeigen(const QString& text) { (void)text; }
-    // The program is to end now, without saving its settings.
-    virtual void ProgrammBeenden() {}
+    virtual void StatusZeigen(const QString& text) = 0;
+    // The program is to end now, without saving its settings: the timers stop
+    // and the event loop is left.
+    virtual void ProgrammEnde() = 0;
 };
 
 class Erinnerung {
 public:
-    explicit Erinnerung(ErinnerungsFenster* fenster = nullptr);
+    explicit Erinnerung(ErinnerungsAnzeige& anzeige);
 
     // The copy of the data file, rolled over, one record per item.
     QStringList ListeTermine;
@@ -77,8 +78,7 @@ public:
     void OptionenSpeichern(const FensterSteuerelement& fenster) const;
 
 private:
-    ErinnerungsFenster* fenster_;
-    ErinnerungsFenster ohneFenster_;
+    ErinnerungsAnzeige& anzeige_;
     bool tickLaeuft_ = false;
 };
 

@@ -69,8 +69,6 @@ QString ErinnerungsTitel(qsizetype faellig, const QDateTime& jetzt);
 // The status text by the candidates left: "Keine Termine mehr.", "Noch 1 Termin.",
 // "Noch n Termine.".
 QString RestText(qsizetype rest);
-// The date panel: " Montag, 8. März 1999, 10. Woche ".
-QString DatumsPanel(const QDate& d);
 // A visible entry as a box text: the date part with its mark, then the message
 // on a line of its own.
 QString EintragZweizeilig(const QString& eintrag);

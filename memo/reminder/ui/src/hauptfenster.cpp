@@ -13,14 +13,12 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "common/datenpfade.h"
+#include <functional>
+
 #include "common/fehlermeldung.h"
 #include "common/hilfe.h"
 #include "common/paket.h"
-#include "common/systemdatum.h"
-#include "platform/dienste.h"
-#include "platform/ordner.h"
-#include "platform/schritte.h"
+#include "platform/programmende.h"
 #include "platform_qt/oberflaeche_qt.h"
 #include "reminder/tagesliste.h"
 #include "shared_ui/info.h"
@@ -37,9 +35,12 @@ QString Text(const char* s) {
 
 }  // namespace
 
-ErinnerungsHauptfenster::ErinnerungsHauptfenster() {
+ErinnerungsHauptfenster::ErinnerungsHauptfenster()
+    : fenster_(std::make_unique<QtFenster>(this)),
+      programm_(std::make_unique<Erinnerungsprogramm>(*this)) {
+    const Erinnerung& logik = programm_->Logik();
     setObjectName(QStringLiteral("Main"));
-    setWindowTitle(Logik.Titel);
+    setWindowTitle(logik.Titel);
     resize(420, 260);
 
     mnuDatei = menuBar()->addMenu(QStringLiteral("&Datei"));
@@ -61,7 +62,7 @@ ErinnerungsHauptfenster::ErinnerungsHauptfenster() {
         // The package has no further programs: their rows stay out of sight.
         mnuPrg[i]->setVisible(i == 0);
         connect(mnuPrg[i], &QAction::triggered, this,
-                [this, i] { Absichern([&] { mnuPrg_Click(i); }, QStringLiteral("mnuPrg_Click")); });
+                Abgesichert([i] { ProgrammStarten(i); }, "mnuPrg_Click"));
     }
 
     mnuHilfe = menuBar()->addMenu(QStringLiteral("&Hilfe"));
@@ -95,32 +96,23 @@ ErinnerungsHauptfenster::ErinnerungsHauptfenster() {
         laufWarn[i]->setRange(1, 300);
         laufWarn[i]->setSingleStep(1);
         laufWarn[i]->setPageStep(15);
-        laufWarn[i]->setValue(Logik.laufWarn[i]);
-        bezWarn[i] = new QLabel(WarnText(i, Logik.laufWarn[i]));
+        laufWarn[i]->setValue(logik.laufWarn[i]);
+        bezWarn[i] = new QLabel(WarnText(i, logik.laufWarn[i]));
         bezWarn[i]->setObjectName(QStringLiteral("bezWarn(%1)").arg(i));
         spalte->addWidget(laufWarn[i]);
         spalte->addWidget(bezWarn[i]);
-        connect(laufWarn[i], &QScrollBar::valueChanged, this, [this, i] {
-            Absichern([&] { laufWarn_Change(i); }, QStringLiteral("laufWarn_Change"));
-        });
+        connect(laufWarn[i], &QScrollBar::valueChanged, this,
+                Abgesichert([this, i](int wert) { programm_->laufWarn_Change(i, wert); },
+                            "laufWarn_Change"));
     }
     spalte->addStretch();
     SSTab1->addTab(eigenschaften, QStringLiteral("Eigenschaften"));
     setCentralWidget(SSTab1);
 
-    panelStatus = new QLabel;
-    panelStatus->setObjectName(QStringLiteral("Status"));
-    panelStatus->setToolTip(QStringLiteral("Allgemeiner Hinweis"));
-    panelDatum = new QLabel;
-    panelDatum->setObjectName(QStringLiteral("Datum"));
-    panelDatum->setToolTip(QStringLiteral("Aktuelles Datum"));
-    panelZeit = new QLabel;
-    panelZeit->setObjectName(QStringLiteral("Zeit"));
-    panelZeit->setToolTip(QStringLiteral("Aktuelle Uhrzeit"));
-    statusBar()->setObjectName(QStringLiteral("StatusBar"));
-    statusBar()->addWidget(panelStatus, 1);
-    statusBar()->addPermanentWidget(panelDatum);
-    statusBar()->addPermanentWidget(panelZeit);
+    const StatusPanels panels = StatusPanelsAnlegen(*this);
+    panelStatus = panels.status;
+    panelDatum = panels.datum;
+    panelZeit = panels.zeit;
 
     Zeit = new QTimer(this);
     Zeit->setObjectName(QStringLiteral("Zeit"));
@@ -129,133 +121,47 @@ ErinnerungsHauptfenster::ErinnerungsHauptfenster() {
     ZeitAlarm->setObjectName(QStringLiteral("ZeitAlarm"));
     ZeitAlarm->setInterval(45000);
 
-    auto abgesichert = [this](void (ErinnerungsHauptfenster::*handler)(), const char* wo) {
-        return [this, handler, wo] {
-            Absichern([&] { (this->*handler)(); }, QString::fromLatin1(wo));
-        };
-    };
-    connect(Zeit, &QTimer::timeout, this,
-            abgesichert(&ErinnerungsHauptfenster::Zeit_Timer, "Zeit_Timer"));
+    Erinnerungsprogramm* p = programm_.get();
+    connect(Zeit, &QTimer::timeout, this, Abgesichert([p] { p->Zeit_Timer(); }, "Zeit_Timer"));
     connect(ZeitAlarm, &QTimer::timeout, this,
-            abgesichert(&ErinnerungsHauptfenster::ZeitAlarm_Timer, "ZeitAlarm_Timer"));
+            Abgesichert([p] { p->ZeitAlarm_Timer(); }, "ZeitAlarm_Timer"));
     // Only a click of the user signals a change; setting the box does not.
     connect(strgNoBereich, &QCheckBox::clicked, this,
-            abgesichert(&ErinnerungsHauptfenster::strgNoBereich_Click, "strgNoBereich_Click"));
+            Abgesichert([this, p] { p->strgNoBereich_Click(strgNoBereich->isChecked()); },
+                        "strgNoBereich_Click"));
     connect(Liste, &QListWidget::itemDoubleClicked, this,
-            abgesichert(&ErinnerungsHauptfenster::Liste_DblClick, "Liste_DblClick"));
+            Abgesichert([this] { Liste_DblClick(); }, "Liste_DblClick"));
     connect(Liste, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& p) { mnuWeiteres->popup(Liste->viewport()->mapToGlobal(p)); });
+            [this](const QPoint& pos) { mnuWeiteres->popup(Liste->viewport()->mapToGlobal(pos)); });
     connect(mnuEnde, &QAction::triggered, this,
-            abgesichert(&ErinnerungsHauptfenster::mnuEnde_Click, "mnuEnde_Click"));
+            Abgesichert([p] { p->mnuEnde_Click(); }, "mnuEnde_Click"));
     connect(mnuListeClear, &QAction::triggered, this,
-            abgesichert(&ErinnerungsHauptfenster::mnuListeClear_Click, "mnuListeClear_Click"));
+            Abgesichert([p] { p->mnuListeClear_Click(); }, "mnuListeClear_Click"));
     connect(mnuReset, &QAction::triggered, this,
-            abgesichert(&ErinnerungsHauptfenster::mnuReset_Click, "mnuReset_Click"));
+            Abgesichert([p] { p->mnuReset_Click(); }, "mnuReset_Click"));
     connect(mnuWeiteres, &QMenu::aboutToShow, this,
-            abgesichert(&ErinnerungsHauptfenster::mnuWeiteres_Click, "mnuWeiteres_Click"));
-    connect(mnuAnleitung, &QAction::triggered, this,
-            abgesichert(&ErinnerungsHauptfenster::mnuAnleitung_Click, "mnuAnleitung_Click"));
-    connect(mnuInfo, &QAction::triggered, this,
-            [] { Absichern(InfoZeigen, QStringLiteral("mnuInfo_Click")); });
-    connect(mnuWerbung, &QAction::triggered, this,
-            [] { Absichern(WerbungZeigen, QStringLiteral("mnuWerbung_Click")); });
+            Abgesichert([this] { mnuWeiteres_Click(); }, "mnuWeiteres_Click"));
+    connect(
+        mnuAnleitung, &QAction::triggered, this,
+        Abgesichert([] { HilfeZeigen(QStringLiteral("Kronel.Hlp"), 400); }, "mnuAnleitung_Click"));
+    connect(mnuInfo, &QAction::triggered, this, Abgesichert(InfoZeigen, "mnuInfo_Click"));
+    connect(mnuWerbung, &QAction::triggered, this, Abgesichert(WerbungZeigen, "mnuWerbung_Click"));
 }
+
+ErinnerungsHauptfenster::~ErinnerungsHauptfenster() = default;
 
 bool ErinnerungsHauptfenster::Form_Load() {
-    SchrittLaeufer schritt(
-        [](const Fehler& f) {
-            return FehlerMeldung(f,
-                                 QStringLiteral("Es ist ein Fehler beim Vorbereiten aufgetreten."));
-        },
-        QStringLiteral("Form_Load"));
-    // After an Abort the runner skips the remaining steps; the window runs all the same.
-    bool zweiterLauf = false;
-    schritt([] {
-        SystemDatumPruefen();
-        return Status{};
-    });
-    schritt([&] {
-        // A second reminder of the same user ends without a word.
-        zweiterLauf = !instanzen().anmelden(ProgrammDateiname());
-        return Status{};
-    });
-    if (zweiterLauf) {
-        return false;
-    }
-    schritt([&] {
-        QtFenster fenster(this);
-        Logik.OptionenLesen(fenster);
-        for (int i = 0; i < 2; ++i) {
-            const QSignalBlocker sperre(laufWarn[i]);
-            laufWarn[i]->setValue(Logik.laufWarn[i]);
-            laufWarn_Change(i);
-        }
-        strgNoBereich->setChecked(Logik.strgNoBereich);
-        return Status{};
-    });
-    schritt([] {
-        DatenPfadeSetzen();
-        return Status{};
-    });
-    schritt([&] {
-        Zeit_Timer();
-        return Status{};
-    });
-    return !Logik.Beendet;
+    return programm_->Form_Load();
 }
 
-void ErinnerungsHauptfenster::Zeit_Timer() {
-    Zeit->stop();
-    Logik.Zeit_Timer();
-    Anzeigen();
-    if (!Logik.Beendet) {
-        Zeit->start();
-    }
-}
-
-void ErinnerungsHauptfenster::ZeitAlarm_Timer() {
-    Logik.ZeitAlarm_Timer();
-    setWindowState(windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized));
+void ErinnerungsHauptfenster::Starten() {
     show();
-    raise();
-}
-
-void ErinnerungsHauptfenster::laufWarn_Change(int index) {
-    Logik.laufWarn[index] = laufWarn[index]->value();
-    bezWarn[index]->setText(WarnText(index, Logik.laufWarn[index]));
-}
-
-void ErinnerungsHauptfenster::strgNoBereich_Click() {
-    Logik.strgNoBereich = strgNoBereich->isChecked();
-    mnuReset_Click();
 }
 
 void ErinnerungsHauptfenster::Liste_DblClick() {
-    const QListWidgetItem* eintrag = Liste->currentItem();
-    if (eintrag == nullptr) {
-        return;
+    if (const QListWidgetItem* eintrag = Liste->currentItem()) {
+        programm_->Liste_DblClick(eintrag->text());
     }
-    meldungen().zeigen(EintragZweizeilig(eintrag->text()), Box::OK | Box::Information,
-                       QStringLiteral("Kronel, Onlineausgabe"));
-}
-
-void ErinnerungsHauptfenster::mnuEnde_Click() {
-    QtFenster fenster(this);
-    Logik.OptionenSpeichern(fenster);
-    HilfeBeenden();
-    beenden_ = true;
-    Zeit->stop();
-    ZeitAlarm->stop();
-    QCoreApplication::exit(0);
-}
-
-void ErinnerungsHauptfenster::mnuListeClear_Click() {
-    Logik.mnuListeClear_Click();
-    Anzeigen();
-}
-
-void ErinnerungsHauptfenster::mnuReset_Click() {
-    Logik.mnuReset_Click();
 }
 
 void ErinnerungsHauptfenster::mnuWeiteres_Click() {
@@ -264,24 +170,79 @@ void ErinnerungsHauptfenster::mnuWeiteres_Click() {
     ProgrammeSuchen(menue);
 }
 
-void ErinnerungsHauptfenster::mnuPrg_Click(int index) {
-    ProgrammStarten(index);
-}
-
-void ErinnerungsHauptfenster::mnuAnleitung_Click() {
-    HilfeZeigen(QStringLiteral("Kronel.Hlp"), 400);
-}
-
 void ErinnerungsHauptfenster::StatusZeigen(const QString& text) {
     panelStatus->setText(text);
     panelStatus->repaint();
 }
 
-void ErinnerungsHauptfenster::ProgrammBeenden() {
+void ErinnerungsHauptfenster::ProgrammEnde() {
     beenden_ = true;
     Zeit->stop();
     ZeitAlarm->stop();
-    QCoreApplication::exit(0);
+    ProgrammBeenden(0);
+}
+
+void ErinnerungsHauptfenster::ErinnerungZeigen(const QString& titel, const QString& status,
+                                               const QString& datum, const QString& zeit,
+                                               const QStringList& liste) {
+    if (windowTitle() != titel) {
+        setWindowTitle(titel);
+    }
+    if (panelDatum->text() != datum) {
+        panelDatum->setText(datum);
+    }
+    panelZeit->setText(zeit);
+    panelStatus->setText(status);
+
+    QStringList gezeigt;
+    gezeigt.reserve(Liste->count());
+    for (int i = 0; i < Liste->count(); ++i) {
+        gezeigt.append(Liste->item(i)->text());
+    }
+    if (gezeigt != liste) {
+        const int zeile = Liste->currentRow();
+        Liste->clear();
+        Liste->addItems(liste);
+        if (zeile >= 0 && zeile < Liste->count()) {
+            Liste->setCurrentRow(zeile);
+        }
+    }
+}
+
+void ErinnerungsHauptfenster::AlarmSetzen(bool an) {
+    if (!an) {
+        ZeitAlarm->stop();
+    } else if (!ZeitAlarm->isActive()) {
+        ZeitAlarm->start();
+    }
+}
+
+void ErinnerungsHauptfenster::TaktSetzen(bool an) {
+    if (an) {
+        Zeit->start();
+    } else {
+        Zeit->stop();
+    }
+}
+
+void ErinnerungsHauptfenster::WarnZeigen(int index, int minuten, const QString& text) {
+    const QSignalBlocker sperre(laufWarn[index]);
+    laufWarn[index]->setValue(minuten);
+    bezWarn[index]->setText(text);
+}
+
+void ErinnerungsHauptfenster::NoBereichZeigen(bool an) {
+    strgNoBereich->setChecked(an);
+}
+
+void ErinnerungsHauptfenster::NachVorne() {
+    setWindowState(windowState() & ~(Qt::WindowMinimized | Qt::WindowMaximized));
+    show();
+    raise();
+}
+
+FensterSteuerelement& ErinnerungsHauptfenster::Fenster() {
+    return *fenster_;
 }
 
 void ErinnerungsHauptfenster::closeEvent(QCloseEvent* e) {
@@ -291,7 +252,7 @@ void ErinnerungsHauptfenster::closeEvent(QCloseEvent* e) {
     }
     // The close box ends the program the same way as the menu.
     e->ignore();
-    Absichern([this] { mnuEnde_Click(); }, QStringLiteral("Form_QueryUnload"));
+    Absichern([this] { programm_->mnuEnde_Click(); }, QStringLiteral("Form_QueryUnload"));
 }
 
 void ErinnerungsHauptfenster::changeEvent(QEvent* e) {
@@ -302,43 +263,12 @@ void ErinnerungsHauptfenster::changeEvent(QEvent* e) {
     }
 }
 
-void ErinnerungsHauptfenster::Anzeigen() {
-    if (windowTitle() != Logik.Titel) {
-        setWindowTitle(Logik.Titel);
-    }
-    if (panelDatum->text() != Logik.PanelDatum) {
-        panelDatum->setText(Logik.PanelDatum);
-    }
-    panelZeit->setText(Logik.PanelZeit);
-    panelStatus->setText(Logik.PanelStatus);
-
-    QStringList gezeigt;
-    gezeigt.reserve(Liste->count());
-    for (int i = 0; i < Liste->count(); ++i) {
-        gezeigt.append(Liste->item(i)->text());
-    }
-    if (gezeigt != Logik.Liste) {
-        const int zeile = Liste->currentRow();
-        Liste->clear();
-        Liste->addItems(Logik.Liste);
-        if (zeile >= 0 && zeile < Liste->count()) {
-            Liste->setCurrentRow(zeile);
-        }
-    }
-    // Switching on a running alarm does not start its 45 seconds again.
-    if (!Logik.ZeitAlarm) {
-        ZeitAlarm->stop();
-    } else if (!ZeitAlarm->isActive()) {
-        ZeitAlarm->start();
-    }
-}
-
 std::unique_ptr<QWidget> ErinnerungFensterBauen(ProgrammUmgebung&) {
     auto fenster = std::make_unique<ErinnerungsHauptfenster>();
     if (!fenster->Form_Load()) {
         return nullptr;
     }
-    fenster->show();
+    fenster->Starten();
     return fenster;
 }
 

@@ -71,7 +71,7 @@ TEST_F(Fenster, StartLiestDieTermineUndZeigtDieFaelligen) {
 
     w.strgNoBereich->click();
     EXPECT_EQ(IniLesen({}, L("Kronel"), L("OLneu"), {}), L("1"));
-    w.Zeit_Timer();
+    w.Programm().Zeit_Timer();
     EXPECT_EQ(w.Liste->count(), 1);
     EXPECT_TRUE(w.ZeitAlarm->isActive());
 }
@@ -83,7 +83,7 @@ TEST_F(Fenster, ZweiteErinnerungEndetStill) {
     EXPECT_TRUE(umgebung.meldungen.boxen.empty());
     EXPECT_TRUE(umgebung.instanzen.aktiviert.isEmpty());
     EXPECT_EQ(IniLesen({}, L("Kronel"), L("DirData"), {}), umgebung.daten());
-    EXPECT_TRUE(w.Logik.bezDatum.isEmpty());
+    EXPECT_TRUE(w.Programm().Logik().bezDatum.isEmpty());
 }
 
 TEST_F(Fenster, DoppelklickZeigtDenEintragAufZweiZeilen) {
@@ -103,7 +103,7 @@ TEST_F(Fenster, AlarmSpieltDenTonUndHoltDasFensterNachVorn) {
     ASSERT_TRUE(w.Form_Load());
     w.show();
     w.showMinimized();
-    w.ZeitAlarm_Timer();
+    w.Programm().ZeitAlarm_Timer();
     EXPECT_EQ(umgebung.ton.aufrufe.value(0),
               L("spiel ") + umgebung.programm() + L("/Kronelol.wav"));
     EXPECT_FALSE(w.windowState() & Qt::WindowMinimized);

@@ -1,11 +1,13 @@
 #pragma once
 // The window of the timed launcher KronMemo: the time since the last output,
-// the two entry fields of the next one, the menus and the tick. The logic is
-// Zeitstarter.
+// the two entry fields of the next one, the menus and the tick. Its events go
+// to the shell (Starterprogramm); the window only shows what the shell asks of it.
 
 #include <QMainWindow>
 
-#include "launcher/zeitstarter.h"
+#include <memory>
+
+#include "launcher/starterprogramm.h"
 #include "shared_ui/programm.h"
 
 class QAction;
@@ -17,11 +19,12 @@ class QTimer;
 
 namespace kronel {
 
-class StarterHauptfenster final : public QMainWindow {
+class QtFenster;
+
+class StarterHauptfenster final : public QMainWindow, public StarterOberflaeche {
 public:
     StarterHauptfenster();
-
-    Zeitstarter Logik;
+    ~StarterHauptfenster() override;
 
     QGroupBox* Rahmen1;
     QGroupBox* Rahmen2;
@@ -40,10 +43,20 @@ public:
     QAction* mnuAnleitung;
     QAction* mnuWerbung;
 
-    // Reads the settings into the window (position, state, fields, check).
-    void Form_Load();
-    void Zeit_Timer();
-    void mnuEnde_Click();
+    // The start before the window shows; the program always goes on.
+    bool Form_Load();
+    // Shows the window, minimized when Form_Load left it so.
+    void Starten();
+
+    Starterprogramm& Programm() { return *programm_; }
+
+    // StarterOberflaeche
+    void EinstellungenZeigen(bool alsSymbol, const QString& uhrzeit,
+                             const QString& stunden) override;
+    void Anzeigen(const QString& titel, const QString& letzteAusgabe) override;
+    void TaktStarten() override;
+    FensterSteuerelement& Fenster() override;
+    void ProgrammEnde() override;
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -52,8 +65,8 @@ protected:
     bool eventFilter(QObject* objekt, QEvent* e) override;
 
 private:
-    void Anzeigen();
-    bool gespeichert_ = false;
+    std::unique_ptr<QtFenster> fenster_;
+    std::unique_ptr<Starterprogramm> programm_;
 };
 
 // The launcher's window after its start-up.

@@ -1,12 +1,14 @@
 #pragma once
 // The one window of the reminder Kronelol: the due entries, its settings on a
-// second tab, the status panels and the two timers. The logic is Erinnerung.
+// second tab, the status panels and the two timers. Its events go to the shell
+// (Erinnerungsprogramm); the window only shows what the shell asks of it.
 
 #include <QMainWindow>
 
 #include <array>
+#include <memory>
 
-#include "reminder/erinnerung.h"
+#include "reminder/erinnerungsprogramm.h"
 #include "shared_ui/programm.h"
 
 class QAction;
@@ -20,11 +22,12 @@ class QTimer;
 
 namespace kronel {
 
-class ErinnerungsHauptfenster final : public QMainWindow, public ErinnerungsFenster {
+class QtFenster;
+
+class ErinnerungsHauptfenster final : public QMainWindow, public ErinnerungsOberflaeche {
 public:
     ErinnerungsHauptfenster();
-
-    Erinnerung Logik{this};
+    ~ErinnerungsHauptfenster() override;
 
     QTabWidget* SSTab1;
     QListWidget* Liste;
@@ -49,32 +52,37 @@ public:
     QAction* mnuInfo;
     QAction* mnuWerbung;
 
-    // The start: date check, single copy, settings, data paths, first tick.
-    // False when the program is to end at once.
+    // The start before the window shows; false when the program ends at once.
     bool Form_Load();
+    // Shows the window (the tick already runs).
+    void Starten();
 
-    void Zeit_Timer();
-    void ZeitAlarm_Timer();
-    void laufWarn_Change(int index);
-    void strgNoBereich_Click();
+    Erinnerungsprogramm& Programm() { return *programm_; }
+
+    // Hands the selected entry to the shell.
     void Liste_DblClick();
-    void mnuEnde_Click();
-    void mnuListeClear_Click();
-    void mnuReset_Click();
-    void mnuWeiteres_Click();
-    void mnuPrg_Click(int index);
-    void mnuAnleitung_Click();
 
+    // ErinnerungsOberflaeche
     void StatusZeigen(const QString& text) override;
-    void ProgrammBeenden() override;
+    void ProgrammEnde() override;
+    void ErinnerungZeigen(const QString& titel, const QString& status, const QString& datum,
+                          const QString& zeit, const QStringList& liste) override;
+    void AlarmSetzen(bool an) override;
+    void TaktSetzen(bool an) override;
+    void WarnZeigen(int index, int minuten, const QString& text) override;
+    void NoBereichZeigen(bool an) override;
+    void NachVorne() override;
+    FensterSteuerelement& Fenster() override;
 
 protected:
     void closeEvent(QCloseEvent* e) override;
     void changeEvent(QEvent* e) override;
 
 private:
-    // Brings the widgets up to what the logic holds.
-    void Anzeigen();
+    void mnuWeiteres_Click();
+
+    std::unique_ptr<QtFenster> fenster_;
+    std::unique_ptr<Erinnerungsprogramm> programm_;
     bool beenden_ = false;
 };
 
