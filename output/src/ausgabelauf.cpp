@@ -180,12 +180,48 @@ void NachDatumOrdnen(QStringList& termine) {
     termine = std::move(sortiert);
 }
 
-}  // namespace
-
-void TermineSortieren(QStringList& termine, const QDate& heute) {
-    AbgelaufeneFortschreiben(termine, heute, AusgabeRegeln());
-    NachDatumOrdnen(termine);
+// The records of the run without a list of the whole book: only those that are
+// shown or whose text may report a failure make a difference to the text, so the
+// file is read in pieces, each record rolled on as it comes, and only those are
+// kept. Sorted, they stand in the order they have in the whole sorted book.
+// version: that of the header; 0 unless the file was read.
+Status WichtigeTermineLesen(const QString& pfad, const QDate& heute, const QString& benutzerKlein,
+                            QStringList& wichtig, long long& version) {
+    wichtig.clear();
+    version = 0;
+    AbgelaufenPruefer rollen(heute, AusgabeRegeln());
+    Periodenspeicher perioden;
+    auto behalten = [&](const QString& termin) {
+        const Fenster f = FensterPruefen(termin, heute, benutzerKlein, perioden);
+        if (f.datum && (f.faellig || ErweiternNoetig(MeldungVon(termin), false))) {
+            wichtig.append(termin);
+        }
+    };
+    TermineLesen leser([&](const QString& termin) {
+        const AbgelaufenSchritt s = rollen.pruefen(termin);
+        if (s.art == AbgelaufenSchritt::Art::Neu) {
+            behalten(s.neu);
+        } else if (s.art != AbgelaufenSchritt::Art::Faellt) {
+            behalten(termin);
+        }
+    });
+    bool leer = true;
+    const Status gelesen = DateiStueckweiseLesen(pfad, [&](QByteArrayView stueck) {
+        leer = false;
+        leser.weiter(stueck);
+    });
+    if (!gelesen) {
+        return gelesen;
+    }
+    if (leer) {
+        return Fehler(FehlerNr::HinterDateiende);
+    }
+    version = leser.ende();
+    NachDatumOrdnen(wichtig);
+    return {};
 }
+
+}  // namespace
 
 QString AusgabeKopf(const QString& benutzer, const QDate& heute) {
     QString kopf;
@@ -232,7 +268,6 @@ AusgabeEnde Terminausgabe::TermineAusgeben() {
 
     const QString benutzer = Benutzername();
     Text = AusgabeKopf(benutzer, heute);
-    ListeTermine.clear();
     AnzahlMeldungen = 0;
 
     const QString pfad = modul().DateiTermine;
@@ -246,40 +281,29 @@ AusgabeEnde Terminausgabe::TermineAusgeben() {
         return AusgabeEnde::Beenden;
     }
 
-    QByteArray inhalt;
-    if (!schritt([&]() -> Status {
-            Ergebnis<QByteArray> gelesen = DateiLesen(pfad);
-            if (!gelesen) {
-                return gelesen.fehler();
-            }
-            if (gelesen->isEmpty()) {
-                return Fehler(FehlerNr::HinterDateiende);
-            }
-            inhalt = std::move(gelesen.wert());
-            return {};
-        })) {
+    const QString benutzerKlein = LCase(benutzer);
+    QStringList wichtig;
+    long long version = 0;
+    // After Ignore on an unreadable or empty file the version counts as 0.
+    if (!schritt(
+            [&] { return WichtigeTermineLesen(pfad, heute, benutzerKlein, wichtig, version); })) {
         return AusgabeEnde::Abgebrochen;
     }
-    // After Ignore on an unreadable file the version counts as 0.
-    const Dateiinhalt datei = TermindateiLesen(inhalt);
-    if (inhalt.isEmpty() || datei.versionsZehntel < kAeltesteVersion) {
+    if (version < kAeltesteVersion) {
         sanduhr.reset();
         TonAusgeben(QStringLiteral("#SystemHand"));
         const int antwort = meldungen().zeigen(
             QStringLiteral("Oh, die Termine stammen aus einer alten DOS-Version. Bitte zuerst das "
                            "Programm »KRONELIN« ausführen ... oder soll das Programm gleich "
                            "gestartet werden?"),
-            Box::JaNein | Box::Ausrufezeichen,
-            VersionsTitel(inhalt.isEmpty() ? 0 : datei.versionsZehntel));
+            Box::JaNein | Box::Ausrufezeichen, VersionsTitel(version));
         if (antwort == Antwort::Ja) {
             (void)PlanerStarten({});
         }
         return AusgabeEnde::Beenden;
     }
-    ListeTermine = datei.termine;
-    TermineSortieren(ListeTermine, heute);
 
-    const Meldungen m = MeldungenBilden(ListeTermine, jetzt, LCase(benutzer), zufall_);
+    const Meldungen m = MeldungenBilden(wichtig, jetzt, benutzerKlein, zufall_);
     AnzahlMeldungen = m.anzahl;
     Text = UmbruecheEinruecken(Text + m.text);
     anzeige_.AusgabeSetzen(Text);
@@ -303,35 +327,12 @@ QString AusgabeTextBilden(const QDateTime& jetzt, Zufall& zufall) {
     const QDate heute = jetzt.date();
     const QString benutzer = Benutzername();
     const QString benutzerKlein = LCase(benutzer);
-    // Only records that are shown or whose text may report a failure make a
-    // difference to the text: the file is read in pieces, each record rolled on
-    // as it comes, and only those are kept. Sorted, they stand in the order they
-    // have in the whole sorted book.
     QStringList wichtig;
-    AbgelaufenPruefer rollen(heute, AusgabeRegeln());
-    Periodenspeicher perioden;
-    auto behalten = [&](const QString& termin) {
-        const Fenster f = FensterPruefen(termin, heute, benutzerKlein, perioden);
-        if (f.datum && (f.faellig || ErweiternNoetig(MeldungVon(termin), false))) {
-            wichtig.append(termin);
-        }
-    };
-    TermineLesen leser([&](const QString& termin) {
-        const AbgelaufenSchritt s = rollen.pruefen(termin);
-        if (s.art == AbgelaufenSchritt::Art::Neu) {
-            behalten(s.neu);
-        } else if (s.art != AbgelaufenSchritt::Art::Faellt) {
-            behalten(termin);
-        }
-    });
-    if (!DateiStueckweiseLesen(modul().DateiTermine,
-                               [&](QByteArrayView stueck) { leser.weiter(stueck); })) {
+    long long version = 0;
+    if (!WichtigeTermineLesen(modul().DateiTermine, heute, benutzerKlein, wichtig, version) ||
+        version < kAeltesteVersion) {
         return {};
     }
-    if (leser.ende() < kAeltesteVersion) {
-        return {};
-    }
-    NachDatumOrdnen(wichtig);
     const Meldungen m = MeldungenBilden(wichtig, jetzt, benutzerKlein, zufall);
     return UmbruecheEinruecken(AusgabeKopf(benutzer, heute) + m.text);
 }

@@ -1,13 +1,12 @@
 #pragma once
-// The output run: reads the data file once, rolls cyclic appointments forward in
-// memory, sorts them by date and writes every message due today for this station
-// into the output text, with the holiday and astronomical lines. It never writes
-// the data file or any other file.
+// The output run: reads the data file once, in pieces, rolls cyclic appointments
+// forward in memory, keeps those that matter for the text, sorts them by date and
+// writes every message due today for this station into the output text, with the
+// holiday and astronomical lines. It never writes the data file or any other file.
 
 #include <QDate>
 #include <QDateTime>
 #include <QString>
-#include <QStringList>
 
 #include "platform/zufall.h"
 
@@ -32,12 +31,6 @@ enum class AusgabeEnde {
     Beenden,      // the program ends at once, without its stop sequence
 };
 
-// The records of the data file rolled forward for heute and sorted by date:
-// every cycle other than "-" counts, the counter field stays, nothing is
-// archived; expired one-time records leave the list. A cycle that does not move
-// the date forward ("0W", "1X") keeps its record at its date.
-void TermineSortieren(QStringList& termine, const QDate& heute);
-
 // The header lines of the output text ("Meldungen für ...", the date line with
 // the week, 80 underscores, an empty line), each with CR LF.
 QString AusgabeKopf(const QString& benutzer, const QDate& heute);
@@ -56,8 +49,6 @@ public:
     // whole program run and is seeded once.
     Terminausgabe(AusgabeAnzeige& anzeige, Zufall& zufall);
 
-    // The records of the last run, rolled forward and sorted.
-    QStringList ListeTermine;
     // Counted lines of the last run: appointments, holiday and astronomical line.
     long AnzahlMeldungen = 0;
     // 1 once the run has played its tune.
@@ -76,10 +67,8 @@ private:
 };
 
 // The output text of a run for that moment, without sound, wait or window: the
-// benchmark driver's run. The file is read in pieces and only the records that
-// are shown or may report something are kept, so no list of the whole book is
-// built; the text is the one TermineAusgeben() gives. Empty when the data file
-// cannot be used.
+// benchmark driver's run; the text is the one TermineAusgeben() gives. Empty when
+// the data file cannot be used.
 QString AusgabeTextBilden(const QDateTime& jetzt, Zufall& zufall);
 
 }  // namespace kronel
