@@ -323,18 +323,4 @@ AusgabeEnde Terminausgabe::TermineAusgeben() {
     return AusgabeEnde::Weiter;
 }
 
-QString AusgabeTextBilden(const QDateTime& jetzt, Zufall& zufall) {
-    const QDate heute = jetzt.date();
-    const QString benutzer = Benutzername();
-    const QString benutzerKlein = LCase(benutzer);
-    QStringList wichtig;
-    long long version = 0;
-    if (!WichtigeTermineLesen(modul().DateiTermine, heute, benutzerKlein, wichtig, version) ||
-        version < kAeltesteVersion) {
-        return {};
-    }
-    const Meldungen m = MeldungenBilden(wichtig, jetzt, benutzerKlein, zufall);
-    return UmbruecheEinruecken(AusgabeKopf(benutzer, heute) + m.text);
-}
-
 }  // namespace kronel

@@ -2,9 +2,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QRandomGenerator>
-
-#include <iterator>
 
 #include "common/modul.h"
 #include "output/ausgabelauf.h"
@@ -297,69 +294,4 @@ TEST_F(Ausgabelauf, DieMelodieSpieltEinmalProProgrammlauf) {
     ohneTon.TermineAusgeben();
     EXPECT_EQ(umgebung.ton.aufrufe.size(), 1);
     EXPECT_EQ(ohneTon.TonGespielt, 1);
-}
-
-TEST_F(Ausgabelauf, TextOhneFensterFuerDenMessfahrer) {
-    datei({Termin("20261209", "-", "-", "-", "-", "Alle", "Heute°°weiter"),
-           Termin("20261208", "-", "-", "-", "-", "Alle", "Gestern")});
-    EXPECT_EQ(AusgabeTextBilden(umgebung.uhr.jetzt(), zufall),
-              kKopf + L("*09.12.2026 (Mi): Heute\r\n") + QString(18, u' ') + L("weiter\r\n"));
-    EXPECT_TRUE(umgebung.ton.aufrufe.isEmpty());
-}
-
-// The text without a window keeps only the records that show or may report
-// something, in pieces of the file; over books of every kind it must give the
-// text of the whole run, with the same chances drawn and the same reports.
-TEST_F(Ausgabelauf, TextOhneFensterGleichDemGanzenLauf) {
-    einstellungen("Berechnungen=1\r\n");
-    const char* von[] = {"-", "3T", "1W", "10T", "1M", "2Q"};
-    const char* bis[] = {"-", "-", "1W", "2T", "1M"};
-    const char* filter[] = {"-",   "-",    "mo",   "!mi",    "1-15",
-                            "30%", "dyn%", "kw50", "dez;mi", "50%,fr"};
-    const char* zyklus[] = {"-", "-", "-", "1W", "1T", "1M", "1J", "0W", "2X", "3T"};
-    const char* adresse[] = {"Alle", "ALLE", "Anna", "Berta", "alle"};
-    const char* meldung[] = {"Termin",         "wird {DiffJa:01.01.1990}",
-                             "{m}/{j} {test}", "{xyz} ab",
-                             "Summe [2*3]",    "zwei°°Zeilen",
-                             "Ärger",          "{a{m}"};
-    QRandomGenerator wahl(2026);
-    auto aus = [&](const auto& liste) {
-        return liste[wahl.bounded(static_cast<int>(std::size(liste)))];
-    };
-    for (int buch = 0; buch < 20; ++buch) {
-        QStringList termine;
-        for (int i = 0; i < 120; ++i) {
-            const QDate d = wahl.bounded(4) == 0
-                                ? QDate(2026, 12, 9).addDays(-wahl.bounded(3000))
-                                : QDate(2026, 12, 9).addDays(wahl.bounded(-40, 40));
-            const QByteArray schluessel = d.toString(QStringLiteral("yyyyMMdd")).toLatin1();
-            termine.append(Termin(
-                schluessel.constData(), aus(von), aus(bis), aus(filter), aus(zyklus), aus(adresse),
-                (L(aus(meldung)) + L(" ") + QString::number(i)).toUtf8().constData()));
-        }
-        // Every other book with an unreadable abbreviation list: each text that
-        // needs it reports that, shown or not.
-        const QString liste = umgebung.programm() + L("/Kuerzel.lst");
-        QFile::remove(liste);
-        QDir().rmdir(liste);
-        if (buch % 2 == 1) {
-            QDir().mkpath(liste);
-        } else {
-            umgebung.schreiben(liste, NachCp1252(L("xyz\tKürzel {m}\r\n")));
-        }
-        termine.append(L("20261209"));  // short: padded
-        termine.append(L("kein Termin"));
-        termine.append(L(""));
-        datei(termine);
-        const quint32 saat = wahl.generate();
-        SaatZufall ganzZufall(saat);
-        Terminausgabe ganz{anzeige, ganzZufall};
-        ASSERT_EQ(ganz.TermineAusgeben(), AusgabeEnde::Weiter);
-        const auto boxenGanz = umgebung.meldungen.boxen.size();
-        SaatZufall ohneZufall(saat);
-        EXPECT_EQ(AusgabeTextBilden(umgebung.uhr.jetzt(), ohneZufall), ganz.Text) << buch;
-        EXPECT_EQ(umgebung.meldungen.boxen.size(), 2 * boxenGanz);
-        EXPECT_EQ(boxenGanz > 0, buch % 2 == 1);
-        umgebung.meldungen.boxen.clear();
-    }
 }

@@ -5,7 +5,6 @@
 // holiday and astronomical lines. It never writes the data file or any other file.
 
 #include <QDate>
-#include <QDateTime>
 #include <QString>
 
 #include "platform/zufall.h"
@@ -13,7 +12,7 @@
 namespace kronel {
 
 // What the run needs of the output window. The defaults do nothing, so the run
-// works without a window (the benchmark driver, tests).
+// works without a window (tests).
 class AusgabeAnzeige {
 public:
     virtual ~AusgabeAnzeige() = default;
@@ -65,10 +64,5 @@ private:
     AusgabeAnzeige& anzeige_;
     Zufall& zufall_;
 };
-
-// The output text of a run for that moment, without sound, wait or window: the
-// benchmark driver's run; the text is the one TermineAusgeben() gives. Empty when
-// the data file cannot be used.
-QString AusgabeTextBilden(const QDateTime& jetzt, Zufall& zufall);
 
 }  // namespace kronel
