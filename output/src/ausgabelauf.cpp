@@ -89,15 +89,11 @@ bool ErweiternNoetig(QStringView meldung, bool faellig) {
     return MitFeldern(meldung) && (faellig || !NurEingebauteFelder(meldung));
 }
 
-struct Meldungen {
-    QString text;
+// Steps 9 to 12 of the run: the due lines, the day's lines, the closing sentence,
+// appended to text. Returns the number of counted lines.
+long MeldungenAnhaengen(QString& text, const QStringList& termine, const QDateTime& jetzt,
+                        const QString& benutzerKlein, Zufall& zufall) {
     long anzahl = 0;
-};
-
-// Steps 9 to 12 of the run: the due lines, the day's lines, the closing sentence.
-Meldungen MeldungenBilden(const QStringList& termine, const QDateTime& jetzt,
-                          const QString& benutzerKlein, Zufall& zufall) {
-    Meldungen m;
     const QDate heute = jetzt.date();
     TextFelderStapel felder;
     Periodenspeicher perioden;
@@ -124,32 +120,32 @@ Meldungen MeldungenBilden(const QStringList& termine, const QDateTime& jetzt,
         if (meldung.startsWith(QLatin1Char('@'))) {
             const QString bericht = ProgrammAusTerminStarten(meldung);
             if (!bericht.isEmpty()) {
-                m.text += bericht + kZeilenende;
+                text += bericht + kZeilenende;
             }
             continue;
         }
-        m.text += AusgabeZeile(datum, heute, meldung);
-        m.text += kZeilenende;
-        ++m.anzahl;
+        text += AusgabeZeile(datum, heute, meldung);
+        text += kZeilenende;
+        ++anzahl;
     }
     if (Eingeschaltet(QStringLiteral("InfoFeiertag"), "1")) {
         const QString feiertag = FeiertagText(heute);
         if (!feiertag.isEmpty()) {
-            m.text += kZeilenende + feiertag + kZeilenende;
-            ++m.anzahl;
+            text += kZeilenende + feiertag + kZeilenende;
+            ++anzahl;
         }
     }
     if (Eingeschaltet(QStringLiteral("InfoAstro"), "1")) {
         const QString astro = AstroText(heute);
         if (!astro.isEmpty()) {
-            m.text += kZeilenende + astro + kZeilenende;
-            ++m.anzahl;
+            text += kZeilenende + astro + kZeilenende;
+            ++anzahl;
         }
     }
-    if (m.anzahl == 0) {
-        m.text += QStringLiteral("Für heute liegen keine Meldungen vor.") + kZeilenende;
+    if (anzahl == 0) {
+        text += QStringLiteral("Für heute liegen keine Meldungen vor.") + kZeilenende;
     }
-    return m;
+    return anzahl;
 }
 
 // The roll-over of the run: every cycle other than "-" counts, the counter
@@ -303,9 +299,8 @@ AusgabeEnde Terminausgabe::TermineAusgeben() {
         return AusgabeEnde::Beenden;
     }
 
-    const Meldungen m = MeldungenBilden(wichtig, jetzt, benutzerKlein, zufall_);
-    AnzahlMeldungen = m.anzahl;
-    Text = UmbruecheEinruecken(Text + m.text);
+    AnzahlMeldungen = MeldungenAnhaengen(Text, wichtig, jetzt, benutzerKlein, zufall_);
+    Text = UmbruecheEinruecken(Text);
     anzeige_.AusgabeSetzen(Text);
 
     if (AnzahlMeldungen < 1 && Eingeschaltet(QStringLiteral("KronelAusBeiNix"), "0")) {
