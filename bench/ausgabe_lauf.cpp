@@ -1,7 +1,7 @@
 // The output run as a whole process, for timing against other reminder tools:
-// ausgabe_lauf DATENORDNER TT.MM.JJJJ reads the data file of the folder, rolls
-// it forward, sorts, filters, expands and formats it for that date with the
-// settings of $KRONEL_WINDIR, and writes the output text to standard output in UTF-8.
+// ausgabe_lauf DATENORDNER TT.MM.JJJJ runs the program's output run on the data
+// file of the folder for that date with the settings of $KRONEL_WINDIR, without a
+// window, and writes the output text to standard output in UTF-8.
 #include <QDateTime>
 
 #include <cstdio>
@@ -9,10 +9,29 @@
 #include "common/modul.h"
 #include "output/ausgabelauf.h"
 #include "platform/datum.h"
+#include "platform/dienste.h"
 #include "platform/ordner.h"
 #include "platform/zufall.h"
+#include "testsupport/testsupport.h"
 
 using namespace kronel;
+
+namespace {
+
+// The window of the run: its text goes to standard output, with LF line ends;
+// there is nothing to wait for and nothing to bring to the front.
+class Standardausgabe final : public AusgabeAnzeige {
+public:
+    void AusgabeSetzen(const QString& text) override {
+        QByteArray ausgabe = text.toUtf8();
+        ausgabe.replace("\r\n", "\n");
+        std::fwrite(ausgabe.constData(), 1, static_cast<size_t>(ausgabe.size()), stdout);
+        geschrieben = true;
+    }
+    bool geschrieben = false;
+};
+
+}  // namespace
 
 int main(int argc, char** argv) {
     // No application object: the run needs neither an event loop nor the
@@ -27,19 +46,31 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "Kein gültiges Datum: %s\n", argv[2]);
         return 2;
     }
+    // Nobody to ask and nothing to hear: the services of the tests, which answer
+    // every box as Escape would and only write down sounds and pointers.
+    test::FakeUhr uhr(QDateTime(*datum, QTime(12, 0)));
+    test::SkriptMeldungen meldungen;
+    test::AufnahmeTon ton;
+    test::FakeZeiger zeiger;
+    Dienste d = dienste();
+    d.uhr = &uhr;
+    d.meldungen = &meldungen;
+    d.ton = &ton;
+    d.zeiger = &zeiger;
+    DiensteSetzen(d);
+
     Modul& m = modul();
     m.DatenVerzeichnis = ordner;
     m.DateiTermine = PfadAufloesen(ordner + QStringLiteral("/Kronel.PlD"));
     // A fixed seed: two runs over the same files give the same text.
     SaatZufall zufall(1);
-    const QString text = AusgabeTextBilden(QDateTime(*datum, QTime(12, 0)), zufall);
-    if (text.isEmpty()) {
+    Standardausgabe anzeige;
+    Terminausgabe lauf(anzeige, zufall);
+    lauf.TermineAusgeben();
+    if (!anzeige.geschrieben) {
         std::fprintf(stderr, "Die Termindatei »%s« kann nicht gelesen werden.\n",
                      qPrintable(m.DateiTermine));
         return 1;
     }
-    QByteArray ausgabe = text.toUtf8();
-    ausgabe.replace("\r\n", "\n");
-    std::fwrite(ausgabe.constData(), 1, static_cast<size_t>(ausgabe.size()), stdout);
     return 0;
 }

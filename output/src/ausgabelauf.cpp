@@ -89,15 +89,11 @@ bool ErweiternNoetig(QStringView meldung, bool faellig) {
     return MitFeldern(meldung) && (faellig || !NurEingebauteFelder(meldung));
 }
 
-struct Meldungen {
-    QString text;
+// Steps 9 to 12 of the run: the due lines, the day's lines, the closing sentence,
+// appended to text. Returns the number of counted lines.
+long MeldungenAnhaengen(QString& text, const QStringList& termine, const QDateTime& jetzt,
+                        const QString& benutzerKlein, Zufall& zufall) {
     long anzahl = 0;
-};
-
-// Steps 9 to 12 of the run: the due lines, the day's lines, the closing sentence.
-Meldungen MeldungenBilden(const QStringList& termine, const QDateTime& jetzt,
-                          const QString& benutzerKlein, Zufall& zufall) {
-    Meldungen m;
     const QDate heute = jetzt.date();
     TextFelderStapel felder;
     Periodenspeicher perioden;
@@ -124,32 +120,32 @@ Meldungen MeldungenBilden(const QStringList& termine, const QDateTime& jetzt,
         if (meldung.startsWith(QLatin1Char('@'))) {
             const QString bericht = ProgrammAusTerminStarten(meldung);
             if (!bericht.isEmpty()) {
-                m.text += bericht + kZeilenende;
+                text += bericht + kZeilenende;
             }
             continue;
         }
-        m.text += AusgabeZeile(datum, heute, meldung);
-        m.text += kZeilenende;
-        ++m.anzahl;
+        text += AusgabeZeile(datum, heute, meldung);
+        text += kZeilenende;
+        ++anzahl;
     }
     if (Eingeschaltet(QStringLiteral("InfoFeiertag"), "1")) {
         const QString feiertag = FeiertagText(heute);
         if (!feiertag.isEmpty()) {
-            m.text += kZeilenende + feiertag + kZeilenende;
-            ++m.anzahl;
+            text += kZeilenende + feiertag + kZeilenende;
+            ++anzahl;
         }
     }
     if (Eingeschaltet(QStringLiteral("InfoAstro"), "1")) {
         const QString astro = AstroText(heute);
         if (!astro.isEmpty()) {
-            m.text += kZeilenende + astro + kZeilenende;
-            ++m.anzahl;
+            text += kZeilenende + astro + kZeilenende;
+            ++anzahl;
         }
     }
-    if (m.anzahl == 0) {
-        m.text += QStringLiteral("Für heute liegen keine Meldungen vor.") + kZeilenende;
+    if (anzahl == 0) {
+        text += QStringLiteral("Für heute liegen keine Meldungen vor.") + kZeilenende;
     }
-    return m;
+    return anzahl;
 }
 
 // The roll-over of the run: every cycle other than "-" counts, the counter
@@ -180,12 +176,48 @@ void NachDatumOrdnen(QStringList& termine) {
     termine = std::move(sortiert);
 }
 
-}  // namespace
-
-void TermineSortieren(QStringList& termine, const QDate& heute) {
-    AbgelaufeneFortschreiben(termine, heute, AusgabeRegeln());
-    NachDatumOrdnen(termine);
+// The records of the run without a list of the whole book: only those that are
+// shown or whose text may report a failure make a difference to the text, so the
+// file is read in pieces, each record rolled on as it comes, and only those are
+// kept. Sorted, they stand in the order they have in the whole sorted book.
+// version: that of the header; 0 unless the file was read.
+Status WichtigeTermineLesen(const QString& pfad, const QDate& heute, const QString& benutzerKlein,
+                            QStringList& wichtig, long long& version) {
+    wichtig.clear();
+    version = 0;
+    AbgelaufenPruefer rollen(heute, AusgabeRegeln());
+    Periodenspeicher perioden;
+    auto behalten = [&](const QString& termin) {
+        const Fenster f = FensterPruefen(termin, heute, benutzerKlein, perioden);
+        if (f.datum && (f.faellig || ErweiternNoetig(MeldungVon(termin), false))) {
+            wichtig.append(termin);
+        }
+    };
+    TermineLesen leser([&](const QString& termin) {
+        const AbgelaufenSchritt s = rollen.pruefen(termin);
+        if (s.art == AbgelaufenSchritt::Art::Neu) {
+            behalten(s.neu);
+        } else if (s.art != AbgelaufenSchritt::Art::Faellt) {
+            behalten(termin);
+        }
+    });
+    bool leer = true;
+    const Status gelesen = DateiStueckweiseLesen(pfad, [&](QByteArrayView stueck) {
+        leer = false;
+        leser.weiter(stueck);
+    });
+    if (!gelesen) {
+        return gelesen;
+    }
+    if (leer) {
+        return Fehler(FehlerNr::HinterDateiende);
+    }
+    version = leser.ende();
+    NachDatumOrdnen(wichtig);
+    return {};
 }
+
+}  // namespace
 
 QString AusgabeKopf(const QString& benutzer, const QDate& heute) {
     QString kopf;
@@ -232,7 +264,6 @@ AusgabeEnde Terminausgabe::TermineAusgeben() {
 
     const QString benutzer = Benutzername();
     Text = AusgabeKopf(benutzer, heute);
-    ListeTermine.clear();
     AnzahlMeldungen = 0;
 
     const QString pfad = modul().DateiTermine;
@@ -246,42 +277,30 @@ AusgabeEnde Terminausgabe::TermineAusgeben() {
         return AusgabeEnde::Beenden;
     }
 
-    QByteArray inhalt;
-    if (!schritt([&]() -> Status {
-            Ergebnis<QByteArray> gelesen = DateiLesen(pfad);
-            if (!gelesen) {
-                return gelesen.fehler();
-            }
-            if (gelesen->isEmpty()) {
-                return Fehler(FehlerNr::HinterDateiende);
-            }
-            inhalt = std::move(gelesen.wert());
-            return {};
-        })) {
+    const QString benutzerKlein = LCase(benutzer);
+    QStringList wichtig;
+    long long version = 0;
+    // After Ignore on an unreadable or empty file the version counts as 0.
+    if (!schritt(
+            [&] { return WichtigeTermineLesen(pfad, heute, benutzerKlein, wichtig, version); })) {
         return AusgabeEnde::Abgebrochen;
     }
-    // After Ignore on an unreadable file the version counts as 0.
-    const Dateiinhalt datei = TermindateiLesen(inhalt);
-    if (inhalt.isEmpty() || datei.versionsZehntel < kAeltesteVersion) {
+    if (version < kAeltesteVersion) {
         sanduhr.reset();
         TonAusgeben(QStringLiteral("#SystemHand"));
         const int antwort = meldungen().zeigen(
             QStringLiteral("Oh, die Termine stammen aus einer alten DOS-Version. Bitte zuerst das "
                            "Programm »KRONELIN« ausführen ... oder soll das Programm gleich "
                            "gestartet werden?"),
-            Box::JaNein | Box::Ausrufezeichen,
-            VersionsTitel(inhalt.isEmpty() ? 0 : datei.versionsZehntel));
+            Box::JaNein | Box::Ausrufezeichen, VersionsTitel(version));
         if (antwort == Antwort::Ja) {
             (void)PlanerStarten({});
         }
         return AusgabeEnde::Beenden;
     }
-    ListeTermine = datei.termine;
-    TermineSortieren(ListeTermine, heute);
 
-    const Meldungen m = MeldungenBilden(ListeTermine, jetzt, LCase(benutzer), zufall_);
-    AnzahlMeldungen = m.anzahl;
-    Text = UmbruecheEinruecken(Text + m.text);
+    AnzahlMeldungen = MeldungenAnhaengen(Text, wichtig, jetzt, benutzerKlein, zufall_);
+    Text = UmbruecheEinruecken(Text);
     anzeige_.AusgabeSetzen(Text);
 
     if (AnzahlMeldungen < 1 && Eingeschaltet(QStringLiteral("KronelAusBeiNix"), "0")) {
@@ -297,43 +316,6 @@ AusgabeEnde Terminausgabe::TermineAusgeben() {
     anzeige_.Warten(2);
     anzeige_.NachVorne();
     return AusgabeEnde::Weiter;
-}
-
-QString AusgabeTextBilden(const QDateTime& jetzt, Zufall& zufall) {
-    const QDate heute = jetzt.date();
-    const QString benutzer = Benutzername();
-    const QString benutzerKlein = LCase(benutzer);
-    // Only records that are shown or whose text may report a failure make a
-    // difference to the text: the file is read in pieces, each record rolled on
-    // as it comes, and only those are kept. Sorted, they stand in the order they
-    // have in the whole sorted book.
-    QStringList wichtig;
-    AbgelaufenPruefer rollen(heute, AusgabeRegeln());
-    Periodenspeicher perioden;
-    auto behalten = [&](const QString& termin) {
-        const Fenster f = FensterPruefen(termin, heute, benutzerKlein, perioden);
-        if (f.datum && (f.faellig || ErweiternNoetig(MeldungVon(termin), false))) {
-            wichtig.append(termin);
-        }
-    };
-    TermineLesen leser([&](const QString& termin) {
-        const AbgelaufenSchritt s = rollen.pruefen(termin);
-        if (s.art == AbgelaufenSchritt::Art::Neu) {
-            behalten(s.neu);
-        } else if (s.art != AbgelaufenSchritt::Art::Faellt) {
-            behalten(termin);
-        }
-    });
-    if (!DateiStueckweiseLesen(modul().DateiTermine,
-                               [&](QByteArrayView stueck) { leser.weiter(stueck); })) {
-        return {};
-    }
-    if (leser.ende() < kAeltesteVersion) {
-        return {};
-    }
-    NachDatumOrdnen(wichtig);
-    const Meldungen m = MeldungenBilden(wichtig, jetzt, benutzerKlein, zufall);
-    return UmbruecheEinruecken(AusgabeKopf(benutzer, heute) + m.text);
 }
 
 }  // namespace kronel

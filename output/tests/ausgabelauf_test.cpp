@@ -2,9 +2,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QRandomGenerator>
-
-#include <iterator>
 
 #include "common/modul.h"
 #include "output/ausgabelauf.h"
@@ -125,13 +122,6 @@ TEST_F(Ausgabelauf, AnkuendigungsfensterUndSortierung) {
                                    "*09.12.2026 (Mi): Heute\r\n"
                                    " 12.12.2026 (Sa): Ab dem 9.\r\n"));
     EXPECT_EQ(lauf.AnzahlMeldungen, 3);
-    // Expired one-time appointments leave the list; the rest stands in date order.
-    QStringList daten;
-    for (const QString& t : lauf.ListeTermine) {
-        daten.append(t.left(8));
-    }
-    EXPECT_EQ(daten, QStringList({L("20261202"), L("20261209"), L("20261210"), L("20261212"),
-                                  L("20261213")}));
 }
 
 // Texts are expanded before the due test: an abbreviation in a record that is
@@ -169,8 +159,8 @@ TEST_F(Ausgabelauf, ZyklenRollenImSpeicherVorUndDieDateiBleibt) {
     datei({
         // Three weeks back on a Wednesday: today is its day.
         Termin("20261118", "-", "-", "-", "1W", "Alle", "Chorprobe"),
-        // A Thursday: next due tomorrow, not shown.
-        Termin("20261119", "-", "-", "-", "1W", "Alle", "Turnen"),
+        // A Thursday: next due tomorrow, announced from today.
+        Termin("20261119", "1T", "-", "-", "1W", "Alle", "Turnen"),
         // Any cycle but "-" counts, also one the planner would not roll.
         Termin("20261109", "-", "-", "-", "1", "Alle", "Eins"),
         Termin("20251209", "-", "-", "-", "1J", "Alle", "Jahrestag {ZyklusZähler:4}"),
@@ -178,14 +168,11 @@ TEST_F(Ausgabelauf, ZyklenRollenImSpeicherVorUndDieDateiBleibt) {
     const QByteArray vorher = umgebung.lesen(modul().DateiTermine);
     laufen();
     // One date: ordered by the further columns, here the cycle ("1J" before "1W").
-    EXPECT_EQ(lauf.Text, kKopf + L("*09.12.2026 (Mi): Jahrestag 4\r\n"
-                                   "*09.12.2026 (Mi): Chorprobe\r\n"));
-    EXPECT_EQ(umgebung.lesen(modul().DateiTermine), vorher);
-    EXPECT_TRUE(
-        lauf.ListeTermine.contains(Termin("20261210", "-", "-", "-", "1W", "Alle", "Turnen")));
     // The counter field is not raised.
-    EXPECT_TRUE(lauf.ListeTermine.contains(
-        Termin("20261209", "-", "-", "-", "1J", "Alle", "Jahrestag {ZyklusZähler:4}")));
+    EXPECT_EQ(lauf.Text, kKopf + L("*09.12.2026 (Mi): Jahrestag 4\r\n"
+                                   "*09.12.2026 (Mi): Chorprobe\r\n"
+                                   " 10.12.2026 (Do): Turnen\r\n"));
+    EXPECT_EQ(umgebung.lesen(modul().DateiTermine), vorher);
 }
 
 TEST_F(Ausgabelauf, ZyklenOhneFortschrittHaengenNicht) {
@@ -197,7 +184,6 @@ TEST_F(Ausgabelauf, ZyklenOhneFortschrittHaengenNicht) {
     });
     EXPECT_EQ(laufen(), AusgabeEnde::Weiter);
     EXPECT_EQ(lauf.Text, kKopf + L("*09.12.2026 (Mi): Heute\r\n"));
-    EXPECT_EQ(lauf.ListeTermine.size(), 4);
 }
 
 TEST_F(Ausgabelauf, ZeilenumbruchMarkeRuecktEin) {
@@ -308,69 +294,4 @@ TEST_F(Ausgabelauf, DieMelodieSpieltEinmalProProgrammlauf) {
     ohneTon.TermineAusgeben();
     EXPECT_EQ(umgebung.ton.aufrufe.size(), 1);
     EXPECT_EQ(ohneTon.TonGespielt, 1);
-}
-
-TEST_F(Ausgabelauf, TextOhneFensterFuerDenMessfahrer) {
-    datei({Termin("20261209", "-", "-", "-", "-", "Alle", "Heute°°weiter"),
-           Termin("20261208", "-", "-", "-", "-", "Alle", "Gestern")});
-    EXPECT_EQ(AusgabeTextBilden(umgebung.uhr.jetzt(), zufall),
-              kKopf + L("*09.12.2026 (Mi): Heute\r\n") + QString(18, u' ') + L("weiter\r\n"));
-    EXPECT_TRUE(umgebung.ton.aufrufe.isEmpty());
-}
-
-// The text without a window keeps only the records that show or may report
-// something, in pieces of the file; over books of every kind it must give the
-// text of the whole run, with the same chances drawn and the same reports.
-TEST_F(Ausgabelauf, TextOhneFensterGleichDemGanzenLauf) {
-    einstellungen("Berechnungen=1\r\n");
-    const char* von[] = {"-", "3T", "1W", "10T", "1M", "2Q"};
-    const char* bis[] = {"-", "-", "1W", "2T", "1M"};
-    const char* filter[] = {"-",   "-",    "mo",   "!mi",    "1-15",
-                            "30%", "dyn%", "kw50", "dez;mi", "50%,fr"};
-    const char* zyklus[] = {"-", "-", "-", "1W", "1T", "1M", "1J", "0W", "2X", "3T"};
-    const char* adresse[] = {"Alle", "ALLE", "Anna", "Berta", "alle"};
-    const char* meldung[] = {"Termin",         "wird {DiffJa:01.01.1990}",
-                             "{m}/{j} {test}", "{xyz} ab",
-                             "Summe [2*3]",    "zwei°°Zeilen",
-                             "Ärger",          "{a{m}"};
-    QRandomGenerator wahl(2026);
-    auto aus = [&](const auto& liste) {
-        return liste[wahl.bounded(static_cast<int>(std::size(liste)))];
-    };
-    for (int buch = 0; buch < 20; ++buch) {
-        QStringList termine;
-        for (int i = 0; i < 120; ++i) {
-            const QDate d = wahl.bounded(4) == 0
-                                ? QDate(2026, 12, 9).addDays(-wahl.bounded(3000))
-                                : QDate(2026, 12, 9).addDays(wahl.bounded(-40, 40));
-            const QByteArray schluessel = d.toString(QStringLiteral("yyyyMMdd")).toLatin1();
-            termine.append(Termin(
-                schluessel.constData(), aus(von), aus(bis), aus(filter), aus(zyklus), aus(adresse),
-                (L(aus(meldung)) + L(" ") + QString::number(i)).toUtf8().constData()));
-        }
-        // Every other book with an unreadable abbreviation list: each text that
-        // needs it reports that, shown or not.
-        const QString liste = umgebung.programm() + L("/Kuerzel.lst");
-        QFile::remove(liste);
-        QDir().rmdir(liste);
-        if (buch % 2 == 1) {
-            QDir().mkpath(liste);
-        } else {
-            umgebung.schreiben(liste, NachCp1252(L("xyz\tKürzel {m}\r\n")));
-        }
-        termine.append(L("20261209"));  // short: padded
-        termine.append(L("kein Termin"));
-        termine.append(L(""));
-        datei(termine);
-        const quint32 saat = wahl.generate();
-        SaatZufall ganzZufall(saat);
-        Terminausgabe ganz{anzeige, ganzZufall};
-        ASSERT_EQ(ganz.TermineAusgeben(), AusgabeEnde::Weiter);
-        const auto boxenGanz = umgebung.meldungen.boxen.size();
-        SaatZufall ohneZufall(saat);
-        EXPECT_EQ(AusgabeTextBilden(umgebung.uhr.jetzt(), ohneZufall), ganz.Text) << buch;
-        EXPECT_EQ(umgebung.meldungen.boxen.size(), 2 * boxenGanz);
-        EXPECT_EQ(boxenGanz > 0, buch % 2 == 1);
-        umgebung.meldungen.boxen.clear();
-    }
 }

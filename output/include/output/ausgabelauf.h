@@ -1,20 +1,18 @@
 #pragma once
-// The output run: reads the data file once, rolls cyclic appointments forward in
-// memory, sorts them by date and writes every message due today for this station
-// into the output text, with the holiday and astronomical lines. It never writes
-// the data file or any other file.
+// The output run: reads the data file once, in pieces, rolls cyclic appointments
+// forward in memory, keeps those that matter for the text, sorts them by date and
+// writes every message due today for this station into the output text, with the
+// holiday and astronomical lines. It never writes the data file or any other file.
 
 #include <QDate>
-#include <QDateTime>
 #include <QString>
-#include <QStringList>
 
 #include "platform/zufall.h"
 
 namespace kronel {
 
 // What the run needs of the output window. The defaults do nothing, so the run
-// works without a window (the benchmark driver, tests).
+// works without a window (tests).
 class AusgabeAnzeige {
 public:
     virtual ~AusgabeAnzeige() = default;
@@ -31,12 +29,6 @@ enum class AusgabeEnde {
     Abgebrochen,  // Abort in the run's error report: the run left early
     Beenden,      // the program ends at once, without its stop sequence
 };
-
-// The records of the data file rolled forward for heute and sorted by date:
-// every cycle other than "-" counts, the counter field stays, nothing is
-// archived; expired one-time records leave the list. A cycle that does not move
-// the date forward ("0W", "1X") keeps its record at its date.
-void TermineSortieren(QStringList& termine, const QDate& heute);
 
 // The header lines of the output text ("Meldungen für ...", the date line with
 // the week, 80 underscores, an empty line), each with CR LF.
@@ -56,8 +48,6 @@ public:
     // whole program run and is seeded once.
     Terminausgabe(AusgabeAnzeige& anzeige, Zufall& zufall);
 
-    // The records of the last run, rolled forward and sorted.
-    QStringList ListeTermine;
     // Counted lines of the last run: appointments, holiday and astronomical line.
     long AnzahlMeldungen = 0;
     // 1 once the run has played its tune.
@@ -74,12 +64,5 @@ private:
     AusgabeAnzeige& anzeige_;
     Zufall& zufall_;
 };
-
-// The output text of a run for that moment, without sound, wait or window: the
-// benchmark driver's run. The file is read in pieces and only the records that
-// are shown or may report something are kept, so no list of the whole book is
-// built; the text is the one TermineAusgeben() gives. Empty when the data file
-// cannot be used.
-QString AusgabeTextBilden(const QDateTime& jetzt, Zufall& zufall);
 
 }  // namespace kronel
