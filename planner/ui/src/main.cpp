@@ -264,7 +264,7 @@ void Main::MenuesAnlegen() {
                              "PulInfo", "PulWerbung", "mnuURLHomePage", "mnuURLUpdate"}) {
         aktionen_[U(frei)]->setEnabled(true);
     }
-    aktionen_[QStringLiteral("mnuTips")]->setEnabled(fenster_.vorhanden(QStringLiteral("Tips")));
+    aktionen_[QStringLiteral("mnuTips")]->setEnabled(fenster_.vorhanden(Fenstername::Tips));
 }
 
 void Main::Ausfuehren(void (Planer::*befehl)()) {
@@ -296,16 +296,16 @@ void Main::BefehleAnlegen() {
     }
     // A command is offered once the window it shows exists; mnuRuvano stays
     // switched off as the design has it.
-    const std::pair<const char*, const char*> fenster[] = {
-        {"PulDruckenListe", "Drucken"},
-        {"mnuDruckenBlatt", "DruckenBlatt"},
-        {"mnuDurckerEinrichten", "Druckereinrichtung"},
-        {"PulSuchen", "Suchen"},
-        {"PulSuchenWdhg", "Suchen"},
-        {"PulSetup", "Setup"},
+    const std::pair<const char*, Fenstername> fenster[] = {
+        {"PulDruckenListe", Fenstername::Drucken},
+        {"mnuDruckenBlatt", Fenstername::DruckenBlatt},
+        {"mnuDurckerEinrichten", Fenstername::Druckereinrichtung},
+        {"PulSuchen", Fenstername::Suchen},
+        {"PulSuchenWdhg", Fenstername::Suchen},
+        {"PulSetup", Fenstername::Setup},
     };
     for (const auto& [name, noetig] : fenster) {
-        aktionen_[U(name)]->setEnabled(fenster_.vorhanden(U(noetig)));
+        aktionen_[U(name)]->setEnabled(fenster_.vorhanden(noetig));
     }
     aktionen_[QStringLiteral("PulGoKronel")]->setEnabled(true);
 
@@ -389,10 +389,9 @@ void Main::ListenbefehleVerbinden() {
     aktionen_[QStringLiteral("mnuUndo")]->setEnabled(false);
     // The side windows of the hand-overs come with their part of the planner;
     // the toolbar buttons follow their menu commands.
-    aktionen_[QStringLiteral("mnuFreizeit")]->setEnabled(
-        fenster_.vorhanden(QStringLiteral("Freizeit")));
+    aktionen_[QStringLiteral("mnuFreizeit")]->setEnabled(fenster_.vorhanden(Fenstername::Freizeit));
     aktionen_[QStringLiteral("PulAbgelaufeneZeigen")]->setEnabled(
-        fenster_.vorhanden(QStringLiteral("Altes")));
+        fenster_.vorhanden(Fenstername::Altes));
     connect(PulTermin, &QMenu::aboutToShow, this, [this] {
         Absichern([this] { planer_->Main_PulTermin_Click(); },
                   QStringLiteral("Main_PulTermin_Click"));
@@ -1026,9 +1025,10 @@ int PlanerStarten(int argc, char** argv) {
     QApplication app(argc, argv);
     ProgrammUmgebungEinrichten(app);
     QtDrucker& drucker = DruckerInstallieren();
-    PlanerFensterEintragen(planerFenster(), drucker.qprinter());
-    Main fenster(planerFenster());
-    planerFenster().besitzerSetzen(&fenster);
+    FensterVerzeichnis verzeichnis;
+    PlanerFensterEintragen(verzeichnis, drucker.qprinter());
+    Main fenster(verzeichnis);
+    verzeichnis.besitzerSetzen(&fenster);
     NachVorneBeiAktivierung(&fenster);
     // The session may end without a close event: the book is saved all the same.
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &fenster,
