@@ -338,3 +338,80 @@ TEST_F(MainBefehle, DruckereinrichtungZeigtDenDruckdialog) {
     QCoreApplication::exec();
     EXPECT_EQ(titel, L("Druckereinrichtung"));
 }
+
+TEST_F(MainBefehle, VerzeichnisMeldetNichtEingetrageneFensterUndGibtNichtsZurueck) {
+    QStringList gemeldet;
+    FensterVerzeichnis verzeichnis([&](Fenstername f) { gemeldet << FensterSchluessel(f); });
+    // Nothing of the request comes back from a window that is not there.
+    EXPECT_EQ(verzeichnis.Suchen({L("zahn"), L("auto")}), SuchenErgebnis());
+    EXPECT_EQ(verzeichnis.Monatsblatt({L("?"), QDate(2026, 12, 9), L("09.12.2026")}),
+              MonatsblattErgebnis());
+    EXPECT_EQ(verzeichnis.Setup(), SetupErgebnis());
+    EXPECT_EQ(verzeichnis.Freizeit(), FreizeitErgebnis());
+    EXPECT_EQ(verzeichnis.Altes(), AltesErgebnis());
+    verzeichnis.Tips();
+    verzeichnis.Drucken();
+    verzeichnis.DruckenBlatt();
+    verzeichnis.Druckereinrichtung();
+    EXPECT_EQ(gemeldet,
+              (QStringList{L("Suchen"), L("Monatsblatt"), L("Setup"), L("Freizeit"), L("Altes"),
+                           L("Tips"), L("Drucken"), L("DruckenBlatt"), L("Druckereinrichtung")}));
+
+    // A registered window gets the request and the main window as its owner.
+    QWidget besitzer;
+    verzeichnis.besitzerSetzen(&besitzer);
+    verzeichnis.anzeigen.Suchen = [&](QWidget* b, const SuchenAnfrage& a) {
+        EXPECT_EQ(b, &besitzer);
+        return SuchenErgebnis{a.KomSuche + L("arzt"), L("1")};
+    };
+    EXPECT_TRUE(verzeichnis.vorhanden(Fenstername::Suchen));
+    EXPECT_FALSE(verzeichnis.vorhanden(Fenstername::Setup));
+    EXPECT_EQ(verzeichnis.Suchen({L("zahn"), L("auto")}), (SuchenErgebnis{L("zahnarzt"), L("1")}));
+    EXPECT_EQ(gemeldet.size(), 9);
+}
+
+TEST(FensterVerzeichnisDeathTest, OhneEigenenBerichtHaeltDieEntwicklungAn) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    FensterVerzeichnis verzeichnis;
+    EXPECT_DEATH(
+        {
+            qputenv("KRONEL_ENTWICKLUNG", "1");
+            verzeichnis.Tips();
+        },
+        "Tips");
+}
+
+TEST_F(MainBefehle, OhneEingetrageneFensterOeffnetKeinBefehlEins) {
+    QStringList gemeldet;
+    FensterVerzeichnis leer([&](Fenstername f) { gemeldet << FensterSchluessel(f); });
+    fenster = std::make_unique<Main>(leer);
+    ASSERT_TRUE(fenster->Starten());
+    fenster->planer().ErsterPaint();  // the tip of the day
+    // Every command as offered, then every one switched on: a command asks for
+    // its window itself. The about box is no window of the planner's own, and
+    // the ways out come last.
+    const QStringList auslassen{L("PulInfo"), L("PulBeenden"), L("PulBeendenUndSpeichern"),
+                                L("Ende")};
+    for (const bool alleAn : {false, true}) {
+        for (QAction* a : fenster->findChildren<QAction*>()) {
+            if (auslassen.contains(a->objectName())) {
+                continue;
+            }
+            if (alleAn) {
+                a->setEnabled(true);
+            }
+            a->trigger();
+        }
+    }
+    fenster->planer().DatumWaehlen();
+    fenster->planer().FensterWaehlen(true);
+    fenster->planer().FensterWaehlen(false);
+    fenster->Aktion(L("Ende"))->trigger();
+    EXPECT_TRUE(fenster->planer().Beendet());
+
+    // The printout of /autoprint without its dialogs ends without one.
+    BefehlszeileSetzen({L("/autoprint")});
+    fenster = std::make_unique<Main>(leer);
+    EXPECT_FALSE(fenster->Starten());
+    EXPECT_TRUE(gemeldet.isEmpty()) << gemeldet.join(L(", ")).toStdString();
+}
