@@ -6,13 +6,11 @@
 namespace kronel {
 
 void DruckereinrichtungEintragen(FensterVerzeichnis& fenster, QPrinter& drucker) {
-    fenster.eintragen(QStringLiteral("Druckereinrichtung"),
-                      [&drucker](QWidget* besitzer, const Uebergabe& hin) {
-                          QPrintDialog dialog(&drucker, besitzer);
-                          dialog.setWindowTitle(QStringLiteral("Druckereinrichtung"));
-                          (void)dialog.exec();
-                          return hin;
-                      });
+    fenster.anzeigen.Druckereinrichtung = [&drucker](QWidget* besitzer) {
+        QPrintDialog dialog(&drucker, besitzer);
+        dialog.setWindowTitle(QStringLiteral("Druckereinrichtung"));
+        (void)dialog.exec();
+    };
 }
 
 }  // namespace kronel

@@ -1,30 +1,105 @@
 #include "planner_dialogs/fensterverzeichnis.h"
 
+#include <cstdio>
+#include <cstdlib>
+
+#include "platform/schritte.h"
+
 namespace kronel {
 
-void FensterVerzeichnis::eintragen(const QString& fenster, Anzeige anzeige) {
-    fenster_[fenster] = std::move(anzeige);
-}
+namespace {
 
-bool FensterVerzeichnis::vorhanden(const QString& fenster) const {
-    return fenster_.count(fenster) != 0;
-}
-
-Uebergabe FensterVerzeichnis::zeigen(const QString& fenster, const Uebergabe& hin) {
-    const auto it = fenster_.find(fenster);
-    if (it == fenster_.end()) {
-        return hin;
+void FehltMelden(Fenstername f) {
+    std::fprintf(stderr, "Kronelin: Das Fenster »%s« ist in dieser Fassung nicht eingetragen.\n",
+                 qPrintable(FensterSchluessel(f)));
+    std::fflush(stderr);
+#ifdef NDEBUG
+    const bool anhalten = Entwicklungsmodus();
+#else
+    const bool anhalten = true;
+#endif
+    if (anhalten) {
+        std::abort();
     }
-    return it->second(besitzer_, hin);
+}
+
+}  // namespace
+
+FensterVerzeichnis::FensterVerzeichnis(Fehlbericht fehlt)
+    : fehlt_(fehlt ? std::move(fehlt) : Fehlbericht(FehltMelden)) {}
+
+bool FensterVerzeichnis::vorhanden(Fenstername f) const {
+    switch (f) {
+        case Fenstername::Suchen:
+            return bool(anzeigen.Suchen);
+        case Fenstername::Setup:
+            return bool(anzeigen.Setup);
+        case Fenstername::Freizeit:
+            return bool(anzeigen.Freizeit);
+        case Fenstername::Altes:
+            return bool(anzeigen.Altes);
+        case Fenstername::Monatsblatt:
+            return bool(anzeigen.Monatsblatt);
+        case Fenstername::Tips:
+            return bool(anzeigen.Tips);
+        case Fenstername::Drucken:
+            return bool(anzeigen.Drucken);
+        case Fenstername::DruckenBlatt:
+            return bool(anzeigen.DruckenBlatt);
+        case Fenstername::Druckereinrichtung:
+            return bool(anzeigen.Druckereinrichtung);
+    }
+    return false;
+}
+
+template <typename R, typename... A>
+R FensterVerzeichnis::zeigen(Fenstername f, const std::function<R(QWidget*, const A&...)>& anzeige,
+                             const A&... hin) {
+    if (!anzeige) {
+        fehlt_(f);
+        return R();
+    }
+    return anzeige(besitzer_, hin...);
+}
+
+SuchenErgebnis FensterVerzeichnis::Suchen(const SuchenAnfrage& anfrage) {
+    return zeigen(Fenstername::Suchen, anzeigen.Suchen, anfrage);
+}
+
+SetupErgebnis FensterVerzeichnis::Setup() {
+    return zeigen(Fenstername::Setup, anzeigen.Setup);
+}
+
+FreizeitErgebnis FensterVerzeichnis::Freizeit() {
+    return zeigen(Fenstername::Freizeit, anzeigen.Freizeit);
+}
+
+AltesErgebnis FensterVerzeichnis::Altes() {
+    return zeigen(Fenstername::Altes, anzeigen.Altes);
+}
+
+MonatsblattErgebnis FensterVerzeichnis::Monatsblatt(const MonatsblattAnfrage& anfrage) {
+    return zeigen(Fenstername::Monatsblatt, anzeigen.Monatsblatt, anfrage);
+}
+
+void FensterVerzeichnis::Tips() {
+    zeigen(Fenstername::Tips, anzeigen.Tips);
+}
+
+void FensterVerzeichnis::Drucken() {
+    zeigen(Fenstername::Drucken, anzeigen.Drucken);
+}
+
+void FensterVerzeichnis::DruckenBlatt() {
+    zeigen(Fenstername::DruckenBlatt, anzeigen.DruckenBlatt);
+}
+
+void FensterVerzeichnis::Druckereinrichtung() {
+    zeigen(Fenstername::Druckereinrichtung, anzeigen.Druckereinrichtung);
 }
 
 void PlanerFensterEintragen(FensterVerzeichnis& fenster, QPrinter& drucker) {
     DruckereinrichtungEintragen(fenster, drucker);
-}
-
-FensterVerzeichnis& planerFenster() {
-    static FensterVerzeichnis verzeichnis;
-    return verzeichnis;
 }
 
 }  // namespace kronel

@@ -105,15 +105,15 @@ void Planer::ErsterPaint() {
     if (ErstesPaintErledigt == 0) {
         ErstesPaintErledigt = 1;
         const QString autoTip = IniLesen({}, {}, QStringLiteral("AutoTip"), QStringLiteral("1"));
-        if (Val(autoTip) != 0 && fenster_.vorhanden(QStringLiteral("Tips"))) {
-            (void)fenster_.zeigen(QStringLiteral("Tips"), {});
+        if (Val(autoTip) != 0 && fenster_.vorhanden(Fenstername::Tips)) {
+            fenster_.Tips();
         }
     }
     if (!GeheZuText.isEmpty()) {
         SuchText = GeheZuText;
         GeheZuText.clear();
         DatumUebernehmen();
-        if (fenster_.vorhanden(QStringLiteral("Suchen"))) {
+        if (fenster_.vorhanden(Fenstername::Suchen)) {
             Main_PulSuchenWdhg_Click();
         } else {
             // The search window's order and pattern, without its window.
@@ -150,10 +150,13 @@ void Planer::AutomatischDrucken() {
     druckt_ = true;
     sicht_.ZeitSchalten(false);
     Warten(1);
-    const QString dialog =
-        ListeIstLieblingsausdruck() ? QStringLiteral("Drucken") : QStringLiteral("DruckenBlatt");
-    if (fenster_.vorhanden(dialog)) {
-        (void)fenster_.zeigen(dialog, {});
+    const bool liste = ListeIstLieblingsausdruck();
+    if (fenster_.vorhanden(liste ? Fenstername::Drucken : Fenstername::DruckenBlatt)) {
+        if (liste) {
+            fenster_.Drucken();
+        } else {
+            fenster_.DruckenBlatt();
+        }
     } else {
         std::fputs(
             "Kronelin /autoprint: Die Druckfenster fehlen in dieser Fassung; "
@@ -211,50 +214,47 @@ void Planer::DatumUebernehmen() {
 }
 
 void Planer::DatumWaehlen() {
-    const QString kalender = QStringLiteral("Monatsblatt");
-    if (modul().NurLesen || beendet_ || !fenster_.vorhanden(kalender)) {
+    if (modul().NurLesen || beendet_ || !fenster_.vorhanden(Fenstername::Monatsblatt)) {
         return;
     }
     DatumUebernehmen();
     const QString datum = sicht_.FelderLesen().STDatum;
-    if (!DatumLesen(datum)) {
+    const auto start = DatumLesen(datum);
+    if (!start) {
         return;  // the check has put a date there; a record without one offers none
     }
     sicht_.PanelSetzen(Panel::Status, QString::fromUtf8("Wählen Sie ein Datum für den Termin"));
-    const Uebergabe r = fenster_.zeigen(
-        kalender,
-        {{QStringLiteral("Caption"), QString::fromUtf8("Wähle Sie ein Datum für den Termin")},
-         {QStringLiteral("Calendar"), datum},
-         {QStringLiteral("befSwitch(1)"), datum}});
-    if (const auto d = DatumLesen(r.value(QStringLiteral("Calendar")))) {
-        sicht_.DatumSetzen(DatumText(*d));
+    const MonatsblattAnfrage anfrage{QString::fromUtf8("Wähle Sie ein Datum für den Termin"),
+                                     *start, datum};
+    const QDate gewaehlt = fenster_.Monatsblatt(anfrage).Calendar;
+    if (gewaehlt.isValid()) {
+        sicht_.DatumSetzen(DatumText(gewaehlt));
     }
     Uebernehmen(1);
     sicht_.FokusSetzen(Feld::STMeldung);
 }
 
 void Planer::FensterWaehlen(bool von) {
-    const QString kalender = QStringLiteral("Monatsblatt");
-    if (beendet_ || !fenster_.vorhanden(kalender)) {
+    if (beendet_ || !fenster_.vorhanden(Fenstername::Monatsblatt)) {
         return;
     }
     DatumUebernehmen();
     TerminFelder f = sicht_.FelderLesen();
     const TerminBeschriftung b = sicht_.Beschriftung();
-    const QString start = von ? b.SBVon : b.SBBis;
     const auto termin = DatumLesen(f.STDatum);
-    if (!termin || !DatumLesen(start)) {
+    const auto start = DatumLesen(von ? b.SBVon : b.SBBis);
+    if (!termin || !start) {
         return;  // without a date there is nothing to measure from
     }
-    const Uebergabe r = fenster_.zeigen(
-        kalender, {{QStringLiteral("Caption"), von ? QStringLiteral("Termin melden ab?")
-                                                   : QStringLiteral("Termin melden bis?")},
-                   {QStringLiteral("Calendar"), start}});
-    const auto gewaehlt = DatumLesen(r.value(QStringLiteral("Calendar")));
-    if (!gewaehlt) {
+    const MonatsblattAnfrage anfrage{
+        von ? QStringLiteral("Termin melden ab?") : QStringLiteral("Termin melden bis?"),
+        *start,
+        {}};
+    const QDate gewaehlt = fenster_.Monatsblatt(anfrage).Calendar;
+    if (!gewaehlt.isValid()) {
         return;
     }
-    const long long d = termin->daysTo(*gewaehlt);
+    const long long d = termin->daysTo(gewaehlt);
     const Feld feld = von ? Feld::SKVon : Feld::SKBis;
     if (von ? d > 0 : d < 0) {
         TonAusgeben(QStringLiteral("#SystemExclamation"));

@@ -18,10 +18,6 @@ namespace kronel {
 
 namespace {
 
-const QString kSuchen = QStringLiteral("Suchen");
-const QString kKomSuche = QStringLiteral("KomSuche");
-const QString kRueckgabe = QString::fromUtf8("Rückgabe");
-
 // The index a window hands back as decimal text; none for "-1", for anything
 // that is no whole number, and for a line the list does not have.
 std::optional<qsizetype> ZeilenIndex(const QString& text, qsizetype anzahl) {
@@ -36,22 +32,20 @@ std::optional<qsizetype> ZeilenIndex(const QString& text, qsizetype anzahl) {
 }  // namespace
 
 void Planer::Main_PulSuchen_Click() {
-    if (beendet_ || !fenster_.vorhanden(kSuchen)) {
+    if (beendet_ || !fenster_.vorhanden(Fenstername::Suchen)) {
         return;
     }
     DatumUebernehmen();
-    Uebergabe hin;
+    SuchenAnfrage anfrage;
     if (!SuchText.isEmpty() && SucheWiederholen == 1) {
-        hin[kKomSuche] = SuchText;
-        hin[kRueckgabe] = QStringLiteral("auto");
+        anfrage = {SuchText, QStringLiteral("auto")};
     }
     // Every showing uses the request up, so a later plain search never
     // repeats on its own.
     SucheWiederholen = 0;
-    const Uebergabe zurueck = fenster_.zeigen(kSuchen, hin);
-    SuchText = zurueck.value(kKomSuche, SuchText);
-    if (const auto i = ZeilenIndex(zurueck.value(kRueckgabe, QStringLiteral("-1")),
-                                   buch.ListeAnzeige.size())) {
+    const SuchenErgebnis ergebnis = fenster_.Suchen(anfrage);
+    SuchText = ergebnis.KomSuche;
+    if (const auto i = ZeilenIndex(ergebnis.Rueckgabe, buch.ListeAnzeige.size())) {
         ListeAnzeigeClick(*i);
     }
 }
@@ -62,19 +56,19 @@ void Planer::Main_PulSuchenWdhg_Click() {
 }
 
 void Planer::Main_PulDruckenListe_Click() {
-    if (beendet_ || !fenster_.vorhanden(QStringLiteral("Drucken"))) {
+    if (beendet_ || !fenster_.vorhanden(Fenstername::Drucken)) {
         return;
     }
     DatumUebernehmen();
-    (void)fenster_.zeigen(QStringLiteral("Drucken"), {});
+    fenster_.Drucken();
 }
 
 void Planer::Main_mnuDruckenBlatt_Click() {
-    if (beendet_ || !fenster_.vorhanden(QStringLiteral("DruckenBlatt"))) {
+    if (beendet_ || !fenster_.vorhanden(Fenstername::DruckenBlatt)) {
         return;
     }
     DatumUebernehmen();
-    (void)fenster_.zeigen(QStringLiteral("DruckenBlatt"), {});
+    fenster_.DruckenBlatt();
 }
 
 void Planer::Lieblingsausdruck_Click() {
@@ -86,26 +80,21 @@ void Planer::Lieblingsausdruck_Click() {
 }
 
 void Planer::Main_mnuDurckerEinrichten_Click() {
-    if (beendet_) {
+    if (beendet_ || !fenster_.vorhanden(Fenstername::Druckereinrichtung)) {
         return;
     }
     // Cancel and a dialog that fails leave the printer as it was.
-    (void)fenster_.zeigen(QStringLiteral("Druckereinrichtung"), {});
+    fenster_.Druckereinrichtung();
 }
 
 void Planer::Main_PulSetup_Click() {
-    if (beendet_ || !fenster_.vorhanden(QStringLiteral("Setup"))) {
+    if (beendet_ || !fenster_.vorhanden(Fenstername::Setup)) {
         return;
     }
     DatumUebernehmen();
-    const Uebergabe zurueck = fenster_.zeigen(QStringLiteral("Setup"), {});
-    if (zurueck.contains(QStringLiteral("SKAdresse"))) {
-        QStringList stationen;
-        for (const QString& s : zurueck.value(QStringLiteral("SKAdresse")).split(u'|')) {
-            if (!s.isEmpty()) {
-                stationen << s;
-            }
-        }
+    if (const SetupErgebnis ergebnis = fenster_.Setup(); ergebnis.SKAdresse) {
+        QStringList stationen = *ergebnis.SKAdresse;
+        stationen.removeAll(QString());
         sicht_.AuswahlFuellen(Auswahl::Adress, stationen);
     }
     if (!modul().NurLesen) {
@@ -148,10 +137,10 @@ void Planer::Main_mnuRuvano_Click() {
 }
 
 void Planer::Main_mnuTips_Click() {
-    if (beendet_ || !fenster_.vorhanden(QStringLiteral("Tips"))) {
+    if (beendet_ || !fenster_.vorhanden(Fenstername::Tips)) {
         return;
     }
-    (void)fenster_.zeigen(QStringLiteral("Tips"), {});
+    fenster_.Tips();
 }
 
 }  // namespace kronel

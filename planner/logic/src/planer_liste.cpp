@@ -117,12 +117,12 @@ void Planer::Main_PulTermin_Click() {
     UndoAnpassen();
 }
 
-void Planer::UebergabeHolen(const QString& name) {
+void Planer::UebergabeHolen(Fenstername name) {
     if (!BefehlBeginnen() || !fenster_.vorhanden(name)) {
         return;
     }
-    const Uebergabe zurueck = fenster_.zeigen(name, {});
-    const QString zeile = zurueck.value(QString::fromUtf8("BezÜbergabe"));
+    const QString zeile = name == Fenstername::Freizeit ? fenster_.Freizeit().BezUebergabe
+                                                        : fenster_.Altes().BezUebergabe;
     if (zeile.isEmpty()) {
         return;  // left without asking for an appointment
     }
@@ -131,11 +131,11 @@ void Planer::UebergabeHolen(const QString& name) {
 }
 
 void Planer::Main_mnuFreizeit_Click() {
-    UebergabeHolen(QStringLiteral("Freizeit"));
+    UebergabeHolen(Fenstername::Freizeit);
 }
 
 void Planer::Main_PulAbgelaufeneZeigen_Click() {
-    UebergabeHolen(QStringLiteral("Altes"));
+    UebergabeHolen(Fenstername::Altes);
 }
 
 void Planer::Main_PulOrdneDatum_Click() {

@@ -54,7 +54,7 @@ protected:
     ~BefehleTest() override { BefehlszeileSetzen({}); }
     QString datei() const { return umgebung.daten() + L("/Kronel.PlD"); }
     void laden() { ASSERT_TRUE(planer.FormLoad()); }
-    const Uebergabe& zuletzt() const { return fenster.gezeigt.back().second; }
+    const SuchenAnfrage& zuletzt() const { return fenster.suchen.back(); }
 
     test::TestUmgebung umgebung;
     test::AufnahmeSicht sicht;
@@ -65,43 +65,43 @@ protected:
 }  // namespace
 
 TEST_F(BefehleTest, WiederholungNachTrefferSuchtSofortMitDemLetztenText) {
-    fenster.da << L("Suchen");
+    fenster.da << Fenstername::Suchen;
     laden();
-    fenster.antwort[L("Suchen")] = {{L("KomSuche"), L("zahn")}, {L("Rückgabe"), L("1")}};
+    fenster.suchenAntwort = {L("zahn"), L("1")};
     planer.Main_PulSuchen_Click();
-    EXPECT_TRUE(zuletzt().isEmpty());  // a first search prepares nothing
+    EXPECT_EQ(zuletzt(), SuchenAnfrage());  // a first search prepares nothing
     EXPECT_EQ(planer.SuchText, L("zahn"));
     EXPECT_EQ(planer.buch.TerminIndex, 1);
     EXPECT_EQ(sicht.markiert, 1);
     EXPECT_EQ(sicht.felder.STMeldung, L("Zahnarzt"));
 
-    fenster.antwort[L("Suchen")] = {{L("Rückgabe"), L("2")}};
+    fenster.suchenAntwort = {L("zahn"), L("2")};
     planer.Main_PulSuchenWdhg_Click();
-    EXPECT_EQ(zuletzt(), (Uebergabe{{L("KomSuche"), L("zahn")}, {L("Rückgabe"), L("auto")}}));
+    EXPECT_EQ(zuletzt(), (SuchenAnfrage{L("zahn"), L("auto")}));
     EXPECT_EQ(planer.buch.TerminIndex, 2);
     EXPECT_EQ(sicht.felder.STMeldung, L("Silvester"));
     EXPECT_EQ(planer.SucheWiederholen, 0);
 }
 
 TEST_F(BefehleTest, EinfacheSucheNachWiederholungWiederholtNichtVonSelbst) {
-    fenster.da << L("Suchen");
+    fenster.da << Fenstername::Suchen;
     laden();
     // F3 before any search shows the window as Ctrl+F does, and uses the
     // request up: the search typed there must not make the next Ctrl+F repeat.
-    fenster.antwort[L("Suchen")] = {{L("KomSuche"), L("Silvester")}, {L("Rückgabe"), L("2")}};
+    fenster.suchenAntwort = {L("Silvester"), L("2")};
     planer.Main_PulSuchenWdhg_Click();
-    EXPECT_TRUE(zuletzt().isEmpty());
+    EXPECT_EQ(zuletzt(), SuchenAnfrage());
     EXPECT_EQ(planer.SucheWiederholen, 0);
     EXPECT_EQ(planer.buch.TerminIndex, 2);
 
-    fenster.antwort[L("Suchen")] = {{L("Rückgabe"), L("-1")}};
+    fenster.suchenAntwort = {L("Silvester"), L("-1")};
     planer.Main_PulSuchen_Click();
-    EXPECT_TRUE(zuletzt().isEmpty());
+    EXPECT_EQ(zuletzt(), SuchenAnfrage());
     ASSERT_EQ(fenster.gezeigt.size(), 2u);
 }
 
 TEST_F(BefehleTest, SucheOhneTrefferOderMitUnbrauchbarerRueckgabeAendertNichts) {
-    fenster.da << L("Suchen");
+    fenster.da << Fenstername::Suchen;
     laden();
     planer.ListeAnzeigeClick(1);
     sicht.felder.STMeldung = L("Zahnarzt um drei");
@@ -109,8 +109,7 @@ TEST_F(BefehleTest, SucheOhneTrefferOderMitUnbrauchbarerRueckgabeAendertNichts) 
     const TerminFelder vorher = sicht.felder;
     const QStringList termine = planer.buch.ListeTermine;
     for (const char* rueckgabe : {"-1", " -1 ", "auto", "3", "abc", ""}) {
-        fenster.antwort[L("Suchen")] = {{L("KomSuche"), L("Friseur")},
-                                        {L("Rückgabe"), L(rueckgabe)}};
+        fenster.suchenAntwort = {L("Friseur"), L(rueckgabe)};
         planer.Main_PulSuchen_Click();
         EXPECT_EQ(planer.buch.TerminIndex, 1) << rueckgabe;
         EXPECT_EQ(sicht.markiert, 1) << rueckgabe;
@@ -121,33 +120,38 @@ TEST_F(BefehleTest, SucheOhneTrefferOderMitUnbrauchbarerRueckgabeAendertNichts) 
     EXPECT_EQ(planer.SuchText, L("Friseur"));
 }
 
-TEST_F(BefehleTest, SuchfensterFehltSuchbefehleTunNichts) {
+TEST_F(BefehleTest, OhneIhreFensterTunDieBefehleNichts) {
     laden();
     planer.Main_PulSuchen_Click();
+    planer.Main_PulSuchenWdhg_Click();
     planer.Main_PulSetup_Click();
     planer.Main_PulDruckenListe_Click();
     planer.Main_mnuDruckenBlatt_Click();
+    planer.Main_mnuDurckerEinrichten_Click();
+    planer.Main_mnuTips_Click();
     EXPECT_TRUE(fenster.gezeigt.empty());
     EXPECT_EQ(planer.buch.TerminIndex, 0);
 }
 
 TEST_F(BefehleTest, GeheZuLaeuftAlsWiederholteSucheDurchDasSuchfenster) {
     BefehlszeileSetzen({L("/GeheZu:Silvester")});
-    fenster.da << L("Suchen");
-    fenster.antwort[L("Suchen")] = {{L("Rückgabe"), L("2")}};
+    fenster.da << Fenstername::Suchen;
+    fenster.suchenAntwort = {L("Silvester"), L("2")};
     laden();
     planer.ErsterPaint();
     ASSERT_EQ(fenster.gezeigt.size(), 1u);
-    EXPECT_EQ(zuletzt(), (Uebergabe{{L("KomSuche"), L("Silvester")}, {L("Rückgabe"), L("auto")}}));
+    EXPECT_EQ(zuletzt(), (SuchenAnfrage{L("Silvester"), L("auto")}));
     EXPECT_EQ(planer.buch.TerminIndex, 2);
     EXPECT_EQ(planer.SucheWiederholen, 0);
 }
 
 TEST_F(BefehleTest, DruckenNachLieblingsausdruck) {
-    fenster.da << L("Drucken") << L("DruckenBlatt");
+    fenster.da << Fenstername::Drucken << Fenstername::DruckenBlatt;
     laden();
-    const std::pair<const char*, const char*> faelle[] = {
-        {"0", "Drucken"}, {"1", "DruckenBlatt"}, {"2", "DruckenBlatt"}, {nullptr, "DruckenBlatt"}};
+    const std::pair<const char*, Fenstername> faelle[] = {{"0", Fenstername::Drucken},
+                                                          {"1", Fenstername::DruckenBlatt},
+                                                          {"2", Fenstername::DruckenBlatt},
+                                                          {nullptr, Fenstername::DruckenBlatt}};
     for (const auto& [wert, dialog] : faelle) {
         QFile::remove(umgebung.riviror());
         if (wert != nullptr) {
@@ -156,15 +160,15 @@ TEST_F(BefehleTest, DruckenNachLieblingsausdruck) {
         fenster.gezeigt.clear();
         planer.Lieblingsausdruck_Click();
         ASSERT_EQ(fenster.gezeigt.size(), 1u) << (wert ? wert : "fehlt");
-        EXPECT_EQ(fenster.gezeigt[0].first, L(dialog)) << (wert ? wert : "fehlt");
+        EXPECT_EQ(fenster.gezeigt[0], dialog) << (wert ? wert : "fehlt");
     }
 }
 
 TEST_F(BefehleTest, EinstellungenSpeichernAnwendenUndNeuAnordnen) {
-    fenster.da << L("Setup");
+    fenster.da << Fenstername::Setup;
     laden();
     sicht.schritte.clear();
-    fenster.antwort[L("Setup")] = {{L("SKAdresse"), L("Alle|Hans|Grete|")}};
+    fenster.setupAntwort.SKAdresse = QStringList{L("Alle"), L("Hans"), L("Grete"), QString()};
     planer.Main_PulSetup_Click();
     EXPECT_EQ(sicht.schritte, (QStringList{L("DefAdress"), L("EinstellungenSpeichern"),
                                            L("EinstellungenAnwenden"), L("FormResize")}));
@@ -172,7 +176,7 @@ TEST_F(BefehleTest, EinstellungenSpeichernAnwendenUndNeuAnordnen) {
 
     // Without a list handed back the station list stays as it is.
     sicht.schritte.clear();
-    fenster.antwort[L("Setup")] = {};
+    fenster.setupAntwort = {};
     planer.Main_PulSetup_Click();
     EXPECT_EQ(sicht.schritte, (QStringList{L("EinstellungenSpeichern"), L("EinstellungenAnwenden"),
                                            L("FormResize")}));
@@ -249,15 +253,12 @@ TEST_F(BefehleTest, MondphasenlisteWirdZuTagesnotizenMitTon) {
 }
 
 TEST_F(BefehleTest, DruckereinrichtungUndTippsZeigenNurIhrFenster) {
-    fenster.da << L("Druckereinrichtung") << L("Tips");
+    fenster.da << Fenstername::Druckereinrichtung << Fenstername::Tips;
     laden();
     const QStringList termine = planer.buch.ListeTermine;
-    fenster.antwort[L("Druckereinrichtung")] = {{L("Abbruch"), L("1")}};
     planer.Main_mnuDurckerEinrichten_Click();
     planer.Main_mnuTips_Click();
-    ASSERT_EQ(fenster.gezeigt.size(), 2u);
-    EXPECT_EQ(fenster.gezeigt[0].first, L("Druckereinrichtung"));
-    EXPECT_EQ(fenster.gezeigt[1].first, L("Tips"));
+    EXPECT_EQ(fenster.gezeigtNamen(), (QStringList{L("Druckereinrichtung"), L("Tips")}));
     EXPECT_EQ(planer.buch.ListeTermine, termine);
     EXPECT_TRUE(umgebung.meldungen.boxen.empty());
 }

@@ -65,16 +65,16 @@ TEST_F(PlanerListe, NeuerTerminMitVorgabenUndKalender) {
     IniSchreiben({}, {}, L("Tagefrüher"), L("3T"));
     IniSchreiben({}, {}, L("Tagespäter"), L("1W"));
     IniSchreiben({}, {}, L("Neu2MonBlatt"), L("1"));
-    fenster.da << L("Monatsblatt");
-    fenster.antwort[L("Monatsblatt")] = {{L("Calendar"), L("24.12.2026")}};
+    fenster.da << Fenstername::Monatsblatt;
+    fenster.monatsblattAntwort.Calendar = QDate(2026, 12, 24);
     laden();
     planer.Main_PulEingeben_Click();
     ASSERT_EQ(termine().size(), 4);
     EXPECT_EQ(planer.buch.TerminIndex, 3);
     EXPECT_EQ(sicht.markiert, 3);
     // The picker starts on today and its choice is committed
-    ASSERT_EQ(fenster.gezeigt.size(), 1u);
-    EXPECT_EQ(fenster.gezeigt[0].second.value(L("Calendar")), L("09.12.2026"));
+    ASSERT_EQ(fenster.monatsblatt.size(), 1u);
+    EXPECT_EQ(fenster.monatsblatt[0].Calendar, QDate(2026, 12, 9));
     EXPECT_EQ(aktuell(), L("202612243T  1W  -         -   Alle   ?"));
     EXPECT_EQ(sicht.felder.STDatum, L("24.12.2026"));
     EXPECT_EQ(sicht.fokus, Feld::STMeldung);
@@ -96,8 +96,8 @@ TEST_F(PlanerListe, NeuerTerminMitVorgabenUndKalender) {
 
 TEST_F(PlanerListe, GrenzeFuerNeuKopieUndUebergabe) {
     laden();
-    fenster.da << L("Altes");
-    fenster.antwort[L("Altes")] = {{L("BezÜbergabe"), L("24.12.2026 Weihnachtsfeier")}};
+    fenster.da << Fenstername::Altes;
+    fenster.altesAntwort.BezUebergabe = L("24.12.2026 Weihnachtsfeier");
     // 30000 still take one more
     fuellen(30000);
     planer.Main_PulEingeben_Click();
@@ -223,10 +223,10 @@ TEST_F(PlanerListe, RueckgaengigUndWiederherstellen) {
 
 TEST_F(PlanerListe, NurLesenLaesstRueckgaengigAus) {
     BefehlszeileSetzen({L("readonly")});
-    fenster.da << L("Monatsblatt");
+    fenster.da << Fenstername::Monatsblatt;
     laden();
     // The announce window can be picked read-only; the change has no undo there
-    fenster.antwort[L("Monatsblatt")] = {{L("Calendar"), L("20.12.2026")}};
+    fenster.monatsblattAntwort.Calendar = QDate(2026, 12, 20);
     planer.FensterWaehlen(true);
     ASSERT_NE(termine()[0], kZimt);
     EXPECT_EQ(sicht.undo, false);
@@ -281,8 +281,8 @@ TEST_F(PlanerListe, UebergabeAusFreizeitUndAltes) {
     planer.Main_mnuFreizeit_Click();
     EXPECT_TRUE(fenster.gezeigt.empty());
 
-    fenster.da << L("Freizeit") << L("Altes") << L("Monatsblatt");
-    fenster.antwort[L("Freizeit")] = {{L("BezÜbergabe"), L("24.12.2026 ?")}};
+    fenster.da << Fenstername::Freizeit << Fenstername::Altes << Fenstername::Monatsblatt;
+    fenster.freizeitAntwort.BezUebergabe = L("24.12.2026 ?");
     planer.Main_mnuFreizeit_Click();
     ASSERT_EQ(termine().size(), 4);
     EXPECT_EQ(aktuell(), L("202612242T  1T  -         -   Alle   ?"));
@@ -293,8 +293,7 @@ TEST_F(PlanerListe, UebergabeAusFreizeitUndAltes) {
     EXPECT_EQ(sicht.fokus, Feld::STMeldung);
     EXPECT_EQ(sicht.ganzMarkiert, Feld::STMeldung);
     // No date picker for a hand-over
-    ASSERT_EQ(fenster.gezeigt.size(), 1u);
-    EXPECT_EQ(fenster.gezeigt[0].first, L("Freizeit"));
+    EXPECT_EQ(fenster.gezeigtNamen(), QStringList{L("Freizeit")});
     EXPECT_TRUE(planer.UebergabeZeile.isEmpty());
 
     // The archive line: a short date is normalised, a broken one gives today
@@ -306,14 +305,14 @@ TEST_F(PlanerListe, UebergabeAusFreizeitUndAltes) {
         {"32.12.2026 Kaputt", "202612092T  1T  -         -   Alle   Kaputt"},
     };
     for (const auto& f : faelle) {
-        fenster.antwort[L("Altes")] = {{L("BezÜbergabe"), L(f.zeile)}};
+        fenster.altesAntwort.BezUebergabe = L(f.zeile);
         planer.Main_PulAbgelaufeneZeigen_Click();
         EXPECT_EQ(aktuell(), L(f.termin)) << f.zeile;
     }
     EXPECT_TRUE(umgebung.meldungen.boxen.empty());
 
     // Left without a choice: nothing happens
-    fenster.antwort[L("Altes")] = {{L("BezÜbergabe"), QString()}};
+    fenster.altesAntwort.BezUebergabe.clear();
     planer.Main_PulAbgelaufeneZeigen_Click();
     EXPECT_EQ(termine().size(), 6);
 }

@@ -99,7 +99,7 @@ TEST_F(PlanerTest, NurLesenSchreibtWederBuchNochFenster) {
 
 TEST_F(PlanerTest, GeheZuMachtDenPassendenTerminAktuellOhneTipp) {
     BefehlszeileSetzen({L("/GeheZu:zahnarzt")});
-    fenster.da << L("Tips");
+    fenster.da << Fenstername::Tips;
     ASSERT_TRUE(planer.FormLoad());
     EXPECT_EQ(planer.GeheZuText, L("zahnarzt"));
     planer.ErsterPaint();
@@ -118,17 +118,16 @@ TEST_F(PlanerTest, GeheZuOhneTrefferLaesstDenErstenTermin) {
 }
 
 TEST_F(PlanerTest, TippDesTagesNachAutoTip) {
-    fenster.da << L("Tips");
+    fenster.da << Fenstername::Tips;
     ASSERT_TRUE(planer.FormLoad());
     planer.ErsterPaint();
     planer.ErsterPaint();  // once per run
-    ASSERT_EQ(fenster.gezeigt.size(), 1u);
-    EXPECT_EQ(fenster.gezeigt[0].first, L("Tips"));
+    EXPECT_EQ(fenster.gezeigtNamen(), QStringList{L("Tips")});
 
     for (const char* wert : {"0", "nie", ""}) {
         IniSchreiben({}, {}, L("AutoTip"), L(wert));
         test::SkriptFenster andere;
-        andere.da << L("Tips");
+        andere.da << Fenstername::Tips;
         test::AufnahmeSicht s;
         Planer p{s, andere};
         p.ErsterPaint();
@@ -273,11 +272,10 @@ TEST_F(PlanerTest, AutoprintEndetNachDemLadenOhneSpeichernUndOhneDruckvermerk) {
 
 TEST_F(PlanerTest, AutoprintZeigtDenLieblingsausdruck) {
     BefehlszeileSetzen({L("/autoprint")});
-    fenster.da << L("Drucken") << L("DruckenBlatt");
+    fenster.da << Fenstername::Drucken << Fenstername::DruckenBlatt;
     IniSchreiben({}, {}, L("Lieblingsausdruck"), L("0"));
     EXPECT_FALSE(planer.FormLoad());
-    ASSERT_EQ(fenster.gezeigt.size(), 1u);
-    EXPECT_EQ(fenster.gezeigt[0].first, L("Drucken"));
+    EXPECT_EQ(fenster.gezeigtNamen(), QStringList{L("Drucken")});
     EXPECT_EQ(sicht.enden, 1);
 }
 
@@ -305,14 +303,14 @@ TEST_F(PlanerTest, KalenderwahlDesDatums) {
     planer.DatumWaehlen();
     EXPECT_TRUE(fenster.gezeigt.empty());
 
-    fenster.da << L("Monatsblatt");
-    fenster.antwort[L("Monatsblatt")] = {{L("Calendar"), L("24.12.2026")}};
+    fenster.da << Fenstername::Monatsblatt;
+    fenster.monatsblattAntwort.Calendar = QDate(2026, 12, 24);
     planer.DatumWaehlen();
-    ASSERT_EQ(fenster.gezeigt.size(), 1u);
-    const Uebergabe& hin = fenster.gezeigt[0].second;
-    EXPECT_EQ(hin.value(L("Caption")), L("Wähle Sie ein Datum für den Termin"));
-    EXPECT_EQ(hin.value(L("Calendar")), L("15.12.2026"));
-    EXPECT_EQ(hin.value(L("befSwitch(1)")), L("15.12.2026"));
+    ASSERT_EQ(fenster.monatsblatt.size(), 1u);
+    const MonatsblattAnfrage& hin = fenster.monatsblatt[0];
+    EXPECT_EQ(hin.Caption, L("Wähle Sie ein Datum für den Termin"));
+    EXPECT_EQ(hin.Calendar, QDate(2026, 12, 15));
+    EXPECT_EQ(hin.befSwitch1, L("15.12.2026"));
     EXPECT_EQ(sicht.panels[Panel::Status], L("Wählen Sie ein Datum für den Termin"));
     EXPECT_TRUE(planer.buch.ListeTermine[0].startsWith(L("20261224")));
     EXPECT_EQ(sicht.felder.STDatum, L("24.12.2026"));
@@ -320,24 +318,27 @@ TEST_F(PlanerTest, KalenderwahlDesDatums) {
 }
 
 TEST_F(PlanerTest, KalenderwahlDesMeldefensters) {
-    fenster.da << L("Monatsblatt");
+    fenster.da << Fenstername::Monatsblatt;
     ASSERT_TRUE(planer.FormLoad());
     // 1000 days after the appointment for the end of the window
-    fenster.antwort[L("Monatsblatt")] = {{L("Calendar"), L("10.09.2029")}};
+    fenster.monatsblattAntwort.Calendar = QDate(2029, 9, 10);
     planer.FensterWaehlen(false);
-    EXPECT_EQ(fenster.gezeigt.back().second.value(L("Caption")), L("Termin melden bis?"));
+    ASSERT_EQ(fenster.monatsblatt.size(), 1u);
+    EXPECT_EQ(fenster.monatsblatt[0].Caption, L("Termin melden bis?"));
+    EXPECT_EQ(fenster.monatsblatt[0].Calendar, QDate(2026, 12, 15));
+    EXPECT_TRUE(fenster.monatsblatt[0].befSwitch1.isEmpty());
     EXPECT_EQ(sicht.felder.SKBis, L("143W"));
     EXPECT_EQ(Mid(planer.buch.ListeTermine[0], 13, 4), L("143W"));
     EXPECT_EQ(sicht.fokus, Feld::SKBis);
 
     // The appointment day itself: "0T", stored and shown as "-"
-    fenster.antwort[L("Monatsblatt")] = {{L("Calendar"), L("15.12.2026")}};
+    fenster.monatsblattAntwort.Calendar = QDate(2026, 12, 15);
     planer.FensterWaehlen(false);
     EXPECT_EQ(sicht.felder.SKBis, L("-"));
 
     // A day after the appointment for the start: refused, nothing changes
     const QString vorher = planer.buch.ListeTermine[0];
-    fenster.antwort[L("Monatsblatt")] = {{L("Calendar"), L("18.12.2026")}};
+    fenster.monatsblattAntwort.Calendar = QDate(2026, 12, 18);
     planer.FensterWaehlen(true);
     EXPECT_EQ(planer.buch.ListeTermine[0], vorher);
     ASSERT_EQ(umgebung.meldungen.boxen.size(), 1u);
@@ -348,25 +349,25 @@ TEST_F(PlanerTest, KalenderwahlDesMeldefensters) {
     EXPECT_EQ(sicht.fokus, Feld::SKVon);
 
     // Ten days before
-    fenster.antwort[L("Monatsblatt")] = {{L("Calendar"), L("05.12.2026")}};
+    fenster.monatsblattAntwort.Calendar = QDate(2026, 12, 5);
     planer.FensterWaehlen(true);
     EXPECT_EQ(sicht.felder.SKVon, L("10T"));
 }
 
 TEST_F(PlanerTest, NurLesenKeineDatumswahlAberMeldefenster) {
     BefehlszeileSetzen({L("readonly")});
-    fenster.da << L("Monatsblatt");
+    fenster.da << Fenstername::Monatsblatt;
     ASSERT_TRUE(planer.FormLoad());
     planer.DatumWaehlen();
     EXPECT_TRUE(fenster.gezeigt.empty());
-    fenster.antwort[L("Monatsblatt")] = {{L("Calendar"), L("13.12.2026")}};
+    fenster.monatsblattAntwort.Calendar = QDate(2026, 12, 13);
     planer.FensterWaehlen(true);
     EXPECT_EQ(sicht.felder.SKVon, L("2T"));
 }
 
 TEST_F(PlanerTest, FruehesTickenDruecktUnterAutoprintNichtsLeeres) {
     BefehlszeileSetzen({L("/autoprint")});
-    fenster.da << L("DruckenBlatt");
+    fenster.da << Fenstername::DruckenBlatt;
     // A tick before the book is loaded only updates the clock panels
     planer.ZeitTimer();
     EXPECT_EQ(sicht.enden, 0);

@@ -253,7 +253,7 @@ void Main::MenuesAnlegen() {
                              "PulInfo", "PulWerbung", "mnuURLHomePage", "mnuURLUpdate"}) {
         aktionen_[U(frei)]->setEnabled(true);
     }
-    aktionen_[QStringLiteral("mnuTips")]->setEnabled(fenster_.vorhanden(QStringLiteral("Tips")));
+    aktionen_[QStringLiteral("mnuTips")]->setEnabled(fenster_.vorhanden(Fenstername::Tips));
 }
 
 void Main::Ausfuehren(void (Planer::*befehl)()) {
@@ -285,16 +285,16 @@ void Main::BefehleAnlegen() {
     }
     // A command is offered once the window it shows exists; mnuRuvano stays
     // switched off as the design has it.
-    const std::pair<const char*, const char*> fenster[] = {
-        {"PulDruckenListe", "Drucken"},
-        {"mnuDruckenBlatt", "DruckenBlatt"},
-        {"mnuDurckerEinrichten", "Druckereinrichtung"},
-        {"PulSuchen", "Suchen"},
-        {"PulSuchenWdhg", "Suchen"},
-        {"PulSetup", "Setup"},
+    const std::pair<const char*, Fenstername> fenster[] = {
+        {"PulDruckenListe", Fenstername::Drucken},
+        {"mnuDruckenBlatt", Fenstername::DruckenBlatt},
+        {"mnuDurckerEinrichten", Fenstername::Druckereinrichtung},
+        {"PulSuchen", Fenstername::Suchen},
+        {"PulSuchenWdhg", Fenstername::Suchen},
+        {"PulSetup", Fenstername::Setup},
     };
     for (const auto& [name, noetig] : fenster) {
-        aktionen_[U(name)]->setEnabled(fenster_.vorhanden(U(noetig)));
+        aktionen_[U(name)]->setEnabled(fenster_.vorhanden(noetig));
     }
     aktionen_[QStringLiteral("PulGoKronel")]->setEnabled(true);
 
@@ -378,10 +378,9 @@ void Main::ListenbefehleVerbinden() {
     aktionen_[QStringLiteral("mnuUndo")]->setEnabled(false);
     // The side windows of the hand-overs come with their part of the planner;
     // the toolbar buttons follow their menu commands.
-    aktionen_[QStringLiteral("mnuFreizeit")]->setEnabled(
-        fenster_.vorhanden(QStringLiteral("Freizeit")));
+    aktionen_[QStringLiteral("mnuFreizeit")]->setEnabled(fenster_.vorhanden(Fenstername::Freizeit));
     aktionen_[QStringLiteral("PulAbgelaufeneZeigen")]->setEnabled(
-        fenster_.vorhanden(QStringLiteral("Altes")));
+        fenster_.vorhanden(Fenstername::Altes));
     connect(PulTermin, &QMenu::aboutToShow, this, [this] {
         Absichern([this] { planer_->Main_PulTermin_Click(); },
                   QStringLiteral("Main_PulTermin_Click"));
@@ -995,10 +994,11 @@ void Main::ProgrammEnde() {
 }
 
 std::unique_ptr<QWidget> PlanerFensterBauen(ProgrammUmgebung& umgebung) {
-    PlanerFensterEintragen(planerFenster(), umgebung.drucker().qprinter());
-    auto fenster = std::make_unique<Main>(planerFenster());
+    FensterVerzeichnis& verzeichnis = umgebung.behalten(std::make_unique<FensterVerzeichnis>());
+    PlanerFensterEintragen(verzeichnis, umgebung.drucker().qprinter());
+    auto fenster = std::make_unique<Main>(verzeichnis);
     Main* f = fenster.get();
-    planerFenster().besitzerSetzen(f);
+    verzeichnis.besitzerSetzen(f);
     NachVorneBeiAktivierung(f);
     // The session may end without a close event: the book is saved all the same.
     QObject::connect(qApp, &QGuiApplication::commitDataRequest, f,

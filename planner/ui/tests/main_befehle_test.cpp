@@ -69,13 +69,7 @@ protected:
         fenster = std::make_unique<Main>(nebenfenster);
         ASSERT_TRUE(fenster->Starten());
     }
-    QStringList gezeigt() const {
-        QStringList namen;
-        for (const auto& [name, hin] : nebenfenster.gezeigt) {
-            namen << name;
-        }
-        return namen;
-    }
+    QStringList gezeigt() const { return nebenfenster.gezeigtNamen(); }
 
     test::TestUmgebung umgebung;
     test::SkriptFenster nebenfenster;
@@ -185,7 +179,7 @@ TEST_F(MainBefehle, JederToolbarKnopfErreichtSeinenBefehl) {
 }
 
 TEST_F(MainBefehle, ToolbarDruckenSuchenSpeichernUndEnde) {
-    nebenfenster.da << L("Drucken") << L("DruckenBlatt") << L("Suchen");
+    nebenfenster.da << Fenstername::Drucken << Fenstername::DruckenBlatt << Fenstername::Suchen;
     starten();
     fenster->Main_Toolbar_ButtonClick(L("Drucken"));
     IniSchreiben({}, {}, L("Lieblingsausdruck"), L("0"));
@@ -194,7 +188,7 @@ TEST_F(MainBefehle, ToolbarDruckenSuchenSpeichernUndEnde) {
     EXPECT_EQ(gezeigt(), (QStringList{L("DruckenBlatt"), L("Drucken"), L("Suchen")}));
 
     // Only the favourite's dialog counts for the button.
-    nebenfenster.da.removeAll(L("Drucken"));
+    nebenfenster.da.removeAll(Fenstername::Drucken);
     Main ohneListe(nebenfenster);
     EXPECT_TRUE(ohneListe.Aktion(L("mnuDruckenBlatt"))->isEnabled());
     ohneListe.EinstellungenAnwenden();
@@ -223,8 +217,8 @@ TEST_F(MainBefehle, BefehleSindMitIhrenFensternFrei) {
     EXPECT_TRUE(fenster->Aktion(L("PulGoKronel"))->isEnabled());
     fenster->Aktion(L("PulBeenden"))->trigger();
 
-    nebenfenster.da << L("Drucken") << L("DruckenBlatt") << L("Druckereinrichtung") << L("Suchen")
-                    << L("Setup");
+    nebenfenster.da << Fenstername::Drucken << Fenstername::DruckenBlatt
+                    << Fenstername::Druckereinrichtung << Fenstername::Suchen << Fenstername::Setup;
     starten();
     for (const char* name : {"PulDruckenListe", "mnuDruckenBlatt", "mnuDurckerEinrichten",
                              "PulSuchen", "PulSuchenWdhg", "PulSetup", "Drucken", "Suchen"}) {
@@ -245,7 +239,7 @@ TEST_F(MainBefehle, BefehleSindMitIhrenFensternFrei) {
 
 TEST_F(MainBefehle, NurLesenSchaltetBefehleUndKuerzelAb) {
     BefehlszeileSetzen({L("readonly")});
-    nebenfenster.da << L("Suchen");
+    nebenfenster.da << Fenstername::Suchen;
     starten();
     std::function<void(QMenu*)> pruefen = [&](QMenu* m) {
         for (QAction* a : m->actions()) {
@@ -317,11 +311,10 @@ TEST_F(MainBefehle, PaketmenueBeimOeffnenVonWeiteres) {
 }
 
 TEST_F(MainBefehle, DruckereinrichtungZeigtDenDruckdialog) {
-    test::AnwendungSicherstellen();
     FensterVerzeichnis verzeichnis;
     QPrinter drucker;
     DruckereinrichtungEintragen(verzeichnis, drucker);
-    ASSERT_TRUE(verzeichnis.vorhanden(L("Druckereinrichtung")));
+    ASSERT_TRUE(verzeichnis.vorhanden(Fenstername::Druckereinrichtung));
     QString titel;
     QTimer abbrechen;
     abbrechen.setInterval(10);
@@ -334,9 +327,8 @@ TEST_F(MainBefehle, DruckereinrichtungZeigtDenDruckdialog) {
     abbrechen.start();
     // An earlier test's program end has asked every event loop to quit; the
     // application's own loop starts afresh.
-    Uebergabe zurueck;
     QTimer::singleShot(0, [&] {
-        zurueck = verzeichnis.zeigen(L("Druckereinrichtung"), {{L("x"), L("1")}});
+        verzeichnis.Druckereinrichtung();
         QCoreApplication::quit();
     });
     QTimer notbremse;
@@ -345,5 +337,81 @@ TEST_F(MainBefehle, DruckereinrichtungZeigtDenDruckdialog) {
     notbremse.start(10000);
     QCoreApplication::exec();
     EXPECT_EQ(titel, L("Druckereinrichtung"));
-    EXPECT_EQ(zurueck, (Uebergabe{{L("x"), L("1")}}));
+}
+
+TEST_F(MainBefehle, VerzeichnisMeldetNichtEingetrageneFensterUndGibtNichtsZurueck) {
+    QStringList gemeldet;
+    FensterVerzeichnis verzeichnis([&](Fenstername f) { gemeldet << FensterSchluessel(f); });
+    // Nothing of the request comes back from a window that is not there.
+    EXPECT_EQ(verzeichnis.Suchen({L("zahn"), L("auto")}), SuchenErgebnis());
+    EXPECT_EQ(verzeichnis.Monatsblatt({L("?"), QDate(2026, 12, 9), L("09.12.2026")}),
+              MonatsblattErgebnis());
+    EXPECT_EQ(verzeichnis.Setup(), SetupErgebnis());
+    EXPECT_EQ(verzeichnis.Freizeit(), FreizeitErgebnis());
+    EXPECT_EQ(verzeichnis.Altes(), AltesErgebnis());
+    verzeichnis.Tips();
+    verzeichnis.Drucken();
+    verzeichnis.DruckenBlatt();
+    verzeichnis.Druckereinrichtung();
+    EXPECT_EQ(gemeldet,
+              (QStringList{L("Suchen"), L("Monatsblatt"), L("Setup"), L("Freizeit"), L("Altes"),
+                           L("Tips"), L("Drucken"), L("DruckenBlatt"), L("Druckereinrichtung")}));
+
+    // A registered window gets the request and the main window as its owner.
+    QWidget besitzer;
+    verzeichnis.besitzerSetzen(&besitzer);
+    verzeichnis.anzeigen.Suchen = [&](QWidget* b, const SuchenAnfrage& a) {
+        EXPECT_EQ(b, &besitzer);
+        return SuchenErgebnis{a.KomSuche + L("arzt"), L("1")};
+    };
+    EXPECT_TRUE(verzeichnis.vorhanden(Fenstername::Suchen));
+    EXPECT_FALSE(verzeichnis.vorhanden(Fenstername::Setup));
+    EXPECT_EQ(verzeichnis.Suchen({L("zahn"), L("auto")}), (SuchenErgebnis{L("zahnarzt"), L("1")}));
+    EXPECT_EQ(gemeldet.size(), 9);
+}
+
+TEST(FensterVerzeichnisDeathTest, OhneEigenenBerichtHaeltDieEntwicklungAn) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    FensterVerzeichnis verzeichnis;
+    EXPECT_DEATH(
+        {
+            qputenv("KRONEL_ENTWICKLUNG", "1");
+            verzeichnis.Tips();
+        },
+        "Tips");
+}
+
+TEST_F(MainBefehle, OhneEingetrageneFensterOeffnetKeinBefehlEins) {
+    QStringList gemeldet;
+    FensterVerzeichnis leer([&](Fenstername f) { gemeldet << FensterSchluessel(f); });
+    fenster = std::make_unique<Main>(leer);
+    ASSERT_TRUE(fenster->Starten());
+    fenster->planer().ErsterPaint();  // the tip of the day
+    // Every command as offered, then every one switched on: a command asks for
+    // its window itself. The about box is no window of the planner's own, and
+    // the ways out come last.
+    const QStringList auslassen{L("PulInfo"), L("PulBeenden"), L("PulBeendenUndSpeichern"),
+                                L("Ende")};
+    for (const bool alleAn : {false, true}) {
+        for (QAction* a : fenster->findChildren<QAction*>()) {
+            if (auslassen.contains(a->objectName())) {
+                continue;
+            }
+            if (alleAn) {
+                a->setEnabled(true);
+            }
+            a->trigger();
+        }
+    }
+    fenster->planer().DatumWaehlen();
+    fenster->planer().FensterWaehlen(true);
+    fenster->planer().FensterWaehlen(false);
+    fenster->Aktion(L("Ende"))->trigger();
+    EXPECT_TRUE(fenster->planer().Beendet());
+
+    // The printout of /autoprint without its dialogs ends without one.
+    BefehlszeileSetzen({L("/autoprint")});
+    fenster = std::make_unique<Main>(leer);
+    EXPECT_FALSE(fenster->Starten());
+    EXPECT_TRUE(gemeldet.isEmpty()) << gemeldet.join(L(", ")).toStdString();
 }

@@ -119,8 +119,8 @@ TEST_F(MainListe, UebergabeNurMitIhrenFensternUndMarkiertDieMeldung) {
     }
     fenster->Aktion(L("PulBeenden"))->trigger();
 
-    nebenfenster.da << L("Freizeit") << L("Altes");
-    nebenfenster.antwort[L("Freizeit")] = {{L("BezÜbergabe"), L("24.12.2026 ?")}};
+    nebenfenster.da << Fenstername::Freizeit << Fenstername::Altes;
+    nebenfenster.freizeitAntwort.BezUebergabe = L("24.12.2026 ?");
     const bool fokus = starten();
     for (const char* name : {"mnuFreizeit", "Freizeit", "PulAbgelaufeneZeigen"}) {
         EXPECT_TRUE(fenster->Aktion(L(name))->isEnabled()) << name;

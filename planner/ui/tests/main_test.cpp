@@ -163,8 +163,10 @@ TEST_F(MainTest, ChoiceListsAreFilledAndWrittenBack) {
     for (const char* k : {"DefVonBis", "DefZyklen", "DefFilter"}) {
         EXPECT_FALSE(IniLesen({}, {}, L(k)).isEmpty()) << k;
     }
+    // The start has written the list already: the end writes the one it shows.
+    fenster->AuswahlFuellen(Auswahl::Adress, {L("Alle"), L("Hans"), L("Grete"), L("Otto")});
     fenster->close();
-    EXPECT_EQ(IniLesen({}, {}, L("DefAdress")), L("Alle|Hans|Grete|"));
+    EXPECT_EQ(IniLesen({}, {}, L("DefAdress")), L("Alle|Hans|Grete|Otto|"));
 }
 
 TEST_F(MainTest, TippenUebernimmtInTerminUndAnzeigeMitMarke) {
@@ -256,17 +258,26 @@ TEST_F(MainTest, GeheZuMachtDenTerminAktuell) {
 }
 
 TEST_F(MainTest, ListenschriftUndFarbenAusDenEinstellungen) {
-    IniSchreiben({}, {}, L("SchriftName"), L("DejaVu Sans"));
-    IniSchreiben({}, {}, L("SchriftGröße"), L("10"));
-    IniSchreiben({}, {}, L("SchriftFett"), L("True"));
-    IniSchreiben({}, {}, L("SchriftVordergrundFarbe"), L("255"));
+    const std::pair<const char*, const char*> aussehen[] = {
+        {"SchriftName", "DejaVu Sans"},
+        {"SchriftGröße", "10"},
+        {"SchriftFett", "True"},
+        {"SchriftKursiv", "True"},
+        {"SchriftVordergrundFarbe", "255"},
+        {"SchriftHintergrundFarbe", "65535"},
+    };
+    for (const auto& [schluessel, wert] : aussehen) {
+        IniSchreiben({}, {}, L(schluessel), L(wert));
+    }
     IniSchreiben({}, {}, L("Lieblingsausdruck"), L("0"));
     starten();
     auto* liste = fenster->findChild<QListWidget*>(L("ListeAnzeige"));
     EXPECT_EQ(liste->font().family(), L("DejaVu Sans"));
     EXPECT_EQ(liste->font().pointSizeF(), 10);
     EXPECT_TRUE(liste->font().bold());
+    EXPECT_TRUE(liste->font().italic());
     EXPECT_EQ(liste->palette().color(QPalette::Text), QColor(255, 0, 0));
+    EXPECT_EQ(liste->palette().color(QPalette::Base), QColor(255, 255, 0));
     // The message field takes the whole font, the others the colours only
     auto* meldung = fenster->findChild<QPlainTextEdit*>(L("STMeldung"));
     EXPECT_EQ(meldung->font().family(), L("DejaVu Sans"));
@@ -274,10 +285,14 @@ TEST_F(MainTest, ListenschriftUndFarbenAusDenEinstellungen) {
     EXPECT_EQ(fenster->findChild<QLineEdit*>(L("STDatum"))->palette().color(QPalette::Text),
               QColor(255, 0, 0));
     EXPECT_EQ(fenster->Aktion(L("Drucken"))->toolTip(), L("Termin-Liste drucken"));
+    // Changed meanwhile: the end writes the look the window shows.
+    for (const auto& [schluessel, wert] : aussehen) {
+        IniSchreiben({}, {}, L(schluessel), L("0"));
+    }
     fenster->Aktion(L("PulBeenden"))->trigger();
-    EXPECT_EQ(IniLesen({}, {}, L("SchriftGröße")), L("10"));
-    EXPECT_EQ(IniLesen({}, {}, L("SchriftFett")), L("True"));
-    EXPECT_EQ(IniLesen({}, {}, L("SchriftVordergrundFarbe")), L("255"));
+    for (const auto& [schluessel, wert] : aussehen) {
+        EXPECT_EQ(IniLesen({}, {}, L(schluessel)), L(wert)) << schluessel;
+    }
 }
 
 TEST_F(MainTest, FensterGroesseFolgtDerAnordnung) {
@@ -393,19 +408,25 @@ TEST_F(MainTest, FeldHinweiseEnterAlsTabUndNurLesenFokus) {
 }
 
 TEST_F(MainTest, FensterpositionRundreise) {
-    IniSchreiben({}, {}, L("KronelinForm_Höhe"), L("7500"));
-    IniSchreiben({}, {}, L("KronelinForm_Weite"), L("9000"));
-    IniSchreiben({}, {}, L("KronelinForm_Links"), L("1500"));
-    IniSchreiben({}, {}, L("KronelinForm_Oben"), L("1200"));
+    const std::pair<const char*, const char*> masse[] = {{"KronelinForm_Höhe", "7500"},
+                                                         {"KronelinForm_Weite", "9000"},
+                                                         {"KronelinForm_Links", "1500"},
+                                                         {"KronelinForm_Oben", "1200"}};
+    for (const auto& [schluessel, wert] : masse) {
+        IniSchreiben({}, {}, L(schluessel), L(wert));
+    }
     starten();
     const QRect r = fenster->frameGeometry();
     EXPECT_EQ(r.width(), 600);
     EXPECT_EQ(r.height(), 500);
+    // Changed meanwhile: the end writes where the window is.
+    for (const auto& [schluessel, wert] : masse) {
+        IniSchreiben({}, {}, L(schluessel), L("3000"));
+    }
     fenster->Aktion(L("PulBeenden"))->trigger();
-    EXPECT_EQ(IniLesen({}, {}, L("KronelinForm_Höhe")), L("7500"));
-    EXPECT_EQ(IniLesen({}, {}, L("KronelinForm_Weite")), L("9000"));
-    EXPECT_EQ(IniLesen({}, {}, L("KronelinForm_Links")), L("1500"));
-    EXPECT_EQ(IniLesen({}, {}, L("KronelinForm_Oben")), L("1200"));
+    for (const auto& [schluessel, wert] : masse) {
+        EXPECT_EQ(IniLesen({}, {}, L(schluessel)), L(wert)) << schluessel;
+    }
 }
 
 TEST_F(MainTest, EingefuegtesDatumWirdWieGetipptUebernommen) {

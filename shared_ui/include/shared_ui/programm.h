@@ -28,6 +28,17 @@ public:
     // The printer service, set up on first request (only the programs that
     // print pay for it).
     QtDrucker& drucker();
+    // Keeps an object alive as long as the program's window; it goes after the
+    // window does.
+    template <typename T>
+    T& behalten(std::unique_ptr<T> objekt) {
+        T& r = *objekt;
+        behalten_.push_back(std::shared_ptr<void>(std::move(objekt)));
+        return r;
+    }
+
+private:
+    std::vector<std::shared_ptr<void>> behalten_;
 };
 
 // Builds the main window and runs the program's start-up; shows the window

@@ -1,11 +1,9 @@
 #pragma once
 // The planner's side windows as Main reaches them: each window registers how it
-// is shown, before Main is built, so Main knows which commands to enable.
-
-#include <QString>
+// is shown, before Main is built, so Main knows which commands to enable. The
+// registry lives as long as the planner's start and is handed to Main.
 
 #include <functional>
-#include <map>
 
 #include "planner/nebenfenster.h"
 
@@ -16,23 +14,53 @@ namespace kronel {
 
 class FensterVerzeichnis final : public NebenFenster {
 public:
-    using Anzeige = std::function<Uebergabe(QWidget* besitzer, const Uebergabe& hin)>;
-    void eintragen(const QString& fenster, Anzeige anzeige);
+    // How each window is shown, owned by the main window; a window without
+    // one is not in this build.
+    struct Anzeigen {
+        std::function<SuchenErgebnis(QWidget*, const SuchenAnfrage&)> Suchen;
+        std::function<SetupErgebnis(QWidget*)> Setup;
+        std::function<FreizeitErgebnis(QWidget*)> Freizeit;
+        std::function<AltesErgebnis(QWidget*)> Altes;
+        std::function<MonatsblattErgebnis(QWidget*, const MonatsblattAnfrage&)> Monatsblatt;
+        std::function<void(QWidget*)> Tips;
+        std::function<void(QWidget*)> Drucken;
+        std::function<void(QWidget*)> DruckenBlatt;
+        std::function<void(QWidget*)> Druckereinrichtung;
+    };
+    // Showing a window that is not registered is a programming error: Main
+    // offers no command that reaches one. It is reported here and nothing is
+    // shown; without a report of its own a debug build or the development mode
+    // stops with a diagnostic, a release build writes it to stderr.
+    using Fehlbericht = std::function<void(Fenstername)>;
+
+    explicit FensterVerzeichnis(Fehlbericht fehlt = {});
+
+    Anzeigen anzeigen;
     // The main window owns the side windows while they are shown.
     void besitzerSetzen(QWidget* besitzer) { besitzer_ = besitzer; }
-    bool vorhanden(const QString& fenster) const override;
-    Uebergabe zeigen(const QString& fenster, const Uebergabe& hin) override;
+
+    bool vorhanden(Fenstername f) const override;
+    SuchenErgebnis Suchen(const SuchenAnfrage& anfrage) override;
+    SetupErgebnis Setup() override;
+    FreizeitErgebnis Freizeit() override;
+    AltesErgebnis Altes() override;
+    MonatsblattErgebnis Monatsblatt(const MonatsblattAnfrage& anfrage) override;
+    void Tips() override;
+    void Drucken() override;
+    void DruckenBlatt() override;
+    void Druckereinrichtung() override;
 
 private:
-    std::map<QString, Anzeige> fenster_;
+    template <typename R, typename... A>
+    R zeigen(Fenstername f, const std::function<R(QWidget*, const A&...)>& anzeige,
+             const A&... hin);
+
+    Fehlbericht fehlt_;
     QWidget* besitzer_ = nullptr;
 };
 
-// The windows of the planner in this build.
-FensterVerzeichnis& planerFenster();
-
-// Registers the printer setup "Druckereinrichtung": the print dialog on that
-// printer, whose choices the following printouts use.
+// Registers the printer setup: the print dialog on that printer, whose choices
+// the following printouts use.
 void DruckereinrichtungEintragen(FensterVerzeichnis& fenster, QPrinter& drucker);
 
 // Every side window of the planner, registered once at the start.

@@ -1,25 +1,93 @@
 #pragma once
-// How Main reaches the windows of the other parts of the planner: a window is
-// shown modally with the members the caller fills, and after the modal call the
-// caller reads the hand-over members by their names. The window then is unloaded
-// unless it is one that stays loaded for the run (search, settings).
+// How Main reaches the windows of the other parts of the planner: each window
+// has its own call, shown modally, with what it takes and what it hands back
+// named after its controls. The window then is unloaded unless it is one that
+// stays loaded for the run (search, settings).
 
-#include <QMap>
+#include <QDate>
 #include <QString>
+#include <QStringList>
+
+#include <optional>
 
 namespace kronel {
 
-// Members of a window by their control names ("KomSuche", "Rückgabe", ...).
-using Uebergabe = QMap<QString, QString>;
+enum class Fenstername {
+    Suchen,
+    Setup,
+    Freizeit,
+    Altes,
+    Monatsblatt,
+    Tips,
+    Drucken,
+    DruckenBlatt,
+    Druckereinrichtung,
+};
+// The form name of the window, for diagnostics.
+QString FensterSchluessel(Fenstername f);
+
+// The search window: the search text and "auto" to search at once, or nothing
+// for a plain showing. It hands back its text and the index of the line found
+// as decimal text ("-1" for none).
+struct SuchenAnfrage {
+    QString KomSuche;
+    QString Rueckgabe;
+    bool operator==(const SuchenAnfrage&) const = default;
+};
+struct SuchenErgebnis {
+    QString KomSuche;
+    QString Rueckgabe = QStringLiteral("-1");
+    bool operator==(const SuchenErgebnis&) const = default;
+};
+
+// The settings dialog; a changed station list comes back in SKAdresse.
+struct SetupErgebnis {
+    std::optional<QStringList> SKAdresse;
+    bool operator==(const SetupErgebnis&) const = default;
+};
+
+// The free-time overview and the archive viewer: a line "dd.mm.yyyy text" for
+// a new appointment, empty when left without one.
+struct FreizeitErgebnis {
+    QString BezUebergabe;
+    bool operator==(const FreizeitErgebnis&) const = default;
+};
+struct AltesErgebnis {
+    QString BezUebergabe;
+    bool operator==(const AltesErgebnis&) const = default;
+};
+
+// The month calendar: its caption and the day it opens on; the caption of
+// befSwitch(1) is a date text the calendar offers to go back to (empty: the
+// switch stays hidden). It hands back the day it shows when closed.
+struct MonatsblattAnfrage {
+    QString Caption;
+    QDate Calendar;
+    QString befSwitch1;
+    bool operator==(const MonatsblattAnfrage&) const = default;
+};
+struct MonatsblattErgebnis {
+    QDate Calendar;
+    bool operator==(const MonatsblattErgebnis&) const = default;
+};
 
 class NebenFenster {
 public:
     virtual ~NebenFenster() = default;
-    // Whether the window exists in this build; Main disables what reaches it.
-    virtual bool vorhanden(const QString& fenster) const = 0;
-    // Sets the members of hin, shows the window modally, returns the members
-    // after the modal call. A window that does not exist returns hin unchanged.
-    virtual Uebergabe zeigen(const QString& fenster, const Uebergabe& hin) = 0;
+    // Whether the window exists in this build; Main disables what reaches it
+    // and shows only windows that exist.
+    virtual bool vorhanden(Fenstername f) const = 0;
+
+    virtual SuchenErgebnis Suchen(const SuchenAnfrage& anfrage) = 0;
+    virtual SetupErgebnis Setup() = 0;
+    virtual FreizeitErgebnis Freizeit() = 0;
+    virtual AltesErgebnis Altes() = 0;
+    virtual MonatsblattErgebnis Monatsblatt(const MonatsblattAnfrage& anfrage) = 0;
+    virtual void Tips() = 0;
+    virtual void Drucken() = 0;
+    virtual void DruckenBlatt() = 0;
+    // Its answer is not looked at: cancel leaves the printer as it was.
+    virtual void Druckereinrichtung() = 0;
 };
 
 }  // namespace kronel

@@ -82,9 +82,8 @@ public:
     void ZeitTimer();
 
     // ---- Menu and toolbar commands (planer_befehle.cpp) ----
-    // The search window "Suchen" stays loaded between searches; it takes the
-    // search text in "KomSuche" and "auto" in "Rückgabe" (search at once), and
-    // hands back its text and the index of the found line or "-1".
+    // The search window stays loaded between searches; a repetition has it
+    // search the last text at once.
     void Main_PulSuchen_Click();
     // The next search repeats the last one.
     void Main_PulSuchenWdhg_Click();
@@ -95,8 +94,8 @@ public:
     void Lieblingsausdruck_Click();
     // The printer setup "Druckereinrichtung"; its answer is not looked at.
     void Main_mnuDurckerEinrichten_Click();
-    // The settings dialog "Setup"; it may hand a new station list back in
-    // "SKAdresse" (the items joined by "|").
+    // The settings dialog; a station list it hands back fills SKAdresse
+    // (empty items left out).
     void Main_PulSetup_Click();
     // Saves, then starts the output program Kronel with "/n".
     void Main_PulGoKronel_Click();
@@ -165,7 +164,8 @@ private:
     bool BefehlBeginnen();
     bool ListeVoll();
     void UndoAnpassen();
-    void UebergabeHolen(const QString& fenster);
+    // Freizeit or Altes.
+    void UebergabeHolen(Fenstername fenster);
     void NeuesDatumWaehlen();
     // ---- end of the list commands ----
     void AutomatischDrucken();

@@ -1,7 +1,9 @@
 #pragma once
 // A window of records for the main window's logic, and scripted side windows.
 
-#include <QMap>
+#include <gtest/gtest.h>
+
+#include <QList>
 #include <QStringList>
 
 #include <functional>
@@ -66,22 +68,65 @@ public:
     std::function<void()> beiEreignissen;
 };
 
-// Windows listed in `vorhanden` exist; each showing is recorded and answered
-// with the scripted members.
+// Windows listed in `da` exist; each showing is recorded, with what it was
+// given, and answered as scripted. Showing a window that does not exist fails
+// the test.
 class SkriptFenster final : public NebenFenster {
 public:
-    bool vorhanden(const QString& fenster) const override { return da.contains(fenster); }
-    Uebergabe zeigen(const QString& fenster, const Uebergabe& hin) override {
-        gezeigt.push_back({fenster, hin});
-        Uebergabe r = hin;
-        for (auto it = antwort[fenster].cbegin(); it != antwort[fenster].cend(); ++it) {
-            r[it.key()] = it.value();
-        }
-        return r;
+    bool vorhanden(Fenstername f) const override { return da.contains(f); }
+    SuchenErgebnis Suchen(const SuchenAnfrage& anfrage) override {
+        zeigen(Fenstername::Suchen);
+        suchen.push_back(anfrage);
+        return suchenAntwort;
     }
-    QStringList da;
-    QMap<QString, Uebergabe> antwort;
-    std::vector<std::pair<QString, Uebergabe>> gezeigt;
+    SetupErgebnis Setup() override {
+        zeigen(Fenstername::Setup);
+        return setupAntwort;
+    }
+    FreizeitErgebnis Freizeit() override {
+        zeigen(Fenstername::Freizeit);
+        return freizeitAntwort;
+    }
+    AltesErgebnis Altes() override {
+        zeigen(Fenstername::Altes);
+        return altesAntwort;
+    }
+    MonatsblattErgebnis Monatsblatt(const MonatsblattAnfrage& anfrage) override {
+        zeigen(Fenstername::Monatsblatt);
+        monatsblatt.push_back(anfrage);
+        return monatsblattAntwort;
+    }
+    void Tips() override { zeigen(Fenstername::Tips); }
+    void Drucken() override { zeigen(Fenstername::Drucken); }
+    void DruckenBlatt() override { zeigen(Fenstername::DruckenBlatt); }
+    void Druckereinrichtung() override { zeigen(Fenstername::Druckereinrichtung); }
+
+    // The form names of the windows shown, in their order.
+    QStringList gezeigtNamen() const {
+        QStringList namen;
+        for (const Fenstername f : gezeigt) {
+            namen << FensterSchluessel(f);
+        }
+        return namen;
+    }
+
+    QList<Fenstername> da;
+    std::vector<Fenstername> gezeigt;
+    std::vector<SuchenAnfrage> suchen;
+    std::vector<MonatsblattAnfrage> monatsblatt;
+    SuchenErgebnis suchenAntwort;
+    SetupErgebnis setupAntwort;
+    FreizeitErgebnis freizeitAntwort;
+    AltesErgebnis altesAntwort;
+    MonatsblattErgebnis monatsblattAntwort;
+
+private:
+    void zeigen(Fenstername f) {
+        if (!da.contains(f)) {
+            ADD_FAILURE() << "window not registered shown: " << qPrintable(FensterSchluessel(f));
+        }
+        gezeigt.push_back(f);
+    }
 };
 
 }  // namespace kronel::test

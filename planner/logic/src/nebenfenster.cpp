@@ -1,0 +1,29 @@
+#include "planner/nebenfenster.h"
+
+namespace kronel {
+
+QString FensterSchluessel(Fenstername f) {
+    switch (f) {
+        case Fenstername::Suchen:
+            return QStringLiteral("Suchen");
+        case Fenstername::Setup:
+            return QStringLiteral("Setup");
+        case Fenstername::Freizeit:
+            return QStringLiteral("Freizeit");
+        case Fenstername::Altes:
+            return QStringLiteral("Altes");
+        case Fenstername::Monatsblatt:
+            return QStringLiteral("Monatsblatt");
+        case Fenstername::Tips:
+            return QStringLiteral("Tips");
+        case Fenstername::Drucken:
+            return QStringLiteral("Drucken");
+        case Fenstername::DruckenBlatt:
+            return QStringLiteral("DruckenBlatt");
+        case Fenstername::Druckereinrichtung:
+            return QStringLiteral("Druckereinrichtung");
+    }
+    return {};
+}
+
+}  // namespace kronel
