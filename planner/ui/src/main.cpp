@@ -130,9 +130,8 @@ Main::Main(NebenFenster& fenster)
     Zeit = new QTimer(this);
     Zeit->setObjectName(QStringLiteral("Zeit"));
     Zeit->setInterval(5000);
-    connect(Zeit, &QTimer::timeout, this, [this] {
-        Absichern([this] { planer_->ZeitTimer(); }, QStringLiteral("Main_Zeit_Timer"));
-    });
+    connect(Zeit, &QTimer::timeout, this,
+            Abgesichert([this] { planer_->ZeitTimer(); }, "Main_Zeit_Timer"));
     aussehen_ = ListenAussehenStandard();
     ListenAussehenZeigen();
     // Client 9255 x 6600 twips below the menu bar, the status bar included.
@@ -222,24 +221,20 @@ void Main::MenuesAnlegen() {
     }
 
     QMenu* hilfe = menue(nullptr, "PulHilfe", "&Hilfe");
-    connect(Eintrag(hilfe, "PulAnleitung", "&Anleitung...", {}), &QAction::triggered, this, [] {
-        Absichern([] { HilfeZeigen(QStringLiteral("Kronel.Hlp")); }, QStringLiteral("Main"));
-    });
+    connect(Eintrag(hilfe, "PulAnleitung", "&Anleitung...", {}), &QAction::triggered, this,
+            Abgesichert([] { HilfeZeigen(QStringLiteral("Kronel.Hlp")); }, "Main"));
     connect(Eintrag(hilfe, "mnuTips", "&Tips...", {}), &QAction::triggered, this,
             [this] { Ausfuehren(&Planer::Main_mnuTips_Click); });
     connect(Eintrag(hilfe, "PulInfo", "&Info...", {}), &QAction::triggered, this,
-            [] { Absichern([] { InfoZeigen(); }, QStringLiteral("Main")); });
+            Abgesichert(InfoZeigen, "Main"));
     connect(Eintrag(hilfe, "PulWerbung", "&Werbung...", {}), &QAction::triggered, this,
-            [] { Absichern([] { WerbungZeigen(); }, QStringLiteral("Main")); });
+            Abgesichert(WerbungZeigen, "Main"));
     QMenu* netz = menue(hilfe, "mnuInternet", "Inter&net");
-    connect(Eintrag(netz, "mnuURLHomePage", "&Homepage", {}), &QAction::triggered, this, [] {
-        Absichern([] { InternetSeiteAufrufen(QStringLiteral("Home")); }, QStringLiteral("Main"));
-    });
+    connect(Eintrag(netz, "mnuURLHomePage", "&Homepage", {}), &QAction::triggered, this,
+            Abgesichert([] { InternetSeiteAufrufen(QStringLiteral("Home")); }, "Main"));
     connect(Eintrag(netz, "mnuURLUpdate", "&Update (Infos und Download)", {}), &QAction::triggered,
-            this, [] {
-                Absichern([] { InternetSeiteAufrufen(QStringLiteral("Kronel32Info")); },
-                          QStringLiteral("Main"));
-            });
+            this,
+            Abgesichert([] { InternetSeiteAufrufen(QStringLiteral("Kronel32Info")); }, "Main"));
     hilfe->addSeparator();
     Eintrag(hilfe, "mnuRuvano", "Ruvano", {});  // switched off for good
 
@@ -303,15 +298,18 @@ void Main::BefehleAnlegen() {
     for (int i = 0; i < PaketZeilen; ++i) {
         QAction* a = aktionen_[QStringLiteral("mnuPrg(%1)").arg(i)];
         programme << a;
-        connect(a, &QAction::triggered, this, [i] {
-            Absichern([i] { ProgrammStarten(i); }, QStringLiteral("Main_mnuPrg_Click"));
-        });
+        connect(a, &QAction::triggered, this,
+                Abgesichert([i] { ProgrammStarten(i); }, "Main_mnuPrg_Click"));
     }
     auto* weiteres = menuBar()->findChild<QMenu*>(QStringLiteral("mnuWeiteres"));
-    connect(weiteres, &QMenu::aboutToShow, this, [this, programme] {
-        QtPaketMenue menue(programme, [this](const QString& t) { PanelSetzen(Panel::Status, t); });
-        Absichern([&] { ProgrammeSuchen(menue); }, QStringLiteral("Main_mnuWeiteres_Click"));
-    });
+    connect(weiteres, &QMenu::aboutToShow, this,
+            Abgesichert(
+                [this, programme] {
+                    QtPaketMenue menue(programme,
+                                       [this](const QString& t) { PanelSetzen(Panel::Status, t); });
+                    ProgrammeSuchen(menue);
+                },
+                "Main_mnuWeiteres_Click"));
 
     // Each toolbar button is offered while its menu command is.
     for (const Knopf& k : kKnoepfe) {
@@ -350,10 +348,9 @@ void Main::ToolbarAnlegen() {
         const QString schluessel = U(k.schluessel);
         a->setObjectName(schluessel);
         a->setToolTip(U(k.tip));
-        connect(a, &QAction::triggered, this, [this, schluessel] {
-            Absichern([&] { Main_Toolbar_ButtonClick(schluessel); },
-                      QStringLiteral("Main_Toolbar_ButtonClick"));
-        });
+        connect(a, &QAction::triggered, this,
+                Abgesichert([this, schluessel] { Main_Toolbar_ButtonClick(schluessel); },
+                            "Main_Toolbar_ButtonClick"));
         aktionen_.insert(schluessel, a);
     }
 }
@@ -381,10 +378,8 @@ void Main::ListenbefehleVerbinden() {
     aktionen_[QStringLiteral("mnuFreizeit")]->setEnabled(fenster_.vorhanden(Fenstername::Freizeit));
     aktionen_[QStringLiteral("PulAbgelaufeneZeigen")]->setEnabled(
         fenster_.vorhanden(Fenstername::Altes));
-    connect(PulTermin, &QMenu::aboutToShow, this, [this] {
-        Absichern([this] { planer_->Main_PulTermin_Click(); },
-                  QStringLiteral("Main_PulTermin_Click"));
-    });
+    connect(PulTermin, &QMenu::aboutToShow, this,
+            Abgesichert([this] { planer_->Main_PulTermin_Click(); }, "Main_PulTermin_Click"));
 }
 
 void Main::UndoSchalten(bool an) {
@@ -445,10 +440,9 @@ void Main::FelderAnlegen() {
     ListeAnzeige->setUniformItemSizes(true);
     ListeAnzeige->setSelectionMode(QAbstractItemView::SingleSelection);
     ListeAnzeige->setGeometry(Pixel({120, 600, 9015, 2220}));
-    connect(ListeAnzeige, &QListWidget::currentRowChanged, this, [this](int zeile) {
-        Absichern([&] { planer_->ListeAnzeigeClick(zeile); },
-                  QStringLiteral("Main_ListeAnzeige_Click"));
-    });
+    connect(ListeAnzeige, &QListWidget::currentRowChanged, this,
+            Abgesichert([this](int zeile) { planer_->ListeAnzeigeClick(zeile); },
+                        "Main_ListeAnzeige_Click"));
 
     Rahmen = new QFrame(client);
     Rahmen->setObjectName(QStringLiteral("Rahmen"));
@@ -495,9 +489,8 @@ void Main::FelderAnlegen() {
             NurSpeicherbar(k->lineEdit());
             Absichern([&] { planer_->Uebernehmen(m); }, QStringLiteral("Main_SK_KeyUp"));
         });
-        connect(kombi, &QComboBox::activated, this, [this] {
-            Absichern([&] { planer_->Uebernehmen(1); }, QStringLiteral("Main_SK_Click"));
-        });
+        connect(kombi, &QComboBox::activated, this,
+                Abgesichert([this] { planer_->Uebernehmen(1); }, "Main_SK_Click"));
     }
 
     SBVon = new QLabel(Rahmen);
