@@ -30,10 +30,6 @@ QList<QByteArrayView> Zeilen(const QByteArray& inhalt) {
     return zeilen;
 }
 
-QString Feld(const QString& termin, qsizetype spalte, qsizetype breite) {
-    return Trim(Mid(termin, spalte, breite));
-}
-
 // The key of a time of day given as minutes since midnight.
 QString SchluesselVonMinuten(int minuten) {
     const QString hhmm = QStringLiteral("%1:%2")
@@ -135,9 +131,9 @@ QStringList Kandidaten(const QStringList& termine, const QDate& d, bool mitBerei
         QDate bis = *datum;
         if (mitBereich) {
             const auto a = DatumVerschieben(
-                PeriodeLesen(QLatin1Char('-') + Feld(termin, Spalte::Von, Breite::Von)), *datum);
+                PeriodeLesen(QLatin1Char('-') + Trim(FeldText(termin, Festfeld::Von))), *datum);
             const auto b =
-                DatumVerschieben(PeriodeLesen(Feld(termin, Spalte::Bis, Breite::Bis)), *datum);
+                DatumVerschieben(PeriodeLesen(Trim(FeldText(termin, Festfeld::Bis))), *datum);
             if (!a || !b) {
                 continue;  // a window beyond the calendar covers no day
             }
