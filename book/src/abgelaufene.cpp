@@ -16,11 +16,6 @@ namespace {
 constexpr long long kTageImBereich = 3700000;  // the years 100 to 9999 and some
 constexpr long long kMonateImBereich = 120000;
 
-// A fixed field of a record; the period codes are read from it.
-QString Feld(QStringView t, qsizetype spalte, qsizetype breite) {
-    return t.mid(spalte - 1, breite).toString();
-}
-
 // Whether stepping by m months from d can still clamp the day: only when one of
 // the months the steps visit can be shorter than the day (February counted short).
 bool KuerzungMoeglich(const QDate& d, long long m) {
@@ -188,8 +183,8 @@ Ergebnis<QString> TerminFortschreiben(const QString& termin, const QDate& heute,
         return Fehler(FehlerNr::Typfehler, QStringLiteral("Ungültiges Datum im Termin"));
     }
     const QStringView t(termin);
-    const Periode bis = PeriodeLesen(Feld(t, Spalte::Bis, Breite::Bis));
-    const Periode zyklus = PeriodeLesen(Feld(t, Spalte::Zyklus, Breite::Zyklus));
+    const Periode bis = PeriodeLesen(FeldVon(t, Festfeld::Bis).toString());
+    const Periode zyklus = PeriodeLesen(FeldVon(t, Festfeld::Zyklus).toString());
     const auto neu = ZyklusFortschreiben(*datum, zyklus, bis, heute);
     if (!neu) {
         return Fehler(FehlerNr::UngueltigesArgument,
@@ -233,8 +228,7 @@ AbgelaufenSchritt AbgelaufenPruefer::pruefen(const QString& termin) {
         s.fehler = Fehler(FehlerNr::Typfehler, QStringLiteral("Ungültiges Datum im Termin"));
         return s;
     }
-    const auto ende =
-        DatumVerschieben(perioden_.lesen(t.mid(Spalte::Bis - 1, Breite::Bis)), *datum);
+    const auto ende = DatumVerschieben(perioden_.lesen(FeldVon(t, Festfeld::Bis)), *datum);
     if (!ende) {
         s.art = Art::Defekt;
         s.fehler = Fehler(FehlerNr::UngueltigesArgument,
@@ -244,7 +238,7 @@ AbgelaufenSchritt AbgelaufenPruefer::pruefen(const QString& termin) {
     if (*ende >= heute_) {
         return s;
     }
-    const QStringView zyklusFeld = t.mid(Spalte::Zyklus - 1, Breite::Zyklus);
+    const QStringView zyklusFeld = FeldVon(t, Festfeld::Zyklus);
     if (!ZyklusAktiv(zyklusFeld, nurBekannteZyklen_)) {
         s.art = Art::Faellt;
         return s;

@@ -103,13 +103,17 @@ TerminFelder TerminZerlegen(const QString& termin) {
     t.replace(kMarke, kZeilenwechsel);
     TerminFelder f;
     f.STDatum = SchluesselZuDatum(t);
-    f.SKVon = RTrim(Mid(t, Spalte::Von, Breite::Von));
-    f.SKBis = RTrim(Mid(t, Spalte::Bis, Breite::Bis));
-    f.SKFilter = RTrim(Mid(t, Spalte::Filter, Breite::Filter));
-    f.SKZyklus = RTrim(Mid(t, Spalte::Zyklus, Breite::Zyklus));
-    f.SKAdresse = RTrim(Mid(t, Spalte::Adresse, Breite::Adresse));
+    f.SKVon = FeldText(t, Festfeld::Von);
+    f.SKBis = FeldText(t, Festfeld::Bis);
+    f.SKFilter = FeldText(t, Festfeld::Filter);
+    f.SKZyklus = FeldText(t, Festfeld::Zyklus);
+    f.SKAdresse = FeldText(t, Festfeld::Adresse);
     f.STMeldung = RTrim(Mid(t, Spalte::Meldung));
     return f;
+}
+
+QString FeldText(QStringView termin, Festfeld feld) {
+    return RTrim(FeldVon(termin, feld).toString());
 }
 
 QStringView MeldungVon(const QString& termin) {

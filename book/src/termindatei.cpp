@@ -2,13 +2,13 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstring>
 
 #include "book/termin.h"
 #include "common/datenpfade.h"
 #include "common/texte.h"
 #include "platform/datum.h"
 #include "platform/text.h"
+#include "platform/zeilen.h"
 
 namespace kronel {
 
@@ -87,6 +87,7 @@ namespace {
 
 // One line of the file, read in place: no copy of its bytes.
 struct Zeile {
+    explicit Zeile(QByteArrayView z) : daten(z.data()), laenge(z.size()) {}
     const char* daten;
     qsizetype laenge;
     QByteArray roh() const { return QByteArray(daten, laenge); }
@@ -117,78 +118,6 @@ struct Zeile {
         return t;
     }
     QString cp1252() const { return AusCp1252(QByteArray::fromRawData(daten, laenge)); }
-};
-
-qsizetype Finden(const char* p, qsizetype von, qsizetype n, char c) {
-    const auto* t = static_cast<const char*>(std::memchr(p + von, c, static_cast<size_t>(n - von)));
-    return t ? t - p : n;
-}
-
-// Cuts bytes into lines: CR LF, LF or CR end a line (a CR the line unless an
-// LF comes first), and a last line end gives no empty last line. The bytes may
-// come in pieces cut anywhere.
-class Zeilenteiler {
-public:
-    // Hands every line that the piece completes to je.
-    template <typename F>
-    void weiter(QByteArrayView stueck, F&& je) {
-        const char* p = stueck.data();
-        const qsizetype n = stueck.size();
-        qsizetype start = 0;
-        if (nachCr_ && n > 0) {
-            nachCr_ = false;
-            start = p[0] == '\n' ? 1 : 0;  // the LF of a CR LF cut apart
-        }
-        // Where the next CR and the next LF stand, each searched again only once
-        // passed: a file of LF (or CR) lines alone is read in one sweep too.
-        qsizetype cr = -1;
-        qsizetype lf = -1;
-        while (start < n) {
-            if (cr < start) {
-                cr = Finden(p, start, n, '\r');
-            }
-            if (lf < start) {
-                lf = Finden(p, start, n, '\n');
-            }
-            const qsizetype ende = std::min(cr, lf);
-            if (ende == n) {
-                rest_.append(p + start, n - start);  // goes on in the next piece
-                return;
-            }
-            zeile(p + start, ende - start, je);
-            start = ende + 1;
-            if (p[ende] == '\r') {
-                if (start == n) {
-                    nachCr_ = true;
-                } else if (p[start] == '\n') {
-                    ++start;
-                }
-            }
-        }
-    }
-
-    // After the last piece: a last line without a line end.
-    template <typename F>
-    void ende(F&& je) {
-        if (!rest_.isEmpty()) {
-            zeile(nullptr, 0, je);
-        }
-    }
-
-private:
-    template <typename F>
-    void zeile(const char* daten, qsizetype laenge, F& je) {
-        if (rest_.isEmpty()) {
-            je(Zeile{daten, laenge});
-            return;
-        }
-        rest_.append(daten, laenge);
-        je(Zeile{rest_.constData(), rest_.size()});
-        rest_.resize(0);
-    }
-
-    QByteArray rest_;  // the start of a line cut by the end of a piece
-    bool nachCr_ = false;
 };
 
 QString KopfLesen(const Zeile& z) {
@@ -237,11 +166,11 @@ TermineLesen::TermineLesen(std::function<void(const QString&)> je)
 TermineLesen::~TermineLesen() = default;
 
 void TermineLesen::weiter(QByteArrayView stueck) {
-    z_->teiler.weiter(stueck, [this](const Zeile& z) { z_->nimm(z); });
+    z_->teiler.weiter(stueck, [this](QByteArrayView z) { z_->nimm(Zeile(z)); });
 }
 
 long long TermineLesen::ende() {
-    z_->teiler.ende([this](const Zeile& z) { z_->nimm(z); });
+    z_->teiler.ende([this](QByteArrayView z) { z_->nimm(Zeile(z)); });
     return z_->version;
 }
 
@@ -312,9 +241,8 @@ Dateiinhalt TermindateiLesen(const QByteArray& inhalt) {
                 return;
         }
     };
-    Zeilenteiler teiler;
-    teiler.weiter(inhalt, zeile);
-    teiler.ende(zeile);
+    ZeilenDurchgehen(QByteArrayView(inhalt), LetztesZeilenende::SchliesstZeile,
+                     [&](QByteArrayView z, QByteArrayView) { zeile(Zeile(z)); });
     return d;
 }
 

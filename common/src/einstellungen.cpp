@@ -13,6 +13,7 @@
 #include "platform/dienste.h"
 #include "platform/ordner.h"
 #include "platform/text.h"
+#include "platform/zeilen.h"
 
 namespace kronel {
 
@@ -35,27 +36,14 @@ struct IniDatei {
 
 IniDatei Zerlegen(const QByteArray& bytes) {
     IniDatei d;
-    qsizetype start = 0;
-    const qsizetype n = bytes.size();
-    while (start < n) {
-        qsizetype e = start;
-        while (e < n && bytes[e] != '\r' && bytes[e] != '\n') {
-            ++e;
-        }
-        Zeile z;
-        z.roh = bytes.mid(start, e - start);
-        qsizetype w = e;
-        if (w < n && bytes[w] == '\r') {
-            ++w;
-        }
-        if (w < n && bytes[w] == '\n') {
-            ++w;
-        }
-        z.ende = bytes.mid(e, w - e);
-        z.text = ZeileTolerantLesen(z.roh);
-        d.zeilen.push_back(std::move(z));
-        start = w;
-    }
+    ZeilenDurchgehen(QByteArrayView(bytes), LetztesZeilenende::SchliesstZeile,
+                     [&](QByteArrayView roh, QByteArrayView ende) {
+                         Zeile z;
+                         z.roh = roh.toByteArray();
+                         z.ende = ende.toByteArray();
+                         z.text = ZeileTolerantLesen(z.roh);
+                         d.zeilen.push_back(std::move(z));
+                     });
     return d;
 }
 

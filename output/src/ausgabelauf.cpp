@@ -34,18 +34,13 @@ constexpr qsizetype kEinzug = 18;
 // v * 10 of the oldest file layout the run reads (4.00).
 constexpr long long kAeltesteVersion = 4000;
 
-// A fixed field without its trailing blanks.
-QString Feld(const QString& t, qsizetype spalte, qsizetype breite) {
-    return RTrim(Mid(t, spalte, breite));
-}
-
 bool Eingeschaltet(const QString& schluessel, const char* vorgabe) {
     return Val(IniLesen({}, {}, schluessel, QLatin1String(vorgabe))) != 0;
 }
 
 // The appointment is meant for every station or for this user.
 bool StationPasst(const QString& termin, const QString& benutzerKlein) {
-    const QString station = LCase(Feld(termin, Spalte::Adresse, Breite::Adresse));
+    const QString station = LCase(FeldText(termin, Festfeld::Adresse));
     return station == QLatin1String("alle") || station == benutzerKlein;
 }
 
@@ -74,8 +69,8 @@ Fenster FensterPruefen(const QString& termin, const QDate& heute, const QString&
     }
     const QDate datum = *f.datum;
     const QStringView t(termin);
-    f.von = DatumVerschieben(perioden.lesen(t.mid(Spalte::Von - 1, Breite::Von), true), datum);
-    const auto bis = DatumVerschieben(perioden.lesen(t.mid(Spalte::Bis - 1, Breite::Bis)), datum);
+    f.von = DatumVerschieben(perioden.lesen(FeldVon(t, Festfeld::Von), true), datum);
+    const auto bis = DatumVerschieben(perioden.lesen(FeldVon(t, Festfeld::Bis)), datum);
     // A window beyond the calendar covers no day.
     f.faellig = f.von && bis && heute.daysTo(*f.von) <= 0 && heute.daysTo(*bis) >= 0 &&
                 StationPasst(termin, benutzerKlein);
@@ -112,7 +107,7 @@ long MeldungenAnhaengen(QString& text, const QStringList& termine, const QDateTi
         }
         const QDate& datum = *f.datum;
         const QDate& von = *f.von;
-        QString filter = Feld(termin, Spalte::Filter, Breite::Filter);
+        QString filter = FeldText(termin, Festfeld::Filter);
         if (!FilterAuswerten(filter, jetzt, datum, von, zufall)) {
             continue;
         }

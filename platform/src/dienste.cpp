@@ -92,14 +92,16 @@ Dienste& Aktuell() {
 
 int EscapeAntwort(int stil) {
     switch (stil & Box::KnopfMaske) {
-        case Box::OK:
-            return Antwort::OK;
+        case Box::OKAbbrechen:
+        case Box::JaNeinAbbrechen:
+        case Box::WiederholenAbbrechen:
+            return Antwort::Abbrechen;
         case Box::AbbrechenWiederholenIgnorieren:
             return Antwort::Abbruch;
         case Box::JaNein:
             return Antwort::Nein;
-        default:
-            return Antwort::Abbrechen;
+        default:  // an unknown set shows OK alone
+            return Antwort::OK;
     }
 }
 

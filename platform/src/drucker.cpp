@@ -32,10 +32,7 @@ double EinheitenJeCm(int modus) {
 // Lines of a text; unlike ZeilenTeilen a closing line end gives an empty last
 // line, since it moves the print position one line down.
 QStringList DruckZeilen(const QString& text) {
-    QString t = text;
-    t.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    t.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    return t.split(QLatin1Char('\n'));
+    return ZeilenTeilen(text, LetztesZeilenende::BeginntZeile);
 }
 
 // A length for the call log, rounded so that unit conversions do not show.

@@ -133,48 +133,19 @@ QString ZeileTolerantLesen(const QByteArray& zeile) {
 QString TextTolerantLesen(const QByteArray& bytes) {
     QString ergebnis;
     ergebnis.reserve(bytes.size());
-    qsizetype start = 0;
-    while (start < bytes.size()) {
-        qsizetype ende = start;
-        while (ende < bytes.size() && bytes[ende] != '\r' && bytes[ende] != '\n') {
-            ++ende;
-        }
-        ergebnis += ZeileTolerantLesen(bytes.mid(start, ende - start));
-        // keep the line end as it stands
-        qsizetype weiter = ende;
-        if (weiter < bytes.size() && bytes[weiter] == '\r') {
-            ergebnis += QLatin1Char('\r');
-            ++weiter;
-        }
-        if (weiter < bytes.size() && bytes[weiter] == '\n') {
-            ergebnis += QLatin1Char('\n');
-            ++weiter;
-        }
-        start = weiter;
-    }
+    ZeilenDurchgehen(
+        QByteArrayView(bytes), LetztesZeilenende::SchliesstZeile,
+        [&](QByteArrayView zeile, QByteArrayView ende) {
+            ergebnis += ZeileTolerantLesen(QByteArray::fromRawData(zeile.data(), zeile.size()));
+            ergebnis += QLatin1StringView(ende);  // kept as it stands
+        });
     return ergebnis;
 }
 
-QStringList ZeilenTeilen(const QString& text) {
+QStringList ZeilenTeilen(const QString& text, LetztesZeilenende letztes) {
     QStringList zeilen;
-    qsizetype start = 0;
-    const qsizetype n = text.size();
-    while (start < n) {
-        qsizetype ende = start;
-        while (ende < n && text[ende] != u'\r' && text[ende] != u'\n') {
-            ++ende;
-        }
-        zeilen.append(text.mid(start, ende - start));
-        if (ende < n && text[ende] == u'\r') {
-            ++ende;
-            if (ende < n && text[ende] == u'\n') {
-                ++ende;
-            }
-        } else if (ende < n) {
-            ++ende;
-        }
-        start = ende;
-    }
+    ZeilenDurchgehen(QStringView(text), letztes,
+                     [&](QStringView zeile, QStringView) { zeilen.append(zeile.toString()); });
     return zeilen;
 }
 

@@ -16,6 +16,22 @@ inline constexpr qsizetype Datum = 8, Von = 4, Bis = 4, Filter = 10, Zyklus = 4,
 }
 // Every field before the message.
 inline constexpr qsizetype FesteFelderLaenge = 37;
+
+// The fixed fields after the date key.
+enum class Festfeld { Von, Bis, Filter, Zyklus, Adresse };
+
+// A fixed field as its columns hold it, blanks and all; shorter or empty where
+// the record ends early.
+inline QStringView FeldVon(QStringView termin, Festfeld feld) {
+    constexpr qsizetype spalte[] = {Spalte::Von, Spalte::Bis, Spalte::Filter, Spalte::Zyklus,
+                                    Spalte::Adresse};
+    constexpr qsizetype breite[] = {Breite::Von, Breite::Bis, Breite::Filter, Breite::Zyklus,
+                                    Breite::Adresse};
+    const auto i = static_cast<size_t>(feld);
+    return termin.mid(spalte[i] - 1, breite[i]);
+}
+// The field without its trailing blanks, as the edit fields show it.
+QString FeldText(QStringView termin, Festfeld feld);
 // New and copied appointments are refused beyond this count; loading takes any number.
 inline constexpr qsizetype TermineHoechstzahl = 30000;
 

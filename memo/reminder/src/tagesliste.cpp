@@ -7,6 +7,7 @@
 #include "common/kalender.h"
 #include "platform/datum.h"
 #include "platform/text.h"
+#include "platform/zeilen.h"
 
 #include <algorithm>
 
@@ -21,27 +22,12 @@ bool NurBlanks(QByteArrayView zeile) {
     return std::all_of(zeile.begin(), zeile.end(), [](char c) { return c == ' ' || c == '\t'; });
 }
 
-// The lines of the file at CR LF, LF or CR; a last line end gives no empty line.
+// The lines of the file; a last line end gives no empty line.
 QList<QByteArrayView> Zeilen(const QByteArray& inhalt) {
     QList<QByteArrayView> zeilen;
-    const qsizetype n = inhalt.size();
-    qsizetype start = 0;
-    while (start < n) {
-        qsizetype ende = start;
-        while (ende < n && inhalt[ende] != '\r' && inhalt[ende] != '\n') {
-            ++ende;
-        }
-        zeilen.append(QByteArrayView(inhalt).sliced(start, ende - start));
-        if (ende < n) {
-            ende += (inhalt[ende] == '\r' && ende + 1 < n && inhalt[ende + 1] == '\n') ? 2 : 1;
-        }
-        start = ende;
-    }
+    ZeilenDurchgehen(QByteArrayView(inhalt), LetztesZeilenende::SchliesstZeile,
+                     [&](QByteArrayView zeile, QByteArrayView) { zeilen.append(zeile); });
     return zeilen;
-}
-
-QString Feld(const QString& termin, qsizetype spalte, qsizetype breite) {
-    return Trim(Mid(termin, spalte, breite));
 }
 
 // The key of a time of day given as minutes since midnight.
@@ -145,9 +131,9 @@ QStringList Kandidaten(const QStringList& termine, const QDate& d, bool mitBerei
         QDate bis = *datum;
         if (mitBereich) {
             const auto a = DatumVerschieben(
-                PeriodeLesen(QLatin1Char('-') + Feld(termin, Spalte::Von, Breite::Von)), *datum);
+                PeriodeLesen(QLatin1Char('-') + Trim(FeldText(termin, Festfeld::Von))), *datum);
             const auto b =
-                DatumVerschieben(PeriodeLesen(Feld(termin, Spalte::Bis, Breite::Bis)), *datum);
+                DatumVerschieben(PeriodeLesen(Trim(FeldText(termin, Festfeld::Bis))), *datum);
             if (!a || !b) {
                 continue;  // a window beyond the calendar covers no day
             }

@@ -29,8 +29,9 @@ inline constexpr int OK = 1, Abbrechen = 2, Abbruch = 3, Wiederholen = 4, Ignori
                      Nein = 7;
 }
 
-// The answer of a person who closes a box of that style with Escape: OK where
-// that is the only button, Abort for Abort/Retry/Ignore, No for Yes/No, else Cancel.
+// The answer of a person who closes a box of that style or presses Escape: Cancel
+// where there is such a button, Abort for Abort/Retry/Ignore, No for Yes/No, else
+// OK, the only button. The real boxes and the fakes of the tests answer by it.
 int EscapeAntwort(int stil);
 
 class MeldungsDienst {

@@ -8,6 +8,8 @@
 
 #include <vector>
 
+#include "platform/zeilen.h"
+
 namespace kronel {
 
 // --- Codec ------------------------------------------------------------------
@@ -21,8 +23,10 @@ QString NurCp1252(const QString& text);
 // UTF-8, any other line as Windows-1252. Line ends stay as they are.
 QString ZeileTolerantLesen(const QByteArray& zeile);
 QString TextTolerantLesen(const QByteArray& bytes);
-// Splits text at CR LF, LF or CR; a trailing line end gives no empty last line.
-QStringList ZeilenTeilen(const QString& text);
+// Splits text at CR LF, LF or CR; by default a trailing line end gives no empty
+// last line.
+QStringList ZeilenTeilen(const QString& text,
+                         LetztesZeilenende letztes = LetztesZeilenende::SchliesstZeile);
 // Every kind of line break (LF, CR, CR LF, U+2028, U+2029) as CR LF.
 QString ZeilenumbruecheVereinheitlichen(const QString& text);
 

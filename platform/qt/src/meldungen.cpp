@@ -78,9 +78,10 @@ int QtMeldungen::zeigen(const QString& text, int stil, const QString& titel) {
     if (standard < knoepfe.size()) {
         box.setDefaultButton(knoepfe[standard].knopf);
     }
-    // The Escape key answers with the cancelling button, as the system does.
+    // Escape and closing the box answer as the rule says for this set of buttons.
+    const int escape = EscapeAntwort(stil);
     for (const Knopf& k : knoepfe) {
-        if (k.antwort == Antwort::Abbrechen || (knoepfe.size() == 1)) {
+        if (k.antwort == escape) {
             box.setEscapeButton(k.knopf);
         }
     }
@@ -93,13 +94,7 @@ int QtMeldungen::zeigen(const QString& text, int stil, const QString& titel) {
             return k.antwort;
         }
     }
-    // Closing the box without a button: Cancel where there is one, else the first button.
-    for (const Knopf& k : knoepfe) {
-        if (k.antwort == Antwort::Abbrechen) {
-            return k.antwort;
-        }
-    }
-    return knoepfe.front().antwort;
+    return escape;  // ended without a button
 }
 
 std::optional<QString> QtMeldungen::eingabe(const QString& frage, const QString& titel,

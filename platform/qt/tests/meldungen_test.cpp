@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
@@ -74,4 +75,29 @@ TEST(QtMeldungen, DeutscheKnoepfeUndKlassischeAntworten) {
     Druecker weg{QStringLiteral("<keiner>"), {}, {}, {}, false};
     weg.starten();
     EXPECT_EQ(m.zeigen(QStringLiteral("Weiter?"), 1, QStringLiteral("T")), 2);
+}
+
+// Escape and closing the box answer by the one rule the fakes use too, for every set of buttons.
+TEST(QtMeldungen, EscapeUndSchliessenNachDerRegel) {
+    App();
+    QtMeldungen m;
+    // OK, OK/Cancel, Abort/Retry/Ignore, Yes/No/Cancel, Yes/No, Retry/Cancel, two unknown sets
+    const int erwartet[] = {1, 2, 3, 2, 7, 2, 1, 1};
+    for (int stil = 0; stil < 8; ++stil) {
+        EXPECT_EQ(EscapeAntwort(stil), erwartet[stil]) << stil;
+        for (const bool schliessen : {false, true}) {
+            QTimer::singleShot(0, [schliessen] {
+                QWidget* box = QApplication::activeModalWidget();
+                ASSERT_NE(box, nullptr);
+                if (schliessen) {
+                    box->close();
+                    return;
+                }
+                QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+                QApplication::sendEvent(box, &escape);
+            });
+            EXPECT_EQ(m.zeigen(QStringLiteral("?"), stil + 32, QStringLiteral("T")), erwartet[stil])
+                << stil << " " << schliessen;
+        }
+    }
 }
