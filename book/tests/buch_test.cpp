@@ -37,14 +37,12 @@ public:
 class Buch : public ::testing::Test {
 protected:
     void SetUp() override {
-        modul() = Modul{};
         modul().VersionText = QStringLiteral("8.010090");
         modul().DatenVerzeichnis = umgebung.daten();
         modul().DateiTermine = plD;
         modul().DateiAltes = umgebung.daten() + QStringLiteral("/Kronel.Old");
         modul().DateiNotizen = umgebung.daten() + QStringLiteral("/Kronel.Txt");
     }
-    void TearDown() override { modul() = Modul{}; }
     QByteArray Datei(const QString& name) const {
         return umgebung.lesen(umgebung.daten() + QLatin1Char('/') + name);
     }

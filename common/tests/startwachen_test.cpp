@@ -22,14 +22,6 @@ using test::L;
 
 class Leserechte : public ::testing::Test {
 protected:
-    Leserechte() {
-        modul() = {};
-        BefehlszeileSetzen({});
-    }
-    ~Leserechte() override {
-        modul() = {};
-        BefehlszeileSetzen({});
-    }
     QString marke() const { return umgebung.programm() + L("/READONLY.TXT"); }
     QString darueber() const { return umgebung.programm() + L("/../READONLY.TXT"); }
     test::TestUmgebung umgebung;
@@ -142,14 +134,8 @@ private:
 class Startwachen : public ::testing::Test {
 protected:
     Startwachen() {
-        modul() = {};
-        BefehlszeileSetzen({});
         IniSchreiben({}, L("Allgemein"), L("User"), L("Ich"));
         umgebung.uhr.setzen(QDateTime(QDate(2024, 3, 5), QTime(15, 0, 0)));
-    }
-    ~Startwachen() override {
-        modul() = {};
-        BefehlszeileSetzen({});
     }
     QString netwatch() const { return umgebung.programm() + L("/NetWatch.Ini"); }
     QString lesen(const char* abschnitt, const char* schluessel) {

@@ -13,8 +13,6 @@ using test::L;
 
 class Statistik : public ::testing::Test {
 protected:
-    Statistik() { modul() = {}; }
-    ~Statistik() override { modul() = {}; }
     QString lesen(const char* schluessel) { return IniLesen({}, L("Kronel"), L(schluessel), {}); }
     void schreiben(const char* schluessel, const QString& wert) {
         IniSchreiben({}, L("Kronel"), L(schluessel), wert);

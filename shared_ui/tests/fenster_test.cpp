@@ -44,7 +44,6 @@ void Taste(QWidget* w, int taste) {
 TEST(Info, ZeigtNameUndVersionUndBleibtGeladen) {
     test::AnwendungSicherstellen();
     test::TestUmgebung umgebung;
-    modul() = {};
     QString gesehen;
     BeimNaechstenModalen([&](QWidget* w) {
         ASSERT_NE(w, nullptr);
@@ -75,7 +74,6 @@ TEST(Info, ZeigtNameUndVersionUndBleibtGeladen) {
     InfoZeigen();
     EXPECT_FALSE(info->isVisible());
     EXPECT_EQ(InfoFenster(), info);
-    modul() = {};
 }
 
 TEST(HilfeFenster, ZeigtSeiteAmAnkerUndSchliesst) {

@@ -5,7 +5,9 @@
 #include <QFileInfo>
 
 #include <cstdlib>
+#include <utility>
 
+#include "platform/befehlszeile.h"
 #include "platform/ordner.h"
 
 namespace kronel::test {
@@ -83,7 +85,10 @@ TestUmgebung::TestUmgebung(const QString& programm) : vorher_(dienste()) {
             name, alt != nullptr ? std::optional<QByteArray>(alt) : std::nullopt);
         qputenv(name, QFile::encodeName(wert));
     }
-    ProgrammDateinameSetzen(programm);
+    programmnameVorher_ = ProgrammDateinameSetzen(programm);
+    befehlszeileVorher_ = Befehlszeile();
+    BefehlszeileSetzen({});
+    modulVorher_ = std::exchange(modul(), Modul{});
     DiensteSetzen(
         {&meldungen, &ton, &zeiger, &uhr, &bildschirm, &hilfe, &web, &prozesse, &instanzen});
     druckerVorher_ = DruckerSetzen(&drucker);
@@ -94,7 +99,9 @@ TestUmgebung::~TestUmgebung() {
     DiensteSetzen(vorher_);
     DruckerSetzen(druckerVorher_);
     TastaturSetzen(tastaturVorher_);
-    ProgrammDateinameSetzen({});
+    modul() = std::move(modulVorher_);
+    BefehlszeileSetzen({befehlszeileVorher_});
+    ProgrammDateinameSetzen(programmnameVorher_);
     for (const auto& [name, wert] : umgebungVorher_) {
         if (wert) {
             qputenv(name.constData(), *wert);

@@ -49,8 +49,6 @@ class MainBefehle : public ::testing::Test {
 protected:
     MainBefehle() {
         test::AnwendungSicherstellen();
-        modul() = {};
-        BefehlszeileSetzen({});
         IniSchreiben({}, {}, L("DirData"), umgebung.daten());
         IniSchreiben({}, L("Allgemein"), L("User"), L("tester"));
         umgebung.schreiben(datei(),
@@ -62,7 +60,6 @@ protected:
         if (fenster && !fenster->planer().Beendet()) {
             fenster->Aktion(L("PulBeenden"))->trigger();
         }
-        BefehlszeileSetzen({});
     }
     QString datei() const { return umgebung.daten() + L("/Kronel.PlD"); }
     void starten() {

@@ -52,13 +52,10 @@ class MainTest : public ::testing::Test {
 protected:
     MainTest() {
         test::AnwendungSicherstellen();
-        modul() = {};
-        BefehlszeileSetzen({});
         IniSchreiben({}, {}, L("DirData"), umgebung.daten());
         IniSchreiben({}, L("Allgemein"), L("User"), L("tester"));
         umgebung.schreiben(datei(), Beispiel());
     }
-    ~MainTest() override { BefehlszeileSetzen({}); }
     QString datei() const { return umgebung.daten() + L("/Kronel.PlD"); }
     QLabel* panel(const char* name) { return fenster->findChild<QLabel*>(L(name)); }
     void starten() {

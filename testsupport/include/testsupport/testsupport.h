@@ -9,6 +9,7 @@
 #include <optional>
 #include <vector>
 
+#include "common/modul.h"
 #include "platform/dienste.h"
 #include "platform/uhr.h"
 #include "testsupport/drucken.h"
@@ -92,9 +93,10 @@ public:
     std::vector<Zeiger> verlauf;
 };
 
-// A fresh QTemporaryDir holding the Windows, system, program and data folders;
-// the fakes installed as services (the printer surface too); the program named "Kronelin".
-// Everything is put back when the object goes.
+// The one runtime context of a test: a fresh QTemporaryDir holding the Windows,
+// system, program and data folders; the fakes installed as services (the printer
+// surface and the keyboard too); the program named "Kronelin"; the module variables
+// and the command line empty. Everything is put back when the object goes.
 class TestUmgebung {
 public:
     explicit TestUmgebung(const QString& programm = QStringLiteral("Kronelin"));
@@ -129,6 +131,9 @@ private:
     Dienste vorher_;
     Drucker* druckerVorher_ = nullptr;
     const Tastatur* tastaturVorher_ = nullptr;
+    Modul modulVorher_;
+    QString befehlszeileVorher_;
+    QString programmnameVorher_;
     std::vector<std::pair<QByteArray, std::optional<QByteArray>>> umgebungVorher_;
 };
 

@@ -29,7 +29,6 @@ class Fenster : public ::testing::Test {
 protected:
     Fenster() {
         test::AnwendungSicherstellen();
-        modul() = {};
         umgebung.uhr.setzen(QDateTime(QDate(2026, 12, 9), QTime(9, 5)));
         umgebung.schreiben(umgebung.programm() + L("/Kronel"), "#!/bin/sh\n");
     }
