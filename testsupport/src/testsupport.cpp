@@ -46,16 +46,7 @@ int SkriptMeldungen::zeigen(const QString& text, int stil, const QString& titel)
         antworten_.pop_front();
         return a;
     }
-    switch (stil & kronel::Box::KnopfMaske) {
-        case kronel::Box::OK:
-            return Antwort::OK;
-        case kronel::Box::AbbrechenWiederholenIgnorieren:
-            return Antwort::Abbruch;
-        case kronel::Box::JaNein:
-            return Antwort::Nein;
-        default:
-            return Antwort::Abbrechen;
-    }
+    return EscapeAntwort(stil);
 }
 
 std::optional<QString> SkriptMeldungen::eingabe(const QString& frage, const QString& titel,
