@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
+#include <cerrno>
 #include <cstdlib>
 #include <utility>
 
@@ -60,6 +62,37 @@ std::optional<QString> SkriptMeldungen::eingabe(const QString& frage, const QStr
     return antwort;
 }
 
+qint64 AusfallDatentraeger::schreiben(int fd, const char* daten, qint64 laenge) {
+    if (!platz) {
+        return Datentraeger::schreiben(fd, daten, laenge);
+    }
+    if (*platz <= 0) {
+        errno = ENOSPC;
+        return -1;
+    }
+    const qint64 n = Datentraeger::schreiben(fd, daten, std::min(laenge, *platz));
+    if (n > 0) {
+        *platz -= n;
+    }
+    return n;
+}
+
+int AusfallDatentraeger::sichern(int fd) {
+    if (sichernScheitert) {
+        errno = EIO;
+        return -1;
+    }
+    return Datentraeger::sichern(fd);
+}
+
+int AusfallDatentraeger::umbenennen(const char* alt, const char* neu) {
+    if (umbenennenScheitert) {
+        errno = EACCES;
+        return -1;
+    }
+    return Datentraeger::umbenennen(alt, neu);
+}
+
 TestUmgebung::TestUmgebung(const QString& programm) : vorher_(dienste()) {
     QDir().mkpath(system());
     QDir().mkpath(this->programm());
@@ -84,12 +117,14 @@ TestUmgebung::TestUmgebung(const QString& programm) : vorher_(dienste()) {
         {&meldungen, &ton, &zeiger, &uhr, &bildschirm, &hilfe, &web, &prozesse, &instanzen});
     druckerVorher_ = DruckerSetzen(&drucker);
     tastaturVorher_ = TastaturSetzen(&tastatur);
+    datentraegerVorher_ = DatentraegerSetzen(&datentraeger);
 }
 
 TestUmgebung::~TestUmgebung() {
     DiensteSetzen(vorher_);
     DruckerSetzen(druckerVorher_);
     TastaturSetzen(tastaturVorher_);
+    DatentraegerSetzen(datentraegerVorher_);
     modul() = std::move(modulVorher_);
     BefehlszeileSetzen({befehlszeileVorher_});
     ProgrammDateinameSetzen(programmnameVorher_);

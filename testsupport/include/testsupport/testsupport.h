@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "common/modul.h"
+#include "platform/dateien.h"
 #include "platform/dienste.h"
 #include "platform/uhr.h"
 #include "testsupport/drucken.h"
@@ -93,6 +94,21 @@ public:
     std::vector<Zeiger> verlauf;
 };
 
+// A disk that fails on purpose, for the error paths of a save; without a failure
+// set it passes everything on to the system.
+class AusfallDatentraeger final : public Datentraeger {
+public:
+    qint64 schreiben(int fd, const char* daten, qint64 laenge) override;
+    int sichern(int fd) override;
+    int umbenennen(const char* alt, const char* neu) override;
+
+    // Bytes the disk still takes; then every write fails with ENOSPC (a full disk).
+    std::optional<qint64> platz;
+    // The flush fails with EIO, the rename with EACCES.
+    bool sichernScheitert = false;
+    bool umbenennenScheitert = false;
+};
+
 // The one runtime context of a test: a fresh QTemporaryDir holding the Windows,
 // system, program and data folders; the fakes installed as services (the printer
 // surface and the keyboard too); the program named "Kronelin"; the module variables
@@ -125,12 +141,14 @@ public:
     AufnahmeProzesse prozesse;
     FakeInstanzen instanzen;
     FakeTastatur tastatur;
+    AusfallDatentraeger datentraeger;
 
 private:
     QTemporaryDir wurzel_;
     Dienste vorher_;
     Drucker* druckerVorher_ = nullptr;
     const Tastatur* tastaturVorher_ = nullptr;
+    Datentraeger* datentraegerVorher_ = nullptr;
     Modul modulVorher_;
     QString befehlszeileVorher_;
     QString programmnameVorher_;
