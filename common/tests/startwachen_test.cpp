@@ -4,9 +4,6 @@
 
 #include <sys/stat.h>
 
-#include <optional>
-#include <vector>
-
 #include "common/einstellungen.h"
 #include "common/modul.h"
 #include "common/startwachen.h"
@@ -95,41 +92,6 @@ TEST_F(Leserechte, LangeMarkierungWirdGekuerzt) {
 }
 
 namespace {
-
-// Sets environment variables for one test and puts them back afterwards.
-class Umgebungsvariablen {
-public:
-    void setzen(const char* name, const QByteArray& wert) {
-        merken(name);
-        qputenv(name, wert);
-    }
-    void loeschen(const char* name) {
-        merken(name);
-        qunsetenv(name);
-    }
-    ~Umgebungsvariablen() {
-        for (const auto& [name, wert] : alt_) {
-            if (wert) {
-                qputenv(name.constData(), *wert);
-            } else {
-                qunsetenv(name.constData());
-            }
-        }
-    }
-
-private:
-    void merken(const char* name) {
-        for (const auto& a : alt_) {
-            if (a.first == name) {
-                return;
-            }
-        }
-        alt_.emplace_back(name, qEnvironmentVariableIsSet(name)
-                                    ? std::optional<QByteArray>(qgetenv(name))
-                                    : std::nullopt);
-    }
-    std::vector<std::pair<QByteArray, std::optional<QByteArray>>> alt_;
-};
 
 class Startwachen : public ::testing::Test {
 protected:
@@ -259,7 +221,7 @@ TEST_F(Startwachen, BenutzernameAusDenEinstellungen) {
 
 TEST_F(Startwachen, BenutzernameAusDerUmgebung) {
     IniSchreiben({}, L("Allgemein"), L("User"), {});
-    Umgebungsvariablen u;
+    test::Umgebungsvariablen& u = umgebung.variablen;
     u.setzen("USER", "ABCDEFGHIJKLMNOPQRST");
     EXPECT_EQ(Benutzername(), L("Abcdefg"));
     EXPECT_EQ(IniLesen({}, L("Allgemein"), L("User"), {}), L("Abcdefg"));

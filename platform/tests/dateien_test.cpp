@@ -150,18 +150,19 @@ TEST(Ordner, NamenOhneRuecksichtAufGrossKlein) {
 }
 
 TEST(Ordner, UmgebungBestimmtDieOrdner) {
-    qputenv("KRONEL_WINDIR", "/tmp/w/");
-    qunsetenv("KRONEL_SYSDIR");
+    test::Umgebungsvariablen u;
+    u.setzen("KRONEL_WINDIR", "/tmp/w/");
+    u.loeschen("KRONEL_SYSDIR");
     EXPECT_EQ(WindowsOrdner(), QStringLiteral("/tmp/w"));
     EXPECT_EQ(SystemOrdner(), QStringLiteral("/tmp/w/system"));
-    qputenv("KRONEL_SYSDIR", "/tmp/s");
+    u.setzen("KRONEL_SYSDIR", "/tmp/s");
     EXPECT_EQ(SystemOrdner(), QStringLiteral("/tmp/s"));
-    qunsetenv("KRONEL_WINDIR");
-    qputenv("XDG_CONFIG_HOME", "/tmp/x");
+    u.loeschen("KRONEL_WINDIR");
+    u.setzen("XDG_CONFIG_HOME", "/tmp/x");
     EXPECT_EQ(WindowsOrdner(), QStringLiteral("/tmp/x/kronel"));
-    qunsetenv("KRONEL_SYSDIR");
-    qunsetenv("XDG_CONFIG_HOME");
-    qunsetenv("KRONEL_PROGDIR");
+    u.loeschen("KRONEL_SYSDIR");
+    u.loeschen("XDG_CONFIG_HOME");
+    u.loeschen("KRONEL_PROGDIR");
     EXPECT_FALSE(ProgrammOrdner().isEmpty());
     EXPECT_FALSE(ProgrammOrdner().endsWith(QLatin1Char('/')));
 }

@@ -2,13 +2,11 @@
 
 #include <QApplication>
 #include <QFile>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextBrowser>
-#include <QTimer>
 
 #include "common/einstellungen.h"
 #include "common/fenster.h"
@@ -20,6 +18,7 @@
 #include "shared_ui/info.h"
 #include "shared_ui/paketmenue.h"
 #include "testsupport/anwendung.h"
+#include "testsupport/fensterbedienung.h"
 #include "testsupport/testsupport.h"
 #include "testsupport/utf8.h"
 
@@ -27,17 +26,9 @@ using namespace kronel;
 
 namespace {
 
+using test::BeimNaechstenModalen;
 using test::L;
-
-// Does `was` to the modal window that opens next (after the event loop runs).
-void BeimNaechstenModalen(std::function<void(QWidget*)> was) {
-    QTimer::singleShot(0, [was] { was(QApplication::activeModalWidget()); });
-}
-
-void Taste(QWidget* w, int taste) {
-    QKeyEvent druck(QEvent::KeyPress, taste, Qt::NoModifier);
-    QApplication::sendEvent(w, &druck);
-}
+using test::Taste;
 
 }  // namespace
 

@@ -97,17 +97,14 @@ TestUmgebung::TestUmgebung(const QString& programm) : vorher_(dienste()) {
     QDir().mkpath(system());
     QDir().mkpath(this->programm());
     QDir().mkpath(daten());
-    const std::pair<const char*, QString> variablen[] = {
+    const std::pair<const char*, QString> werte[] = {
         {"KRONEL_WINDIR", windows()},
         {"KRONEL_SYSDIR", system()},
         {"KRONEL_PROGDIR", this->programm()},
         {"KRONEL_ENTWICKLUNG", QStringLiteral("0")},
     };
-    for (const auto& [name, wert] : variablen) {
-        const char* alt = std::getenv(name);
-        umgebungVorher_.emplace_back(
-            name, alt != nullptr ? std::optional<QByteArray>(alt) : std::nullopt);
-        qputenv(name, QFile::encodeName(wert));
+    for (const auto& [name, wert] : werte) {
+        variablen.setzen(name, wert);
     }
     programmnameVorher_ = ProgrammDateinameSetzen(programm);
     befehlszeileVorher_ = Befehlszeile();
@@ -128,13 +125,6 @@ TestUmgebung::~TestUmgebung() {
     modul() = std::move(modulVorher_);
     BefehlszeileSetzen({befehlszeileVorher_});
     ProgrammDateinameSetzen(programmnameVorher_);
-    for (const auto& [name, wert] : umgebungVorher_) {
-        if (wert) {
-            qputenv(name.constData(), *wert);
-        } else {
-            qunsetenv(name.constData());
-        }
-    }
 }
 
 void TestUmgebung::schreiben(const QString& pfad, const QByteArray& inhalt) const {

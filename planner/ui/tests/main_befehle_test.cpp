@@ -20,6 +20,7 @@
 #include "platform/befehlszeile.h"
 #include "platform/text.h"
 #include "testsupport/anwendung.h"
+#include "testsupport/fensterbedienung.h"
 #include "testsupport/testsupport.h"
 #include "testsupport/utf8.h"
 
@@ -320,15 +321,10 @@ TEST_F(MainBefehle, DruckereinrichtungZeigtDenDruckdialog) {
     DruckereinrichtungEintragen(verzeichnis, drucker);
     ASSERT_TRUE(verzeichnis.vorhanden(L("Druckereinrichtung")));
     QString titel;
-    QTimer abbrechen;
-    abbrechen.setInterval(10);
-    QObject::connect(&abbrechen, &QTimer::timeout, [&] {
-        if (auto* d = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget())) {
-            titel = d->windowTitle();
-            d->reject();
-        }
+    test::BeimNaechstenModalen<QPrintDialog>([&](QPrintDialog* d) {
+        titel = d->windowTitle();
+        d->reject();
     });
-    abbrechen.start();
     // An earlier test's program end has asked every event loop to quit; the
     // application's own loop starts afresh.
     Uebergabe zurueck;

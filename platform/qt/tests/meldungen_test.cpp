@@ -4,10 +4,10 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTimer>
 
 #include "platform_qt/dienste_qt.h"
 #include "testsupport/anwendung.h"
+#include "testsupport/fensterbedienung.h"
 
 using namespace kronel;
 
@@ -32,9 +32,7 @@ struct Druecker {
     QString text;
     bool standardIgnorieren = false;
     void starten() {
-        QTimer::singleShot(0, [this] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            ASSERT_NE(box, nullptr);
+        test::BeimNaechstenModalen<QMessageBox>([this](QMessageBox* box) {
             titel = box->windowTitle();
             text = box->text();
             for (QAbstractButton* b : box->buttons()) {

@@ -17,6 +17,7 @@
 #include "testsupport/drucker.h"
 #include "testsupport/oberflaeche_fakes.h"
 #include "testsupport/tastatur.h"
+#include "testsupport/umgebungsvariablen.h"
 
 namespace kronel::test {
 
@@ -142,6 +143,8 @@ public:
     FakeInstanzen instanzen;
     FakeTastatur tastatur;
     AusfallDatentraeger datentraeger;
+    // The folders' variables; a test sets more here, all go back at the end.
+    Umgebungsvariablen variablen;
 
 private:
     QTemporaryDir wurzel_;
@@ -152,7 +155,6 @@ private:
     Modul modulVorher_;
     QString befehlszeileVorher_;
     QString programmnameVorher_;
-    std::vector<std::pair<QByteArray, std::optional<QByteArray>>> umgebungVorher_;
 };
 
 }  // namespace kronel::test
