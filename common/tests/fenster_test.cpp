@@ -78,8 +78,8 @@ TEST(Version, TextDerVersionsnummer) {
     EXPECT_EQ(VersionTextBilden(8, 12, 3), L("8.120003"));
     EXPECT_EQ(VersionTextBilden(10, 1, 5), L("10.010005"));
     test::TestUmgebung umgebung;
-    EXPECT_EQ(VersionErmitteln(), L("8.020000"));
-    EXPECT_EQ(modul().VersionText, L("8.020000"));
+    EXPECT_EQ(VersionErmitteln(), ProgrammVersionText());
+    EXPECT_EQ(modul().VersionText, ProgrammVersionText());
 }
 
 TEST(Fusszeile, KursivUeberDemUnterenRand) {

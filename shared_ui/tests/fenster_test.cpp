@@ -47,7 +47,7 @@ TEST(Info, ZeigtNameUndVersionUndBleibtGeladen) {
     ASSERT_NE(info, nullptr);
     EXPECT_FALSE(info->isVisible());
     EXPECT_EQ(info->bezProgramm->text(), L("Kronelin"));
-    EXPECT_EQ(info->bezVersion->text(), L("Version 8.020000"));
+    EXPECT_EQ(info->bezVersion->text(), L("Version ") + ProgrammVersionText());
 
     // Esc, Enter and Space hide it as well; the window stays the same
     for (int taste : {Qt::Key_Escape, Qt::Key_Return, Qt::Key_Space}) {

@@ -5,6 +5,7 @@
 #include <QProcess>
 
 #include "common/einstellungen.h"
+#include "common/fenster.h"
 #include "platform/text.h"
 #include "testsupport/pdf.h"
 #include "testsupport/testsupport.h"
@@ -31,10 +32,10 @@ TEST(Ausgabeprozess, ZeigtDrucktUndEndetEinmalAmTag) {
     IniSchreiben({}, L("Allgemein"), L("User"), L("Anna"));
     IniSchreiben({}, L("Kronel"), L("DirData"), umgebung.daten());
     IniSchreiben({}, L("Kronel"), L("KronelAutoEnde"), L("0"));
-    umgebung.schreiben(
-        umgebung.daten() + L("/Kronel.PlD"),
-        NachCp1252(L("..Kronelin 8.020000\r\n") + start.date().toString(L("yyyyMMdd")) +
-                   L("-   -   -         -   Alle   Prozessprobe für Jürgen\r\n")));
+    umgebung.schreiben(umgebung.daten() + L("/Kronel.PlD"),
+                       NachCp1252(L("..Kronelin ") + ProgrammVersionText() + L("\r\n") +
+                                  start.date().toString(L("yyyyMMdd")) +
+                                  L("-   -   -         -   Alle   Prozessprobe für Jürgen\r\n")));
     const QString pdf = umgebung.daten() + L("/ausgabe.pdf");
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(L("QT_QPA_PLATFORM"), L("offscreen"));
