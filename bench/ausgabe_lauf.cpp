@@ -52,7 +52,9 @@ int main(int argc, char** argv) {
     test::SkriptMeldungen meldungen;
     test::AufnahmeTon ton;
     test::FakeZeiger zeiger;
-    Dienste d = dienste();
+    // The rest, the start of programs named in a record included, as a program
+    // without a desktop has them.
+    Dienste d = OhneDesktopDienste();
     d.uhr = &uhr;
     d.meldungen = &meldungen;
     d.ton = &ton;

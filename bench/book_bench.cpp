@@ -69,7 +69,7 @@ struct Umgebung {
         QDir().mkpath(ordner.path() + QStringLiteral("/windows"));
         qputenv("KRONEL_WINDIR", QFile::encodeName(ordner.path() + QStringLiteral("/windows")));
         qputenv("KRONEL_PROGDIR", QFile::encodeName(ordner.path()));
-        Dienste d = dienste();
+        Dienste d = OhneDesktopDienste();
         d.uhr = &uhr;
         DiensteSetzen(d);
         modul().VersionText = QStringLiteral("8.010090");
@@ -79,11 +79,7 @@ struct Umgebung {
         f.open(QIODevice::WriteOnly);
         f.write(TermindateiText(Buch(n, uhr.heute()), modul().VersionText));
     }
-    ~Umgebung() {
-        Dienste d = dienste();
-        d.uhr = nullptr;
-        DiensteSetzen(d);
-    }
+    ~Umgebung() { DiensteSetzen({}); }
     QTemporaryDir ordner;
     FesteUhr uhr;
 };

@@ -9,6 +9,7 @@
 
 #include "common/einstellungen.h"
 #include "common/textfelder.h"
+#include "platform/dienste.h"
 
 using namespace kronel;
 
@@ -36,6 +37,7 @@ void Ausdehnen(benchmark::State& state, bool mitFeldern) {
     const QTemporaryDir ordner;
     qputenv("KRONEL_WINDIR", ordner.path().toLocal8Bit());
     qputenv("KRONEL_PROGDIR", ordner.path().toLocal8Bit());
+    DiensteSetzen(OhneDesktopDienste());
     IniSchreiben({}, {}, QStringLiteral("Berechnungen"), QStringLiteral("1"));
     const QStringList meldungen = Meldungen(mitFeldern);
     const QDate tag(2024, 3, 5);

@@ -10,6 +10,7 @@
 #include "common/einstellungen.h"
 #include "common/fehlermeldung.h"
 #include "common/modul.h"
+#include "common/protokoll.h"
 #include "common/ton.h"
 #include "platform/dateien.h"
 #include "platform/datum.h"
@@ -498,8 +499,8 @@ Speicherung Terminbuch::TermineSpeichern() {
     }
     Ungespeichert = 0;
     lauf([&]() -> Status {
-        if (!IniSchreiben({}, {}, QStringLiteral("OLneu"), QStringLiteral("1")).ok) {
-            return Fehler(FehlerNr::PfadDateiZugriff, QStringLiteral("OLneu"));
+        if (!IniSchreiben({}, {}, Protokoll::OLneu, QStringLiteral("1")).ok) {
+            return Fehler(FehlerNr::PfadDateiZugriff, Protokoll::OLneu);
         }
         return {};
     });

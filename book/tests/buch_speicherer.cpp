@@ -6,9 +6,11 @@
 #include "absturz_buecher.h"
 #include "book/buch.h"
 #include "common/modul.h"
+#include "platform/dienste.h"
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
+    kronel::DiensteSetzen(kronel::OhneDesktopDienste());
     if (argc < 2) {
         return 2;
     }

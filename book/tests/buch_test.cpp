@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <functional>
+
 #include "book/buch.h"
 #include "common/einstellungen.h"
 #include "common/modul.h"
@@ -37,14 +39,12 @@ public:
 class Buch : public ::testing::Test {
 protected:
     void SetUp() override {
-        modul() = Modul{};
         modul().VersionText = QStringLiteral("8.010090");
         modul().DatenVerzeichnis = umgebung.daten();
         modul().DateiTermine = plD;
         modul().DateiAltes = umgebung.daten() + QStringLiteral("/Kronel.Old");
         modul().DateiNotizen = umgebung.daten() + QStringLiteral("/Kronel.Txt");
     }
-    void TearDown() override { modul() = Modul{}; }
     QByteArray Datei(const QString& name) const {
         return umgebung.lesen(umgebung.daten() + QLatin1Char('/') + name);
     }
@@ -176,16 +176,36 @@ TEST_F(Buch, MisslungenesSpeichernBehaeltDieAlteDatei) {
     buch.TermineLaden();
     buch.TerminAnlegen(QStringLiteral("01.03.2027"), {}, {}, {}, {}, {}, QStringLiteral("neu"));
     ASSERT_EQ(buch.Ungespeichert, 1);
-    QFile::setPermissions(plD, QFile::ReadOwner | QFile::ReadGroup);
-    // Whatever the user answers, the save counts as failed.
-    umgebung.meldungen.antworten({Antwort::Ignorieren});
-    EXPECT_EQ(buch.TermineSpeichern(), Speicherung::Fehlgeschlagen);
-    EXPECT_EQ(buch.Ungespeichert, 1);
-    EXPECT_EQ(umgebung.lesen(plD), alt);
-    EXPECT_TRUE(Boxtexte().last().startsWith(
-        QStringLiteral("Es ist ein Fehler beim Speichern der Termine aufgetreten.")));
-    EXPECT_NE(IniLesen({}, {}, QStringLiteral("OLneu")), QStringLiteral("1"));
-    QFile::setPermissions(plD, QFile::ReadOwner | QFile::WriteOwner);
+    // A read-only file, a full disk, a device lost at the flush, a refused rename.
+    test::AusfallDatentraeger& d = umgebung.datentraeger;
+    const struct {
+        std::function<void()> ausfall;
+        QString grund;
+    } faelle[] = {
+        {[&] { QFile::setPermissions(plD, QFile::ReadOwner | QFile::ReadGroup); },
+         QStringLiteral("Zugriff verweigert (70).")},
+        {[&] { d.platz = 0; }, QStringLiteral("Datenträger voll (61).")},
+        {[&] { d.sichernScheitert = true; }, QStringLiteral("Datenträger nicht bereit (71).")},
+        {[&] { d.umbenennenScheitert = true; }, QStringLiteral("Zugriff verweigert (70).")},
+    };
+    for (const auto& fall : faelle) {
+        fall.ausfall();
+        // Whatever the user answers, the save counts as failed.
+        umgebung.meldungen.antworten({Antwort::Ignorieren});
+        EXPECT_EQ(buch.TermineSpeichern(), Speicherung::Fehlgeschlagen) << qPrintable(fall.grund);
+        EXPECT_EQ(buch.Ungespeichert, 1);
+        EXPECT_EQ(umgebung.lesen(plD), alt);
+        EXPECT_FALSE(QFile::exists(plD + QStringLiteral(".neu")));
+        EXPECT_TRUE(Boxtexte().last().startsWith(
+            QStringLiteral("Es ist ein Fehler beim Speichern der Termine aufgetreten.")));
+        EXPECT_TRUE(Boxtexte().last().contains(fall.grund)) << qPrintable(Boxtexte().last());
+        EXPECT_NE(IniLesen({}, {}, QStringLiteral("OLneu")), QStringLiteral("1"));
+        QFile::setPermissions(plD, QFile::ReadOwner | QFile::WriteOwner);
+        d.platz.reset();
+        d.sichernScheitert = d.umbenennenScheitert = false;
+    }
+    EXPECT_EQ(buch.TermineSpeichern(), Speicherung::Gespeichert);
+    EXPECT_EQ(buch.Ungespeichert, 0);
 }
 
 TEST_F(Buch, SpeichernWirdNichtWiederBetreten) {

@@ -23,13 +23,11 @@ const QString kC = L("20261231-   -   -         -   Alle   Silvester");
 class Liste : public ::testing::Test {
 protected:
     Liste() {
-        modul() = Modul{};
         modul().DateiAltes = archiv();
         buch.ListeTermine = {kA, kB, kC};
         buch.TerminIndex = 0;
         buch.AnzeigeAufbauen();
     }
-    ~Liste() override { modul() = Modul{}; }
     QString archiv() const { return umgebung.daten() + L("/Kronel.Old"); }
     QString Archiv() const { return AusCp1252(umgebung.lesen(archiv())); }
 

@@ -9,6 +9,7 @@
 #include "common/einstellungen.h"
 #include "common/kalender.h"
 #include "common/modul.h"
+#include "common/version.h"
 #include "platform/datum.h"
 #include "platform/dienste.h"
 #include "platform/drucker.h"
@@ -84,9 +85,12 @@ QString VersionTextBilden(int haupt, int neben, int revision) {
            QStringLiteral("%1").arg(revision, 4, 10, QLatin1Char('0'));
 }
 
+QString ProgrammVersionText() {
+    return VersionTextBilden(VersionHaupt, VersionNeben, VersionRevision);
+}
+
 QString VersionErmitteln() {
-    modul().VersionText =
-        VersionTextBilden(KRONEL_VERSION_HAUPT, KRONEL_VERSION_NEBEN, KRONEL_VERSION_REVISION);
+    modul().VersionText = ProgrammVersionText();
     return modul().VersionText;
 }
 

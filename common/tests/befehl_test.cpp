@@ -3,6 +3,7 @@
 #include "common/befehl.h"
 #include "common/modul.h"
 #include "testsupport/drucken.h"
+#include "testsupport/testsupport.h"
 #include "testsupport/utf8.h"
 
 using namespace kronel;
@@ -12,9 +13,8 @@ using test::L;
 
 class Befehl : public ::testing::Test {
 protected:
-    Befehl() { modul() = {}; }
-    ~Befehl() override { modul() = {}; }
     static QStringList Worte(int n) { return modul().BefehlWorte.mid(1, n); }
+    test::TestUmgebung umgebung;
 };
 }  // namespace
 

@@ -18,8 +18,6 @@ using test::L;
 
 class DatenPfade : public ::testing::Test {
 protected:
-    DatenPfade() { modul() = {}; }
-    ~DatenPfade() override { modul() = {}; }
     test::TestUmgebung umgebung;
 };
 

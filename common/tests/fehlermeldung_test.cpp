@@ -107,11 +107,12 @@ TEST(ErsetzenTest, AlleVorkommenOhneRuecksichtAufGrossKlein) {
 }
 
 TEST(Entwicklung, NurMitKronelEntwicklungEins) {
-    qputenv("KRONEL_ENTWICKLUNG", "1");
+    test::Umgebungsvariablen u;
+    u.setzen("KRONEL_ENTWICKLUNG", "1");
     EXPECT_TRUE(LaeuftInIDE());
-    qputenv("KRONEL_ENTWICKLUNG", "ja");
+    u.setzen("KRONEL_ENTWICKLUNG", "ja");
     EXPECT_FALSE(LaeuftInIDE());
-    qunsetenv("KRONEL_ENTWICKLUNG");
+    u.loeschen("KRONEL_ENTWICKLUNG");
     EXPECT_FALSE(LaeuftInIDE());
 }
 

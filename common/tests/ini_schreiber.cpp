@@ -5,12 +5,14 @@
 #include <cstdlib>
 
 #include "common/einstellungen.h"
+#include "platform/dienste.h"
 
 int main(int argc, char** argv) {
     if (argc != 4) {
         std::fprintf(stderr, "Aufruf: ini_schreiber DATEI PRAEFIX ANZAHL\n");
         return 2;
     }
+    kronel::DiensteSetzen(kronel::OhneDesktopDienste());
     const QString datei = QString::fromLocal8Bit(argv[1]);
     const QString praefix = QString::fromLocal8Bit(argv[2]);
     const int anzahl = std::atoi(argv[3]);

@@ -4,9 +4,6 @@
 
 #include <sys/stat.h>
 
-#include <optional>
-#include <vector>
-
 #include "common/einstellungen.h"
 #include "common/modul.h"
 #include "common/startwachen.h"
@@ -22,14 +19,6 @@ using test::L;
 
 class Leserechte : public ::testing::Test {
 protected:
-    Leserechte() {
-        modul() = {};
-        BefehlszeileSetzen({});
-    }
-    ~Leserechte() override {
-        modul() = {};
-        BefehlszeileSetzen({});
-    }
     QString marke() const { return umgebung.programm() + L("/READONLY.TXT"); }
     QString darueber() const { return umgebung.programm() + L("/../READONLY.TXT"); }
     test::TestUmgebung umgebung;
@@ -104,52 +93,11 @@ TEST_F(Leserechte, LangeMarkierungWirdGekuerzt) {
 
 namespace {
 
-// Sets environment variables for one test and puts them back afterwards.
-class Umgebungsvariablen {
-public:
-    void setzen(const char* name, const QByteArray& wert) {
-        merken(name);
-        qputenv(name, wert);
-    }
-    void loeschen(const char* name) {
-        merken(name);
-        qunsetenv(name);
-    }
-    ~Umgebungsvariablen() {
-        for (const auto& [name, wert] : alt_) {
-            if (wert) {
-                qputenv(name.constData(), *wert);
-            } else {
-                qunsetenv(name.constData());
-            }
-        }
-    }
-
-private:
-    void merken(const char* name) {
-        for (const auto& a : alt_) {
-            if (a.first == name) {
-                return;
-            }
-        }
-        alt_.emplace_back(name, qEnvironmentVariableIsSet(name)
-                                    ? std::optional<QByteArray>(qgetenv(name))
-                                    : std::nullopt);
-    }
-    std::vector<std::pair<QByteArray, std::optional<QByteArray>>> alt_;
-};
-
 class Startwachen : public ::testing::Test {
 protected:
     Startwachen() {
-        modul() = {};
-        BefehlszeileSetzen({});
         IniSchreiben({}, L("Allgemein"), L("User"), L("Ich"));
         umgebung.uhr.setzen(QDateTime(QDate(2024, 3, 5), QTime(15, 0, 0)));
-    }
-    ~Startwachen() override {
-        modul() = {};
-        BefehlszeileSetzen({});
     }
     QString netwatch() const { return umgebung.programm() + L("/NetWatch.Ini"); }
     QString lesen(const char* abschnitt, const char* schluessel) {
@@ -273,7 +221,7 @@ TEST_F(Startwachen, BenutzernameAusDenEinstellungen) {
 
 TEST_F(Startwachen, BenutzernameAusDerUmgebung) {
     IniSchreiben({}, L("Allgemein"), L("User"), {});
-    Umgebungsvariablen u;
+    test::Umgebungsvariablen& u = umgebung.variablen;
     u.setzen("USER", "ABCDEFGHIJKLMNOPQRST");
     EXPECT_EQ(Benutzername(), L("Abcdefg"));
     EXPECT_EQ(IniLesen({}, L("Allgemein"), L("User"), {}), L("Abcdefg"));

@@ -13,6 +13,7 @@
 #include "common/hilfe.h"
 #include "common/kalender.h"
 #include "common/modul.h"
+#include "common/protokoll.h"
 #include "common/startwachen.h"
 #include "common/statistik.h"
 #include "common/systemdatum.h"
@@ -132,7 +133,7 @@ bool Ausgabeprogramm::Form_Load() {
         return false;
     }
     const QDateTime jetzt = uhr().jetzt();
-    IniSchreiben({}, {}, QStringLiteral("letzte_Ausgabe"), DatumZeitText(jetzt));
+    IniSchreiben({}, {}, Protokoll::LetzteAusgabe, DatumZeitText(jetzt));
 
     // A missing key means one hour; an empty or non-numeric value reads as 0.
     const double stunden = std::clamp(Val(Lesen("KronelAutoEnde", "1")), -kLaengsteLaufzeitStunden,
@@ -157,10 +158,10 @@ bool Ausgabeprogramm::AusgabeNurEinmalPruefen() {
         return true;
     }
     if (!Befehlszeile.contains(QLatin1String("/n"))) {
-        const QString letzte = Lesen("letzte_Ausgabe", "xxx");
+        const QString letzte = IniLesen({}, {}, Protokoll::LetzteAusgabe, QStringLiteral("xxx"));
         return Left(letzte, 10) != DatumText(uhr().heute());
     }
-    IniSchreiben({}, {}, QStringLiteral("letzte_Ausgabe"), DatumZeitText(uhr().jetzt()));
+    IniSchreiben({}, {}, Protokoll::LetzteAusgabe, DatumZeitText(uhr().jetzt()));
     return true;
 }
 

@@ -42,7 +42,6 @@ const QString kNichts = L("Für heute liegen keine Meldungen vor.\r\n");
 class Ausgabelauf : public ::testing::Test {
 protected:
     Ausgabelauf() {
-        modul() = {};
         modul().DatenVerzeichnis = umgebung.daten();
         modul().DateiTermine = umgebung.daten() + L("/Kronel.PlD");
         einstellungen("");

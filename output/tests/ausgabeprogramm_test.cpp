@@ -76,15 +76,12 @@ const QString kTermin = L("20261209-   -   -         -   Alle   Zahnarzt");
 class Programm : public ::testing::Test {
 protected:
     Programm() {
-        modul() = {};
         einstellungen("");
         umgebung.schreiben(umgebung.daten() + L("/Kronel.PlD"),
                            NachCp1252(L("..Kronelin 8.010000\r\n") + kTermin + L("\r\n")));
         oberflaeche.schrift.werte = {L("Courier New"), 10, false, false, false};
         oberflaeche.fenster.m = {1500, 1200, 9000, 6000};
-        BefehlszeileSetzen({});
     }
-    ~Programm() override { BefehlszeileSetzen({}); }
 
     void einstellungen(const char* kronel) {
         umgebung.schreiben(umgebung.riviror(),

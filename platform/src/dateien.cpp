@@ -13,10 +13,33 @@
 #include <cerrno>
 #include <chrono>
 #include <thread>
+#include <utility>
 
 namespace kronel {
 
+qint64 Datentraeger::schreiben(int fd, const char* daten, qint64 laenge) {
+    return ::write(fd, daten, static_cast<size_t>(laenge));
+}
+
+int Datentraeger::sichern(int fd) {
+    return ::fsync(fd);
+}
+
+int Datentraeger::umbenennen(const char* alt, const char* neu) {
+    return ::rename(alt, neu);
+}
+
 namespace {
+
+Datentraeger*& Installiert() {
+    static Datentraeger* d = nullptr;
+    return d;
+}
+
+Datentraeger& Medium() {
+    static Datentraeger system;
+    return Installiert() != nullptr ? *Installiert() : system;
+}
 
 QByteArray Lokal(const QString& pfad) {
     return QFile::encodeName(pfad);
@@ -26,7 +49,7 @@ Status AllesSchreiben(int fd, const QByteArray& inhalt, const QString& pfad) {
     const char* p = inhalt.constData();
     qsizetype rest = inhalt.size();
     while (rest > 0) {
-        const ssize_t n = ::write(fd, p, static_cast<size_t>(rest));
+        const qint64 n = Medium().schreiben(fd, p, rest);
         if (n < 0) {
             if (errno == EINTR) {
                 continue;
@@ -80,6 +103,10 @@ Ergebnis<qsizetype> Lesen(int fd, char* ziel, qsizetype platz, const QString& pf
 }
 
 }  // namespace
+
+Datentraeger* DatentraegerSetzen(Datentraeger* d) {
+    return std::exchange(Installiert(), d);
+}
 
 Ergebnis<QByteArray> DateiLesen(const QString& pfad) {
     Deskriptor d;
@@ -167,7 +194,7 @@ Status DateiAtomarSchreiben(const QString& pfad, const QByteArray& inhalt,
     if (Status s = AllesSchreiben(d.fd, inhalt, pfad); !s) {
         return aufgeben(s.fehler());
     }
-    if (::fsync(d.fd) != 0) {
+    if (Medium().sichern(d.fd) != 0) {
         return aufgeben(FehlerAusErrno(errno, pfad));
     }
     if (::close(d.fd) != 0) {
@@ -177,7 +204,7 @@ Status DateiAtomarSchreiben(const QString& pfad, const QByteArray& inhalt,
         return FehlerAusErrno(e, pfad);
     }
     d.fd = -1;
-    if (::rename(tempLokal.constData(), Lokal(pfad).constData()) != 0) {
+    if (Medium().umbenennen(tempLokal.constData(), Lokal(pfad).constData()) != 0) {
         const int e = errno;
         ::unlink(tempLokal.constData());
         return FehlerAusErrno(e, pfad);

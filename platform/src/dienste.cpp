@@ -3,6 +3,8 @@
 #include <QProcess>
 
 #include <cstdio>
+#include <cstdlib>
+#include <type_traits>
 
 #include "platform/oberflaeche.h"
 #include "platform/uhr.h"
@@ -10,26 +12,6 @@
 namespace kronel {
 
 namespace {
-
-// Without a desktop: a box is written to standard error and answered with Cancel
-// (or OK where that is the only button), so nothing ever waits for a person.
-class OhneDesktopMeldungen final : public MeldungsDienst {
-public:
-    int zeigen(const QString& text, int stil, const QString& titel) override {
-        std::fprintf(stderr, "[%s] %s\n", qPrintable(titel), qPrintable(text));
-        return EscapeAntwort(stil);
-    }
-    std::optional<QString> eingabe(const QString&, const QString&, const QString&) override {
-        return std::nullopt;
-    }
-};
-
-class StillerTon final : public TonDienst {
-public:
-    void piepen(int, const QString&) override {}
-    Status spielen(const QString&) override { return {}; }
-    void stoppen() override {}
-};
 
 class OhneZeiger final : public ZeigerDienst {
 public:
@@ -60,22 +42,6 @@ public:
     bool oeffnen(const QString&) override { return false; }
 };
 
-class QProcessStart final : public ProzessDienst {
-public:
-    Status starten(const QString& programm, const QStringList& argumente,
-                   const QString& arbeitsordner) override {
-        if (programm.isEmpty()) {
-            return Fehler(FehlerNr::DateiNichtGefunden, {});
-        }
-        if (!QProcess::startDetached(programm, argumente, arbeitsordner)) {
-            return Fehler(
-                FehlerNr::DateiNichtGefunden,
-                FehlerBeschreibung(FehlerNr::DateiNichtGefunden) + QStringLiteral(": ") + programm);
-        }
-        return {};
-    }
-};
-
 class OhneInstanzwache final : public InstanzDienst {
 public:
     bool anmelden(const QString&) override { return true; }
@@ -86,6 +52,21 @@ public:
 Dienste& Aktuell() {
     static Dienste d;
     return d;
+}
+
+// The service as installed; a debug build stops where none was.
+template <typename T>
+T& Eingerichtet(T* dienst, [[maybe_unused]] const char* name, std::type_identity_t<T>& ersatz) {
+#ifndef NDEBUG
+    if (dienst == nullptr) {
+        std::fprintf(stderr,
+                     "Der Dienst »%s« ist nicht eingerichtet: das Programm, der Test oder das "
+                     "Werkzeug muss ihn mit DiensteSetzen einrichten, bevor es ihn braucht.\n",
+                     name);
+        std::abort();
+    }
+#endif
+    return dienst != nullptr ? *dienst : ersatz;
 }
 
 }  // namespace
@@ -112,14 +93,47 @@ void DiensteSetzen(const Dienste& d) {
     Aktuell() = d;
 }
 
+int KonsolenMeldungen::zeigen(const QString& text, int stil, const QString& titel) {
+    std::fprintf(stderr, "[%s] %s\n", qPrintable(titel), qPrintable(text));
+    return EscapeAntwort(stil);
+}
+
+std::optional<QString> KonsolenMeldungen::eingabe(const QString&, const QString&, const QString&) {
+    return std::nullopt;
+}
+
+Status SystemProzesse::starten(const QString& programm, const QStringList& argumente,
+                               const QString& arbeitsordner) {
+    if (programm.isEmpty()) {
+        return Fehler(FehlerNr::DateiNichtGefunden, {});
+    }
+    if (!QProcess::startDetached(programm, argumente, arbeitsordner)) {
+        return Fehler(
+            FehlerNr::DateiNichtGefunden,
+            FehlerBeschreibung(FehlerNr::DateiNichtGefunden) + QStringLiteral(": ") + programm);
+    }
+    return {};
+}
+
+Dienste OhneDesktopDienste() {
+    static KonsolenMeldungen meldungen;
+    static StillerTon ton;
+    static SystemProzesse prozesse;
+    Dienste d = Aktuell();
+    d.meldungen = &meldungen;
+    d.ton = &ton;
+    d.prozesse = &prozesse;
+    return d;
+}
+
 MeldungsDienst& meldungen() {
-    static OhneDesktopMeldungen ersatz;
-    return Aktuell().meldungen != nullptr ? *Aktuell().meldungen : ersatz;
+    static KonsolenMeldungen ersatz;
+    return Eingerichtet(Aktuell().meldungen, "meldungen", ersatz);
 }
 
 TonDienst& ton() {
     static StillerTon ersatz;
-    return Aktuell().ton != nullptr ? *Aktuell().ton : ersatz;
+    return Eingerichtet(Aktuell().ton, "ton", ersatz);
 }
 
 ZeigerDienst& zeiger() {
@@ -148,8 +162,8 @@ WebDienst& web() {
 }
 
 ProzessDienst& prozesse() {
-    static QProcessStart ersatz;
-    return Aktuell().prozesse != nullptr ? *Aktuell().prozesse : ersatz;
+    static SystemProzesse ersatz;
+    return Eingerichtet(Aktuell().prozesse, "prozesse", ersatz);
 }
 
 InstanzDienst& instanzen() {

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <array>
+#include <utility>
 
 #include "platform/text.h"
 
@@ -76,8 +77,8 @@ QString ProgrammDateiname() {
     return name;
 }
 
-void ProgrammDateinameSetzen(const QString& name) {
-    ProgrammnameUeberschrieben() = name;
+QString ProgrammDateinameSetzen(const QString& name) {
+    return std::exchange(ProgrammnameUeberschrieben(), name);
 }
 
 QString PfadAusWindows(const QString& pfad) {

@@ -6,9 +6,12 @@
 
 #include <sys/stat.h>
 
+#include <functional>
+
 #include "platform/dateien.h"
 #include "platform/ordner.h"
 #include "testsupport/drucken.h"
+#include "testsupport/testsupport.h"
 
 using namespace kronel;
 
@@ -40,6 +43,37 @@ TEST(Dateien, AtomarSchreibenErsetztGanzOderGarNicht) {
     const Status f = DateiAtomarSchreiben(dir.filePath(QStringLiteral("fehlt/x.txt")), "x");
     ASSERT_FALSE(f);
     EXPECT_EQ(f.fehler().nummer, 53);
+}
+
+// A full disk (after part of the file), a device lost at the flush, a refused
+// rename: the old file stays byte for byte, no temporary file is left, and the
+// caller is told in German what went wrong and where.
+TEST(Dateien, AtomarSchreibenUeberstehtDenAusfallDesDatentraegers) {
+    test::TestUmgebung umgebung;
+    const QString p = umgebung.daten() + QStringLiteral("/a.txt");
+    ASSERT_TRUE(DateiAtomarSchreiben(p, "alt"));
+    test::AusfallDatentraeger& d = umgebung.datentraeger;
+    const struct {
+        std::function<void()> ausfall;
+        QString text;
+    } faelle[] = {
+        {[&] { d.platz = 10; }, QStringLiteral("Datenträger voll")},
+        {[&] { d.sichernScheitert = true; }, QStringLiteral("Datenträger nicht bereit")},
+        {[&] { d.umbenennenScheitert = true; }, QStringLiteral("Zugriff verweigert")},
+    };
+    for (const auto& fall : faelle) {
+        fall.ausfall();
+        const Status s = DateiAtomarSchreiben(p, QByteArray(100000, 'n'));
+        ASSERT_FALSE(s) << qPrintable(fall.text);
+        EXPECT_EQ(s.fehler().beschreibung, fall.text + QStringLiteral(": ") + p);
+        EXPECT_EQ(Inhalt(p), QByteArray("alt"));
+        EXPECT_EQ(QDir(umgebung.daten()).entryList(QDir::Files),
+                  QStringList{QStringLiteral("a.txt")});
+        d.platz.reset();
+        d.sichernScheitert = d.umbenennenScheitert = false;
+    }
+    ASSERT_TRUE(DateiAtomarSchreiben(p, "neu"));
+    EXPECT_EQ(Inhalt(p), QByteArray("neu"));
 }
 
 TEST(Dateien, AnhaengenUndLesen) {
@@ -116,18 +150,19 @@ TEST(Ordner, NamenOhneRuecksichtAufGrossKlein) {
 }
 
 TEST(Ordner, UmgebungBestimmtDieOrdner) {
-    qputenv("KRONEL_WINDIR", "/tmp/w/");
-    qunsetenv("KRONEL_SYSDIR");
+    test::Umgebungsvariablen u;
+    u.setzen("KRONEL_WINDIR", "/tmp/w/");
+    u.loeschen("KRONEL_SYSDIR");
     EXPECT_EQ(WindowsOrdner(), QStringLiteral("/tmp/w"));
     EXPECT_EQ(SystemOrdner(), QStringLiteral("/tmp/w/system"));
-    qputenv("KRONEL_SYSDIR", "/tmp/s");
+    u.setzen("KRONEL_SYSDIR", "/tmp/s");
     EXPECT_EQ(SystemOrdner(), QStringLiteral("/tmp/s"));
-    qunsetenv("KRONEL_WINDIR");
-    qputenv("XDG_CONFIG_HOME", "/tmp/x");
+    u.loeschen("KRONEL_WINDIR");
+    u.setzen("XDG_CONFIG_HOME", "/tmp/x");
     EXPECT_EQ(WindowsOrdner(), QStringLiteral("/tmp/x/kronel"));
-    qunsetenv("KRONEL_SYSDIR");
-    qunsetenv("XDG_CONFIG_HOME");
-    qunsetenv("KRONEL_PROGDIR");
+    u.loeschen("KRONEL_SYSDIR");
+    u.loeschen("XDG_CONFIG_HOME");
+    u.loeschen("KRONEL_PROGDIR");
     EXPECT_FALSE(ProgrammOrdner().isEmpty());
     EXPECT_FALSE(ProgrammOrdner().endsWith(QLatin1Char('/')));
 }

@@ -4,13 +4,13 @@
 #include <QFileInfo>
 #include <QFontInfo>
 #include <QGuiApplication>
-#include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <cmath>
 
 #include "printing/qtdrucker.h"
+#include "testsupport/pdf.h"
 #include "testsupport/testsupport.h"
 
 using namespace kronel;
@@ -26,51 +26,6 @@ void App() {
     }
 }
 
-// Sets an environment variable for the lifetime of the object.
-class Umgebungsvariable {
-public:
-    Umgebungsvariable(const char* name, const QString& wert) : name_(name) {
-        if (qEnvironmentVariableIsSet(name)) {
-            alt_ = qgetenv(name);
-        }
-        if (wert.isNull()) {
-            qunsetenv(name);
-        } else {
-            qputenv(name, wert.toLocal8Bit());
-        }
-    }
-    ~Umgebungsvariable() {
-        if (alt_) {
-            qputenv(name_, *alt_);
-        } else {
-            qunsetenv(name_);
-        }
-    }
-
-private:
-    const char* name_;
-    std::optional<QByteArray> alt_;
-};
-
-#define PDFTOTEXT_NOETIG()                                                       \
-    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) { \
-        GTEST_SKIP() << "pdftotext fehlt";                                       \
-    }
-
-// The text of a PDF as pdftotext reads it; pages end with a form feed.
-std::optional<QString> PdfText(const QString& pfad) {
-    const QString programm = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
-    if (programm.isEmpty()) {
-        return std::nullopt;
-    }
-    QProcess p;
-    p.start(programm, {QStringLiteral("-enc"), QStringLiteral("UTF-8"), pfad, QStringLiteral("-")});
-    if (!p.waitForFinished(30000)) {
-        return QString();
-    }
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
-
 class QtDruckerTest : public ::testing::Test {
 protected:
     void SetUp() override { App(); }
@@ -81,9 +36,9 @@ protected:
 }  // namespace
 
 TEST_F(QtDruckerTest, PrintsTheTextIntoTheNamedPdf) {
-    PDFTOTEXT_NOETIG();
+    KRONEL_PDFTOTEXT_NOETIG();
     const QString pfad = ordner.filePath(QStringLiteral("ausgabe.pdf"));
-    Umgebungsvariable ziel("KRONEL_DRUCKER_PDF", pfad);
+    umgebung.variablen.setzen("KRONEL_DRUCKER_PDF", pfad);
     QtDrucker d;
     ASSERT_TRUE(d.setScaleMode(Massstab::Zentimeter));
     d.setFontName(QStringLiteral("Courier New"));
@@ -97,7 +52,7 @@ TEST_F(QtDruckerTest, PrintsTheTextIntoTheNamedPdf) {
     EXPECT_EQ(d.Hinweis(), QStringLiteral("Der Ausdruck wurde als PDF-Datei »") + pfad +
                                QStringLiteral("« gespeichert."));
 
-    const auto text = PdfText(pfad);
+    const auto text = test::PdfText(pfad);
     ASSERT_TRUE(text);
     EXPECT_TRUE(text->contains(QStringLiteral("Meldungen für heute"))) << text->toStdString();
     EXPECT_TRUE(text->contains(QStringLiteral("* 09.12.2026 (Mi): Zahnarzt")));
@@ -106,9 +61,9 @@ TEST_F(QtDruckerTest, PrintsTheTextIntoTheNamedPdf) {
 }
 
 TEST_F(QtDruckerTest, ALongTextGoesOnOnFurtherPagesAndEveryDocumentGetsItsOwnFile) {
-    PDFTOTEXT_NOETIG();
+    KRONEL_PDFTOTEXT_NOETIG();
     const QString pfad = ordner.filePath(QStringLiteral("lang.pdf"));
-    Umgebungsvariable ziel("KRONEL_DRUCKER_PDF", pfad);
+    umgebung.variablen.setzen("KRONEL_DRUCKER_PDF", pfad);
     QtDrucker d;
     ASSERT_TRUE(d.setScaleMode(Massstab::Zentimeter));
     d.setFontSize(10);
@@ -121,7 +76,7 @@ TEST_F(QtDruckerTest, ALongTextGoesOnOnFurtherPagesAndEveryDocumentGetsItsOwnFil
     ASSERT_TRUE(d.Print(QStringLiteral("Zweites Dokument")));
     ASSERT_TRUE(d.EndDoc());
 
-    const auto erstes = PdfText(pfad);
+    const auto erstes = test::PdfText(pfad);
     ASSERT_TRUE(erstes);
     const int jeSeite =
         static_cast<int>(std::floor(d.ScaleHeight() / d.TextHeight(QStringLiteral("Ay"))));
@@ -130,7 +85,7 @@ TEST_F(QtDruckerTest, ALongTextGoesOnOnFurtherPagesAndEveryDocumentGetsItsOwnFil
     for (int i : {1, jeSeite, jeSeite + 1, 150}) {
         EXPECT_TRUE(erstes->contains(QStringLiteral("Zeile %1\n").arg(i))) << i;
     }
-    const auto zweites = PdfText(ordner.filePath(QStringLiteral("lang-2.pdf")));
+    const auto zweites = test::PdfText(ordner.filePath(QStringLiteral("lang-2.pdf")));
     ASSERT_TRUE(zweites);
     EXPECT_TRUE(zweites->contains(QStringLiteral("Zweites Dokument")));
     EXPECT_FALSE(erstes->contains(QStringLiteral("Zweites Dokument")));
@@ -138,7 +93,7 @@ TEST_F(QtDruckerTest, ALongTextGoesOnOnFurtherPagesAndEveryDocumentGetsItsOwnFil
 
 TEST_F(QtDruckerTest, AnEmptyOrDiscardedDocumentLeavesNoFile) {
     const QString pfad = ordner.filePath(QStringLiteral("leer.pdf"));
-    Umgebungsvariable ziel("KRONEL_DRUCKER_PDF", pfad);
+    umgebung.variablen.setzen("KRONEL_DRUCKER_PDF", pfad);
     QtDrucker d;
     ASSERT_TRUE(d.Print(QString()));
     ASSERT_TRUE(d.EndDoc());
@@ -150,7 +105,7 @@ TEST_F(QtDruckerTest, AnEmptyOrDiscardedDocumentLeavesNoFile) {
 }
 
 TEST_F(QtDruckerTest, MeasuresInCentimetres) {
-    Umgebungsvariable ziel("KRONEL_DRUCKER_PDF", ordner.filePath(QStringLiteral("mass.pdf")));
+    umgebung.variablen.setzen("KRONEL_DRUCKER_PDF", ordner.filePath(QStringLiteral("mass.pdf")));
     QtDrucker d;
     ASSERT_TRUE(d.setScaleMode(Massstab::Zentimeter));
     if (!DruckerEingerichtet()) {
@@ -177,10 +132,10 @@ TEST_F(QtDruckerTest, WithoutAPrinterAPdfGoesToTheDocumentsFolder) {
     if (DruckerEingerichtet()) {
         GTEST_SKIP() << "ein Drucker ist eingerichtet";
     }
-    PDFTOTEXT_NOETIG();
-    Umgebungsvariable ziel("KRONEL_DRUCKER_PDF", QString());
-    Umgebungsvariable heim("HOME", ordner.path());
-    Umgebungsvariable konfig("XDG_CONFIG_HOME", ordner.filePath(QStringLiteral(".config")));
+    KRONEL_PDFTOTEXT_NOETIG();
+    umgebung.variablen.loeschen("KRONEL_DRUCKER_PDF");
+    umgebung.variablen.setzen("HOME", ordner.path());
+    umgebung.variablen.setzen("XDG_CONFIG_HOME", ordner.filePath(QStringLiteral(".config")));
     const QString dokumente = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     ASSERT_TRUE(dokumente.startsWith(ordner.path())) << dokumente.toStdString();
     QtDrucker d;
@@ -189,7 +144,7 @@ TEST_F(QtDruckerTest, WithoutAPrinterAPdfGoesToTheDocumentsFolder) {
     // The name carries the time of the fake clock: 9.12.2026 9:30:00.
     const QString pfad = dokumente + QStringLiteral("/Kronel-Ausdruck-20261209-093000.pdf");
     EXPECT_TRUE(d.Hinweis().contains(pfad)) << d.Hinweis().toStdString();
-    const auto text = PdfText(pfad);
+    const auto text = test::PdfText(pfad);
     ASSERT_TRUE(text);
     EXPECT_TRUE(text->contains(QStringLiteral("ohne Drucker")));
 }

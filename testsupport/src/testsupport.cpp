@@ -4,8 +4,12 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
+#include <cerrno>
 #include <cstdlib>
+#include <utility>
 
+#include "platform/befehlszeile.h"
 #include "platform/ordner.h"
 
 namespace kronel::test {
@@ -58,41 +62,69 @@ std::optional<QString> SkriptMeldungen::eingabe(const QString& frage, const QStr
     return antwort;
 }
 
+qint64 AusfallDatentraeger::schreiben(int fd, const char* daten, qint64 laenge) {
+    if (!platz) {
+        return Datentraeger::schreiben(fd, daten, laenge);
+    }
+    if (*platz <= 0) {
+        errno = ENOSPC;
+        return -1;
+    }
+    const qint64 n = Datentraeger::schreiben(fd, daten, std::min(laenge, *platz));
+    if (n > 0) {
+        *platz -= n;
+    }
+    return n;
+}
+
+int AusfallDatentraeger::sichern(int fd) {
+    if (sichernScheitert) {
+        errno = EIO;
+        return -1;
+    }
+    return Datentraeger::sichern(fd);
+}
+
+int AusfallDatentraeger::umbenennen(const char* alt, const char* neu) {
+    if (umbenennenScheitert) {
+        errno = EACCES;
+        return -1;
+    }
+    return Datentraeger::umbenennen(alt, neu);
+}
+
 TestUmgebung::TestUmgebung(const QString& programm) : vorher_(dienste()) {
     QDir().mkpath(system());
     QDir().mkpath(this->programm());
     QDir().mkpath(daten());
-    const std::pair<const char*, QString> variablen[] = {
+    const std::pair<const char*, QString> werte[] = {
         {"KRONEL_WINDIR", windows()},
         {"KRONEL_SYSDIR", system()},
         {"KRONEL_PROGDIR", this->programm()},
         {"KRONEL_ENTWICKLUNG", QStringLiteral("0")},
     };
-    for (const auto& [name, wert] : variablen) {
-        const char* alt = std::getenv(name);
-        umgebungVorher_.emplace_back(
-            name, alt != nullptr ? std::optional<QByteArray>(alt) : std::nullopt);
-        qputenv(name, QFile::encodeName(wert));
+    for (const auto& [name, wert] : werte) {
+        variablen.setzen(name, wert);
     }
-    ProgrammDateinameSetzen(programm);
+    programmnameVorher_ = ProgrammDateinameSetzen(programm);
+    befehlszeileVorher_ = Befehlszeile();
+    BefehlszeileSetzen({});
+    modulVorher_ = std::exchange(modul(), Modul{});
     DiensteSetzen(
         {&meldungen, &ton, &zeiger, &uhr, &bildschirm, &hilfe, &web, &prozesse, &instanzen});
     druckerVorher_ = DruckerSetzen(&drucker);
     tastaturVorher_ = TastaturSetzen(&tastatur);
+    datentraegerVorher_ = DatentraegerSetzen(&datentraeger);
 }
 
 TestUmgebung::~TestUmgebung() {
     DiensteSetzen(vorher_);
     DruckerSetzen(druckerVorher_);
     TastaturSetzen(tastaturVorher_);
-    ProgrammDateinameSetzen({});
-    for (const auto& [name, wert] : umgebungVorher_) {
-        if (wert) {
-            qputenv(name.constData(), *wert);
-        } else {
-            qunsetenv(name.constData());
-        }
-    }
+    DatentraegerSetzen(datentraegerVorher_);
+    modul() = std::move(modulVorher_);
+    BefehlszeileSetzen({befehlszeileVorher_});
+    ProgrammDateinameSetzen(programmnameVorher_);
 }
 
 void TestUmgebung::schreiben(const QString& pfad, const QByteArray& inhalt) const {

@@ -28,8 +28,10 @@ enum class PositionsText { Ganzzahl, Zahltext };
 void FensterPositionSpeichern(const FensterSteuerelement& main, const QString& praefix,
                               PositionsText form);
 
-// Sets modul().VersionText from the version of the programs and returns it:
-// major, ".", minor with two digits and revision with four ("8.020000").
+// The version text of the programs (common/version.h): major, ".", minor with
+// two digits and revision with four ("8.020000" for 8.2.0).
+QString ProgrammVersionText();
+// Sets modul().VersionText to it and returns it.
 QString VersionErmitteln();
 // The version text of any version number: 8.1.90 -> "8.010090".
 QString VersionTextBilden(int haupt, int neben, int revision);

@@ -3,6 +3,7 @@
 #include "common/einstellungen.h"
 #include "common/fehlermeldung.h"
 #include "common/modul.h"
+#include "common/protokoll.h"
 #include "common/texte.h"
 #include "platform/datum.h"
 #include "platform/dienste.h"
@@ -127,7 +128,7 @@ void Zeitstarter::Zeit_Timer() {
     const QDateTime jetzt = uhr().jetzt();
     Titel = StarterTitel(jetzt);
     const auto sekunden = SekundenSeit(
-        IniLesen({}, kAbschnitt, QStringLiteral("letzte_Ausgabe"), QStringLiteral("???")), jetzt);
+        IniLesen({}, kAbschnitt, Protokoll::LetzteAusgabe, QStringLiteral("???")), jetzt);
     bezLastTime = LetzteAusgabeText(sekunden);
     if (startLaeuft_) {
         return;

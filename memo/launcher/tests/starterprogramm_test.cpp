@@ -34,7 +34,6 @@ public:
 class Programm : public ::testing::Test {
 protected:
     Programm() {
-        modul() = {};
         umgebung.uhr.setzen(QDateTime(QDate(2026, 12, 9), QTime(9, 5)));
     }
     QString ini(const char* schluessel) { return IniLesen({}, L("Kronel"), L(schluessel), {}); }

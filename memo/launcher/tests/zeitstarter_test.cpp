@@ -66,7 +66,6 @@ public:
 class Starter : public ::testing::Test {
 protected:
     Starter() {
-        modul() = {};
         Dienste d = dienste();
         d.prozesse = &ausgabe;
         DiensteSetzen(d);

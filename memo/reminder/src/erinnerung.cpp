@@ -5,6 +5,7 @@
 #include "common/fehlermeldung.h"
 #include "common/fenster.h"
 #include "common/modul.h"
+#include "common/protokoll.h"
 #include "common/ton.h"
 #include "platform/dateien.h"
 #include "platform/datum.h"
@@ -119,8 +120,8 @@ void Erinnerung::Zeit_Timer() {
         ~Freigabe() { b = false; }
     } freigabe{tickLaeuft_};
 
-    if (Val(Lesen(QStringLiteral("OLneu"), QStringLiteral("0"))) != 0) {
-        Schreiben(QStringLiteral("OLneu"), QStringLiteral("0"));
+    if (Val(Lesen(Protokoll::OLneu, QStringLiteral("0"))) != 0) {
+        Schreiben(Protokoll::OLneu, QStringLiteral("0"));
         bezDatum.clear();
     }
     QDateTime jetzt = uhr().jetzt();
@@ -156,7 +157,7 @@ void Erinnerung::mnuListeClear_Click() {
 }
 
 void Erinnerung::mnuReset_Click() {
-    Schreiben(QStringLiteral("OLneu"), QStringLiteral("1"));
+    Schreiben(Protokoll::OLneu, QStringLiteral("1"));
 }
 
 void Erinnerung::OptionenLesen(FensterSteuerelement& fenster) {

@@ -30,13 +30,11 @@ public:
 class Reminder : public ::testing::Test {
 protected:
     Reminder() {
-        modul() = {};
         IniSchreiben({}, L("Kronel"), L("DirData"), umgebung.daten());
         Datei({});
         DatenPfadeSetzen();
         Um(QDate(1999, 3, 12), 8, 0);
     }
-    ~Reminder() override { modul() = {}; }
 
     void Datei(const QStringList& termine, const char* kopf = "..Kronelin 8.010090") {
         QString text = L(kopf) + L("\r\n");

@@ -43,13 +43,11 @@ public:
 class Programm : public ::testing::Test {
 protected:
     Programm() {
-        modul() = {};
         IniSchreiben({}, L("Kronel"), L("DirData"), umgebung.daten());
         Datei("..Kronelin 8.010090");
         umgebung.uhr.setzen(QDateTime(QDate(1999, 3, 12), QTime(8, 25)));
         oberflaeche.fenster.m = {100, 200, 4000, 3000};
     }
-    ~Programm() override { modul() = {}; }
     void Datei(const char* kopf) {
         umgebung.schreiben(
             umgebung.daten() + L("/Kronel.PlD"),

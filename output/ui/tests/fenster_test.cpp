@@ -29,13 +29,11 @@ class Fenster : public ::testing::Test {
 protected:
     Fenster() {
         test::AnwendungSicherstellen();
-        modul() = {};
         IniSchreiben({}, L("Allgemein"), L("User"), L("Anna"));
         IniSchreiben({}, L("Kronel"), L("DirData"), umgebung.daten());
         QFile::copy(L(KRONEL_QUELLORDNER "/data/beispiel/Kronel.PlD"),
                     umgebung.daten() + L("/Kronel.PlD"));
     }
-    ~Fenster() override { BefehlszeileSetzen({}); }
 
     std::unique_ptr<KronelFenster> fenster(const QStringList& argumente) {
         BefehlszeileSetzen(argumente);

@@ -29,7 +29,6 @@ TEST(Befehlszeile, GeheZuTextUndAutoprint) {
 
 TEST(Auswahllisten, VorgabenWerdenZurueckgeschriebenUndGeteilt) {
     test::TestUmgebung umgebung;
-    modul() = {};
     const QStringList filter = AuswahlLesen(Auswahl::Filter);
     // "," and ";" belong to the choice
     ASSERT_EQ(filter.size(), 25);

@@ -45,13 +45,10 @@ private:
 class BefehleTest : public ::testing::Test {
 protected:
     BefehleTest() {
-        modul() = {};
-        BefehlszeileSetzen({});
         IniSchreiben({}, {}, L("DirData"), umgebung.daten());
         IniSchreiben({}, L("Allgemein"), L("User"), L("tester"));
         umgebung.schreiben(datei(), kDreiTermine);
     }
-    ~BefehleTest() override { BefehlszeileSetzen({}); }
     QString datei() const { return umgebung.daten() + L("/Kronel.PlD"); }
     void laden() { ASSERT_TRUE(planer.FormLoad()); }
     const SuchenAnfrage& zuletzt() const { return fenster.suchen.back(); }

@@ -27,8 +27,6 @@ const QString kVoll =
 class PlanerListe : public ::testing::Test {
 protected:
     PlanerListe() {
-        modul() = {};
-        BefehlszeileSetzen({});
         IniSchreiben({}, {}, L("DirData"), umgebung.daten());
         IniSchreiben({}, L("Allgemein"), L("User"), L("tester"));
         // The month picker of a new record only where a test asks for it
@@ -37,7 +35,6 @@ protected:
                            NachCp1252(L("..Kronelin 8.010000\r\n") + kBirne + L("\r\n") + kApfel +
                                       L("\r\n") + kZimt + L("\r\n")));
     }
-    ~PlanerListe() override { BefehlszeileSetzen({}); }
     void laden() { ASSERT_TRUE(planer.FormLoad()); }
     const QStringList& termine() const { return planer.buch.ListeTermine; }
     const QString& aktuell() const { return termine()[planer.buch.TerminIndex]; }

@@ -27,13 +27,10 @@ const QByteArray kBuch =
 class PlanerTest : public ::testing::Test {
 protected:
     PlanerTest() {
-        modul() = {};
-        BefehlszeileSetzen({});
         IniSchreiben({}, {}, L("DirData"), umgebung.daten());
         IniSchreiben({}, L("Allgemein"), L("User"), L("tester"));
         umgebung.schreiben(datei(), kBuch);
     }
-    ~PlanerTest() override { BefehlszeileSetzen({}); }
     QString datei() const { return umgebung.daten() + L("/Kronel.PlD"); }
 
     test::TestUmgebung umgebung;

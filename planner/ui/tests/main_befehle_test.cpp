@@ -20,6 +20,7 @@
 #include "platform/befehlszeile.h"
 #include "platform/text.h"
 #include "testsupport/anwendung.h"
+#include "testsupport/fensterbedienung.h"
 #include "testsupport/testsupport.h"
 #include "testsupport/utf8.h"
 
@@ -49,8 +50,6 @@ class MainBefehle : public ::testing::Test {
 protected:
     MainBefehle() {
         test::AnwendungSicherstellen();
-        modul() = {};
-        BefehlszeileSetzen({});
         IniSchreiben({}, {}, L("DirData"), umgebung.daten());
         IniSchreiben({}, L("Allgemein"), L("User"), L("tester"));
         umgebung.schreiben(datei(),
@@ -62,7 +61,6 @@ protected:
         if (fenster && !fenster->planer().Beendet()) {
             fenster->Aktion(L("PulBeenden"))->trigger();
         }
-        BefehlszeileSetzen({});
     }
     QString datei() const { return umgebung.daten() + L("/Kronel.PlD"); }
     void starten() {
@@ -316,15 +314,10 @@ TEST_F(MainBefehle, DruckereinrichtungZeigtDenDruckdialog) {
     DruckereinrichtungEintragen(verzeichnis, drucker);
     ASSERT_TRUE(verzeichnis.vorhanden(Fenstername::Druckereinrichtung));
     QString titel;
-    QTimer abbrechen;
-    abbrechen.setInterval(10);
-    QObject::connect(&abbrechen, &QTimer::timeout, [&] {
-        if (auto* d = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget())) {
-            titel = d->windowTitle();
-            d->reject();
-        }
+    test::BeimNaechstenModalen<QPrintDialog>([&](QPrintDialog* d) {
+        titel = d->windowTitle();
+        d->reject();
     });
-    abbrechen.start();
     // An earlier test's program end has asked every event loop to quit; the
     // application's own loop starts afresh.
     QTimer::singleShot(0, [&] {

@@ -12,7 +12,6 @@
 #include "common/modul.h"
 #include "planner_testsupport/fakes.h"
 #include "planner_ui/main.h"
-#include "platform/befehlszeile.h"
 #include "platform/text.h"
 #include "testsupport/anwendung.h"
 #include "testsupport/testsupport.h"
@@ -29,8 +28,6 @@ class MainListe : public ::testing::Test {
 protected:
     MainListe() {
         test::AnwendungSicherstellen();
-        modul() = {};
-        BefehlszeileSetzen({});
         IniSchreiben({}, {}, L("DirData"), umgebung.daten());
         IniSchreiben({}, L("Allgemein"), L("User"), L("tester"));
         IniSchreiben({}, {}, L("Neu2MonBlatt"), L("0"));
@@ -38,7 +35,6 @@ protected:
         EXPECT_TRUE(f.open(QIODevice::ReadOnly));
         umgebung.schreiben(datei(), f.readAll());
     }
-    ~MainListe() override { BefehlszeileSetzen({}); }
     QString datei() const { return umgebung.daten() + L("/Kronel.PlD"); }
     // False when this platform gives the window no keyboard focus.
     bool starten() {

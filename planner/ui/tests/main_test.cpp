@@ -23,6 +23,7 @@
 #include "platform/befehlszeile.h"
 #include "platform/text.h"
 #include "testsupport/anwendung.h"
+#include "testsupport/fensterbedienung.h"
 #include "testsupport/testsupport.h"
 #include "testsupport/utf8.h"
 
@@ -31,16 +32,7 @@ using namespace kronel;
 namespace {
 
 using test::L;
-
-// Typing with any characters (QTest's key clicks know ASCII only).
-void Tippen(QWidget* w, const QString& text) {
-    for (const QChar c : text) {
-        QKeyEvent druck(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QString(c));
-        QApplication::sendEvent(w, &druck);
-        QKeyEvent los(QEvent::KeyRelease, Qt::Key_A, Qt::NoModifier, QString(c));
-        QApplication::sendEvent(w, &los);
-    }
-}
+using test::Tippen;
 
 QByteArray Beispiel() {
     QFile f(QStringLiteral(KRONEL_QUELLORDNER "/data/beispiel/Kronel.PlD"));
@@ -52,13 +44,10 @@ class MainTest : public ::testing::Test {
 protected:
     MainTest() {
         test::AnwendungSicherstellen();
-        modul() = {};
-        BefehlszeileSetzen({});
         IniSchreiben({}, {}, L("DirData"), umgebung.daten());
         IniSchreiben({}, L("Allgemein"), L("User"), L("tester"));
         umgebung.schreiben(datei(), Beispiel());
     }
-    ~MainTest() override { BefehlszeileSetzen({}); }
     QString datei() const { return umgebung.daten() + L("/Kronel.PlD"); }
     QLabel* panel(const char* name) { return fenster->findChild<QLabel*>(L(name)); }
     void starten() {

@@ -128,8 +128,12 @@ struct Dienste {
     InstanzDienst* instanzen = nullptr;
 };
 
-// The services in force. Without installed services, boxes answer Cancel (or
-// OK for a box with one button), sounds and pointers are silent, the clock is the system's.
+// The services in force. The message, sound and process services are installed
+// by every program, test, tool and benchmark that uses them: in a debug build one
+// that was never installed stops the program with a diagnosis naming it, since
+// a silent stand-in would hide a forgotten installation; a release build falls back
+// to the console services below. Without installed ones the pointer is silent
+// and the clock is the system's.
 Dienste& dienste();
 void DiensteSetzen(const Dienste& d);
 
@@ -138,12 +142,40 @@ TonDienst& ton();
 ZeigerDienst& zeiger();
 const Uhr& uhr();
 // Without installed ones: a 1024 x 768 screen of 24 bits, no help window, no
-// browser, programs started by QProcess, and no guard (every copy is the first).
+// browser, and no guard (every copy is the first).
 BildschirmDienst& bildschirm();
 HilfeDienst& hilfe();
 WebDienst& web();
 ProzessDienst& prozesse();
 InstanzDienst& instanzen();
+
+// A box written to standard error and answered as Escape would (see
+// EscapeAntwort), so nothing ever waits for a person; an input box is cancelled.
+class KonsolenMeldungen final : public MeldungsDienst {
+public:
+    int zeigen(const QString& text, int stil, const QString& titel) override;
+    std::optional<QString> eingabe(const QString& frage, const QString& titel,
+                                   const QString& vorgabe) override;
+};
+
+class StillerTon final : public TonDienst {
+public:
+    void piepen(int, const QString&) override {}
+    Status spielen(const QString&) override { return {}; }
+    void stoppen() override {}
+};
+
+// QProcess::startDetached: the real start of the programs, desktop or not.
+class SystemProzesse final : public ProzessDienst {
+public:
+    Status starten(const QString& programm, const QStringList& argumente,
+                   const QString& arbeitsordner) override;
+};
+
+// The services in force with console boxes, silence and the real process start
+// for a run without a desktop (tools, benchmarks, fuzz targets); the other
+// fields stay as they are.
+Dienste OhneDesktopDienste();
 
 // The hourglass while an object lives; the previous pointer on every way out.
 class SanduhrZeiger {

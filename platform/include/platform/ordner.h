@@ -15,8 +15,9 @@ QString SystemOrdner();
 QString ProgrammOrdner();
 // The file name of the running program without folder and extension ("Kronelin").
 QString ProgrammDateiname();
-// Tests name the program whose rules they check.
-void ProgrammDateinameSetzen(const QString& name);
+// Tests name the program whose rules they check (empty: the executable's name
+// again); returns the name set before.
+QString ProgrammDateinameSetzen(const QString& name);
 
 // A path read from a setting or a file: "\" becomes "/". A path with a drive
 // letter names nothing on Linux and gives an empty text.

@@ -31,6 +31,7 @@ void DesktopDiensteInstallieren() {
     static QtBildschirm bildschirmQt;
     static QtWeb webQt;
     static QtInstanzen instanzenQt;
+    static SystemProzesse prozesseSystem;
     Dienste d = dienste();
     d.meldungen = &meldungenQt;
     d.ton = &tonQt;
@@ -39,6 +40,7 @@ void DesktopDiensteInstallieren() {
     d.bildschirm = &bildschirmQt;
     d.web = &webQt;
     d.instanzen = &instanzenQt;
+    d.prozesse = &prozesseSystem;
     DiensteSetzen(d);
     static QtTastatur tastaturQt;
     TastaturSetzen(&tastaturQt);

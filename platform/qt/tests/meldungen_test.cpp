@@ -2,13 +2,12 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QKeyEvent>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTimer>
 
 #include "platform_qt/dienste_qt.h"
 #include "testsupport/anwendung.h"
+#include "testsupport/fensterbedienung.h"
 
 using namespace kronel;
 
@@ -33,9 +32,7 @@ struct Druecker {
     QString text;
     bool standardIgnorieren = false;
     void starten() {
-        QTimer::singleShot(0, [this] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            ASSERT_NE(box, nullptr);
+        test::BeimNaechstenModalen<QMessageBox>([this](QMessageBox* box) {
             titel = box->windowTitle();
             text = box->text();
             for (QAbstractButton* b : box->buttons()) {
@@ -86,15 +83,12 @@ TEST(QtMeldungen, EscapeUndSchliessenNachDerRegel) {
     for (int stil = 0; stil < 8; ++stil) {
         EXPECT_EQ(EscapeAntwort(stil), erwartet[stil]) << stil;
         for (const bool schliessen : {false, true}) {
-            QTimer::singleShot(0, [schliessen] {
-                QWidget* box = QApplication::activeModalWidget();
-                ASSERT_NE(box, nullptr);
+            test::BeimNaechstenModalen<QMessageBox>([schliessen](QMessageBox* box) {
                 if (schliessen) {
                     box->close();
                     return;
                 }
-                QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-                QApplication::sendEvent(box, &escape);
+                test::Taste(box, Qt::Key_Escape);
             });
             EXPECT_EQ(m.zeigen(QStringLiteral("?"), stil + 32, QStringLiteral("T")), erwartet[stil])
                 << stil << " " << schliessen;

@@ -1,19 +1,14 @@
 #include <gtest/gtest.h>
 
-#include <QByteArray>
-#include <QtGlobal>
-
 #include "platform_qt/tastatur_qt.h"
+#include "testsupport/umgebungsvariablen.h"
 
 using namespace kronel;
 
 TEST(QtTastatur, WithoutADisplayNoKeyHoldsAStartBack) {
-    const QByteArray vorher = qgetenv("DISPLAY");
-    qunsetenv("DISPLAY");
+    test::Umgebungsvariablen u;
+    u.loeschen("DISPLAY");
     QtTastatur t;
     EXPECT_FALSE(t.feststelltasteAn());
     EXPECT_FALSE(t.umschaltGedrueckt());
-    if (!vorher.isEmpty()) {
-        qputenv("DISPLAY", vorher);
-    }
 }

@@ -6,6 +6,7 @@
 
 #include "platform_qt/dienste_qt.h"
 #include "testsupport/anwendung.h"
+#include "testsupport/umgebungsvariablen.h"
 
 using namespace kronel;
 
@@ -13,7 +14,8 @@ TEST(QtTon, OhneTongeraetStillUndProtokolliert) {
     test::AnwendungSicherstellen();
     QTemporaryDir dir;
     const QString protokoll = dir.filePath(QStringLiteral("ton.log"));
-    qputenv("KRONEL_TON_PROTOKOLL", QFile::encodeName(protokoll));
+    test::Umgebungsvariablen u;
+    u.setzen("KRONEL_TON_PROTOKOLL", protokoll);
     QtTon ton;
     ton.piepen(16, QStringLiteral("#SystemHand"));
     // a file that is no sound and a missing one: silence, never a failure
@@ -26,7 +28,7 @@ TEST(QtTon, OhneTongeraetStillUndProtokolliert) {
     EXPECT_TRUE(ton.spielen(kaputt).ok());
     EXPECT_TRUE(ton.spielen(dir.filePath(QStringLiteral("fehlt.wav"))).ok());
     ton.stoppen();
-    qunsetenv("KRONEL_TON_PROTOKOLL");
+    u.loeschen("KRONEL_TON_PROTOKOLL");
     QFile f(protokoll);
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
     EXPECT_EQ(f.readAll(),

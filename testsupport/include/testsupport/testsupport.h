@@ -9,12 +9,15 @@
 #include <optional>
 #include <vector>
 
+#include "common/modul.h"
+#include "platform/dateien.h"
 #include "platform/dienste.h"
 #include "platform/uhr.h"
 #include "testsupport/drucken.h"
 #include "testsupport/drucker.h"
 #include "testsupport/oberflaeche_fakes.h"
 #include "testsupport/tastatur.h"
+#include "testsupport/umgebungsvariablen.h"
 
 namespace kronel::test {
 
@@ -92,9 +95,25 @@ public:
     std::vector<Zeiger> verlauf;
 };
 
-// A fresh QTemporaryDir holding the Windows, system, program and data folders;
-// the fakes installed as services (the printer surface too); the program named "Kronelin".
-// Everything is put back when the object goes.
+// A disk that fails on purpose, for the error paths of a save; without a failure
+// set it passes everything on to the system.
+class AusfallDatentraeger final : public Datentraeger {
+public:
+    qint64 schreiben(int fd, const char* daten, qint64 laenge) override;
+    int sichern(int fd) override;
+    int umbenennen(const char* alt, const char* neu) override;
+
+    // Bytes the disk still takes; then every write fails with ENOSPC (a full disk).
+    std::optional<qint64> platz;
+    // The flush fails with EIO, the rename with EACCES.
+    bool sichernScheitert = false;
+    bool umbenennenScheitert = false;
+};
+
+// The one runtime context of a test: a fresh QTemporaryDir holding the Windows,
+// system, program and data folders; the fakes installed as services (the printer
+// surface and the keyboard too); the program named "Kronelin"; the module variables
+// and the command line empty. Everything is put back when the object goes.
 class TestUmgebung {
 public:
     explicit TestUmgebung(const QString& programm = QStringLiteral("Kronelin"));
@@ -123,13 +142,19 @@ public:
     AufnahmeProzesse prozesse;
     FakeInstanzen instanzen;
     FakeTastatur tastatur;
+    AusfallDatentraeger datentraeger;
+    // The folders' variables; a test sets more here, all go back at the end.
+    Umgebungsvariablen variablen;
 
 private:
     QTemporaryDir wurzel_;
     Dienste vorher_;
     Drucker* druckerVorher_ = nullptr;
     const Tastatur* tastaturVorher_ = nullptr;
-    std::vector<std::pair<QByteArray, std::optional<QByteArray>>> umgebungVorher_;
+    Datentraeger* datentraegerVorher_ = nullptr;
+    Modul modulVorher_;
+    QString befehlszeileVorher_;
+    QString programmnameVorher_;
 };
 
 }  // namespace kronel::test

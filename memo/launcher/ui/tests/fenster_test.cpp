@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTimer>
@@ -11,6 +10,7 @@
 #include "common/modul.h"
 #include "launcher_ui/hauptfenster.h"
 #include "testsupport/anwendung.h"
+#include "testsupport/fensterbedienung.h"
 #include "testsupport/testsupport.h"
 #include "testsupport/utf8.h"
 
@@ -20,16 +20,10 @@ namespace {
 
 using test::L;
 
-void Tippen(QWidget* w, int taste, const QString& text = {}) {
-    QKeyEvent druck(QEvent::KeyPress, taste, Qt::NoModifier, text);
-    QApplication::sendEvent(w, &druck);
-}
-
 class Fenster : public ::testing::Test {
 protected:
     Fenster() {
         test::AnwendungSicherstellen();
-        modul() = {};
         umgebung.uhr.setzen(QDateTime(QDate(2026, 12, 9), QTime(9, 5)));
         umgebung.schreiben(umgebung.programm() + L("/Kronel"), "#!/bin/sh\n");
     }
@@ -68,14 +62,14 @@ TEST_F(Fenster, KommaWirdPunktUndEnterGehtWeiter) {
     w.show();
     w.txtOutRel->clear();
     w.txtOutRel->setFocus();
-    Tippen(w.txtOutRel, Qt::Key_1, L("1"));
-    Tippen(w.txtOutRel, Qt::Key_Comma, L(","));
-    Tippen(w.txtOutRel, Qt::Key_5, L("5"));
+    test::Taste(w.txtOutRel, Qt::Key_1, L("1"));
+    test::Taste(w.txtOutRel, Qt::Key_Comma, L(","));
+    test::Taste(w.txtOutRel, Qt::Key_5, L("5"));
     EXPECT_EQ(w.txtOutRel->text(), L("1.5"));
     EXPECT_EQ(w.Programm().Logik().txtOutRel, L("1.5"));
 
     w.txtOutAbs->setFocus();
-    Tippen(w.txtOutAbs, Qt::Key_Return);
+    test::Taste(w.txtOutAbs, Qt::Key_Return);
     EXPECT_EQ(w.txtOutAbs->text(), L("01:00:00"));
     EXPECT_EQ(w.focusWidget(), w.txtOutRel);
     w.close();

@@ -27,14 +27,12 @@ class Fenster : public ::testing::Test {
 protected:
     Fenster() {
         test::AnwendungSicherstellen();
-        modul() = {};
         IniSchreiben({}, L("Kronel"), L("DirData"), umgebung.daten());
         umgebung.schreiben(umgebung.daten() + L("/Kronel.PlD"),
                            NachCp1252(L("..Kronelin 8.010090\r\n19990312-   -   -         -   "
                                         "Alle   08:30 Zahnarzt\r\n")));
         umgebung.uhr.setzen(QDateTime(QDate(1999, 3, 12), QTime(8, 25)));
     }
-    ~Fenster() override { modul() = {}; }
     test::TestUmgebung umgebung{L("Kronelol")};
 };
 

@@ -1,0 +1,31 @@
+#pragma once
+// Drives windows in a window test: modal windows, whose action runs inside
+// their own event loop once they are open, and keys. Part of the test support
+// for windows (kronel_testsupport_ui), which links Qt Widgets.
+
+#include <QWidget>
+
+#include <functional>
+#include <type_traits>
+
+namespace kronel::test {
+
+// Looks for the active modal window every few milliseconds while the event
+// loop runs; the first one that passt accepts gets was, once. Gives up after
+// ten seconds, so that a window that never opens leaves no timer behind for long.
+void ModalBedienen(std::function<bool(QWidget*)> passt, std::function<void(QWidget*)> was);
+
+// Does was to the modal window of type T that opens next.
+template <typename T = QWidget>
+void BeimNaechstenModalen(std::type_identity_t<std::function<void(T*)>> was) {
+    ModalBedienen([](QWidget* w) { return qobject_cast<T*>(w) != nullptr; },
+                  [was = std::move(was)](QWidget* w) { was(qobject_cast<T*>(w)); });
+}
+
+// Sends a key press and its release to a window, with the text it types.
+void Taste(QWidget* w, int taste, const QString& text = {},
+           Qt::KeyboardModifiers mod = Qt::NoModifier);
+// Types any characters, one key each (QTest's key clicks know ASCII only).
+void Tippen(QWidget* w, const QString& text);
+
+}  // namespace kronel::test

@@ -1,0 +1,43 @@
+#include "testsupport/fensterbedienung.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QTimer>
+
+namespace kronel::test {
+
+void ModalBedienen(std::function<bool(QWidget*)> passt, std::function<void(QWidget*)> was) {
+    constexpr int kAbstandMs = 5;
+    constexpr int kVersuche = 10000 / kAbstandMs;
+    auto* uhr = new QTimer(QCoreApplication::instance());
+    uhr->setInterval(kAbstandMs);
+    QObject::connect(uhr, &QTimer::timeout, uhr,
+                     [uhr, passt = std::move(passt), was = std::move(was), n = 0]() mutable {
+                         QWidget* w = QApplication::activeModalWidget();
+                         const bool gefunden = w != nullptr && passt(w);
+                         if (gefunden || ++n >= kVersuche) {
+                             // Stopped first: was may open a window of its own.
+                             uhr->stop();
+                             uhr->deleteLater();
+                         }
+                         if (gefunden) {
+                             was(w);
+                         }
+                     });
+    uhr->start();
+}
+
+void Taste(QWidget* w, int taste, const QString& text, Qt::KeyboardModifiers mod) {
+    QKeyEvent druck(QEvent::KeyPress, taste, mod, text);
+    QApplication::sendEvent(w, &druck);
+    QKeyEvent los(QEvent::KeyRelease, taste, mod, text);
+    QApplication::sendEvent(w, &los);
+}
+
+void Tippen(QWidget* w, const QString& text) {
+    for (const QChar c : text) {
+        Taste(w, Qt::Key_A, QString(c));
+    }
+}
+
+}  // namespace kronel::test
