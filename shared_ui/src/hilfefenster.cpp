@@ -58,12 +58,4 @@ void QtHilfe::schliessen() {
     }
 }
 
-void GemeinsameDiensteInstallieren() {
-    DesktopDiensteInstallieren();
-    static QtHilfe hilfeQt;
-    Dienste d = dienste();
-    d.hilfe = &hilfeQt;
-    DiensteSetzen(d);
-}
-
 }  // namespace kronel

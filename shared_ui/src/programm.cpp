@@ -10,7 +10,11 @@
 #include "platform/befehlszeile.h"
 #include "platform/dienste.h"
 #include "platform/programmende.h"
+#include "platform/tastatur.h"
+#include "platform/uhr.h"
 #include "platform_qt/dienste_qt.h"
+#include "platform_qt/oberflaeche_qt.h"
+#include "platform_qt/tastatur_qt.h"
 #include "printing/qtdrucker.h"
 #include "shared_ui/hilfefenster.h"
 
@@ -20,10 +24,35 @@ QtDrucker& ProgrammUmgebung::drucker() {
     return DruckerInstallieren();
 }
 
+void DiensteInstallieren() {
+    static QtMeldungen meldungenQt;
+    static QtTon tonQt;
+    static QtZeiger zeigerQt;
+    static SystemUhr uhrSystem;
+    static QtBildschirm bildschirmQt;
+    static QtWeb webQt;
+    static QtInstanzen instanzenQt;
+    static SystemProzesse prozesseSystem;
+    static QtHilfe hilfeQt;
+    Dienste d = dienste();
+    d.meldungen = &meldungenQt;
+    d.ton = &tonQt;
+    d.zeiger = &zeigerQt;
+    d.uhr = &uhrSystem;
+    d.bildschirm = &bildschirmQt;
+    d.web = &webQt;
+    d.instanzen = &instanzenQt;
+    d.prozesse = &prozesseSystem;
+    d.hilfe = &hilfeQt;
+    DiensteSetzen(d);
+    static QtTastatur tastaturQt;
+    TastaturSetzen(&tastaturQt);
+}
+
 int ProgrammStarten(int argc, char** argv, const FensterBauen& bauen) {
     QApplication app(argc, argv);
     DeutscheUebersetzungenLaden(app);
-    GemeinsameDiensteInstallieren();
+    DiensteInstallieren();
     QStringList argumente = QCoreApplication::arguments();
     if (!argumente.isEmpty()) {
         argumente.removeFirst();

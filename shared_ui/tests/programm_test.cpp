@@ -7,6 +7,7 @@
 
 #include <stdexcept>
 
+#include "platform/tastatur.h"
 #include "shared_ui/programm.h"
 #include "testsupport/anwendung.h"
 #include "testsupport/testsupport.h"
@@ -49,4 +50,25 @@ TEST(Statusleiste, PanelsInIhrerReiheMitNamenTippUndDehnung) {
     EXPECT_GT(p.status->width(), p.datum->width());
     EXPECT_LT(p.status->x(), p.datum->x());
     EXPECT_LT(p.datum->x(), p.zeit->x());
+}
+
+// A debug build stops at a service nobody installed, so the programs' start
+// installs every one they reach.
+TEST(DiensteInstallieren, DieProgrammeBekommenJedenDienst) {
+    test::AnwendungSicherstellen();
+    test::TestUmgebung umgebung;  // puts the fakes back afterwards
+    DiensteSetzen({});
+    TastaturSetzen(nullptr);
+    DiensteInstallieren();
+    const Dienste d = dienste();
+    EXPECT_NE(d.meldungen, nullptr);
+    EXPECT_NE(d.ton, nullptr);
+    EXPECT_NE(d.zeiger, nullptr);
+    EXPECT_NE(d.uhr, nullptr);
+    EXPECT_NE(d.bildschirm, nullptr);
+    EXPECT_NE(d.web, nullptr);
+    EXPECT_NE(d.prozesse, nullptr);
+    EXPECT_NE(d.instanzen, nullptr);
+    EXPECT_NE(d.hilfe, nullptr);
+    EXPECT_NE(TastaturSetzen(nullptr), nullptr);
 }

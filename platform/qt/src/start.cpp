@@ -3,10 +3,7 @@
 #include <QLocale>
 #include <QTranslator>
 
-#include "platform/uhr.h"
 #include "platform_qt/dienste_qt.h"
-#include "platform_qt/oberflaeche_qt.h"
-#include "platform_qt/tastatur_qt.h"
 
 namespace kronel {
 
@@ -21,29 +18,6 @@ void DeutscheUebersetzungenLaden(QApplication& app) {
         }
     }
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-}
-
-void DesktopDiensteInstallieren() {
-    static QtMeldungen meldungenQt;
-    static QtTon tonQt;
-    static QtZeiger zeigerQt;
-    static SystemUhr uhrSystem;
-    static QtBildschirm bildschirmQt;
-    static QtWeb webQt;
-    static QtInstanzen instanzenQt;
-    static SystemProzesse prozesseSystem;
-    Dienste d = dienste();
-    d.meldungen = &meldungenQt;
-    d.ton = &tonQt;
-    d.zeiger = &zeigerQt;
-    d.uhr = &uhrSystem;
-    d.bildschirm = &bildschirmQt;
-    d.web = &webQt;
-    d.instanzen = &instanzenQt;
-    d.prozesse = &prozesseSystem;
-    DiensteSetzen(d);
-    static QtTastatur tastaturQt;
-    TastaturSetzen(&tastaturQt);
 }
 
 }  // namespace kronel

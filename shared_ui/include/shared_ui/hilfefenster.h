@@ -1,5 +1,5 @@
 #pragma once
-// Our help window over the HTML help pages, and the services all four programs install.
+// Our help window over the HTML help pages.
 
 #include <QWidget>
 
@@ -25,8 +25,5 @@ public:
 private:
     HilfeFenster* fenster_ = nullptr;
 };
-
-// The desktop services plus the help window.
-void GemeinsameDiensteInstallieren();
 
 }  // namespace kronel

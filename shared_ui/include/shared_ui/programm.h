@@ -45,6 +45,10 @@ private:
 // when the program goes on. nullptr when the program ends in its start-up.
 using FensterBauen = std::function<std::unique_ptr<QWidget>(ProgrammUmgebung& umgebung)>;
 
+// Every desktop service of a program, the help window and the keyboard
+// included, for the whole run (the printer comes on request, above).
+void DiensteInstallieren();
+
 // The one start of all four programs: the application object, German texts,
 // every desktop service, the command line; then the window and the event loop.
 // Returns the program's exit code.

@@ -47,8 +47,4 @@ private:
 // Loads Qt's German translations, so that standard buttons read "Abbrechen", "Wiederholen" ...
 void DeutscheUebersetzungenLaden(QApplication& app);
 
-// Installs the desktop services (with the system clock, the process start and the
-// keyboard) for the whole run.
-void DesktopDiensteInstallieren();
-
 }  // namespace kronel
