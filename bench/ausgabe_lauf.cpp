@@ -5,14 +5,15 @@
 #include <QDateTime>
 
 #include <cstdio>
+#include <utility>
 
 #include "common/modul.h"
 #include "output/ausgabelauf.h"
 #include "platform/datum.h"
 #include "platform/dienste.h"
 #include "platform/ordner.h"
+#include "platform/uhr.h"
 #include "platform/zufall.h"
-#include "testsupport/testsupport.h"
 
 using namespace kronel;
 
@@ -28,7 +29,18 @@ public:
         std::fwrite(ausgabe.constData(), 1, static_cast<size_t>(ausgabe.size()), stdout);
         geschrieben = true;
     }
+    void Warten(double) override {}
+    void NachVorne() override {}
     bool geschrieben = false;
+};
+
+class FesteUhr final : public Uhr {
+public:
+    explicit FesteUhr(QDateTime jetzt) : jetzt_(std::move(jetzt)) {}
+    QDateTime jetzt() const override { return jetzt_; }
+
+private:
+    QDateTime jetzt_;
 };
 
 }  // namespace
@@ -46,19 +58,12 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "Kein gültiges Datum: %s\n", argv[2]);
         return 2;
     }
-    // Nobody to ask and nothing to hear: the services of the tests, which answer
-    // every box as Escape would and only write down sounds and pointers.
-    test::FakeUhr uhr(QDateTime(*datum, QTime(12, 0)));
-    test::SkriptMeldungen meldungen;
-    test::AufnahmeTon ton;
-    test::FakeZeiger zeiger;
-    // The rest, the start of programs named in a record included, as a program
-    // without a desktop has them.
+    // Nobody to ask and nothing to hear: the services of a program without a
+    // desktop (boxes on standard error, answered as Escape would), at noon of
+    // the given day.
+    FesteUhr uhr(QDateTime(*datum, QTime(12, 0)));
     Dienste d = OhneDesktopDienste();
     d.uhr = &uhr;
-    d.meldungen = &meldungen;
-    d.ton = &ton;
-    d.zeiger = &zeiger;
     DiensteSetzen(d);
 
     Modul& m = modul();

@@ -1,5 +1,5 @@
 #include "output_ui/kronelfenster.h"
 
 int main(int argc, char** argv) {
-    return kronel::ProgrammStarten(argc, argv, kronel::KronelFensterBauen);
+    return kronel::ProgrammAusfuehren(argc, argv, kronel::KronelFensterBauen);
 }

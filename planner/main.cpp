@@ -1,5 +1,5 @@
 #include "planner_ui/main.h"
 
 int main(int argc, char** argv) {
-    return kronel::ProgrammStarten(argc, argv, kronel::PlanerFensterBauen);
+    return kronel::ProgrammAusfuehren(argc, argv, kronel::PlanerFensterBauen);
 }

@@ -1,5 +1,5 @@
 #include "launcher_ui/hauptfenster.h"
 
 int main(int argc, char** argv) {
-    return kronel::ProgrammStarten(argc, argv, kronel::StarterFensterBauen);
+    return kronel::ProgrammAusfuehren(argc, argv, kronel::StarterFensterBauen);
 }

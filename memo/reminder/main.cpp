@@ -1,5 +1,5 @@
 #include "reminder_ui/hauptfenster.h"
 
 int main(int argc, char** argv) {
-    return kronel::ProgrammStarten(argc, argv, kronel::ErinnerungFensterBauen);
+    return kronel::ProgrammAusfuehren(argc, argv, kronel::ErinnerungFensterBauen);
 }

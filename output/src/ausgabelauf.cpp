@@ -84,7 +84,7 @@ bool ErweiternNoetig(QStringView meldung, bool faellig) {
     return MitFeldern(meldung) && (faellig || !NurEingebauteFelder(meldung));
 }
 
-// Steps 9 to 12 of the run: the due lines, the day's lines, the closing sentence,
+// The body of the text: the due lines, the day's lines, the closing sentence,
 // appended to text. Returns the number of counted lines.
 long MeldungenAnhaengen(QString& text, const QStringList& termine, const QDateTime& jetzt,
                         const QString& benutzerKlein, Zufall& zufall) {

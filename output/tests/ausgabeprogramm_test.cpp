@@ -24,6 +24,7 @@ using test::L;
 class FakeOberflaeche final : public AusgabeOberflaeche {
 public:
     void AusgabeSetzen(const QString& t) override { text = t; }
+    void NachVorne() override {}
     void Warten(double) override {
         if (beimWarten) {
             beimWarten();

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QMainWindow>
 #include <QPointer>
+#include <QPrintDialog>
 #include <QStatusBar>
 
 #include "platform/befehlszeile.h"
@@ -49,7 +50,7 @@ void DiensteInstallieren() {
     TastaturSetzen(&tastaturQt);
 }
 
-int ProgrammStarten(int argc, char** argv, const FensterBauen& bauen) {
+int ProgrammAusfuehren(int argc, char** argv, const FensterBauen& bauen) {
     QApplication app(argc, argv);
     DeutscheUebersetzungenLaden(app);
     DiensteInstallieren();
@@ -95,6 +96,12 @@ StatusPanels StatusPanelsAnlegen(QMainWindow& fenster) {
                   {QStringLiteral("Datum"), {}, QStringLiteral("Aktuelles Datum")},
                   {QStringLiteral("Zeit"), {}, QStringLiteral("Aktuelle Uhrzeit")}});
     return {l[0], l[1], l[2]};
+}
+
+void DruckereinrichtungZeigen(QPrinter& drucker, QWidget* besitzer) {
+    QPrintDialog dialog(&drucker, besitzer);
+    dialog.setWindowTitle(QStringLiteral("Druckereinrichtung"));
+    (void)dialog.exec();
 }
 
 void NachVorneBeiAktivierung(QWidget* fenster) {

@@ -11,6 +11,7 @@
 
 #include "platform/befehlszeile.h"
 #include "platform/ordner.h"
+#include "platform/programmende.h"
 
 namespace kronel::test {
 
@@ -110,6 +111,8 @@ TestUmgebung::TestUmgebung(const QString& programm) : vorher_(dienste()) {
     befehlszeileVorher_ = Befehlszeile();
     BefehlszeileSetzen({});
     modulVorher_ = std::exchange(modul(), Modul{});
+    // Every test starts, and leaves, a program that has not ended.
+    ProgrammEndeZuruecksetzen();
     DiensteSetzen(
         {&meldungen, &ton, &zeiger, &uhr, &bildschirm, &hilfe, &web, &prozesse, &instanzen});
     druckerVorher_ = DruckerSetzen(&drucker);
@@ -125,6 +128,7 @@ TestUmgebung::~TestUmgebung() {
     modul() = std::move(modulVorher_);
     BefehlszeileSetzen({befehlszeileVorher_});
     ProgrammDateinameSetzen(programmnameVorher_);
+    ProgrammEndeZuruecksetzen();
 }
 
 void TestUmgebung::schreiben(const QString& pfad, const QByteArray& inhalt) const {

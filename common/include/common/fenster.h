@@ -1,5 +1,6 @@
 #pragma once
-// Window position from the settings, the version text and the print footer.
+// Window position from and to the settings, the status panels' date and time,
+// the version text and the print footer.
 
 #include <QDate>
 #include <QString>

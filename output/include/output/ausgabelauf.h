@@ -11,17 +11,16 @@
 
 namespace kronel {
 
-// What the run needs of the output window. The defaults do nothing, so the run
-// works without a window (tests).
+// What the run needs of the output window.
 class AusgabeAnzeige {
 public:
     virtual ~AusgabeAnzeige() = default;
     // The whole output text (CR LF line ends), the caret at its start.
-    virtual void AusgabeSetzen(const QString& text) { (void)text; }
+    virtual void AusgabeSetzen(const QString& text) = 0;
     // Waits while window events go on.
-    virtual void Warten(double sekunden) { (void)sekunden; }
+    virtual void Warten(double sekunden) = 0;
     // Brings the window to the top of the window order.
-    virtual void NachVorne() {}
+    virtual void NachVorne() = 0;
 };
 
 enum class AusgabeEnde {

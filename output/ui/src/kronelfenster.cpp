@@ -9,7 +9,6 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QPlainTextEdit>
-#include <QPrintDialog>
 #include <QStyle>
 #include <QTimer>
 #include <QToolBar>
@@ -244,9 +243,7 @@ void KronelFenster::PulDruckerEinrichten_Click() {
     if (drucker_ == nullptr) {
         return;
     }
-    QPrintDialog dialog(&drucker_->qprinter(), this);
-    dialog.setWindowTitle(QStringLiteral("Druckereinrichtung"));
-    dialog.exec();
+    DruckereinrichtungZeigen(drucker_->qprinter(), this);
 }
 
 void KronelFenster::mnuWeiteres_Click() {

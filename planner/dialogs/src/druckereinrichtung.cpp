@@ -1,15 +1,11 @@
-#include <QPrintDialog>
-#include <QPrinter>
-
 #include "planner_dialogs/fensterverzeichnis.h"
+#include "shared_ui/programm.h"
 
 namespace kronel {
 
 void DruckereinrichtungEintragen(FensterVerzeichnis& fenster, QPrinter& drucker) {
     fenster.anzeigen.Druckereinrichtung = [&drucker](QWidget* besitzer) {
-        QPrintDialog dialog(&drucker, besitzer);
-        dialog.setWindowTitle(QStringLiteral("Druckereinrichtung"));
-        (void)dialog.exec();
+        DruckereinrichtungZeigen(drucker, besitzer);
     };
 }
 

@@ -224,7 +224,7 @@ void Main::MenuesAnlegen() {
     connect(Eintrag(hilfe, "PulAnleitung", "&Anleitung...", {}), &QAction::triggered, this,
             Abgesichert([] { HilfeZeigen(QStringLiteral("Kronel.Hlp")); }, "Main"));
     connect(Eintrag(hilfe, "mnuTips", "&Tips...", {}), &QAction::triggered, this,
-            [this] { Ausfuehren(&Planer::Main_mnuTips_Click); });
+            Abgesichert([this] { Ausfuehren(&Planer::Main_mnuTips_Click); }, "Main"));
     connect(Eintrag(hilfe, "PulInfo", "&Info...", {}), &QAction::triggered, this,
             Abgesichert(InfoZeigen, "Main"));
     connect(Eintrag(hilfe, "PulWerbung", "&Werbung...", {}), &QAction::triggered, this,
@@ -239,11 +239,11 @@ void Main::MenuesAnlegen() {
     Eintrag(hilfe, "mnuRuvano", "Ruvano", {});  // switched off for good
 
     connect(aktionen_[QStringLiteral("PulSpeichern")], &QAction::triggered, this,
-            [this] { Ausfuehren(nullptr); });
+            Abgesichert([this] { Ausfuehren(nullptr); }, "Main"));
     connect(aktionen_[QStringLiteral("PulBeenden")], &QAction::triggered, this,
-            [this] { Ausfuehren(&Planer::PulBeenden); });
+            Abgesichert([this] { Ausfuehren(&Planer::PulBeenden); }, "Main"));
     connect(aktionen_[QStringLiteral("PulBeendenUndSpeichern")], &QAction::triggered, this,
-            [this] { Ausfuehren(&Planer::PulBeendenUndSpeichern); });
+            Abgesichert([this] { Ausfuehren(&Planer::PulBeendenUndSpeichern); }, "Main"));
     for (const char* frei : {"PulSpeichern", "PulBeenden", "PulBeendenUndSpeichern", "PulAnleitung",
                              "PulInfo", "PulWerbung", "mnuURLHomePage", "mnuURLUpdate"}) {
         aktionen_[U(frei)]->setEnabled(true);
@@ -252,15 +252,11 @@ void Main::MenuesAnlegen() {
 }
 
 void Main::Ausfuehren(void (Planer::*befehl)()) {
-    Absichern(
-        [this, befehl] {
-            if (befehl == nullptr) {
-                (void)planer_->PulSpeichern();
-            } else {
-                (planer_.get()->*befehl)();
-            }
-        },
-        QStringLiteral("Main"));
+    if (befehl == nullptr) {
+        (void)planer_->PulSpeichern();
+    } else {
+        (planer_.get()->*befehl)();
+    }
 }
 
 void Main::BefehleAnlegen() {
@@ -276,7 +272,7 @@ void Main::BefehleAnlegen() {
     };
     for (const auto& [name, befehl] : befehle) {
         connect(aktionen_[U(name)], &QAction::triggered, this,
-                [this, b = befehl] { Ausfuehren(b); });
+                Abgesichert([this, b = befehl] { Ausfuehren(b); }, "Main"));
     }
     // A command is offered once the window it shows exists; mnuRuvano stays
     // switched off as the design has it.
@@ -368,7 +364,8 @@ void Main::ListenbefehleVerbinden() {
     };
     for (const auto& [name, befehl] : befehle) {
         QAction* a = aktionen_[U(name)];
-        connect(a, &QAction::triggered, this, [this, b = befehl] { Ausfuehren(b); });
+        connect(a, &QAction::triggered, this,
+                Abgesichert([this, b = befehl] { Ausfuehren(b); }, "Main"));
         a->setEnabled(true);
     }
     // Enabled from the first edit of the selected record on.
@@ -485,10 +482,13 @@ void Main::FelderAnlegen() {
     const std::pair<QComboBox*, int> modi[] = {
         {SKVon, 0}, {SKBis, 1}, {SKFilter, 1}, {SKZyklus, 0}, {SKAdresse, 1}};
     for (const auto& [kombi, modus] : modi) {
-        connect(kombi->lineEdit(), &QLineEdit::textEdited, this, [this, k = kombi, m = modus] {
-            NurSpeicherbar(k->lineEdit());
-            Absichern([&] { planer_->Uebernehmen(m); }, QStringLiteral("Main_SK_KeyUp"));
-        });
+        connect(kombi->lineEdit(), &QLineEdit::textEdited, this,
+                Abgesichert(
+                    [this, k = kombi, m = modus] {
+                        NurSpeicherbar(k->lineEdit());
+                        planer_->Uebernehmen(m);
+                    },
+                    "Main_SK_KeyUp"));
         connect(kombi, &QComboBox::activated, this,
                 Abgesichert([this] { planer_->Uebernehmen(1); }, "Main_SK_Click"));
     }
@@ -515,12 +515,14 @@ void Main::FelderAnlegen() {
     STMeldung->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     STMeldung->setLineWrapMode(QPlainTextEdit::NoWrap);
     STMeldung->installEventFilter(this);
-    connect(STMeldung, &QPlainTextEdit::textChanged, this, [this] {
-        if (!MeldungBegrenzen()) {
-            return;
-        }
-        Absichern([&] { planer_->Uebernehmen(0); }, QStringLiteral("Main_STMeldung_KeyUp"));
-    });
+    connect(STMeldung, &QPlainTextEdit::textChanged, this,
+            Abgesichert(
+                [this] {
+                    if (MeldungBegrenzen()) {
+                        planer_->Uebernehmen(0);
+                    }
+                },
+                "Main_STMeldung_KeyUp"));
 
     setTabOrder(ListeAnzeige, STDatum);
     setTabOrder(STDatum, SKVon);
@@ -596,7 +598,6 @@ QAction* Main::Aktion(const QString& name) const {
 }
 
 bool Main::Starten() {
-    ProgrammEndeZuruecksetzen();
     bool weiter = false;
     Absichern([&] { weiter = planer_->FormLoad(); }, QStringLiteral("Main_Form_Load"));
     return weiter && !planer_->Beendet();
@@ -734,9 +735,7 @@ void Main::showEvent(QShowEvent* e) {
         return;
     }
     erstGezeigt_ = true;
-    QTimer::singleShot(0, this, [this] {
-        Absichern([this] { planer_->ErsterPaint(); }, QStringLiteral("Main_Form_Paint"));
-    });
+    QTimer::singleShot(0, this, Abgesichert([this] { planer_->ErsterPaint(); }, "Main_Form_Paint"));
 }
 
 void Main::resizeEvent(QResizeEvent* e) {

@@ -407,4 +407,5 @@ TEST_F(MainBefehle, OhneEingetrageneFensterOeffnetKeinBefehlEins) {
     fenster = std::make_unique<Main>(leer);
     EXPECT_FALSE(fenster->Starten());
     EXPECT_TRUE(gemeldet.isEmpty()) << gemeldet.join(L(", ")).toStdString();
+    fenster.reset();  // it holds the registry of this test
 }

@@ -16,6 +16,7 @@
 
 class QLabel;
 class QMainWindow;
+class QPrinter;
 class QWidget;
 
 namespace kronel {
@@ -52,7 +53,7 @@ void DiensteInstallieren();
 // The one start of all four programs: the application object, German texts,
 // every desktop service, the command line; then the window and the event loop.
 // Returns the program's exit code.
-int ProgrammStarten(int argc, char** argv, const FensterBauen& bauen);
+int ProgrammAusfuehren(int argc, char** argv, const FensterBauen& bauen);
 
 namespace detail {
 
@@ -113,6 +114,10 @@ struct StatusPanels {
     QLabel* zeit;
 };
 StatusPanels StatusPanelsAnlegen(QMainWindow& fenster);
+
+// The printer setup "Druckereinrichtung": the print dialog on that printer,
+// whose choices the following printouts use; its answer is not looked at.
+void DruckereinrichtungZeigen(QPrinter& drucker, QWidget* besitzer);
 
 // A later copy of the program that hands over brings this window to the front.
 void NachVorneBeiAktivierung(QWidget* fenster);

@@ -158,9 +158,7 @@ void StarterHauptfenster::closeEvent(QCloseEvent* e) {
 
 void StarterHauptfenster::showEvent(QShowEvent* e) {
     QMainWindow::showEvent(e);
-    QTimer::singleShot(0, this, [this] {
-        Absichern([this] { programm_->Zeit_Timer(); }, QStringLiteral("Form_Paint"));
-    });
+    QTimer::singleShot(0, this, Abgesichert([this] { programm_->Zeit_Timer(); }, "Form_Paint"));
 }
 
 void StarterHauptfenster::changeEvent(QEvent* e) {
@@ -173,9 +171,7 @@ void StarterHauptfenster::changeEvent(QEvent* e) {
                            [this] { setWindowState(windowState() & ~Qt::WindowMaximized); });
     }
     if (!(windowState() & Qt::WindowMinimized)) {
-        QTimer::singleShot(0, this, [this] {
-            Absichern([this] { programm_->Zeit_Timer(); }, QStringLiteral("Form_Paint"));
-        });
+        QTimer::singleShot(0, this, Abgesichert([this] { programm_->Zeit_Timer(); }, "Form_Paint"));
     }
 }
 

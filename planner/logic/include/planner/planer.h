@@ -40,22 +40,22 @@ public:
     // The timer Zeit runs from now on, or stops.
     virtual void ZeitSchalten(bool an) = 0;
     // Pending window events run once.
-    virtual void EreignisseZulassen() {}
+    virtual void EreignisseZulassen() = 0;
 
     // ---- Menu and toolbar commands (planer_befehle.cpp) ----
     // The layout is fitted to the window again (Main_Form_Resize).
-    virtual void FormResize() {}
+    virtual void FormResize() = 0;
     // ---- end of the menu and toolbar commands ----
     // The keyboard focus to an editor field.
-    virtual void FokusSetzen(Feld f) { (void)f; }
+    virtual void FokusSetzen(Feld f) = 0;
     // The program ends (also before the event loop runs).
     virtual void ProgrammEnde() = 0;
 
     // ---- List commands (planer_liste.cpp) ----
     // "&Rückgängig" enabled or disabled.
-    virtual void UndoSchalten(bool an) { (void)an; }
+    virtual void UndoSchalten(bool an) = 0;
     // The whole text of an editor field selected.
-    virtual void AllesMarkieren(Feld f) { (void)f; }
+    virtual void AllesMarkieren(Feld f) = 0;
     // ---- end of the list commands ----
 };
 

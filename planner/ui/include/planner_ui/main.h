@@ -100,6 +100,7 @@ private:
     void FelderAnlegen();
     QComboBox* Kombi(const char* name, int laenge);
     QAction* Eintrag(QMenu* menue, const char* name, const char* text, const QKeySequence& taste);
+    // A command of the presenter (nullptr: save); connected under the guard.
     void Ausfuehren(void (Planer::*befehl)());
     Anordnung AnordnungJetzt() const;
     void AnordnungSetzen(const Anordnung& a);
