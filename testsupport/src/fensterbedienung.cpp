@@ -2,9 +2,46 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QPointer>
 #include <QTimer>
 
+#include <gtest/gtest.h>
+
+#include <vector>
+
 namespace kronel::test {
+
+namespace {
+
+std::vector<QPointer<QTimer>>& Wartende() {
+    static std::vector<QPointer<QTimer>> wartende;
+    return wartende;
+}
+
+// A driver still waiting when its test ends is stopped: what it would do
+// belongs to that test, whose objects are gone.
+class AmTestende final : public ::testing::EmptyTestEventListener {
+public:
+    void OnTestEnd(const ::testing::TestInfo&) override {
+        for (const QPointer<QTimer>& uhr : Wartende()) {
+            if (uhr != nullptr) {
+                uhr->stop();
+                uhr->deleteLater();
+            }
+        }
+        Wartende().clear();
+    }
+};
+
+void AmTestendeAnmelden() {
+    static const bool angemeldet = [] {
+        ::testing::UnitTest::GetInstance()->listeners().Append(new AmTestende);
+        return true;
+    }();
+    (void)angemeldet;
+}
+
+}  // namespace
 
 void ModalBedienen(std::function<bool(QWidget*)> passt, std::function<void(QWidget*)> was) {
     constexpr int kAbstandMs = 5;
@@ -24,6 +61,8 @@ void ModalBedienen(std::function<bool(QWidget*)> passt, std::function<void(QWidg
                              was(w);
                          }
                      });
+    AmTestendeAnmelden();
+    Wartende().push_back(uhr);
     uhr->start();
 }
 

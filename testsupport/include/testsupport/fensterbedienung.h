@@ -12,7 +12,8 @@ namespace kronel::test {
 
 // Looks for the active modal window every few milliseconds while the event
 // loop runs; the first one that passt accepts gets was, once. Gives up after
-// ten seconds, so that a window that never opens leaves no timer behind for long.
+// ten seconds, and at the end of the test, so that a window that never opens
+// leaves no timer behind.
 void ModalBedienen(std::function<bool(QWidget*)> passt, std::function<void(QWidget*)> was);
 
 // Does was to the modal window of type T that opens next.
