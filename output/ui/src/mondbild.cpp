@@ -36,6 +36,9 @@ MondBild::MondBild() {
     setObjectName(QStringLiteral("BildMond"));
     setPixmap(Mondscheibe());
     setFixedSize(kGroesse, kGroesse);
+    // Opaque: redrawing the moon does not repaint the window beneath, which
+    // would ask for the moon again at the next tick.
+    setAutoFillBackground(true);
     setCursor(Qt::PointingHandCursor);
 }
 

@@ -173,6 +173,12 @@ TEST_F(Fenster, MondUndSonneNachDemErstenTick) {
     umgebung.uhr.weiter(1);
     f->Programm().Zeit_Timer();
     EXPECT_TRUE(f->BildMond->isVisibleTo(f.get()));
+    // Drawing the moon does not ask for the moon again.
+    QApplication::processEvents();
+    f->Programm().MondZeichnen = 0;
+    f->MondZeigen(30, f->BildMond->Tag());
+    QApplication::processEvents();
+    EXPECT_EQ(f->Programm().MondZeichnen, 0);
     EXPECT_TRUE(f->BildMond->Tag().startsWith(L("Mondalter: ")))
         << f->BildMond->Tag().toStdString();
     const QStringList sonne = f->BezSonne->text().split(u'\n');
