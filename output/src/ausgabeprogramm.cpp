@@ -199,6 +199,7 @@ void Ausgabeprogramm::Zeit_Timer() {
     if (beendet_ || !lauf_) {
         return;
     }
+    MondphaseBerechnen();
     if (laeuft_) {
         // A tick inside the run (its wait, a box): no second run. The end waits
         // for the run to return, unless the run waits for an answer, which an
@@ -212,6 +213,8 @@ void Ausgabeprogramm::Zeit_Timer() {
         ausgabeBegonnen_ = true;
         laeuft_ = true;
         oberflaeche_.StatusSetzen(QStringLiteral("Terminausgabe läuft..."));
+        MondphaseBerechnen();
+        SonnenzeitBerechnen();
         const AusgabeEnde ende = lauf_->TermineAusgeben();
         if (ende == AusgabeEnde::Beenden) {
             SofortBeenden();
@@ -220,9 +223,17 @@ void Ausgabeprogramm::Zeit_Timer() {
         if (beendet_) {
             return;
         }
+        ZufallsTermineAusgeben();
+        if (beendet_) {
+            return;
+        }
         oberflaeche_.AusgabeSetzen(oberflaeche_.AusgabeText() + kZeilenende +
                                    QStringLiteral("*** Ende ***") + kZeilenende);
         AusgabeGelaufen = 1;
+        AutoPrintPruefen();
+        if (beendet_) {
+            return;
+        }
         if (Befehlszeile.contains(QLatin1String("/p"))) {
             PulDrucken_Click();
         }

@@ -23,7 +23,10 @@ using test::L;
 
 class FakeOberflaeche final : public AusgabeOberflaeche {
 public:
-    void AusgabeSetzen(const QString& t) override { text = t; }
+    void AusgabeSetzen(const QString& t) override {
+        text = t;
+        ablauf.append(L("text"));
+    }
     void NachVorne() override {}
     void Warten(double) override {
         if (beimWarten) {
@@ -43,6 +46,15 @@ public:
     void HintergrundSetzen(qint32 f) override { hintergrund = f; }
     FensterSteuerelement& Fenster() override { return fenster; }
     void ProgrammEnde() override { ++enden; }
+    void MondZeigen(int p, const QString& t) override {
+        mondPhase = p;
+        mondText = t;
+        ablauf.append(L("mond"));
+    }
+    void SonneSetzen(const QString& t) override {
+        sonne = t;
+        ablauf.append(L("sonne"));
+    }
 
     QString text = L("Bitte einen Moment Geduld...");
     QString status, datum, zeit, auswahl;
@@ -52,6 +64,9 @@ public:
     test::FakeFenster fenster;
     int enden = 0;
     std::function<void()> beimWarten;
+    int mondPhase = -1;
+    QString mondText, sonne;
+    QStringList ablauf;
 };
 
 // Answers boxes like the scripted service, but runs something while the box is open.
@@ -434,4 +449,125 @@ TEST_F(Programm, FehlendeTermindateiBeendetOhneStoppfolge) {
     EXPECT_EQ(oberflaeche.enden, 1);
     EXPECT_EQ(ini("KronelForm_Höhe"), L("(fehlt)"));
     EXPECT_EQ(ini("Stat_RunMinutes"), L("(fehlt)"));
+}
+
+// The first tick: moon and sun, the output, the saying, the end mark, then the
+// automatic printout; the moon on every later tick only after a paint.
+TEST_F(Programm, ErsterTickInDerReihenfolgeDesAblaufs) {
+    einstellungen("ZufallsTermine=1\r\nTerminAutoPrint2=9\r\nAutoPrintZuletzt=01.12.2026\r\n");
+    QByteArray daz = NachCp1252(L("..Gedanke:\r\n"));
+    for (int i = 2; i <= 12; ++i) {
+        daz += NachCp1252(L("Spruch Nummer %1\r\n").arg(i));
+    }
+    umgebung.schreiben(umgebung.programm() + L("/kronel.daz"), daz);
+    ausfuehrbar("Kronelin");
+    auto p = neu();
+    ASSERT_TRUE(p->Form_Load());
+    p->MondZeichnen = 1;  // the window was shown
+    bool gedruckt = false;
+    oberflaeche.beimWarten = [&] {
+        if (oberflaeche.status != L("Auto-Print läuft...")) {
+            return;  // the output run's own wait
+        }
+        gedruckt = true;
+        EXPECT_EQ(p->AusgabeGelaufen, 1);
+        EXPECT_TRUE(
+            oberflaeche.text.endsWith(L("\r\nGedanke:\r\nSpruch Nummer 2\r\n\r\n"
+                                        "*** Ende ***\r\n")))
+            << oberflaeche.text.toStdString();
+        EXPECT_EQ(ini("AutoPrintZuletzt"), L("09.12.2026"));
+        EXPECT_TRUE(umgebung.prozesse.starts.empty());
+    };
+    umgebung.uhr.weiter(1);
+    p->Zeit_Timer();
+    EXPECT_TRUE(gedruckt);
+    ASSERT_GE(oberflaeche.ablauf.size(), 3);
+    EXPECT_EQ(oberflaeche.ablauf.mid(0, 3), (QStringList{L("mond"), L("sonne"), L("text")}));
+    ASSERT_EQ(umgebung.prozesse.starts.size(), 1u);
+    EXPECT_EQ(umgebung.prozesse.starts[0].argumente, QStringList{L("/autoprint")});
+    EXPECT_EQ(ini("ZufallsTermineZuletzt"), L(".0000.0002"));
+
+    oberflaeche.ablauf.clear();
+    umgebung.uhr.weiter(1);
+    p->Zeit_Timer();
+    EXPECT_TRUE(oberflaeche.ablauf.isEmpty());
+    p->MondZeichnen = 1;
+    p->Zeit_Timer();
+    EXPECT_EQ(oberflaeche.ablauf, QStringList{L("mond")});
+    EXPECT_EQ(p->MondZeichnen, 0);
+}
+
+TEST_F(Programm, AutoPrintNurMitGueltigemFremdemDatum) {
+    ausfuehrbar("Kronelin");
+    const std::pair<const char*, const char*> faelle[] = {
+        {"", "(fehlt)"},
+        {"AutoPrintZuletzt=?\r\n", "?"},
+        {"AutoPrintZuletzt=bald\r\n", "bald"},
+        {"AutoPrintZuletzt=09.12.2026\r\n", "09.12.2026"},
+    };
+    for (const auto& [zeile, bleibt] : faelle) {
+        einstellungen((std::string("TerminAutoPrint2=mi\r\n") + zeile).c_str());
+        gestartet({"/n"});
+        EXPECT_TRUE(umgebung.prozesse.starts.empty()) << zeile;
+        EXPECT_EQ(ini("AutoPrintZuletzt"), L(bleibt));
+    }
+    // Listed or not: the default "-" never prints.
+    einstellungen("AutoPrintZuletzt=08.12.2026\r\n");
+    gestartet({"/n"});
+    EXPECT_TRUE(umgebung.prozesse.starts.empty());
+    EXPECT_EQ(ini("AutoPrintZuletzt"), L("08.12.2026"));
+}
+
+// A planner that does not start: the day counts as printed, the status says so
+// for 15 seconds and no box waits for a person.
+TEST_F(Programm, AutoPrintOhnePlanerHinterlaesstEinenHinweis) {
+    einstellungen("TerminAutoPrint2=Mittwoch\r\nAutoPrintZuletzt=1.12.2026\r\n");
+    auto p = gestartet({"/n"});
+    EXPECT_TRUE(umgebung.meldungen.boxen.empty());
+    EXPECT_EQ(ini("AutoPrintZuletzt"), L("09.12.2026"));
+    EXPECT_EQ(oberflaeche.status, L("»Kronelin« konnte nicht gestartet werden."));
+    // The moon comes first on every tick, also while the note holds the status.
+    oberflaeche.ablauf.clear();
+    p->MondZeichnen = 1;
+    umgebung.uhr.weiter(14);
+    p->Zeit_Timer();
+    EXPECT_EQ(oberflaeche.status, L("»Kronelin« konnte nicht gestartet werden."));
+    EXPECT_EQ(oberflaeche.ablauf, QStringList{L("mond")});
+    umgebung.uhr.weiter(2);
+    p->Zeit_Timer();
+    EXPECT_EQ(oberflaeche.status, L("Bereit"));
+}
+
+TEST_F(Programm, MondinfosBeimKlickAufsBild) {
+    umgebung.uhr.setzen(QDateTime(QDate(1996, 4, 17), QTime(23, 49)));
+    auto p = gestartet();
+    p->MondZeichnen = 1;
+    p->Zeit_Timer();
+    EXPECT_EQ(oberflaeche.mondPhase, 0);
+    p->MondZeichnen = 1;
+    p->BildMond_Click();
+    EXPECT_EQ(p->MondZeichnen, 0);
+    ASSERT_EQ(umgebung.meldungen.boxen.size(), 1u);
+    EXPECT_EQ(umgebung.meldungen.boxen[0].titel, L("Mondinfos zum 17.4.1996"));
+    EXPECT_EQ(umgebung.meldungen.boxen[0].text,
+              L("Mondalter: 0,00 Tage\r\nNeumond, zunehmend\r\n"));
+    EXPECT_EQ(umgebung.meldungen.boxen[0].stil, Box::OK);
+}
+
+TEST_F(Programm, MondUndSonneAbgeschaltet) {
+    einstellungen("Mondphase=0\r\nSonnenzeit=0\r\n");
+    auto p = gestartet();
+    p->MondZeichnen = 1;
+    p->Zeit_Timer();
+    EXPECT_EQ(oberflaeche.mondPhase, -1);
+    EXPECT_FALSE(oberflaeche.ablauf.contains(L("sonne")));
+    p->BildMond_Click();
+    ASSERT_EQ(umgebung.meldungen.boxen.size(), 1u);
+    EXPECT_EQ(umgebung.meldungen.boxen[0].text, QString());
+}
+
+TEST_F(Programm, NurDieZiffernDerAuswahlZumWaehlen) {
+    auto p = gestartet();
+    oberflaeche.auswahl = L("Tel. 030 / 12-34 (Büro) x5");
+    EXPECT_EQ(p->TelefonNummer(), L("03012345"));
 }

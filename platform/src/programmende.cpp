@@ -1,6 +1,8 @@
 #include "platform/programmende.h"
 
 #include <QCoreApplication>
+#include <QThread>
+#include <QTimer>
 
 namespace kronel {
 
@@ -27,6 +29,14 @@ int ProgrammEndeCode() {
 }
 
 void ProgrammEndeZuruecksetzen() {
+    // An exit while no loop ran leaves the application quitting, so every local
+    // event loop of the new run would return at once; a short run of the
+    // application's own loop clears that.
+    if (g_beendet && QCoreApplication::instance() != nullptr &&
+        QThread::currentThread()->loopLevel() == 0) {
+        QTimer::singleShot(0, QCoreApplication::instance(), &QCoreApplication::quit);
+        QCoreApplication::exec();
+    }
     g_beendet = false;
     g_code = 0;
 }

@@ -37,6 +37,10 @@ public:
     virtual FensterSteuerelement& Fenster() = 0;
     // Leaves the event loop (also a modal one that is open).
     virtual void ProgrammEnde() = 0;
+    // The moon picture shows the phase p (0 to 100) and keeps the text as its tag.
+    virtual void MondZeigen(int p, const QString& text) = 0;
+    // The sun label; its lines are separated by CR.
+    virtual void SonneSetzen(const QString& text) = 0;
 };
 
 class Ausgabeprogramm {
@@ -62,10 +66,19 @@ public:
     void PulDrucken_Click();
     // Also the double click in the text and the toolbar button "Kronel".
     void mnuPrgKronelin_Click();
+    // The box with the moon's age and phase.
+    void BildMond_Click();
+    // The digits of the selected text, for the dialling window.
+    QString TelefonNummer() const;
     // The one stop sequence of every way out; runs once.
     void PulEnde_Click();
 
     bool AusgabeNurEinmalPruefen();
+    // Draws the moon once after each paint (MondZeichnen 1).
+    void MondphaseBerechnen();
+    void SonnenzeitBerechnen();
+    void ZufallsTermineAusgeben();
+    void AutoPrintPruefen();
     void SchriftUndFensterLaden();
     void FensterPositionSpeichern();
 
@@ -75,6 +88,10 @@ public:
     QString SpeicherName;
     QDateTime AutoEndeZeit;
     int AusgabeGelaufen = 0;
+    // 1 after every paint of the window: the next tick draws the moon again.
+    int MondZeichnen = 0;
+    // The moon's information text ("~" breaks lines), as last drawn.
+    QString MondTag;
 
     // The stop sequence has run (or the run ended the program at once).
     bool Beendet() const { return beendet_; }

@@ -6,8 +6,8 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
-#include <QPainter>
 #include <QPlainTextEdit>
 #include <QStyle>
 #include <QTimer>
@@ -18,9 +18,12 @@
 #include "common/hilfe.h"
 #include "common/paket.h"
 #include "common/texte.h"
+#include "output_ui/mondbild.h"
+#include "output_ui/telewahl.h"
 #include "platform/programmende.h"
 #include "platform/text.h"
 #include "platform_qt/oberflaeche_qt.h"
+#include "platform_qt/seriell_qt.h"
 #include "printing/qtdrucker.h"
 #include "shared_ui/info.h"
 #include "shared_ui/paketmenue.h"
@@ -32,18 +35,6 @@ namespace {
 
 QString T(const char* s) {
     return QString::fromUtf8(s);
-}
-
-// The full moon disc; the moon's phases are drawn on it by a later part.
-QPixmap Mondscheibe() {
-    QPixmap bild(48, 48);
-    bild.fill(Qt::transparent);
-    QPainter maler(&bild);
-    maler.setRenderHint(QPainter::Antialiasing);
-    maler.setPen(QColor(150, 150, 120));
-    maler.setBrush(QColor(245, 240, 200));
-    maler.drawEllipse(QRectF(3, 3, 42, 42));
-    return bild;
 }
 
 }  // namespace
@@ -78,7 +69,6 @@ KronelFenster::KronelFenster(QtDrucker* drucker, std::unique_ptr<Zufall> zufall)
     mnuWeiteres->setObjectName(QStringLiteral("mnuWeiteres"));
     mnuTeleWählen =
         eintrag(mnuWeiteres, "Telefonnummer &wählen...", "mnuTeleWählen", QKeySequence("Ctrl+W"));
-    mnuTeleWählen->setEnabled(false);  // the dialling window comes later
     mnuWeiteres->addSeparator();
     mnuPrgKronelin = eintrag(mnuWeiteres, "&Termineingabe starten....", "mnuPrgKronelin",
                              QKeySequence("Ctrl+E"));
@@ -130,14 +120,12 @@ KronelFenster::KronelFenster(QtDrucker* drucker, std::unique_ptr<Zufall> zufall)
                 Abgesichert([this, schluessel] { Toolbar_ButtonClick(schluessel); },
                             "Toolbar_ButtonClick"));
     }
-    Knopf(QStringLiteral("Telefon"))->setEnabled(false);
 
     auto* mitte = new QWidget;
     auto* spalte = new QVBoxLayout(mitte);
     auto* kopf = new QHBoxLayout;
-    BildMond = new QLabel;
-    BildMond->setObjectName(QStringLiteral("BildMond"));
-    BildMond->setPixmap(Mondscheibe());
+    BildMond = new MondBild;
+    BildMond->setVisible(false);  // until the moon is first drawn
     BezSonne = new QLabel(QStringLiteral("Sonne Auf/Unter"));
     BezSonne->setObjectName(QStringLiteral("BezSonne"));
     kopf->addWidget(BildMond);
@@ -193,7 +181,14 @@ KronelFenster::KronelFenster(QtDrucker* drucker, std::unique_ptr<Zufall> zufall)
             Abgesichert([this] { mnuWeiteres_Click(); }, "mnuWeiteres_Click"));
     connect(PulAnleitung, &QAction::triggered, this,
             Abgesichert([] { HilfeZeigen(QStringLiteral("Kronel.Hlp")); }, "PulAnleitung_Click"));
-    connect(PulInfo, &QAction::triggered, this, Abgesichert(InfoZeigen, "PulInfo_Click"));
+    connect(PulInfo, &QAction::triggered, this,
+            Abgesichert([this] { PulInfo_Click(); }, "PulInfo_Click"));
+    connect(mnuTeleWählen, &QAction::triggered, this,
+            Abgesichert([this] { mnuTeleWählen_Click(); }, "mnuTeleWaehlen_Click"));
+    BildMond->beiKlick = [p] {
+        Absichern([p] { p->BildMond_Click(); }, QStringLiteral("BildMond_Click"));
+    };
+    AnschlussBauen = [] { return std::make_unique<QtSerielleSchnittstelle>(); };
     connect(PulWerbung, &QAction::triggered, this, Abgesichert(WerbungZeigen, "PulWerbung_Click"));
     connect(
         mnuURLHomePage, &QAction::triggered, this,
@@ -232,11 +227,46 @@ void KronelFenster::Toolbar_ButtonClick(const QString& schluessel) {
         programm_->PulEnde_Click();
     } else if (schluessel == QLatin1String("Kronel")) {
         programm_->mnuPrgKronelin_Click();
+    } else if (schluessel == QLatin1String("Telefon")) {
+        mnuTeleWählen_Click();
     } else if (schluessel == QLatin1String("Speichern")) {
         programm_->PulSpeichern_Click();
     } else if (schluessel == QLatin1String("Drucken")) {
         programm_->PulDrucken_Click();
     }
+}
+
+void KronelFenster::mnuTeleWählen_Click() {
+    const std::unique_ptr<SerielleSchnittstelle> port = AnschlussBauen();
+    Telewahl telewahl(*port, this);
+    telewahl.txtNummer->setText(programm_->TelefonNummer());
+    telewahl.exec();
+}
+
+void KronelFenster::PulInfo_Click() {
+    InfoZeigen();
+    programm_->MondphaseBerechnen();
+}
+
+void KronelFenster::MondZeigen(int p, const QString& text) {
+    BildMond->Zeigen(p, text);
+}
+
+void KronelFenster::SonneSetzen(const QString& text) {
+    QString zeilen = text;
+    zeilen.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    BezSonne->setText(zeilen);
+}
+
+void KronelFenster::showEvent(QShowEvent* e) {
+    programm_->MondZeichnen = 1;
+    QMainWindow::showEvent(e);
+}
+
+void KronelFenster::paintEvent(QPaintEvent* e) {
+    // The window was painted: the next tick draws the moon again.
+    programm_->MondZeichnen = 1;
+    QMainWindow::paintEvent(e);
 }
 
 void KronelFenster::PulDruckerEinrichten_Click() {

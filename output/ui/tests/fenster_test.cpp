@@ -2,19 +2,27 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QToolBar>
+
+#include <tuple>
 
 #include "common/einstellungen.h"
 #include "common/modul.h"
 #include "output_ui/kronelfenster.h"
+#include "output_ui/mondbild.h"
 #include "platform/befehlszeile.h"
 #include "platform/text.h"
 #include "testsupport/anwendung.h"
+#include "testsupport/fensterbedienung.h"
+#include "testsupport/seriell.h"
 #include "testsupport/testsupport.h"
 #include "testsupport/utf8.h"
 #include "testsupport/zufall.h"
@@ -104,9 +112,10 @@ TEST_F(Fenster, KnoepfeUndMenues) {
     EXPECT_EQ(tips, QStringList({L("Programm beenden"), L("Kronelin (Termin-Eingabe)"),
                                  L("Telefonnummer wählen"), L("Meldungen speichern"),
                                  L("Meldungen drucken")}));
-    // What later parts bring stays off.
-    EXPECT_FALSE(f->Knopf(L("Telefon"))->isEnabled());
-    EXPECT_FALSE(f->mnuTeleWählen->isEnabled());
+    // The tip window stays out.
+    EXPECT_TRUE(f->Knopf(L("Telefon"))->isEnabled());
+    EXPECT_TRUE(f->mnuTeleWählen->isEnabled());
+    EXPECT_EQ(f->mnuTeleWählen->shortcut(), QKeySequence(L("Ctrl+W")));
     EXPECT_FALSE(f->mnuTips->isEnabled());
     EXPECT_EQ(f->PulSpeichern->shortcut(), QKeySequence(L("Ctrl+S")));
     EXPECT_EQ(f->PulEnde->shortcut(), QKeySequence(Qt::Key_F12));
@@ -154,4 +163,76 @@ TEST_F(Fenster, SchliessenUndEscapeLaufenDurchDieStoppfolge) {
     QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
     QApplication::sendEvent(g->Text, &esc);
     EXPECT_TRUE(g->Programm().Beendet());
+}
+
+TEST_F(Fenster, MondUndSonneNachDemErstenTick) {
+    auto f = fenster({L("/n")});
+    ASSERT_TRUE(f->Form_Load());
+    EXPECT_FALSE(f->BildMond->isVisibleTo(f.get()));
+    f->show();
+    umgebung.uhr.weiter(1);
+    f->Programm().Zeit_Timer();
+    EXPECT_TRUE(f->BildMond->isVisibleTo(f.get()));
+    // Drawing the moon does not ask for the moon again.
+    QApplication::processEvents();
+    f->Programm().MondZeichnen = 0;
+    f->MondZeigen(30, f->BildMond->Tag());
+    QApplication::processEvents();
+    EXPECT_EQ(f->Programm().MondZeichnen, 0);
+    EXPECT_TRUE(f->BildMond->Tag().startsWith(L("Mondalter: ")))
+        << f->BildMond->Tag().toStdString();
+    const QStringList sonne = f->BezSonne->text().split(u'\n');
+    ASSERT_EQ(sonne.size(), 3);
+    EXPECT_TRUE(sonne[0].endsWith(L(" Sonnenaufgang")));
+    EXPECT_TRUE(sonne[1].endsWith(L(" Sonnenuntergang")));
+    EXPECT_TRUE(sonne[2].endsWith(L(" Durchgang, MEZ")));
+
+    QMouseEvent klick(QEvent::MouseButtonPress, QPointF(30, 30),
+                      f->BildMond->mapToGlobal(QPointF(30, 30)), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(f->BildMond, &klick);
+    ASSERT_FALSE(umgebung.meldungen.boxen.empty());
+    EXPECT_EQ(umgebung.meldungen.boxen.back().titel, L("Mondinfos zum 9.12.2026"));
+}
+
+// The shading in the window's background: the whole disc at new moon, the
+// left half at p 25, nothing at full moon, the right half at p 75.
+TEST_F(Fenster, MondbildSchattiertNachPhase) {
+    MondBild bild;
+    const QColor hintergrund = bild.palette().color(QPalette::Window);
+    const int mitte = bild.height() / 2 - 1;
+    auto farbeBei = [&](int p, int x) {
+        bild.Zeigen(p, {});
+        return bild.grab().toImage().pixelColor(x, mitte);
+    };
+    const int links = bild.width() / 4;
+    const int rechts = bild.width() * 3 / 4 - 2;
+    for (const auto& [p, linksDunkel, rechtsDunkel] :
+         {std::tuple{0, true, true}, std::tuple{25, true, false}, std::tuple{50, false, false},
+          std::tuple{75, false, true}, std::tuple{100, true, true}}) {
+        EXPECT_EQ(farbeBei(p, links) == hintergrund, linksDunkel) << p;
+        EXPECT_EQ(farbeBei(p, rechts) == hintergrund, rechtsDunkel) << p;
+    }
+    EXPECT_EQ(bild.pixmap().toImage().pixelColor(1, 1).alpha(), 0);
+}
+
+TEST_F(Fenster, TelefonknopfGibtDieZiffernDerAuswahlWeiter) {
+    auto f = gelaufen({L("/n")});
+    f->AnschlussBauen = [] { return std::make_unique<test::FakeSerielleSchnittstelle>(); };
+    const QString text = f->Text->toPlainText();
+    const QString zeile = L("14:30 Zahnarzt Dr. Schäfer, Hauptstraße 5");
+    QTextCursor c = f->Text->textCursor();
+    c.setPosition(static_cast<int>(text.indexOf(zeile)));
+    c.setPosition(static_cast<int>(text.indexOf(zeile) + zeile.size()), QTextCursor::KeepAnchor);
+    f->Text->setTextCursor(c);
+    QString nummer, titel;
+    test::BeimNaechstenModalen<QDialog>([&](QDialog* d) {
+        titel = d->windowTitle();
+        nummer = d->findChild<QLineEdit*>(L("txtNummer"))->text();
+        d->findChild<QPushButton*>(L("befAbbrechen"))->click();
+    });
+    f->Knopf(L("Telefon"))->trigger();
+    EXPECT_EQ(titel, L("Telefonnummer wählen"));
+    EXPECT_EQ(nummer, L("14305"));
+    EXPECT_EQ(IniLesen({}, L("Allgemein"), L("COM2Dial"), L("(fehlt)")), L("COM"));
 }

@@ -21,7 +21,8 @@ using test::L;
 
 // The built program, offscreen, with the system clock: "/n /p" shows and prints
 // the day's message into the PDF the printer surface writes, then ends after
-// the output (KronelAutoEnde 0); a second start without "/n" ends at once.
+// the output (KronelAutoEnde 0) with a saying of the shipped file before the end
+// mark; a second start without "/n" ends at once.
 TEST(Ausgabeprozess, ZeigtDrucktUndEndetEinmalAmTag) {
     KRONEL_PDFTOTEXT_NOETIG();
     const QDateTime start = QDateTime::currentDateTime();
@@ -32,6 +33,9 @@ TEST(Ausgabeprozess, ZeigtDrucktUndEndetEinmalAmTag) {
     IniSchreiben({}, L("Allgemein"), L("User"), L("Anna"));
     IniSchreiben({}, L("Kronel"), L("DirData"), umgebung.daten());
     IniSchreiben({}, L("Kronel"), L("KronelAutoEnde"), L("0"));
+    IniSchreiben({}, L("Kronel"), L("ZufallsTermine"), L("1"));
+    ASSERT_TRUE(QFile::copy(L(KRONEL_QUELLORDNER "/data/Kronel.Daz"),
+                            umgebung.programm() + L("/Kronel.Daz")));
     umgebung.schreiben(umgebung.daten() + L("/Kronel.PlD"),
                        NachCp1252(L("..Kronelin ") + ProgrammVersionText() + L("\r\n") +
                                   start.date().toString(L("yyyyMMdd")) +
@@ -51,6 +55,18 @@ TEST(Ausgabeprozess, ZeigtDrucktUndEndetEinmalAmTag) {
     EXPECT_TRUE(text.contains(L("Prozessprobe für Jürgen"))) << text.toStdString();
     EXPECT_TRUE(text.contains(L("*** Ende ***")));
     EXPECT_TRUE(text.contains(L("Meldungen für Anna.")));
+    const QString zuletzt = IniLesen({}, L("Kronel"), L("ZufallsTermineZuletzt"), {});
+    ASSERT_TRUE(zuletzt.startsWith(L(".0000."))) << zuletzt.toStdString();
+    QFile daz(umgebung.programm() + L("/Kronel.Daz"));
+    ASSERT_TRUE(daz.open(QIODevice::ReadOnly));
+    const QStringList sprueche = ZeilenTeilen(AusCp1252(daz.readAll()));
+    const QString spruch = sprueche.value(zuletzt.mid(6).toInt() - 1);
+    const qsizetype satz = text.indexOf(L("Der Satz des Tages:"));
+    EXPECT_GT(satz, text.indexOf(L("Prozessprobe für Jürgen")));
+    // The saying's first words, before the wrap and any "~".
+    const QString anfang = spruch.section(u' ', 0, 2).section(u'~', 0, 0);
+    EXPECT_GT(text.indexOf(anfang, satz), satz) << anfang.toStdString();
+    EXPECT_LT(text.indexOf(anfang, satz), text.indexOf(L("*** Ende ***")));
     const QString letzte = IniLesen({}, L("Kronel"), L("letzte_Ausgabe"), {});
     EXPECT_EQ(letzte.left(10), start.date().toString(L("dd.MM.yyyy")));
 

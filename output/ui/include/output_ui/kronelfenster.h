@@ -6,9 +6,11 @@
 #include <QMainWindow>
 
 #include <array>
+#include <functional>
 #include <memory>
 
 #include "output/ausgabeprogramm.h"
+#include "platform/seriell.h"
 #include "shared_ui/programm.h"
 
 class QAction;
@@ -20,6 +22,7 @@ class QToolBar;
 
 namespace kronel {
 
+class MondBild;
 class QtFenster;
 class QtSchriftTraeger;
 class QtDrucker;
@@ -42,7 +45,7 @@ public:
     QLabel* panelStatus;
     QLabel* panelDatum;
     QLabel* panelZeit;
-    QLabel* BildMond;
+    MondBild* BildMond;
     QLabel* BezSonne;
     QTimer* Zeit;
     QTimer* ZeitUhr;
@@ -66,6 +69,9 @@ public:
     QAction* mnuURLHomePage;
     QAction* mnuURLUpdate;
 
+    // The serial port the dialling window uses; tests hand in a fake.
+    std::function<std::unique_ptr<SerielleSchnittstelle>()> AnschlussBauen;
+
     // The toolbar's buttons by their keys "Ende", "Kronel", "Telefon", "Speichern", "Drucken".
     QAction* Knopf(const QString& schluessel) const;
 
@@ -83,8 +89,15 @@ public:
     void HintergrundSetzen(qint32 farbe) override;
     FensterSteuerelement& Fenster() override;
     void ProgrammEnde() override;
+    void MondZeigen(int p, const QString& text) override;
+    void SonneSetzen(const QString& text) override;
+
+    void mnuTeleWählen_Click();
+    void PulInfo_Click();
 
 protected:
+    void showEvent(QShowEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     bool eventFilter(QObject* objekt, QEvent* e) override;

@@ -1,0 +1,219 @@
+#include "output/modemwahl.h"
+
+#include <QEventLoop>
+#include <QTimer>
+
+#include "common/fehlermeldung.h"
+#include "common/ton.h"
+#include "platform/dienste.h"
+#include "platform/schritte.h"
+#include "platform/text.h"
+
+namespace kronel {
+
+namespace {
+
+const QString kTitel = QStringLiteral("Telewahl");
+constexpr int kBaud = 300;
+constexpr const char* kAntworten[] = {"OK",   "ERROR",      "NO DIALTONE",
+                                      "BUSY", "NO CARRIER", "NO ANSWER"};
+
+}  // namespace
+
+QString TelefonZiffern(const QString& text) {
+    QString ziffern;
+    for (const QChar c : text) {
+        if (c >= u'0' && c <= u'9') {
+            ziffern += c;
+        }
+    }
+    return ziffern;
+}
+
+QString ModemAntwort(const QByteArray& empfangen) {
+    qsizetype erste = -1;
+    QString wort;
+    for (const char* a : kAntworten) {
+        const qsizetype i = empfangen.indexOf(a);
+        if (i >= 0 && (erste < 0 || i < erste)) {
+            erste = i;
+            wort = QString::fromLatin1(a);
+        }
+    }
+    return wort;
+}
+
+Modemwahl::Modemwahl(SerielleSchnittstelle& port, int grenzeMs, int pauseMs)
+    : port_(port), grenzeMs_(grenzeMs), pauseMs_(pauseMs) {}
+
+Modemwahl::~Modemwahl() {
+    Aufraeumen();
+}
+
+void Modemwahl::Abbrechen() {
+    abgebrochen_ = true;
+    if (schleife_ != nullptr) {
+        schleife_->quit();
+    }
+}
+
+Modemwahl::Warteende Modemwahl::Warten(int ms, bool aufAntwort) {
+    auto beantwortet = [&] { return aufAntwort && !ModemAntwort(empfangen_).isEmpty(); };
+    if (port_.wartend() > 0) {
+        empfangen_ += port_.lesen();
+    }
+    if (beantwortet()) {
+        return Warteende::Antwort;
+    }
+    QEventLoop schleife;
+    QTimer zeit;  // a monotonic clock: midnight or a clock change does not stretch the wait
+    zeit.setSingleShot(true);
+    QObject::connect(&zeit, &QTimer::timeout, &schleife, &QEventLoop::quit);
+    port_.beiDaten([&] {
+        empfangen_ += port_.lesen();
+        if (beantwortet()) {
+            schleife.quit();
+        }
+    });
+    schleife_ = &schleife;
+    zeit.start(ms);
+    if (!abgebrochen_) {
+        schleife.exec();
+    }
+    schleife_ = nullptr;
+    port_.beiDaten({});
+    if (abgebrochen_) {
+        return Warteende::Abbruch;
+    }
+    return beantwortet() ? Warteende::Antwort : Warteende::Zeit;
+}
+
+Status Modemwahl::Senden(const QByteArray& daten) {
+    if (!port_.offen()) {
+        return Fehler(FehlerNr::PfadDateiZugriff,
+                      QStringLiteral("Die Schnittstelle zum Modem ist nicht geöffnet."));
+    }
+    return port_.schreiben(daten);
+}
+
+void Modemwahl::Aufraeumen() {
+    if (!port_.offen()) {
+        return;
+    }
+    if (beantwortet_) {
+        port_.schreiben(QByteArrayLiteral("ATH0\r"));
+    }
+    port_.dtrSetzen(false);
+    port_.schliessen();
+    beantwortet_ = false;
+}
+
+WahlEnde Modemwahl::Waehlen(const QString& dialString, const QString& anschluss,
+                            const QString& nummer) {
+    QString befehl = dialString;
+    if (const qsizetype semikolon = befehl.indexOf(QLatin1Char(';')); semikolon >= 0) {
+        befehl = befehl.left(semikolon);
+    }
+    befehl = Trim(befehl);
+    const QString ziffern = TelefonZiffern(nummer);
+    QString fehlt;
+    if (befehl.isEmpty()) {
+        fehlt = QStringLiteral("Bitte legen Sie einen Wählstring fest");
+    } else if (Trim(anschluss).isEmpty()) {
+        fehlt = QStringLiteral("Bitte legen Sie einen Modem-Anschluss fest");
+    } else if (ziffern.isEmpty()) {
+        fehlt = QStringLiteral("Bitte legen Sie eine Telefonnummer eingeben");
+    }
+    if (!fehlt.isEmpty()) {
+        meldungen().zeigen(fehlt, Box::OK | Box::Ausrufezeichen, kTitel);
+        return WahlEnde::Korrektur;
+    }
+
+    laeuft_ = true;
+    abgebrochen_ = false;
+    beantwortet_ = false;
+    struct Ende {
+        Modemwahl& w;
+        ~Ende() {
+            w.Aufraeumen();
+            w.laeuft_ = false;
+        }
+    } ende{*this};
+
+    // The ";" brings the modem back to command mode once it has dialled.
+    const QByteArray kommando = NachCp1252(befehl + ziffern + QStringLiteral(";\r"));
+    const QString geraet = SeriellesGeraet(Trim(anschluss));
+    SchrittLaeufer schritt(
+        [](const Fehler& f) {
+            // The report names the device and the cause under the general sentence.
+            QString text = QStringLiteral(
+                "Es ist ein Fehler beim Wählen aufgetreten. "
+                "Überprüfen Sie bitte die Einstellungen.");
+            if (!f.beschreibung.isEmpty()) {
+                text += QLatin1Char('~') + f.beschreibung;
+            }
+            return FehlerMeldung(f, text);
+        },
+        QStringLiteral("befWählen_Click"));
+    auto weiter = [&](const std::function<Status()>& s) { return schritt(s) && !abgebrochen_; };
+
+    if (!weiter([&]() -> Status {
+            if (geraet.isEmpty()) {
+                return Fehler(FehlerNr::Eigenschaftswert,
+                              QStringLiteral("»") + Trim(anschluss) +
+                                  QStringLiteral("« ist keine serielle Schnittstelle (COM1 bis "
+                                                 "COM8 oder ein Gerät wie /dev/ttyUSB0)."));
+            }
+            if (const Status s = port_.oeffnen(geraet, kBaud); !s) {
+                return s;
+            }
+            port_.eingangVerwerfen();
+            return {};
+        })) {
+        return WahlEnde::Beendet;
+    }
+    // Retry sends the command again.
+    if (!weiter([&]() -> Status {
+            empfangen_.clear();
+            if (const Status s = Senden(kommando); !s) {
+                return s;
+            }
+            const Warteende w = Warten(grenzeMs_, true);
+            if (w == Warteende::Abbruch) {
+                return {};
+            }
+            if (w == Warteende::Zeit) {
+                return Fehler(FehlerNr::NichtBereit, QStringLiteral("Das Modem an »") + geraet +
+                                                         QStringLiteral("« antwortet nicht."));
+            }
+            beantwortet_ = true;
+            if (const QString wort = ModemAntwort(empfangen_); wort != QLatin1String("OK")) {
+                return Fehler(FehlerNr::NichtBereit, QStringLiteral("Das Modem an »") + geraet +
+                                                         QStringLiteral("« meldet »") + wort +
+                                                         QStringLiteral("«."));
+            }
+            return {};
+        })) {
+        return WahlEnde::Beendet;
+    }
+    empfangen_.clear();
+    TonAusgeben(QStringLiteral("Telefon.Wav"));
+    meldungen().zeigen(QStringLiteral("Bitte jetzt den Telefonhörer abnehmen und ENTER drücken."),
+                       Box::OK | Box::Information, kTitel);
+    if (abgebrochen_) {
+        return WahlEnde::Beendet;
+    }
+    // The modem hangs up; the call goes on over the handset.
+    if (!weiter([&] { return Senden(QByteArrayLiteral("ATH0\r")); })) {
+        return WahlEnde::Beendet;
+    }
+    beantwortet_ = false;
+    Warten(pauseMs_, false);
+    port_.dtrSetzen(false);
+    Warten(pauseMs_, false);
+    port_.dtrSetzen(true);
+    port_.schliessen();
+    return abgebrochen_ ? WahlEnde::Beendet : WahlEnde::Gewaehlt;
+}
+
+}  // namespace kronel
