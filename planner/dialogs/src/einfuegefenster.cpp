@@ -1,9 +1,11 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFileSystemModel>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSortFilterProxyModel>
+#include <QTreeView>
 
 #include "common/modul.h"
 #include "planner_dialogs/einfuegefenster.h"
@@ -43,6 +45,12 @@ StdDialogErgebnis ProgrammWaehlen(QWidget* besitzer) {
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setNameFilters({kProgramme + QStringLiteral(" (*)"), kAlles + QStringLiteral(" (*)")});
+    dialog.resize(780, 460);
+    // Size, kind and date whole, the name taking the rest.
+    if (auto* ansicht = dialog.findChild<QTreeView*>(QStringLiteral("treeView"))) {
+        ansicht->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+        ansicht->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    }
     auto* filter = new NurProgramme;
     dialog.setProxyModel(filter);
     QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [filter](const QString& name) {
