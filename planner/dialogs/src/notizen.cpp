@@ -77,7 +77,13 @@ Notizen::Notizen(QWidget* besitzer, const QString& schrift, const QString& datei
     ListeAdr->hide();
     bezListeAdr->hide();
     TxtSuche->hide();
-    ListeAdr->setMaximumWidth(BefAbbruch->sizeHint().width() * 3 / 2);
+    // The right column keeps its width when the search field comes up.
+    const int breite = BefAbbruch->sizeHint().width() * 3 / 2;
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{BefEinfuegen, BefLoeschen, BefAbbruch, BezPosi, TxtSuche,
+                                         bezListeAdr, ListeAdr, BefAufnehmen}) {
+        w->setFixedWidth(breite);
+    }
 
     QtSchriftTraeger liste(Liste);
     SchriftSetzen(liste, schrift, QStringLiteral("Farben"));
