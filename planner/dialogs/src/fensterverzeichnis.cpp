@@ -48,6 +48,12 @@ bool FensterVerzeichnis::vorhanden(Fenstername f) const {
             return bool(anzeigen.DruckenBlatt);
         case Fenstername::Druckereinrichtung:
             return bool(anzeigen.Druckereinrichtung);
+        case Fenstername::Notizen:
+            return bool(anzeigen.Notizen);
+        case Fenstername::Sonderzeichen:
+            return bool(anzeigen.Sonderzeichen);
+        case Fenstername::StdDialog:
+            return bool(anzeigen.StdDialog);
     }
     return false;
 }
@@ -98,8 +104,21 @@ void FensterVerzeichnis::Druckereinrichtung() {
     zeigen(Fenstername::Druckereinrichtung, anzeigen.Druckereinrichtung);
 }
 
+NotizenErgebnis FensterVerzeichnis::Notizen(const NotizenAnfrage& anfrage) {
+    return zeigen(Fenstername::Notizen, anzeigen.Notizen, anfrage);
+}
+
+SonderzeichenErgebnis FensterVerzeichnis::Sonderzeichen(const SonderzeichenAnfrage& anfrage) {
+    return zeigen(Fenstername::Sonderzeichen, anzeigen.Sonderzeichen, anfrage);
+}
+
+StdDialogErgebnis FensterVerzeichnis::StdDialog() {
+    return zeigen(Fenstername::StdDialog, anzeigen.StdDialog);
+}
+
 void PlanerFensterEintragen(FensterVerzeichnis& fenster, QPrinter& drucker) {
     DruckereinrichtungEintragen(fenster, drucker);
+    EinfuegefensterEintragen(fenster);
 }
 
 }  // namespace kronel

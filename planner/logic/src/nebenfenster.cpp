@@ -22,6 +22,12 @@ QString FensterSchluessel(Fenstername f) {
             return QStringLiteral("DruckenBlatt");
         case Fenstername::Druckereinrichtung:
             return QStringLiteral("Druckereinrichtung");
+        case Fenstername::Notizen:
+            return QStringLiteral("Notizen");
+        case Fenstername::Sonderzeichen:
+            return QStringLiteral("Sonderzeichen");
+        case Fenstername::StdDialog:
+            return QStringLiteral("StdDialog");
     }
     return {};
 }

@@ -26,6 +26,9 @@ public:
         std::function<void(QWidget*)> Drucken;
         std::function<void(QWidget*)> DruckenBlatt;
         std::function<void(QWidget*)> Druckereinrichtung;
+        std::function<NotizenErgebnis(QWidget*, const NotizenAnfrage&)> Notizen;
+        std::function<SonderzeichenErgebnis(QWidget*, const SonderzeichenAnfrage&)> Sonderzeichen;
+        std::function<StdDialogErgebnis(QWidget*)> StdDialog;
     };
     // Showing a window that is not registered is a programming error: Main
     // offers no command that reaches one. It is reported here and nothing is
@@ -49,6 +52,9 @@ public:
     void Drucken() override;
     void DruckenBlatt() override;
     void Druckereinrichtung() override;
+    NotizenErgebnis Notizen(const NotizenAnfrage& anfrage) override;
+    SonderzeichenErgebnis Sonderzeichen(const SonderzeichenAnfrage& anfrage) override;
+    StdDialogErgebnis StdDialog() override;
 
 private:
     template <typename R, typename... A>
@@ -62,6 +68,10 @@ private:
 // Registers the printer setup: the print dialog on that printer, whose choices
 // the following printouts use.
 void DruckereinrichtungEintragen(FensterVerzeichnis& fenster, QPrinter& drucker);
+
+// The windows that fill the message: notes, special characters and the
+// program choice.
+void EinfuegefensterEintragen(FensterVerzeichnis& fenster);
 
 // Every side window of the planner, registered once at the start.
 void PlanerFensterEintragen(FensterVerzeichnis& fenster, QPrinter& drucker);

@@ -22,6 +22,9 @@ enum class Fenstername {
     Drucken,
     DruckenBlatt,
     Druckereinrichtung,
+    Notizen,
+    Sonderzeichen,
+    StdDialog,
 };
 // The form name of the window, for diagnostics.
 QString FensterSchluessel(Fenstername f);
@@ -71,6 +74,32 @@ struct MonatsblattErgebnis {
     bool operator==(const MonatsblattErgebnis&) const = default;
 };
 
+// The notes window and the special characters show their list in the font
+// text of the appointment list; each hands back the text to insert, empty
+// when left without one.
+struct NotizenAnfrage {
+    QString Schrift;
+    bool operator==(const NotizenAnfrage&) const = default;
+};
+struct NotizenErgebnis {
+    QString BezUebergabe;
+    bool operator==(const NotizenErgebnis&) const = default;
+};
+struct SonderzeichenAnfrage {
+    QString Schrift;
+    bool operator==(const SonderzeichenAnfrage&) const = default;
+};
+struct SonderzeichenErgebnis {
+    QString Text;
+    bool operator==(const SonderzeichenErgebnis&) const = default;
+};
+// The file dialog of the program start: the full path of the chosen file,
+// empty when cancelled.
+struct StdDialogErgebnis {
+    QString FileName;
+    bool operator==(const StdDialogErgebnis&) const = default;
+};
+
 class NebenFenster {
 public:
     virtual ~NebenFenster() = default;
@@ -88,6 +117,9 @@ public:
     virtual void DruckenBlatt() = 0;
     // Its answer is not looked at: cancel leaves the printer as it was.
     virtual void Druckereinrichtung() = 0;
+    virtual NotizenErgebnis Notizen(const NotizenAnfrage& anfrage) = 0;
+    virtual SonderzeichenErgebnis Sonderzeichen(const SonderzeichenAnfrage& anfrage) = 0;
+    virtual StdDialogErgebnis StdDialog() = 0;
 };
 
 }  // namespace kronel

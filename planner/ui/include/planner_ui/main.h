@@ -80,6 +80,9 @@ public:
     // List commands
     void UndoSchalten(bool an) override;
     void AllesMarkieren(Feld f) override;
+    // Insertions into the message
+    void MeldungEinfuegen(const QString& text) override;
+    QString ListenSchrift() const override;
 
 protected:
     bool eventFilter(QObject* ziel, QEvent* e) override;
@@ -96,6 +99,8 @@ private:
     void DruckenFreigeben();
     // The list commands: new, copy, delete, undo, hand-overs, sorting.
     void ListenbefehleVerbinden();
+    // The preview and the insertions into the message.
+    void EinfuegebefehleVerbinden();
     void StatusleisteAnlegen();
     void FelderAnlegen();
     QComboBox* Kombi(const char* name, int laenge);
