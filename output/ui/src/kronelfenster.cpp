@@ -25,6 +25,7 @@
 #include "shared_ui/info.h"
 #include "shared_ui/paketmenue.h"
 #include "shared_ui/programm.h"
+#include "shared_ui/tips.h"
 
 namespace kronel {
 
@@ -98,7 +99,6 @@ KronelFenster::KronelFenster(QtDrucker* drucker, std::unique_ptr<Zufall> zufall)
     PulHilfe->setObjectName(QStringLiteral("PulHilfe"));
     PulAnleitung = eintrag(PulHilfe, "&Anleitung...", "PulAnleitung");
     mnuTips = eintrag(PulHilfe, "&Tips...", "mnuTips");
-    mnuTips->setEnabled(false);  // the tip window comes later
     PulInfo = eintrag(PulHilfe, "&Info...", "PulInfo");
     PulHilfe->addSeparator();
     PulWerbung = eintrag(PulHilfe, "&Werbung...", "PulWerbung");
@@ -194,6 +194,8 @@ KronelFenster::KronelFenster(QtDrucker* drucker, std::unique_ptr<Zufall> zufall)
     connect(PulAnleitung, &QAction::triggered, this,
             Abgesichert([] { HilfeZeigen(QStringLiteral("Kronel.Hlp")); }, "PulAnleitung_Click"));
     connect(PulInfo, &QAction::triggered, this, Abgesichert(InfoZeigen, "PulInfo_Click"));
+    connect(mnuTips, &QAction::triggered, this,
+            Abgesichert([this] { TipsZeigen(this); }, "mnuTips_Click"));
     connect(PulWerbung, &QAction::triggered, this, Abgesichert(WerbungZeigen, "PulWerbung_Click"));
     connect(
         mnuURLHomePage, &QAction::triggered, this,
