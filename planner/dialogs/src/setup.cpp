@@ -233,7 +233,11 @@ void Setup::Laden(const SetupAnfrage& anfrage) {
     KSetVon->addItems(anfrage.SKVon);
     oKombiListeAutoPrint->addItems(AutoPrintVorgaben());
     oKombiPrintLieblings->addItems(LieblingsausdruckListe());
-    KSetStadt->addItems(StadtListe());
+    for (const QString& stadt : StadtListe()) {
+        // The list shows the names; the entry with its place rides along.
+        auto* item = new QListWidgetItem(stadt.left(stadt.size() - 11).trimmed(), KSetStadt);
+        item->setData(Qt::UserRole, stadt);
+    }
     KSetBis->addItems(anfrage.SKVon);
     KSetAdresse->addItems(anfrage.SKAdresse);
     KSetAdresse->setEditText({});
@@ -307,7 +311,7 @@ void Setup::BefAdrEdit_Click(int index) {
 
 void Setup::KSetStadt_Click() {
     if (const QListWidgetItem* item = KSetStadt->currentItem()) {
-        const auto [breite, laenge] = StadtPosition(item->text());
+        const auto [breite, laenge] = StadtPosition(item->data(Qt::UserRole).toString());
         TSetBreite->setText(breite);
         TSetLaenge->setText(laenge);
     }
