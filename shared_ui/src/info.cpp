@@ -15,6 +15,7 @@
 #include "common/startwachen.h"
 #include "common/statistik.h"
 #include "platform/dienste.h"
+#include "shared_ui/emblem.h"
 
 namespace kronel {
 
@@ -67,7 +68,8 @@ Info::Info() {
     setFont(arial);
     Emblem = new QLabel(this);
     Emblem->setObjectName(QStringLiteral("Emblem"));
-    Emblem->setPixmap(QApplication::windowIcon().pixmap(32, 32));
+    const QIcon symbol = QApplication::windowIcon();
+    Emblem->setPixmap(symbol.isNull() ? kronel::Emblem(32) : symbol.pixmap(32, 32));
     CopyrightName =
         new QLabel(QStringLiteral("Terminplaner für den Linux-Desktop – Planer, Terminausgabe, "
                                   "Erinnerung und Zeitstarter"),

@@ -18,6 +18,7 @@
 #include "platform/dienste.h"
 #include "platform/programmende.h"
 #include "platform/uhr.h"
+#include "shared_ui/emblem.h"
 #include "shared_ui/programm.h"
 
 namespace kronel {
@@ -144,22 +145,6 @@ QPixmap BildMalen(Jahresbild bild) {
     return pm;
 }
 
-// The emblem: a calendar sheet; the second form for displays of few colours.
-void EmblemMalen(QPainter& p, QRect r, bool vieleFarben) {
-    p.setPen(QPen(Qt::black, 1));
-    p.setBrush(Qt::white);
-    p.drawRect(r);
-    p.setBrush(vieleFarben ? QColor(200, 30, 30) : QColor(Qt::black));
-    p.drawRect(r.x(), r.y(), r.width(), r.height() / 4);
-    p.setPen(vieleFarben ? Dunkelgrau : QColor(Qt::black));
-    for (int z = 0; z < 3; ++z) {
-        for (int s = 0; s < 4; ++s) {
-            p.drawPoint(r.x() + 5 + s * (r.width() - 10) / 3,
-                        r.y() + r.height() / 3 + 4 + z * (r.height() / 5));
-        }
-    }
-}
-
 }  // namespace
 
 Titel::Titel(std::function<void(Qt::WindowStates)> mainZeigen)
@@ -282,7 +267,7 @@ void Titel::paintEvent(QPaintEvent* e) {
     p.setPen(Qt::white);
     p.drawLine(BezAutor->x(), regel + 1, BezAutor->x() + BezAutor->width(), regel + 1);
 
-    EmblemMalen(p, QRect(12, Hoehe - 44, 32, 32), bildschirm().bitsProPixel() >= 8);
+    p.drawPixmap(12, Hoehe - 44, Emblem(32, bildschirm().bitsProPixel() >= 8));
     if (bild_) {
         p.drawPixmap(8, (regel + 1 - 32) / 2, BildMalen(*bild_));
     }
