@@ -40,8 +40,9 @@ TEST(Titel, UebersprungenBeiTitelAusOderFrischemSystem) {
     EXPECT_FALSE(TitelUeberspringen());
     umgebung.systemfakten.laufzeit = 39.5;
     EXPECT_TRUE(TitelUeberspringen());
-    // No 32-bit millisecond count: after 50 days up the title still comes.
-    umgebung.systemfakten.laufzeit = 50 * 86400.0;
+    // No 32-bit millisecond count: 10 s past its wrap (49.7 days) the title
+    // still comes.
+    umgebung.systemfakten.laufzeit = 4294967.296 + 10;
     EXPECT_FALSE(TitelUeberspringen());
     IniSchreiben({}, {}, L("TitelAus"), L("1"));
     EXPECT_TRUE(TitelUeberspringen());
