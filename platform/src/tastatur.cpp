@@ -13,6 +13,7 @@ class KeineTasten final : public Tastatur {
 public:
     bool umschaltGedrueckt() const override { return false; }
     bool feststelltasteAn() const override { return false; }
+    bool strgGedrueckt() const override { return false; }
 };
 
 }  // namespace

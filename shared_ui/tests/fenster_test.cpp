@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -13,14 +14,17 @@
 #include "common/modul.h"
 #include "common/texte.h"
 #include "platform/ordner.h"
+#include "platform/text.h"
 #include "platform_qt/oberflaeche_qt.h"
 #include "shared_ui/hilfefenster.h"
 #include "shared_ui/info.h"
 #include "shared_ui/paketmenue.h"
+#include "shared_ui/tips.h"
 #include "testsupport/anwendung.h"
 #include "testsupport/fensterbedienung.h"
 #include "testsupport/testsupport.h"
 #include "testsupport/utf8.h"
+#include "testsupport/zufall.h"
 
 using namespace kronel;
 
@@ -35,6 +39,7 @@ using test::Taste;
 TEST(Info, ZeigtNameUndVersionUndBleibtGeladen) {
     test::AnwendungSicherstellen();
     test::TestUmgebung umgebung;
+    umgebung.systemfakten.arten[umgebung.programm()] = Laufwerksart::Netzwerk;
     QString gesehen;
     BeimNaechstenModalen([&](QWidget* w) {
         ASSERT_NE(w, nullptr);
@@ -46,8 +51,14 @@ TEST(Info, ZeigtNameUndVersionUndBleibtGeladen) {
     Info* info = InfoFenster();
     ASSERT_NE(info, nullptr);
     EXPECT_FALSE(info->isVisible());
-    EXPECT_EQ(info->bezProgramm->text(), L("Kronelin"));
-    EXPECT_EQ(info->bezVersion->text(), L("Version ") + ProgrammVersionText());
+    EXPECT_TRUE(info->windowTitle().startsWith(L("Kronel, Version 32-Bit ")));
+    EXPECT_TRUE(
+        info->SysInfo->text().contains(L("Programm Netzwerk-Ordner: ") + umgebung.programm()));
+
+    info->CopyrightHinweis_DblClick();
+    ASSERT_EQ(umgebung.meldungen.boxen.size(), 1u);
+    EXPECT_EQ(umgebung.meldungen.boxen[0].titel, L("Kronel, Anwender-Statistik"));
+    EXPECT_EQ(umgebung.meldungen.boxen[0].stil, 64);
 
     // Esc, Enter and Space hide it as well; the window stays the same
     for (int taste : {Qt::Key_Escape, Qt::Key_Return, Qt::Key_Space}) {
@@ -94,10 +105,47 @@ TEST(HilfeSeiten, MitZeichensatzUndAnkernDerKontexte) {
         EXPECT_TRUE(inhalt.contains("<meta charset=\"utf-8\">")) << name;
         EXPECT_FALSE(QString::fromUtf8(inhalt).contains(QChar::ReplacementCharacter)) << name;
         if (QByteArray(name) == "Kronel.html") {
-            EXPECT_TRUE(inhalt.contains("id=\"kontext300\""));
-            EXPECT_TRUE(inhalt.contains("id=\"kontext400\""));
+            for (int id : {300, 400, 291, 292, 293, 294, 295}) {
+                EXPECT_TRUE(inhalt.contains("id=\"kontext" + QByteArray::number(id) + "\"")) << id;
+            }
         }
     }
+}
+
+TEST(Tips, ZeigtEinenTipUndOhneTipsDenLeerenZustand) {
+    test::AnwendungSicherstellen();
+    test::TestUmgebung umgebung;
+    umgebung.schreiben(umgebung.programm() + L("/tips.inf"),
+                       "[Tips]\r\nAnzahl=1\r\nFrage=Schon gewusst?\r\nTip0001=Eins~Zwei\r\n");
+    test::FolgeZufall zufall;
+    {
+        Tips tips(zufall);
+        EXPECT_EQ(tips.windowTitle(), L("Willkommen"));
+        EXPECT_EQ(tips.bezTip0->text(), L("Schon gewusst?"));
+        EXPECT_EQ(tips.bezTip->text(), L("Eins\n\nZwei."));
+        EXPECT_TRUE(tips.strgAutoTip->isChecked());
+        EXPECT_TRUE(tips.befNext->isEnabled());
+    }
+    QFile::remove(umgebung.programm() + L("/tips.inf"));
+    Tips tips(zufall);
+    EXPECT_EQ(tips.bezTip0->text(), L("Keine Tips gefunden !"));
+    EXPECT_FALSE(tips.befNext->isEnabled());
+    EXPECT_FALSE(tips.strgAutoTip->isChecked());
+    EXPECT_EQ(Val(IniLesen({}, {}, L("AutoTip"), L("1"))), 0);  // no tip window at the next start
+}
+
+TEST(Tips, MitgelieferteTipsSindAlleDa) {
+    test::TestUmgebung umgebung;
+    const QString datei = QStringLiteral(KRONEL_PROGRAMMORDNER_BAU "/Tips.Inf");
+    const int n = IniLesen(datei, L("Tips"), L("Anzahl")).toInt();
+    EXPECT_GE(n, 15);
+    for (int k = 1; k <= n; ++k) {
+        const QString tip =
+            IniLesen(datei, L("Tips"), QStringLiteral("Tip%1").arg(k, 4, 10, QLatin1Char('0')));
+        EXPECT_FALSE(tip.isEmpty()) << k;
+        EXPECT_FALSE(tip.contains(QChar::ReplacementCharacter)) << k;
+    }
+    EXPECT_TRUE(IniLesen(datei, L("Tips"), L("Tip0012")).contains(L("Strg-Taste")));
 }
 
 TEST(QtSteuerelemente, PaketMenueGibtFreiUndVerbirgt) {

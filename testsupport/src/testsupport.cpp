@@ -117,6 +117,7 @@ TestUmgebung::TestUmgebung(const QString& programm) : vorher_(dienste()) {
         {&meldungen, &ton, &zeiger, &uhr, &bildschirm, &hilfe, &web, &prozesse, &instanzen});
     druckerVorher_ = DruckerSetzen(&drucker);
     tastaturVorher_ = TastaturSetzen(&tastatur);
+    systemfaktenVorher_ = SystemfaktenSetzen(&systemfakten);
     datentraegerVorher_ = DatentraegerSetzen(&datentraeger);
 }
 
@@ -124,6 +125,7 @@ TestUmgebung::~TestUmgebung() {
     DiensteSetzen(vorher_);
     DruckerSetzen(druckerVorher_);
     TastaturSetzen(tastaturVorher_);
+    SystemfaktenSetzen(systemfaktenVorher_);
     DatentraegerSetzen(datentraegerVorher_);
     modul() = std::move(modulVorher_);
     BefehlszeileSetzen({befehlszeileVorher_});

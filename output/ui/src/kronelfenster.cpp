@@ -28,6 +28,7 @@
 #include "shared_ui/info.h"
 #include "shared_ui/paketmenue.h"
 #include "shared_ui/programm.h"
+#include "shared_ui/tips.h"
 
 namespace kronel {
 
@@ -88,7 +89,6 @@ KronelFenster::KronelFenster(QtDrucker* drucker, std::unique_ptr<Zufall> zufall)
     PulHilfe->setObjectName(QStringLiteral("PulHilfe"));
     PulAnleitung = eintrag(PulHilfe, "&Anleitung...", "PulAnleitung");
     mnuTips = eintrag(PulHilfe, "&Tips...", "mnuTips");
-    mnuTips->setEnabled(false);  // the tip window comes later
     PulInfo = eintrag(PulHilfe, "&Info...", "PulInfo");
     PulHilfe->addSeparator();
     PulWerbung = eintrag(PulHilfe, "&Werbung...", "PulWerbung");
@@ -189,6 +189,8 @@ KronelFenster::KronelFenster(QtDrucker* drucker, std::unique_ptr<Zufall> zufall)
         Absichern([p] { p->BildMond_Click(); }, QStringLiteral("BildMond_Click"));
     };
     AnschlussBauen = [] { return std::make_unique<QtSerielleSchnittstelle>(); };
+    connect(mnuTips, &QAction::triggered, this,
+            Abgesichert([this] { TipsZeigen(this); }, "mnuTips_Click"));
     connect(PulWerbung, &QAction::triggered, this, Abgesichert(WerbungZeigen, "PulWerbung_Click"));
     connect(
         mnuURLHomePage, &QAction::triggered, this,

@@ -3,7 +3,9 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "planner_dialogs/setup.h"
 #include "platform/schritte.h"
+#include "shared_ui/tips.h"
 
 namespace kronel {
 
@@ -72,8 +74,8 @@ SuchenErgebnis FensterVerzeichnis::Suchen(const SuchenAnfrage& anfrage) {
     return zeigen(Fenstername::Suchen, anzeigen.Suchen, anfrage);
 }
 
-SetupErgebnis FensterVerzeichnis::Setup() {
-    return zeigen(Fenstername::Setup, anzeigen.Setup);
+SetupErgebnis FensterVerzeichnis::Setup(const SetupAnfrage& anfrage) {
+    return zeigen(Fenstername::Setup, anzeigen.Setup, anfrage);
 }
 
 FreizeitErgebnis FensterVerzeichnis::Freizeit() {
@@ -119,6 +121,8 @@ StdDialogErgebnis FensterVerzeichnis::StdDialog() {
 void PlanerFensterEintragen(FensterVerzeichnis& fenster, QPrinter& drucker) {
     DruckereinrichtungEintragen(fenster, drucker);
     EinfuegefensterEintragen(fenster);
+    SetupEintragen(fenster);
+    fenster.anzeigen.Tips = [](QWidget* besitzer) { TipsZeigen(besitzer); };
 }
 
 }  // namespace kronel

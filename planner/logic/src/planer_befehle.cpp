@@ -92,10 +92,16 @@ void Planer::Main_PulSetup_Click() {
         return;
     }
     DatumUebernehmen();
-    if (const SetupErgebnis ergebnis = fenster_.Setup(); ergebnis.SKAdresse) {
+    const SetupErgebnis ergebnis =
+        fenster_.Setup({sicht_.AuswahlEintraege(Auswahl::VonBis),
+                        sicht_.AuswahlEintraege(Auswahl::Adress), sicht_.Aussehen()});
+    if (ergebnis.SKAdresse) {
         QStringList stationen = *ergebnis.SKAdresse;
         stationen.removeAll(QString());
         sicht_.AuswahlFuellen(Auswahl::Adress, stationen);
+    }
+    if (ergebnis.ListeAnzeige) {
+        sicht_.AussehenSetzen(*ergebnis.ListeAnzeige);
     }
     if (!modul().NurLesen) {
         sicht_.EinstellungenSpeichern();

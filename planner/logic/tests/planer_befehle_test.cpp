@@ -165,11 +165,22 @@ TEST_F(BefehleTest, EinstellungenSpeichernAnwendenUndNeuAnordnen) {
     fenster.da << Fenstername::Setup;
     laden();
     sicht.schritte.clear();
+    sicht.aussehen = ListenAussehenStandard();
+    ListenAussehen neu = sicht.aussehen;
+    neu.schrift.durchgestrichen = true;
+    neu.hintergrund = 0x00C0FFFF;
     fenster.setupAntwort.SKAdresse = QStringList{L("Alle"), L("Hans"), L("Grete"), QString()};
+    fenster.setupAntwort.ListeAnzeige = neu;
     planer.Main_PulSetup_Click();
-    EXPECT_EQ(sicht.schritte, (QStringList{L("DefAdress"), L("EinstellungenSpeichern"),
-                                           L("EinstellungenAnwenden"), L("FormResize")}));
+    ASSERT_EQ(fenster.setup.size(), 1u);
+    EXPECT_EQ(fenster.setup[0].SKVon, sicht.auswahl[Auswahl::VonBis]);
+    EXPECT_EQ(fenster.setup[0].ListeAnzeige, ListenAussehenStandard());
+    // The look is shown before the window stores it.
+    EXPECT_EQ(sicht.schritte,
+              (QStringList{L("DefAdress"), L("AussehenSetzen"), L("EinstellungenSpeichern"),
+                           L("EinstellungenAnwenden"), L("FormResize")}));
     EXPECT_EQ(sicht.auswahl[Auswahl::Adress], (QStringList{L("Alle"), L("Hans"), L("Grete")}));
+    EXPECT_EQ(sicht.aussehen, neu);
 
     // Without a list handed back the station list stays as it is.
     sicht.schritte.clear();

@@ -1,4 +1,5 @@
 #include "planner_ui/main.h"
+#include "planner_ui/titel.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -886,8 +887,8 @@ void Main::EinstellungenSpeichern() {
     ListenAussehenSchreiben(aussehen_);
     FensterPositionSpeichern(QtFenster(this), QStringLiteral("Kronelin"), PositionsText::Ganzzahl);
     QString adressen;
-    for (int i = 0; i < SKAdresse->count(); ++i) {
-        adressen += SKAdresse->itemText(i) + QLatin1Char('|');
+    for (const QString& station : KombiEintraege(*SKAdresse)) {
+        adressen += station + QLatin1Char('|');
     }
     (void)IniSchreiben({}, {}, QStringLiteral("DefAdress"), adressen);
 }
@@ -915,6 +916,19 @@ void Main::AuswahlFuellen(Auswahl liste, const QStringList& worte) {
             fuellen(SKAdresse);
             break;
     }
+}
+
+QStringList Main::AuswahlEintraege(Auswahl liste) const {
+    const QComboBox* k = liste == Auswahl::VonBis   ? SKVon
+                         : liste == Auswahl::Zyklen ? SKZyklus
+                         : liste == Auswahl::Filter ? SKFilter
+                                                    : SKAdresse;
+    return KombiEintraege(*k);
+}
+
+void Main::AussehenSetzen(const ListenAussehen& a) {
+    aussehen_ = a;
+    ListenAussehenZeigen();
 }
 
 TerminFelder Main::FelderLesen() const {
@@ -1030,18 +1044,29 @@ void Main::ProgrammEnde() {
 std::unique_ptr<QWidget> PlanerFensterBauen(ProgrammUmgebung& umgebung) {
     FensterVerzeichnis& verzeichnis = umgebung.behalten(std::make_unique<FensterVerzeichnis>());
     PlanerFensterEintragen(verzeichnis, umgebung.drucker().qprinter());
-    auto fenster = std::make_unique<Main>(verzeichnis);
-    Main* f = fenster.get();
-    verzeichnis.besitzerSetzen(f);
-    NachVorneBeiAktivierung(f);
-    // The session may end without a close event: the book is saved all the same.
-    QObject::connect(qApp, &QGuiApplication::commitDataRequest, f,
-                     [f](QSessionManager&) { f->planer().SitzungsEnde(); });
-    QObject::connect(qApp, &QCoreApplication::aboutToQuit, f, [f] { f->planer().PulBeenden(); });
-    if (!f->Starten() || ProgrammBeendet()) {
+    std::unique_ptr<Main> fenster;
+    bool gestartet = false;
+    // The title shows Main in its first tick and goes after Main's start-up.
+    TitelAblaufen([&](Qt::WindowStates zustand) {
+        fenster = std::make_unique<Main>(verzeichnis);
+        Main* f = fenster.get();
+        verzeichnis.besitzerSetzen(f);
+        NachVorneBeiAktivierung(f);
+        // The session may end without a close event: the book is saved all the same.
+        QObject::connect(qApp, &QGuiApplication::commitDataRequest, f,
+                         [f](QSessionManager&) { f->planer().SitzungsEnde(); });
+        QObject::connect(qApp, &QCoreApplication::aboutToQuit, f,
+                         [f] { f->planer().PulBeenden(); });
+        if (!f->Starten() || ProgrammBeendet()) {
+            return;
+        }
+        gestartet = true;
+        f->setWindowState(zustand);
+        f->show();
+    });
+    if (!gestartet || ProgrammBeendet()) {
         return nullptr;
     }
-    f->show();
     return fenster;
 }
 

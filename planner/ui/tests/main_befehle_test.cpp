@@ -339,7 +339,7 @@ TEST_F(MainBefehle, VerzeichnisMeldetNichtEingetrageneFensterUndGibtNichtsZuruec
     EXPECT_EQ(verzeichnis.Suchen({L("zahn"), L("auto")}), SuchenErgebnis());
     EXPECT_EQ(verzeichnis.Monatsblatt({L("?"), QDate(2026, 12, 9), L("09.12.2026")}),
               MonatsblattErgebnis());
-    EXPECT_EQ(verzeichnis.Setup(), SetupErgebnis());
+    EXPECT_EQ(verzeichnis.Setup({}), SetupErgebnis());
     EXPECT_EQ(verzeichnis.Freizeit(), FreizeitErgebnis());
     EXPECT_EQ(verzeichnis.Altes(), AltesErgebnis());
     verzeichnis.Tips();

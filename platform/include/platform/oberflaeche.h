@@ -18,6 +18,9 @@ struct SchriftWerte {
     bool fett = false;
     bool kursiv = false;
     bool unterstrichen = false;
+    // Only the settings dialog sets it; the font texts do not carry it.
+    bool durchgestrichen = false;
+    bool operator==(const SchriftWerte&) const = default;
 };
 
 // A control (or the printer) with a font and a text colour.

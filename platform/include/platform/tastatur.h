@@ -1,5 +1,6 @@
 #pragma once
-// The state of the keys that hold a program start back (Shift held, Caps Lock on).
+// The state of the keys that hold a program start back (Shift held, Caps Lock on)
+// and of Ctrl, which keeps the planner's title screen up.
 
 namespace kronel {
 
@@ -8,6 +9,7 @@ public:
     virtual ~Tastatur() = default;
     virtual bool umschaltGedrueckt() const = 0;
     virtual bool feststelltasteAn() const = 0;
+    virtual bool strgGedrueckt() const = 0;
 };
 
 // The keyboard in force; without an installed one no key is held and Caps Lock is off.

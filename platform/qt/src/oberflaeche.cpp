@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QComboBox>
 #include <QDesktopServices>
 #include <QLineEdit>
 #include <QLocalServer>
@@ -59,6 +60,14 @@ qint32 WertAusFarbe(const QColor& farbe) {
     return static_cast<qint32>(static_cast<quint32>(farbe.red()) |
                                (static_cast<quint32>(farbe.green()) << 8) |
                                (static_cast<quint32>(farbe.blue()) << 16));
+}
+
+QStringList KombiEintraege(const QComboBox& kombi) {
+    QStringList eintraege;
+    for (int i = 0; i < kombi.count(); ++i) {
+        eintraege << kombi.itemText(i);
+    }
+    return eintraege;
 }
 
 double QtBildschirm::weite() const {
@@ -145,7 +154,7 @@ SchriftWerte QtSchriftTraeger::schrift() const {
         return {};
     }
     const QFont f = w_->font();
-    return {f.family(), f.pointSizeF(), f.bold(), f.italic(), f.underline()};
+    return {f.family(), f.pointSizeF(), f.bold(), f.italic(), f.underline(), f.strikeOut()};
 }
 
 void QtSchriftTraeger::schriftSetzen(const SchriftWerte& s) {
@@ -160,6 +169,7 @@ void QtSchriftTraeger::schriftSetzen(const SchriftWerte& s) {
     f.setBold(s.fett);
     f.setItalic(s.kursiv);
     f.setUnderline(s.unterstrichen);
+    f.setStrikeOut(s.durchgestrichen);
     w_->setFont(f);
 }
 

@@ -43,6 +43,11 @@ bool QtTastatur::umschaltGedrueckt() const {
            QGuiApplication::queryKeyboardModifiers().testFlag(Qt::ShiftModifier);
 }
 
+bool QtTastatur::strgGedrueckt() const {
+    return QGuiApplication::instance() != nullptr &&
+           QGuiApplication::queryKeyboardModifiers().testFlag(Qt::ControlModifier);
+}
+
 bool QtTastatur::feststelltasteAn() const {
     return CapsLockAusX11();
 }

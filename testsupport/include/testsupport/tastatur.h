@@ -9,8 +9,10 @@ class FakeTastatur final : public Tastatur {
 public:
     bool umschaltGedrueckt() const override { return umschalt; }
     bool feststelltasteAn() const override { return feststell; }
+    bool strgGedrueckt() const override { return strg; }
     bool umschalt = false;
     bool feststell = false;
+    bool strg = false;
 };
 
 }  // namespace kronel::test

@@ -16,6 +16,7 @@
 #include "testsupport/drucken.h"
 #include "testsupport/drucker.h"
 #include "testsupport/oberflaeche_fakes.h"
+#include "testsupport/systemfakten.h"
 #include "testsupport/tastatur.h"
 #include "testsupport/umgebungsvariablen.h"
 
@@ -112,8 +113,8 @@ public:
 
 // The one runtime context of a test: a fresh QTemporaryDir holding the Windows,
 // system, program and data folders; the fakes installed as services (the printer
-// surface and the keyboard too); the program named "Kronelin"; the module variables
-// and the command line empty. Everything is put back when the object goes.
+// surface, the keyboard and the system facts too); the program named "Kronelin"; the module
+// variables and the command line empty. Everything is put back when the object goes.
 class TestUmgebung {
 public:
     explicit TestUmgebung(const QString& programm = QStringLiteral("Kronelin"));
@@ -142,6 +143,7 @@ public:
     AufnahmeProzesse prozesse;
     FakeInstanzen instanzen;
     FakeTastatur tastatur;
+    FakeSystemfakten systemfakten;
     AusfallDatentraeger datentraeger;
     // The folders' variables; a test sets more here, all go back at the end.
     Umgebungsvariablen variablen;
@@ -151,6 +153,7 @@ private:
     Dienste vorher_;
     Drucker* druckerVorher_ = nullptr;
     const Tastatur* tastaturVorher_ = nullptr;
+    const Systemfakten* systemfaktenVorher_ = nullptr;
     Datentraeger* datentraegerVorher_ = nullptr;
     Modul modulVorher_;
     QString befehlszeileVorher_;

@@ -18,7 +18,7 @@ public:
     // one is not in this build.
     struct Anzeigen {
         std::function<SuchenErgebnis(QWidget*, const SuchenAnfrage&)> Suchen;
-        std::function<SetupErgebnis(QWidget*)> Setup;
+        std::function<SetupErgebnis(QWidget*, const SetupAnfrage&)> Setup;
         std::function<FreizeitErgebnis(QWidget*)> Freizeit;
         std::function<AltesErgebnis(QWidget*)> Altes;
         std::function<MonatsblattErgebnis(QWidget*, const MonatsblattAnfrage&)> Monatsblatt;
@@ -44,7 +44,7 @@ public:
 
     bool vorhanden(Fenstername f) const override;
     SuchenErgebnis Suchen(const SuchenAnfrage& anfrage) override;
-    SetupErgebnis Setup() override;
+    SetupErgebnis Setup(const SetupAnfrage& anfrage) override;
     FreizeitErgebnis Freizeit() override;
     AltesErgebnis Altes() override;
     MonatsblattErgebnis Monatsblatt(const MonatsblattAnfrage& anfrage) override;

@@ -72,6 +72,7 @@ struct ListenAussehen {
     SchriftWerte schrift;
     qint32 vordergrund = 0;
     qint32 hintergrund = 0;
+    bool operator==(const ListenAussehen&) const = default;
 };
 // The list's look as the design has it: Courier New 12, window text on window.
 ListenAussehen ListenAussehenStandard();

@@ -10,6 +10,8 @@
 
 #include <optional>
 
+#include "planner/hauptlogik.h"
+
 namespace kronel {
 
 enum class Fenstername {
@@ -43,9 +45,17 @@ struct SuchenErgebnis {
     bool operator==(const SuchenErgebnis&) const = default;
 };
 
-// The settings dialog; a changed station list comes back in SKAdresse.
+// The settings dialog: the period choices, the stations and the look of the
+// list; the stations and the look come back as the user left them.
+struct SetupAnfrage {
+    QStringList SKVon;
+    QStringList SKAdresse;
+    ListenAussehen ListeAnzeige;
+    bool operator==(const SetupAnfrage&) const = default;
+};
 struct SetupErgebnis {
     std::optional<QStringList> SKAdresse;
+    std::optional<ListenAussehen> ListeAnzeige;
     bool operator==(const SetupErgebnis&) const = default;
 };
 
@@ -108,7 +118,7 @@ public:
     virtual bool vorhanden(Fenstername f) const = 0;
 
     virtual SuchenErgebnis Suchen(const SuchenAnfrage& anfrage) = 0;
-    virtual SetupErgebnis Setup() = 0;
+    virtual SetupErgebnis Setup(const SetupAnfrage& anfrage) = 0;
     virtual FreizeitErgebnis Freizeit() = 0;
     virtual AltesErgebnis Altes() = 0;
     virtual MonatsblattErgebnis Monatsblatt(const MonatsblattAnfrage& anfrage) = 0;

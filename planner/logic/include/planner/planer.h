@@ -27,6 +27,10 @@ public:
     // Writes the window's own settings (the logic calls it only when writable).
     virtual void EinstellungenSpeichern() = 0;
     virtual void AuswahlFuellen(Auswahl liste, const QStringList& worte) = 0;
+    virtual QStringList AuswahlEintraege(Auswahl liste) const = 0;
+    // The font and colours of ListeAnzeige, and showing new ones.
+    virtual ListenAussehen Aussehen() const = 0;
+    virtual void AussehenSetzen(const ListenAussehen& a) = 0;
     // The editor fields as they stand (line breaks as CR LF), and filling them.
     virtual TerminFelder FelderLesen() const = 0;
     virtual void FelderSetzen(const TerminFelder& felder) = 0;
@@ -102,8 +106,9 @@ public:
     void Lieblingsausdruck_Click();
     // The printer setup "Druckereinrichtung"; its answer is not looked at.
     void Main_mnuDurckerEinrichten_Click();
-    // The settings dialog; a station list it hands back fills SKAdresse
-    // (empty items left out).
+    // The settings dialog on the period choices, the stations and the list's
+    // look; a station list it hands back fills SKAdresse (empty items left
+    // out), the look it hands back is shown before the window stores it.
     void Main_PulSetup_Click();
     // Saves, then starts the output program Kronel with "/n".
     void Main_PulGoKronel_Click();

@@ -25,6 +25,15 @@ public:
         schritte << AuswahlSchluessel(liste);
         auswahl[liste] = worte;
     }
+    QStringList AuswahlEintraege(Auswahl liste) const override {
+        const auto i = auswahl.find(liste);
+        return i == auswahl.end() ? QStringList() : i->second;
+    }
+    ListenAussehen Aussehen() const override { return aussehen; }
+    void AussehenSetzen(const ListenAussehen& a) override {
+        schritte << QStringLiteral("AussehenSetzen");
+        aussehen = a;
+    }
     TerminFelder FelderLesen() const override { return felder; }
     void FelderSetzen(const TerminFelder& f) override { felder = f; }
     void DatumSetzen(const QString& text) override { felder.STDatum = text; }
@@ -62,6 +71,7 @@ public:
 
     QStringList schritte;
     std::map<Auswahl, QStringList> auswahl;
+    ListenAussehen aussehen;
     TerminFelder felder;
     std::map<Panel, QString> panels;
     TerminBeschriftung beschriftung;
@@ -90,8 +100,9 @@ public:
         suchen.push_back(anfrage);
         return suchenAntwort;
     }
-    SetupErgebnis Setup() override {
+    SetupErgebnis Setup(const SetupAnfrage& anfrage) override {
         zeigen(Fenstername::Setup);
+        setup.push_back(anfrage);
         return setupAntwort;
     }
     FreizeitErgebnis Freizeit() override {
@@ -139,6 +150,7 @@ public:
     std::vector<Fenstername> gezeigt;
     std::vector<SuchenAnfrage> suchen;
     std::vector<MonatsblattAnfrage> monatsblatt;
+    std::vector<SetupAnfrage> setup;
     SuchenErgebnis suchenAntwort;
     SetupErgebnis setupAntwort;
     FreizeitErgebnis freizeitAntwort;

@@ -65,6 +65,9 @@ public:
     void EinstellungenAnwenden() override;
     void EinstellungenSpeichern() override;
     void AuswahlFuellen(Auswahl liste, const QStringList& worte) override;
+    QStringList AuswahlEintraege(Auswahl liste) const override;
+    ListenAussehen Aussehen() const override { return aussehen_; }
+    void AussehenSetzen(const ListenAussehen& a) override;
     TerminFelder FelderLesen() const override;
     void FelderSetzen(const TerminFelder& felder) override;
     void DatumSetzen(const QString& text) override;

@@ -3,6 +3,7 @@
 
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 #include <functional>
@@ -11,6 +12,7 @@
 #include "platform/dienste.h"
 #include "platform/oberflaeche.h"
 
+class QComboBox;
 class QLocalServer;
 class QLineEdit;
 class QPlainTextEdit;
@@ -93,5 +95,8 @@ private:
 // and back; system colours take the palette's colour of that role.
 QColor FarbeAusWert(qint32 wert);
 qint32 WertAusFarbe(const QColor& farbe);
+
+// The items of a combo box, in order.
+QStringList KombiEintraege(const QComboBox& kombi);
 
 }  // namespace kronel

@@ -10,6 +10,7 @@ class QtTastatur final : public Tastatur {
 public:
     bool umschaltGedrueckt() const override;
     bool feststelltasteAn() const override;
+    bool strgGedrueckt() const override;
 };
 
 }  // namespace kronel
