@@ -100,6 +100,7 @@ void FensterVerzeichnis::Druckereinrichtung() {
 
 void PlanerFensterEintragen(FensterVerzeichnis& fenster, QPrinter& drucker) {
     DruckereinrichtungEintragen(fenster, drucker);
+    DruckfensterEintragen(fenster);
 }
 
 }  // namespace kronel
