@@ -168,13 +168,13 @@ void BM_BlattPdf(benchmark::State& state) {
 
 }  // namespace
 
-BENCHMARK(BM_BlattAufnahme)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_BlattPdf)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BlattAufnahme)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_BlattPdf)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_TermineGruppieren)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ListeAufbauen)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_EinstellungenSchreiben)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_DruckenAufnahme)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_DruckenPdf)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DruckenAufnahme)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_DruckenPdf)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
