@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -14,6 +15,7 @@
 #include "planner_testsupport/fakes.h"
 #include "platform/befehlszeile.h"
 #include "testsupport/anwendung.h"
+#include "testsupport/fensterbedienung.h"
 #include "testsupport/testsupport.h"
 #include "testsupport/utf8.h"
 
@@ -111,4 +113,17 @@ TEST_F(BlattFenster, AbbruchLaesstDasFensterOffen) {
     EXPECT_TRUE(d.befOk->isEnabled());
     EXPECT_TRUE(umgebung.drucker.dokumente.at(0).verworfen);
     EXPECT_EQ(umgebung.drucker.Orientation(), Ausrichtung::Hochformat);
+}
+
+TEST_F(BlattFenster, F1ZeigtDieHilfeZumKalenderblatt) {
+    QFile seite(QStringLiteral(KRONEL_PROGRAMMORDNER_BAU) + L("/Kronel.html"));
+    ASSERT_TRUE(seite.open(QIODevice::ReadOnly));
+    const QByteArray inhalt = seite.readAll();
+    EXPECT_TRUE(inhalt.contains("id=\"kontext231\""));
+    umgebung.schreiben(umgebung.programm() + L("/Kronel.html"), inhalt);
+    DruckenBlatt d(nullptr, fenster, &quelle);
+    d.show();
+    test::Taste(d.strgPrnSW, Qt::Key_F1);
+    ASSERT_FALSE(umgebung.hilfe.aufrufe.isEmpty());
+    EXPECT_TRUE(umgebung.hilfe.aufrufe.back().endsWith(L("#kontext231")));
 }
