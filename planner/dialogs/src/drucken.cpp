@@ -1,9 +1,7 @@
 #include "planner_dialogs/drucken.h"
 
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -14,12 +12,9 @@
 #include <QTimer>
 
 #include "planner/druckquelle.h"
-#include "planner/hauptlogik.h"
 #include "planner/nebenfenster.h"
-#include "platform/befehlszeile.h"
 #include "platform/datum.h"
 #include "platform/dienste.h"
-#include "platform/drucker.h"
 #include "platform/uhr.h"
 #include "platform_qt/oberflaeche_qt.h"
 #include "shared_ui/programm.h"

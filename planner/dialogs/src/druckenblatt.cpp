@@ -1,9 +1,7 @@
 #include "planner_dialogs/druckenblatt.h"
 
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -11,15 +9,12 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QTimer>
 #include <QToolButton>
 
 #include "common/hilfe.h"
 #include "common/listen.h"
 #include "planner/druckquelle.h"
-#include "planner/hauptlogik.h"
 #include "planner/nebenfenster.h"
-#include "platform/befehlszeile.h"
 #include "platform/datum.h"
 #include "platform/uhr.h"
 #include "platform_qt/oberflaeche_qt.h"
