@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 #include <QThread>
-#include <QTimer>
 
 namespace kronel {
 
@@ -16,8 +15,12 @@ int g_code = 0;
 void ProgrammBeenden(int code) {
     g_beendet = true;
     g_code = code;
-    // Without a running event loop this does nothing; the start then does not run it.
-    QCoreApplication::exit(code);
+    // Without a running event loop the start does not run it. Qt's exit would
+    // then still mark the thread, and every later loop of the process (a modal
+    // window of the next test) would return at once.
+    if (QThread::currentThread()->loopLevel() > 0) {
+        QCoreApplication::exit(code);
+    }
 }
 
 bool ProgrammBeendet() {
@@ -29,14 +32,6 @@ int ProgrammEndeCode() {
 }
 
 void ProgrammEndeZuruecksetzen() {
-    // An exit while no loop ran leaves the application quitting, so every local
-    // event loop of the new run would return at once; a short run of the
-    // application's own loop clears that.
-    if (g_beendet && QCoreApplication::instance() != nullptr &&
-        QThread::currentThread()->loopLevel() == 0) {
-        QTimer::singleShot(0, QCoreApplication::instance(), &QCoreApplication::quit);
-        QCoreApplication::exec();
-    }
     g_beendet = false;
     g_code = 0;
 }

@@ -123,6 +123,7 @@ void PlanerFensterEintragen(FensterVerzeichnis& fenster, QPrinter& drucker) {
     EinfuegefensterEintragen(fenster);
     SetupEintragen(fenster);
     fenster.anzeigen.Tips = [](QWidget* besitzer) { TipsZeigen(besitzer); };
+    DruckfensterEintragen(fenster);
 }
 
 }  // namespace kronel

@@ -11,6 +11,7 @@
 #include "common/mondphasen.h"
 #include "common/ton.h"
 #include "platform/dienste.h"
+#include "platform/drucker.h"
 #include "platform/geschwister.h"
 #include "platform/text.h"
 
@@ -60,7 +61,9 @@ void Planer::Main_PulDruckenListe_Click() {
         return;
     }
     DatumUebernehmen();
+    const QString vorher = drucker().Hinweis();
     fenster_.Drucken();
+    DruckHinweisZeigen(vorher);
 }
 
 void Planer::Main_mnuDruckenBlatt_Click() {
@@ -68,7 +71,9 @@ void Planer::Main_mnuDruckenBlatt_Click() {
         return;
     }
     DatumUebernehmen();
+    const QString vorher = drucker().Hinweis();
     fenster_.DruckenBlatt();
+    DruckHinweisZeigen(vorher);
 }
 
 void Planer::Lieblingsausdruck_Click() {

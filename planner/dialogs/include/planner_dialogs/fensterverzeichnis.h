@@ -72,6 +72,9 @@ void DruckereinrichtungEintragen(FensterVerzeichnis& fenster, QPrinter& drucker)
 // The windows that fill the message: notes, special characters and the
 // program choice.
 void EinfuegefensterEintragen(FensterVerzeichnis& fenster);
+// Registers the list printout and the calendar sheet; they read the main list
+// through the owner's DruckQuelle.
+void DruckfensterEintragen(FensterVerzeichnis& fenster);
 
 // Every side window of the planner, registered once at the start.
 void PlanerFensterEintragen(FensterVerzeichnis& fenster, QPrinter& drucker);

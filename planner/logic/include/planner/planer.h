@@ -187,6 +187,8 @@ public:
     void EreignisseZulassen() override;
 
 private:
+    // The status panel tells where a printout went when it became a new PDF.
+    void DruckHinweisZeigen(const QString& vorher);
     // ---- List commands ----
     // False after the end; else a typed date still waiting is committed.
     bool BefehlBeginnen();
