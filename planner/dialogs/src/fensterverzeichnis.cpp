@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "planner_dialogs/monatsblatt.h"
+#include "planner_dialogs/zoomtext.h"
 #include "platform/schritte.h"
 
 namespace kronel {
@@ -48,6 +50,8 @@ bool FensterVerzeichnis::vorhanden(Fenstername f) const {
             return bool(anzeigen.DruckenBlatt);
         case Fenstername::Druckereinrichtung:
             return bool(anzeigen.Druckereinrichtung);
+        case Fenstername::ZoomText:
+            return bool(anzeigen.ZoomText);
     }
     return false;
 }
@@ -98,8 +102,14 @@ void FensterVerzeichnis::Druckereinrichtung() {
     zeigen(Fenstername::Druckereinrichtung, anzeigen.Druckereinrichtung);
 }
 
+ZoomTextErgebnis FensterVerzeichnis::ZoomText(const ZoomTextAnfrage& anfrage) {
+    return zeigen(Fenstername::ZoomText, anzeigen.ZoomText, anfrage);
+}
+
 void PlanerFensterEintragen(FensterVerzeichnis& fenster, QPrinter& drucker) {
     DruckereinrichtungEintragen(fenster, drucker);
+    MonatsblattEintragen(fenster);
+    ZoomTextEintragen(fenster);
 }
 
 }  // namespace kronel

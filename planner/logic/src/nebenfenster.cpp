@@ -22,6 +22,8 @@ QString FensterSchluessel(Fenstername f) {
             return QStringLiteral("DruckenBlatt");
         case Fenstername::Druckereinrichtung:
             return QStringLiteral("Druckereinrichtung");
+        case Fenstername::ZoomText:
+            return QStringLiteral("ZoomText");
     }
     return {};
 }

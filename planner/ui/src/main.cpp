@@ -26,6 +26,7 @@
 #include "common/modul.h"
 #include "common/paket.h"
 #include "common/texte.h"
+#include "planner/zoomtext.h"
 #include "planner_dialogs/fensterverzeichnis.h"
 #include "platform/programmende.h"
 #include "platform/text.h"
@@ -524,6 +525,15 @@ void Main::FelderAnlegen() {
                 },
                 "Main_STMeldung_KeyUp"));
 
+    bezZoomMeldung = new QLabel(QStringLiteral("zoom"), Rahmen);
+    bezZoomMeldung->setObjectName(QStringLiteral("bezZoomMeldung"));
+    bezZoomMeldung->setAlignment(Qt::AlignRight | Qt::AlignBottom);
+    bezZoomMeldung->setCursor(Qt::PointingHandCursor);
+    bezZoomMeldung->setToolTip(QStringLiteral("Meldung im großen Fenster bearbeiten (Strg+F2)"));
+    bezZoomMeldung->setEnabled(fenster_.vorhanden(Fenstername::ZoomText));
+    bezZoomMeldung->installEventFilter(this);
+    ZoomBeschriftungSetzen();
+
     setTabOrder(ListeAnzeige, STDatum);
     setTabOrder(STDatum, SKVon);
     setTabOrder(SKVon, SKBis);
@@ -593,6 +603,24 @@ void Main::FokusSetzen(Feld f) {
     ziel->setFocus();
 }
 
+void Main::ZoomBeschriftungSetzen() {
+    // Right-aligned above the message field's right end, in the gap below BezIn.
+    const QRect m = STMeldung->geometry();
+    bezZoomMeldung->setGeometry(m.right() - 59, m.top() - 18, 60, 16);
+}
+
+std::pair<int, int> Main::MeldungAuswahl() const {
+    const QtTextfeld feld(STMeldung);
+    const QString text = STMeldung->toPlainText();
+    const auto start = SatzPosition(text, feld.auswahlStart());
+    const auto ende = SatzPosition(text, feld.auswahlStart() + feld.auswahlLaenge());
+    return {static_cast<int>(start), static_cast<int>(ende - start)};
+}
+
+SchriftWerte Main::MeldungSchrift() const {
+    return QtSchriftTraeger(STMeldung).schrift();
+}
+
 QAction* Main::Aktion(const QString& name) const {
     return aktionen_.value(name, nullptr);
 }
@@ -630,6 +658,11 @@ bool Main::eventFilter(QObject* ziel, QEvent* e) {
             }
             break;
         case QEvent::MouseButtonRelease:
+            if (ziel == bezZoomMeldung && bezZoomMeldung->isEnabled()) {
+                Absichern([this] { planer_->Main_bezZoomMeldung_Click(); },
+                          QStringLiteral("Main_bezZoomMeldung_Click"));
+                return true;
+            }
             if (ziel == SBVon || ziel == SBBis) {
                 const bool von = ziel == SBVon;
                 Absichern([this, von] { planer_->FensterWaehlen(von); },
@@ -655,6 +688,12 @@ bool Main::eventFilter(QObject* ziel, QEvent* e) {
                 TextEinfuegen(
                     t, QLatin1Char('\n') + QString(80, QLatin1Char('-')) + QLatin1Char('\n'));
                 return true;
+            }
+            if (ziel == STMeldung && k->key() == Qt::Key_F2 &&
+                k->modifiers() == Qt::ControlModifier) {
+                // The key goes on to the field after the editor is closed.
+                Absichern([this] { planer_->Main_bezZoomMeldung_Click(); },
+                          QStringLiteral("Main_STMeldung_KeyDown"));
             }
             break;
         }
@@ -758,6 +797,7 @@ void Main::AnordnungSetzen(const Anordnung& a) {
     ListeAnzeige->setGeometry(Pixel(a.liste));
     Rahmen->setGeometry(Pixel(a.rahmen));
     STMeldung->setGeometry(Pixel(a.meldung));
+    ZoomBeschriftungSetzen();
     Toolbar->setGeometry(0, 0, centralWidget()->width(), Toolbar->sizeHint().height());
 }
 

@@ -26,6 +26,7 @@ public:
         std::function<void(QWidget*)> Drucken;
         std::function<void(QWidget*)> DruckenBlatt;
         std::function<void(QWidget*)> Druckereinrichtung;
+        std::function<ZoomTextErgebnis(QWidget*, const ZoomTextAnfrage&)> ZoomText;
     };
     // Showing a window that is not registered is a programming error: Main
     // offers no command that reaches one. It is reported here and nothing is
@@ -49,6 +50,7 @@ public:
     void Drucken() override;
     void DruckenBlatt() override;
     void Druckereinrichtung() override;
+    ZoomTextErgebnis ZoomText(const ZoomTextAnfrage& anfrage) override;
 
 private:
     template <typename R, typename... A>

@@ -10,6 +10,8 @@
 
 #include <optional>
 
+#include "platform/oberflaeche.h"
+
 namespace kronel {
 
 enum class Fenstername {
@@ -22,6 +24,7 @@ enum class Fenstername {
     Drucken,
     DruckenBlatt,
     Druckereinrichtung,
+    ZoomText,
 };
 // The form name of the window, for diagnostics.
 QString FensterSchluessel(Fenstername f);
@@ -71,6 +74,24 @@ struct MonatsblattErgebnis {
     bool operator==(const MonatsblattErgebnis&) const = default;
 };
 
+// The enlarged editor: the message (CR LF), its maximum length (0: none), the
+// selection (positions count a line break as two characters, as the record
+// does) and the font of the message field. It hands back Abbruch 1 when
+// cancelled, else 0 and the edited text.
+struct ZoomTextAnfrage {
+    QString Caption;
+    QString Text;
+    int MaxLength = 0;
+    int SelStart = 0;
+    int SelLength = 0;
+    SchriftWerte Schrift;
+};
+struct ZoomTextErgebnis {
+    int Abbruch = 1;
+    QString Text;
+    bool operator==(const ZoomTextErgebnis&) const = default;
+};
+
 class NebenFenster {
 public:
     virtual ~NebenFenster() = default;
@@ -88,6 +109,7 @@ public:
     virtual void DruckenBlatt() = 0;
     // Its answer is not looked at: cancel leaves the printer as it was.
     virtual void Druckereinrichtung() = 0;
+    virtual ZoomTextErgebnis ZoomText(const ZoomTextAnfrage& anfrage) = 0;
 };
 
 }  // namespace kronel

@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <utility>
+
 #include "book/buch.h"
 #include "planner/hauptlogik.h"
 #include "planner/nebenfenster.h"
@@ -57,6 +59,12 @@ public:
     // The whole text of an editor field selected.
     virtual void AllesMarkieren(Feld f) = 0;
     // ---- end of the list commands ----
+
+    // ---- The enlarged editor (planer_zoom.cpp) ----
+    // The selection of STMeldung (a line break counting two) and its font.
+    virtual std::pair<int, int> MeldungAuswahl() const = 0;
+    virtual SchriftWerte MeldungSchrift() const = 0;
+    // ---- end of the enlarged editor ----
 };
 
 class Planer final : public BuchFenster {
@@ -150,6 +158,10 @@ public:
     void Main_PulOrdneDatum_Click();
     void Main_PulOrdneMeldung_Click();
     // ---- end of the list commands ----
+
+    // The enlarged editor on the message (label "zoom" or Ctrl+F2); not
+    // guarded by the read-only mode, as the record is never saved there.
+    void Main_bezZoomMeldung_Click();
 
     // BuchFenster
     void StatusZeigen(const QString& text) override;

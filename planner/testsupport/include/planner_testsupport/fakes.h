@@ -43,6 +43,8 @@ public:
     void FormResize() override { schritte << QStringLiteral("FormResize"); }
     void UndoSchalten(bool an) override { undo = an; }
     void AllesMarkieren(Feld f) override { ganzMarkiert = f; }
+    std::pair<int, int> MeldungAuswahl() const override { return meldungAuswahl; }
+    SchriftWerte MeldungSchrift() const override { return meldungSchrift; }
     void EreignisseZulassen() override {
         if (beiEreignissen) {
             beiEreignissen();
@@ -66,6 +68,8 @@ public:
     std::optional<bool> undo;
     std::optional<Feld> ganzMarkiert;
     std::function<void()> beiEreignissen;
+    std::pair<int, int> meldungAuswahl{0, 0};
+    SchriftWerte meldungSchrift;
 };
 
 // Windows listed in `da` exist; each showing is recorded, with what it was
@@ -100,6 +104,11 @@ public:
     void Drucken() override { zeigen(Fenstername::Drucken); }
     void DruckenBlatt() override { zeigen(Fenstername::DruckenBlatt); }
     void Druckereinrichtung() override { zeigen(Fenstername::Druckereinrichtung); }
+    ZoomTextErgebnis ZoomText(const ZoomTextAnfrage& anfrage) override {
+        zeigen(Fenstername::ZoomText);
+        zoomText.push_back(anfrage);
+        return zoomTextAntwort;
+    }
 
     // The form names of the windows shown, in their order.
     QStringList gezeigtNamen() const {
@@ -114,11 +123,13 @@ public:
     std::vector<Fenstername> gezeigt;
     std::vector<SuchenAnfrage> suchen;
     std::vector<MonatsblattAnfrage> monatsblatt;
+    std::vector<ZoomTextAnfrage> zoomText;
     SuchenErgebnis suchenAntwort;
     SetupErgebnis setupAntwort;
     FreizeitErgebnis freizeitAntwort;
     AltesErgebnis altesAntwort;
     MonatsblattErgebnis monatsblattAntwort;
+    ZoomTextErgebnis zoomTextAntwort;
 
 private:
     void zeigen(Fenstername f) {
