@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "planner_dialogs/monatsblatt.h"
+#include "planner_dialogs/suchen.h"
 #include "planner_dialogs/zoomtext.h"
 #include "platform/schritte.h"
 
@@ -106,10 +107,11 @@ ZoomTextErgebnis FensterVerzeichnis::ZoomText(const ZoomTextAnfrage& anfrage) {
     return zeigen(Fenstername::ZoomText, anzeigen.ZoomText, anfrage);
 }
 
-void PlanerFensterEintragen(FensterVerzeichnis& fenster, QPrinter& drucker) {
+void PlanerFensterEintragen(FensterVerzeichnis& fenster, QPrinter& drucker, BuchLesen buch) {
     DruckereinrichtungEintragen(fenster, drucker);
     MonatsblattEintragen(fenster);
     ZoomTextEintragen(fenster);
+    SuchenEintragen(fenster, std::move(buch));
 }
 
 }  // namespace kronel

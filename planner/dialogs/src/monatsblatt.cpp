@@ -194,13 +194,15 @@ void Monatsblatt::showEvent(QShowEvent* e) {
     Calendar->setFocus();
 }
 
+MonatsblattErgebnis MonatsblattZeigen(QWidget* besitzer, const MonatsblattAnfrage& anfrage) {
+    Monatsblatt blatt(besitzer);
+    blatt.Vorbereiten(anfrage);
+    (void)blatt.exec();
+    return MonatsblattErgebnis{blatt.Calendar->selectedDate()};
+}
+
 void MonatsblattEintragen(FensterVerzeichnis& fenster) {
-    fenster.anzeigen.Monatsblatt = [](QWidget* besitzer, const MonatsblattAnfrage& anfrage) {
-        Monatsblatt blatt(besitzer);
-        blatt.Vorbereiten(anfrage);
-        (void)blatt.exec();
-        return MonatsblattErgebnis{blatt.Calendar->selectedDate()};
-    };
+    fenster.anzeigen.Monatsblatt = MonatsblattZeigen;
 }
 
 }  // namespace kronel

@@ -1027,9 +1027,14 @@ void Main::ProgrammEnde() {
 
 std::unique_ptr<QWidget> PlanerFensterBauen(ProgrammUmgebung& umgebung) {
     FensterVerzeichnis& verzeichnis = umgebung.behalten(std::make_unique<FensterVerzeichnis>());
-    PlanerFensterEintragen(verzeichnis, umgebung.drucker().qprinter());
+    // The side windows are registered before Main exists; they read its book
+    // only while shown.
+    Main*& haupt = umgebung.behalten(std::make_unique<Main*>(nullptr));
+    PlanerFensterEintragen(verzeichnis, umgebung.drucker().qprinter(),
+                           [&haupt]() -> const Terminbuch& { return haupt->planer().buch; });
     auto fenster = std::make_unique<Main>(verzeichnis);
     Main* f = fenster.get();
+    haupt = f;
     verzeichnis.besitzerSetzen(f);
     NachVorneBeiAktivierung(f);
     // The session may end without a close event: the book is saved all the same.

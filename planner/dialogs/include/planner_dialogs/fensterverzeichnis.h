@@ -5,6 +5,7 @@
 
 #include <functional>
 
+#include "book/buch.h"
 #include "planner/nebenfenster.h"
 
 class QPrinter;
@@ -65,7 +66,10 @@ private:
 // the following printouts use.
 void DruckereinrichtungEintragen(FensterVerzeichnis& fenster, QPrinter& drucker);
 
+// The appointment book as the side windows read it: they never write it.
+using BuchLesen = std::function<const Terminbuch&()>;
+
 // Every side window of the planner, registered once at the start.
-void PlanerFensterEintragen(FensterVerzeichnis& fenster, QPrinter& drucker);
+void PlanerFensterEintragen(FensterVerzeichnis& fenster, QPrinter& drucker, BuchLesen buch);
 
 }  // namespace kronel

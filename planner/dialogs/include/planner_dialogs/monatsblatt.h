@@ -46,7 +46,9 @@ private:
     QLabel* panel(const char* schluessel) const;
 };
 
-// Registers the picker: shown modally over the owner, unloaded after each use.
+// Shows the picker modally over the owner and unloads it: the day it showed.
+MonatsblattErgebnis MonatsblattZeigen(QWidget* besitzer, const MonatsblattAnfrage& anfrage);
+// Registers the picker for the main window.
 void MonatsblattEintragen(FensterVerzeichnis& fenster);
 
 }  // namespace kronel
