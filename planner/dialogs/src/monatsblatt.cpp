@@ -12,6 +12,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <string_view>
+
 #include "planner/monatsblatt.h"
 #include "planner_dialogs/fensterverzeichnis.h"
 #include "platform/datum.h"
@@ -81,8 +83,14 @@ Monatsblatt::Monatsblatt(QWidget* besitzer) : QDialog(besitzer) {
         l->setObjectName(QString::fromLatin1(schluessel));
         l->setToolTip(QString::fromUtf8(tip));
         l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        StatusBar->addWidget(l, std::string_view(schluessel) == "Feiertag" ? 1 : 0);
+        const bool feiertag = std::string_view(schluessel) == "Feiertag";
+        if (feiertag) {
+            l->setMinimumWidth(l->fontMetrics().horizontalAdvance(QStringLiteral("Heiligabend ")));
+        }
+        StatusBar->addWidget(l, feiertag ? 1 : 0);
     }
+    // Room for the panels' sunken frames.
+    StatusBar->setMinimumHeight(StatusBar->sizeHint().height() + 4);
 
     auto* knoepfe = new QGridLayout;
     knoepfe->addWidget(befSwitch[2], 0, 0);
@@ -94,7 +102,7 @@ Monatsblatt::Monatsblatt(QWidget* besitzer) : QDialog(besitzer) {
     knoepfe->addWidget(befOk, 0, 3, 2, 1);
     befOk->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
     auto* aussen = new QVBoxLayout(this);
-    aussen->setContentsMargins(6, 6, 6, 0);
+    aussen->setContentsMargins(6, 6, 6, 2);
     aussen->addWidget(Calendar, 1);
     aussen->addLayout(knoepfe);
     aussen->addWidget(StatusBar);
