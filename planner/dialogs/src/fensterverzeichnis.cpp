@@ -4,6 +4,9 @@
 #include <cstdlib>
 
 #include "planner_dialogs/setup.h"
+#include "planner_dialogs/monatsblatt.h"
+#include "planner_dialogs/suchen.h"
+#include "planner_dialogs/zoomtext.h"
 #include "platform/schritte.h"
 #include "shared_ui/tips.h"
 
@@ -56,6 +59,8 @@ bool FensterVerzeichnis::vorhanden(Fenstername f) const {
             return bool(anzeigen.Sonderzeichen);
         case Fenstername::StdDialog:
             return bool(anzeigen.StdDialog);
+        case Fenstername::ZoomText:
+            return bool(anzeigen.ZoomText);
     }
     return false;
 }
@@ -106,6 +111,10 @@ void FensterVerzeichnis::Druckereinrichtung() {
     zeigen(Fenstername::Druckereinrichtung, anzeigen.Druckereinrichtung);
 }
 
+ZoomTextErgebnis FensterVerzeichnis::ZoomText(const ZoomTextAnfrage& anfrage) {
+    return zeigen(Fenstername::ZoomText, anzeigen.ZoomText, anfrage);
+}
+
 NotizenErgebnis FensterVerzeichnis::Notizen(const NotizenAnfrage& anfrage) {
     return zeigen(Fenstername::Notizen, anzeigen.Notizen, anfrage);
 }
@@ -118,8 +127,11 @@ StdDialogErgebnis FensterVerzeichnis::StdDialog() {
     return zeigen(Fenstername::StdDialog, anzeigen.StdDialog);
 }
 
-void PlanerFensterEintragen(FensterVerzeichnis& fenster, QPrinter& drucker) {
+void PlanerFensterEintragen(FensterVerzeichnis& fenster, QPrinter& drucker, BuchLesen buch) {
     DruckereinrichtungEintragen(fenster, drucker);
+    MonatsblattEintragen(fenster);
+    ZoomTextEintragen(fenster);
+    SuchenEintragen(fenster, std::move(buch));
     EinfuegefensterEintragen(fenster);
     SetupEintragen(fenster);
     fenster.anzeigen.Tips = [](QWidget* besitzer) { TipsZeigen(besitzer); };

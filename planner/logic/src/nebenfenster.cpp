@@ -28,6 +28,8 @@ QString FensterSchluessel(Fenstername f) {
             return QStringLiteral("Sonderzeichen");
         case Fenstername::StdDialog:
             return QStringLiteral("StdDialog");
+        case Fenstername::ZoomText:
+            return QStringLiteral("ZoomText");
     }
     return {};
 }

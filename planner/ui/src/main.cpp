@@ -27,6 +27,7 @@
 #include "common/modul.h"
 #include "common/paket.h"
 #include "common/texte.h"
+#include "planner/zoomtext.h"
 #include "planner_dialogs/fensterverzeichnis.h"
 #include "platform/programmende.h"
 #include "platform/text.h"
@@ -567,6 +568,15 @@ void Main::FelderAnlegen() {
                 },
                 "Main_STMeldung_KeyUp"));
 
+    bezZoomMeldung = new QLabel(QStringLiteral("zoom"), Rahmen);
+    bezZoomMeldung->setObjectName(QStringLiteral("bezZoomMeldung"));
+    bezZoomMeldung->setAlignment(Qt::AlignRight | Qt::AlignBottom);
+    bezZoomMeldung->setCursor(Qt::PointingHandCursor);
+    bezZoomMeldung->setToolTip(QStringLiteral("Meldung im großen Fenster bearbeiten (Strg+F2)"));
+    bezZoomMeldung->setEnabled(fenster_.vorhanden(Fenstername::ZoomText));
+    bezZoomMeldung->installEventFilter(this);
+    ZoomBeschriftungSetzen();
+
     setTabOrder(ListeAnzeige, STDatum);
     setTabOrder(STDatum, SKVon);
     setTabOrder(SKVon, SKBis);
@@ -636,6 +646,24 @@ void Main::FokusSetzen(Feld f) {
     ziel->setFocus();
 }
 
+void Main::ZoomBeschriftungSetzen() {
+    // Right-aligned above the message field's right end, in the gap below BezIn.
+    const QRect m = STMeldung->geometry();
+    bezZoomMeldung->setGeometry(m.right() - 59, m.top() - 18, 60, 16);
+}
+
+std::pair<int, int> Main::MeldungAuswahl() const {
+    const QtTextfeld feld(STMeldung);
+    const QString text = STMeldung->toPlainText();
+    const auto start = SatzPosition(text, feld.auswahlStart());
+    const auto ende = SatzPosition(text, feld.auswahlStart() + feld.auswahlLaenge());
+    return {static_cast<int>(start), static_cast<int>(ende - start)};
+}
+
+SchriftWerte Main::MeldungSchrift() const {
+    return QtSchriftTraeger(STMeldung).schrift();
+}
+
 QAction* Main::Aktion(const QString& name) const {
     return aktionen_.value(name, nullptr);
 }
@@ -673,6 +701,11 @@ bool Main::eventFilter(QObject* ziel, QEvent* e) {
             }
             break;
         case QEvent::MouseButtonRelease:
+            if (ziel == bezZoomMeldung && bezZoomMeldung->isEnabled()) {
+                Absichern([this] { planer_->Main_bezZoomMeldung_Click(); },
+                          QStringLiteral("Main_bezZoomMeldung_Click"));
+                return true;
+            }
             if (ziel == SBVon || ziel == SBBis) {
                 const bool von = ziel == SBVon;
                 Absichern([this, von] { planer_->FensterWaehlen(von); },
@@ -698,6 +731,12 @@ bool Main::eventFilter(QObject* ziel, QEvent* e) {
                 TextEinfuegen(
                     t, QLatin1Char('\n') + QString(80, QLatin1Char('-')) + QLatin1Char('\n'));
                 return true;
+            }
+            if (ziel == STMeldung && k->key() == Qt::Key_F2 &&
+                k->modifiers() == Qt::ControlModifier) {
+                // The key goes on to the field after the editor is closed.
+                Absichern([this] { planer_->Main_bezZoomMeldung_Click(); },
+                          QStringLiteral("Main_STMeldung_KeyDown"));
             }
             break;
         }
@@ -801,6 +840,7 @@ void Main::AnordnungSetzen(const Anordnung& a) {
     ListeAnzeige->setGeometry(Pixel(a.liste));
     Rahmen->setGeometry(Pixel(a.rahmen));
     STMeldung->setGeometry(Pixel(a.meldung));
+    ZoomBeschriftungSetzen();
     Toolbar->setGeometry(0, 0, centralWidget()->width(), Toolbar->sizeHint().height());
 }
 
@@ -1043,13 +1083,18 @@ void Main::ProgrammEnde() {
 
 std::unique_ptr<QWidget> PlanerFensterBauen(ProgrammUmgebung& umgebung) {
     FensterVerzeichnis& verzeichnis = umgebung.behalten(std::make_unique<FensterVerzeichnis>());
-    PlanerFensterEintragen(verzeichnis, umgebung.drucker().qprinter());
+    // The side windows are registered before Main exists; they read its book
+    // only while shown.
+    Main*& haupt = umgebung.behalten(std::make_unique<Main*>(nullptr));
+    PlanerFensterEintragen(verzeichnis, umgebung.drucker().qprinter(),
+                           [&haupt]() -> const Terminbuch& { return haupt->planer().buch; });
     std::unique_ptr<Main> fenster;
     bool gestartet = false;
     // The title shows Main in its first tick and goes after Main's start-up.
     TitelAblaufen([&](Qt::WindowStates zustand) {
         fenster = std::make_unique<Main>(verzeichnis);
         Main* f = fenster.get();
+        haupt = f;
         verzeichnis.besitzerSetzen(f);
         NachVorneBeiAktivierung(f);
         // The session may end without a close event: the book is saved all the same.

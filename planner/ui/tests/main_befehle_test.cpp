@@ -346,9 +346,10 @@ TEST_F(MainBefehle, VerzeichnisMeldetNichtEingetrageneFensterUndGibtNichtsZuruec
     verzeichnis.Drucken();
     verzeichnis.DruckenBlatt();
     verzeichnis.Druckereinrichtung();
-    EXPECT_EQ(gemeldet,
-              (QStringList{L("Suchen"), L("Monatsblatt"), L("Setup"), L("Freizeit"), L("Altes"),
-                           L("Tips"), L("Drucken"), L("DruckenBlatt"), L("Druckereinrichtung")}));
+    EXPECT_EQ(verzeichnis.ZoomText({L("Zoom"), L("alt"), 1024, 0, 0, {}}), ZoomTextErgebnis());
+    EXPECT_EQ(gemeldet, (QStringList{L("Suchen"), L("Monatsblatt"), L("Setup"), L("Freizeit"),
+                                     L("Altes"), L("Tips"), L("Drucken"), L("DruckenBlatt"),
+                                     L("Druckereinrichtung"), L("ZoomText")}));
 
     // A registered window gets the request and the main window as its owner.
     QWidget besitzer;
@@ -360,7 +361,7 @@ TEST_F(MainBefehle, VerzeichnisMeldetNichtEingetrageneFensterUndGibtNichtsZuruec
     EXPECT_TRUE(verzeichnis.vorhanden(Fenstername::Suchen));
     EXPECT_FALSE(verzeichnis.vorhanden(Fenstername::Setup));
     EXPECT_EQ(verzeichnis.Suchen({L("zahn"), L("auto")}), (SuchenErgebnis{L("zahnarzt"), L("1")}));
-    EXPECT_EQ(gemeldet.size(), 9);
+    EXPECT_EQ(gemeldet.size(), 10);
 }
 
 TEST(FensterVerzeichnisDeathTest, OhneEigenenBerichtHaeltDieEntwicklungAn) {

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QTest>
 #include <QTimer>
@@ -444,4 +445,42 @@ TEST_F(MainTest, AuswahlUebernimmtDasRadNicht) {
     QApplication::sendEvent(filter, &rad);
     EXPECT_EQ(filter->currentText(), vorher);
     fenster->Aktion(L("PulBeenden"))->trigger();
+}
+
+TEST_F(MainTest, BeschriftungUndStrgF2OeffnenDenGrossenEditor) {
+    nebenfenster.da << Fenstername::ZoomText;
+    starten();
+    QLabel* zoom = fenster->bezZoomMeldung;
+    ASSERT_EQ(zoom->objectName(), L("bezZoomMeldung"));
+    EXPECT_EQ(zoom->text(), L("zoom"));
+    EXPECT_TRUE(zoom->isEnabled());
+
+    nebenfenster.zoomTextAntwort = {0, L("Zahnarzt\r\nverschoben")};
+    QMouseEvent klick(QEvent::MouseButtonRelease, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton,
+                      Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(zoom, &klick);
+    ASSERT_EQ(nebenfenster.zoomText.size(), 1u);
+    EXPECT_EQ(nebenfenster.zoomText[0].Caption, L("Zoom (Kronel-Meldung für den 09.12.2026)"));
+    EXPECT_EQ(nebenfenster.zoomText[0].Text, L("14:30 Zahnarzt Dr. Schäfer, Hauptstraße 5"));
+    EXPECT_EQ(fenster->STMeldung->toPlainText(), L("Zahnarzt\nverschoben"));
+
+    // Ctrl+F2 in the field, and only with Ctrl alone.
+    nebenfenster.zoomTextAntwort = {1, L("verworfen")};
+    QTextCursor c = fenster->STMeldung->textCursor();
+    c.setPosition(10);
+    c.setPosition(12, QTextCursor::KeepAnchor);
+    fenster->STMeldung->setTextCursor(c);
+    test::Taste(fenster->STMeldung, Qt::Key_F2, {}, Qt::ShiftModifier | Qt::ControlModifier);
+    EXPECT_EQ(nebenfenster.zoomText.size(), 1u);
+    test::Taste(fenster->STMeldung, Qt::Key_F2, {}, Qt::ControlModifier);
+    ASSERT_EQ(nebenfenster.zoomText.size(), 2u);
+    // The selection "ve" counts the line break before it twice.
+    EXPECT_EQ(nebenfenster.zoomText[1].SelStart, 11);
+    EXPECT_EQ(nebenfenster.zoomText[1].SelLength, 2);
+    EXPECT_EQ(fenster->STMeldung->toPlainText(), L("Zahnarzt\nverschoben"));
+}
+
+TEST_F(MainTest, OhneEditorIstDieBeschriftungAusgegraut) {
+    starten();
+    EXPECT_FALSE(fenster->bezZoomMeldung->isEnabled());
 }

@@ -5,6 +5,7 @@
 
 #include <functional>
 
+#include "book/buch.h"
 #include "planner/nebenfenster.h"
 
 class QPrinter;
@@ -29,6 +30,7 @@ public:
         std::function<NotizenErgebnis(QWidget*, const NotizenAnfrage&)> Notizen;
         std::function<SonderzeichenErgebnis(QWidget*, const SonderzeichenAnfrage&)> Sonderzeichen;
         std::function<StdDialogErgebnis(QWidget*)> StdDialog;
+        std::function<ZoomTextErgebnis(QWidget*, const ZoomTextAnfrage&)> ZoomText;
     };
     // Showing a window that is not registered is a programming error: Main
     // offers no command that reaches one. It is reported here and nothing is
@@ -55,6 +57,7 @@ public:
     NotizenErgebnis Notizen(const NotizenAnfrage& anfrage) override;
     SonderzeichenErgebnis Sonderzeichen(const SonderzeichenAnfrage& anfrage) override;
     StdDialogErgebnis StdDialog() override;
+    ZoomTextErgebnis ZoomText(const ZoomTextAnfrage& anfrage) override;
 
 private:
     template <typename R, typename... A>
@@ -75,8 +78,10 @@ void EinfuegefensterEintragen(FensterVerzeichnis& fenster);
 // Registers the list printout and the calendar sheet; they read the main list
 // through the owner's DruckQuelle.
 void DruckfensterEintragen(FensterVerzeichnis& fenster);
+// The appointment book as the side windows read it: they never write it.
+using BuchLesen = std::function<const Terminbuch&()>;
 
 // Every side window of the planner, registered once at the start.
-void PlanerFensterEintragen(FensterVerzeichnis& fenster, QPrinter& drucker);
+void PlanerFensterEintragen(FensterVerzeichnis& fenster, QPrinter& drucker, BuchLesen buch);
 
 }  // namespace kronel

@@ -11,6 +11,7 @@
 #include <optional>
 
 #include "planner/hauptlogik.h"
+#include "platform/oberflaeche.h"
 
 namespace kronel {
 
@@ -27,6 +28,7 @@ enum class Fenstername {
     Notizen,
     Sonderzeichen,
     StdDialog,
+    ZoomText,
 };
 // The form name of the window, for diagnostics.
 QString FensterSchluessel(Fenstername f);
@@ -109,6 +111,23 @@ struct StdDialogErgebnis {
     QString FileName;
     bool operator==(const StdDialogErgebnis&) const = default;
 };
+// The enlarged editor: the message (CR LF), its maximum length (0: none), the
+// selection (positions count a line break as two characters, as the record
+// does) and the font of the message field. It hands back Abbruch 1 when
+// cancelled, else 0 and the edited text.
+struct ZoomTextAnfrage {
+    QString Caption;
+    QString Text;
+    int MaxLength = 0;
+    int SelStart = 0;
+    int SelLength = 0;
+    SchriftWerte Schrift;
+};
+struct ZoomTextErgebnis {
+    int Abbruch = 1;
+    QString Text;
+    bool operator==(const ZoomTextErgebnis&) const = default;
+};
 
 class NebenFenster {
 public:
@@ -130,6 +149,7 @@ public:
     virtual NotizenErgebnis Notizen(const NotizenAnfrage& anfrage) = 0;
     virtual SonderzeichenErgebnis Sonderzeichen(const SonderzeichenAnfrage& anfrage) = 0;
     virtual StdDialogErgebnis StdDialog() = 0;
+    virtual ZoomTextErgebnis ZoomText(const ZoomTextAnfrage& anfrage) = 0;
 };
 
 }  // namespace kronel

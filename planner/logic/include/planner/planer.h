@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <utility>
+
 #include "book/buch.h"
 #include "planner/hauptlogik.h"
 #include "planner/nebenfenster.h"
@@ -69,6 +71,11 @@ public:
     // The font text of ListeAnzeige (SchriftAlsText).
     virtual QString ListenSchrift() const = 0;
     // ---- end of the insertions ----
+    // ---- The enlarged editor (planer_zoom.cpp) ----
+    // The selection of STMeldung (a line break counting two) and its font.
+    virtual std::pair<int, int> MeldungAuswahl() const = 0;
+    virtual SchriftWerte MeldungSchrift() const = 0;
+    // ---- end of the enlarged editor ----
 };
 
 class Planer final : public BuchFenster {
@@ -178,6 +185,9 @@ public:
     // starts.
     void Main_PulPrgStartEinfg_Click();
     // ---- end of the insertions ----
+    // The enlarged editor on the message (label "zoom" or Ctrl+F2); not
+    // guarded by the read-only mode, as the record is never saved there.
+    void Main_bezZoomMeldung_Click();
 
     // BuchFenster
     void StatusZeigen(const QString& text) override;

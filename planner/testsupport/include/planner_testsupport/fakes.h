@@ -52,6 +52,8 @@ public:
     void FormResize() override { schritte << QStringLiteral("FormResize"); }
     void UndoSchalten(bool an) override { undo = an; }
     void AllesMarkieren(Feld f) override { ganzMarkiert = f; }
+    std::pair<int, int> MeldungAuswahl() const override { return meldungAuswahl; }
+    SchriftWerte MeldungSchrift() const override { return meldungSchrift; }
     void EreignisseZulassen() override {
         if (beiEreignissen) {
             beiEreignissen();
@@ -87,6 +89,8 @@ public:
     int meldungStart = 0;
     int meldungLaenge = 0;
     QString listenSchrift;
+    std::pair<int, int> meldungAuswahl{0, 0};
+    SchriftWerte meldungSchrift;
 };
 
 // Windows listed in `da` exist; each showing is recorded, with what it was
@@ -136,6 +140,11 @@ public:
         zeigen(Fenstername::StdDialog);
         return stdDialogAntwort;
     }
+    ZoomTextErgebnis ZoomText(const ZoomTextAnfrage& anfrage) override {
+        zeigen(Fenstername::ZoomText);
+        zoomText.push_back(anfrage);
+        return zoomTextAntwort;
+    }
 
     // The form names of the windows shown, in their order.
     QStringList gezeigtNamen() const {
@@ -151,6 +160,7 @@ public:
     std::vector<SuchenAnfrage> suchen;
     std::vector<MonatsblattAnfrage> monatsblatt;
     std::vector<SetupAnfrage> setup;
+    std::vector<ZoomTextAnfrage> zoomText;
     SuchenErgebnis suchenAntwort;
     SetupErgebnis setupAntwort;
     FreizeitErgebnis freizeitAntwort;
@@ -161,6 +171,7 @@ public:
     NotizenErgebnis notizenAntwort;
     SonderzeichenErgebnis sonderzeichenAntwort;
     StdDialogErgebnis stdDialogAntwort;
+    ZoomTextErgebnis zoomTextAntwort;
 
 private:
     void zeigen(Fenstername f) {

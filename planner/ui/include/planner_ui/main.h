@@ -56,6 +56,8 @@ public:
     QLabel* SBVon;
     QLabel* SBBis;
     QLabel* BezIn;
+    // "zoom" beside the message: the enlarged editor.
+    QLabel* bezZoomMeldung;
     std::array<QLabel*, 6> Bezeichnung{};
     QToolBar* Toolbar;
     QTimer* Zeit;
@@ -91,6 +93,9 @@ public:
     QStringList ListeTermine() const override;
     SchriftWerte ListeAnzeigeSchrift() const override;
     QStringList Stationen() const override;
+    // The enlarged editor
+    std::pair<int, int> MeldungAuswahl() const override;
+    SchriftWerte MeldungSchrift() const override;
 
 protected:
     bool eventFilter(QObject* ziel, QEvent* e) override;
@@ -118,6 +123,7 @@ private:
     Anordnung AnordnungJetzt() const;
     void AnordnungSetzen(const Anordnung& a);
     void ListenAussehenZeigen();
+    void ZoomBeschriftungSetzen();
     // Characters Windows-1252 cannot hold become "?" as they are typed or pasted.
     void NurSpeicherbar(QLineEdit* e);
     // False when an edit went beyond 1024 characters and was taken back.

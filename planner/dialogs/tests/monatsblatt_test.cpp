@@ -1,0 +1,111 @@
+#include <gtest/gtest.h>
+
+#include <QCalendarWidget>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTableView>
+#include <QTimer>
+
+#include "planner_dialogs/fensterverzeichnis.h"
+#include "planner_dialogs/monatsblatt.h"
+#include "testsupport/anwendung.h"
+#include "testsupport/fensterbedienung.h"
+#include "testsupport/testsupport.h"
+#include "testsupport/utf8.h"
+
+using namespace kronel;
+
+namespace {
+
+using test::L;
+
+class MonatsblattTest : public ::testing::Test {
+protected:
+    QString panel(const char* name) { return blatt.StatusBar->findChild<QLabel*>(L(name))->text(); }
+    QDate gezeigt() const { return blatt.Calendar->selectedDate(); }
+    QWidget* ansicht() { return blatt.Calendar->findChild<QTableView*>(); }
+
+    bool anwendung_ = (test::AnwendungSicherstellen(), true);
+    test::TestUmgebung umgebung;
+    Monatsblatt blatt;
+};
+
+}  // namespace
+
+TEST_F(MonatsblattTest, SteuerelementeUndErsterTakt) {
+    blatt.Vorbereiten({L("Termin melden ab?"), QDate(1850, 3, 1), {}});
+    EXPECT_EQ(blatt.windowTitle(), L("Termin melden ab?"));
+    const char* texte[] = {"&Heute", "88.88.8888", "Mona&t", "&Monat", "Jah&r", "&Jahr"};
+    for (int i = 0; i < 6; ++i) {
+        auto* b = blatt.findChild<QPushButton*>(QStringLiteral("befSwitch(%1)").arg(i));
+        ASSERT_NE(b, nullptr);
+        EXPECT_EQ(b->text(), L(texte[i]));
+    }
+    EXPECT_EQ(blatt.findChild<QPushButton*>(L("befOk"))->text(), L("&Ok"));
+    EXPECT_EQ(blatt.StatusBar->findChild<QLabel*>(L("vor"))->toolTip(), L("Differenz zu heute"));
+    EXPECT_EQ(blatt.TimerRefresh->interval(), 333);
+    EXPECT_TRUE(blatt.TimerRefresh->isActive());
+
+    blatt.show();
+    blatt.TimerRefresh_Timer();
+    EXPECT_EQ(blatt.TimerRefresh->interval(), 1000);
+    // Without a field date its switch goes; the year comes back to 1900.
+    EXPECT_FALSE(blatt.befSwitch[1]->isVisible());
+    EXPECT_EQ(gezeigt(), QDate(1900, 3, 1));
+    EXPECT_EQ(panel("Datum"), L(" 01.03.1900 "));
+    EXPECT_EQ(panel("KW"), L(" 9. Woche "));
+}
+
+TEST_F(MonatsblattTest, FelddatumBleibtSichtbarUndFuehrtZurueck) {
+    blatt.Vorbereiten({L("?"), QDate(2026, 12, 9), L("17.05.1998")});
+    blatt.show();
+    blatt.TimerRefresh_Timer();
+    EXPECT_TRUE(blatt.befSwitch[1]->isVisible());
+    EXPECT_TRUE(blatt.befSwitch[1]->isEnabled());
+    blatt.befSwitch[1]->click();
+    EXPECT_EQ(gezeigt(), QDate(1998, 5, 17));
+    blatt.befSwitch[3]->click();
+    EXPECT_EQ(gezeigt(), QDate(1998, 6, 17));
+}
+
+TEST_F(MonatsblattTest, TastenWirkenGenauEinmal) {
+    blatt.Vorbereiten({L("?"), QDate(2026, 1, 31), {}});
+    blatt.show();
+    QWidget* v = ansicht();
+    ASSERT_NE(v, nullptr);
+    test::Taste(v, Qt::Key_PageDown);
+    EXPECT_EQ(gezeigt(), QDate(2026, 2, 28));
+    test::Taste(v, Qt::Key_PageUp);
+    EXPECT_EQ(gezeigt(), QDate(2026, 1, 28));
+    test::Taste(v, Qt::Key_End);
+    EXPECT_EQ(gezeigt(), QDate(2026, 1, 30));
+    test::Taste(v, Qt::Key_Home);
+    EXPECT_EQ(gezeigt(), QDate(2026, 1, 1));
+    test::Taste(v, Qt::Key_Home, {}, Qt::ControlModifier);
+    EXPECT_EQ(gezeigt(), QDate(2026, 12, 9));  // the test clock's today
+    // The calendar's own keys still work.
+    test::Taste(v, Qt::Key_Right);
+    EXPECT_EQ(gezeigt(), QDate(2026, 12, 10));
+}
+
+TEST_F(MonatsblattTest, SchliessenUndDoppelklickBestaetigenDenGezeigtenTag) {
+    FensterVerzeichnis verzeichnis;
+    MonatsblattEintragen(verzeichnis);
+    ASSERT_TRUE(verzeichnis.vorhanden(Fenstername::Monatsblatt));
+    test::BeimNaechstenModalen<QDialog>([](QDialog* d) {
+        auto* b = dynamic_cast<Monatsblatt*>(d);
+        b->befSwitch[5]->click();
+        b->close();  // the close box
+    });
+    EXPECT_EQ(verzeichnis.Monatsblatt({L("?"), QDate(2026, 12, 9), {}}).Calendar,
+              QDate(2027, 12, 9));
+    test::BeimNaechstenModalen<QDialog>([](QDialog* d) {
+        auto* b = dynamic_cast<Monatsblatt*>(d);
+        b->Calendar->setSelectedDate(QDate(2026, 12, 24));
+        emit b->Calendar->activated(QDate(2026, 12, 24));  // a double click on the day
+    });
+    EXPECT_EQ(verzeichnis.Monatsblatt({L("?"), QDate(2026, 12, 9), {}}).Calendar,
+              QDate(2026, 12, 24));
+}

@@ -1,0 +1,36 @@
+#include "planner/planer.h"
+
+namespace kronel {
+
+namespace {
+
+// STMeldung holds at most this many characters, a line break counting two.
+constexpr int kMeldungLaenge = 1024;
+
+}  // namespace
+
+void Planer::Main_bezZoomMeldung_Click() {
+    if (beendet_ || !fenster_.vorhanden(Fenstername::ZoomText)) {
+        return;
+    }
+    DatumUebernehmen();
+    TerminFelder f = sicht_.FelderLesen();
+    const auto [start, laenge] = sicht_.MeldungAuswahl();
+    ZoomTextAnfrage anfrage;
+    anfrage.Caption =
+        QString::fromUtf8("Zoom (Kronel-Meldung für den ") + f.STDatum + QLatin1Char(')');
+    anfrage.Text = f.STMeldung;
+    anfrage.MaxLength = kMeldungLaenge;
+    anfrage.SelStart = start;
+    anfrage.SelLength = laenge;
+    anfrage.Schrift = sicht_.MeldungSchrift();
+    const ZoomTextErgebnis ergebnis = fenster_.ZoomText(anfrage);
+    if (ergebnis.Abbruch != 0) {
+        return;
+    }
+    f.STMeldung = ergebnis.Text;
+    sicht_.FelderSetzen(f);
+    Uebernehmen(0);
+}
+
+}  // namespace kronel
