@@ -5,7 +5,6 @@
 #include <QLabel>
 #include <QMainWindow>
 #include <QPointer>
-#include <QPrintDialog>
 #include <QStatusBar>
 
 #include "platform/befehlszeile.h"
@@ -96,12 +95,6 @@ StatusPanels StatusPanelsAnlegen(QMainWindow& fenster) {
                   {QStringLiteral("Datum"), {}, QStringLiteral("Aktuelles Datum")},
                   {QStringLiteral("Zeit"), {}, QStringLiteral("Aktuelle Uhrzeit")}});
     return {l[0], l[1], l[2]};
-}
-
-void DruckereinrichtungZeigen(QPrinter& drucker, QWidget* besitzer) {
-    QPrintDialog dialog(&drucker, besitzer);
-    dialog.setWindowTitle(QStringLiteral("Druckereinrichtung"));
-    (void)dialog.exec();
 }
 
 void NachVorneBeiAktivierung(QWidget* fenster) {
