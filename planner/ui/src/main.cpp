@@ -26,7 +26,10 @@
 #include "common/modul.h"
 #include "common/paket.h"
 #include "common/texte.h"
+#include "planner/meldungseingabe.h"
 #include "planner_dialogs/fensterverzeichnis.h"
+#include "planner_ui/symbole.h"
+#include "platform/endesignale.h"
 #include "platform/programmende.h"
 #include "platform/text.h"
 #include "platform_qt/oberflaeche_qt.h"
@@ -337,11 +340,13 @@ void Main::DruckenFreigeben() {
 void Main::ToolbarAnlegen() {
     Toolbar = new QToolBar(centralWidget());
     Toolbar->setObjectName(QStringLiteral("Toolbar"));
-    Toolbar->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    // Pictures with tooltips: every key fits the design width.
+    Toolbar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    Toolbar->setIconSize(QSize(24, 24));
     Toolbar->setMovable(false);
     for (const Knopf& k : kKnoepfe) {
-        QAction* a = Toolbar->addAction(U(k.text));
         const QString schluessel = U(k.schluessel);
+        QAction* a = Toolbar->addAction(ToolbarSymbol(schluessel), U(k.text));
         a->setObjectName(schluessel);
         a->setToolTip(U(k.tip));
         connect(a, &QAction::triggered, this,
@@ -514,6 +519,8 @@ void Main::FelderAnlegen() {
     STMeldung->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     STMeldung->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     STMeldung->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // Tab walks on as in every field; a tab character never reaches the record.
+    STMeldung->setTabChangesFocus(true);
     STMeldung->installEventFilter(this);
     connect(STMeldung, &QPlainTextEdit::textChanged, this,
             Abgesichert(
@@ -545,25 +552,21 @@ void Main::NurSpeicherbar(QLineEdit* e) {
 
 bool Main::MeldungBegrenzen() {
     const QString text = STMeldung->toPlainText();
-    const QString speicherbar = NurCp1252(text);
-    auto ersetzen = [this](const QString& neu, int pos) {
-        const QSignalBlocker sperre(STMeldung);
-        STMeldung->setPlainText(neu);
-        QTextCursor c = STMeldung->textCursor();
-        c.setPosition(std::min(pos, static_cast<int>(neu.size())));
-        STMeldung->setTextCursor(c);
-    };
     // 1024 characters at most, line breaks counting two as in the record.
-    if (AusWidget(speicherbar).size() > 1024) {
-        ersetzen(meldungVorher_, STMeldung->textCursor().position());
+    const MeldungsEingabe e = MeldungEinpassen(meldungVorher_, text, 1024);
+    if (e.text != text) {
+        const QSignalBlocker sperre(STMeldung);
+        STMeldung->setPlainText(e.text);
+        QTextCursor c = STMeldung->textCursor();
+        c.setPosition(e.cursor);
+        STMeldung->setTextCursor(c);
+    }
+    if (e.gekuerzt) {
         QApplication::beep();
-        return false;
     }
-    if (speicherbar != text) {
-        ersetzen(speicherbar, STMeldung->textCursor().position());
-    }
-    meldungVorher_ = speicherbar;
-    return true;
+    const bool geaendert = e.text != meldungVorher_;
+    meldungVorher_ = e.text;
+    return geaendert;
 }
 
 void Main::FokusSetzen(Feld f) {
@@ -996,6 +999,8 @@ std::unique_ptr<QWidget> PlanerFensterBauen(ProgrammUmgebung& umgebung) {
     QObject::connect(qApp, &QGuiApplication::commitDataRequest, f,
                      [f](QSessionManager&) { f->planer().SitzungsEnde(); });
     QObject::connect(qApp, &QCoreApplication::aboutToQuit, f, [f] { f->planer().PulBeenden(); });
+    // kill, Ctrl+C and a closing session still sign the user off.
+    EndeSignaleAbfangen(f, Abgesichert([f] { f->planer().SignalEnde(); }, "Main_Signal"));
     if (!f->Starten() || ProgrammBeendet()) {
         return nullptr;
     }

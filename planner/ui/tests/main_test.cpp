@@ -129,6 +129,19 @@ TEST_F(MainTest, MenuesToolbarUndStatusleiste) {
                                        L("ListeNeu"), L("ListeKopieren"), L("ListeLöschen")}));
     EXPECT_EQ(fenster->Aktion(L("Ende"))->toolTip(), L("Speichern und Ende"));
     EXPECT_EQ(fenster->Aktion(L("Drucken"))->toolTip(), L("Termin-Kalenderblatt drucken"));
+    // Every key shows its picture, and all of them fit at the design size: none
+    // hides behind the overflow button.
+    fenster->show();
+    QApplication::processEvents();
+    EXPECT_EQ(toolbar->toolButtonStyle(), Qt::ToolButtonIconOnly);
+    for (QAction* a : toolbar->actions()) {
+        EXPECT_FALSE(a->icon().isNull()) << a->objectName().toStdString();
+        EXPECT_FALSE(a->toolTip().isEmpty()) << a->objectName().toStdString();
+        QWidget* knopf = toolbar->widgetForAction(a);
+        ASSERT_NE(knopf, nullptr);
+        EXPECT_TRUE(knopf->isVisible()) << a->objectName().toStdString();
+        EXPECT_LE(knopf->geometry().right(), toolbar->width()) << a->objectName().toStdString();
+    }
     EXPECT_EQ(panel("Position")->toolTip(), L("Position innerhalb der Terminliste"));
     EXPECT_EQ(panel("Unsaved")->toolTip(), L("* für nicht gespeichert"));
 }
@@ -334,6 +347,12 @@ TEST_F(MainTest, TrennlinieBegrenzungUndUnspeicherbareZeichen) {
     Tippen(meldung, L("b"));
     EXPECT_EQ(meldung->toPlainText(), QString(1024, QLatin1Char('a')));
     EXPECT_EQ(Mid(fenster->planer().buch.ListeTermine[0], 38).size(), 1024);
+    // A paste puts in what fits
+    meldung->setPlainText(QString(1020, QLatin1Char('a')));
+    meldung->moveCursor(QTextCursor::End);
+    QApplication::clipboard()->setText(L("12\t3456"));
+    meldung->paste();
+    EXPECT_EQ(meldung->toPlainText(), QString(1020, QLatin1Char('a')) + L("1234"));
 
     // What Windows-1252 cannot hold is shown as stored: "?"
     meldung->clear();

@@ -119,6 +119,8 @@ public:
     FreizeitErgebnis freizeitAntwort;
     AltesErgebnis altesAntwort;
     MonatsblattErgebnis monatsblattAntwort;
+    // Runs while a window is shown (its event loop lets anything in).
+    std::function<void(Fenstername)> beimZeigen;
 
 private:
     void zeigen(Fenstername f) {
@@ -126,6 +128,9 @@ private:
             ADD_FAILURE() << "window not registered shown: " << qPrintable(FensterSchluessel(f));
         }
         gezeigt.push_back(f);
+        if (beimZeigen) {
+            beimZeigen(f);
+        }
     }
 };
 

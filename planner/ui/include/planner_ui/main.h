@@ -107,7 +107,7 @@ private:
     void ListenAussehenZeigen();
     // Characters Windows-1252 cannot hold become "?" as they are typed or pasted.
     void NurSpeicherbar(QLineEdit* e);
-    // False when an edit went beyond 1024 characters and was taken back.
+    // Keeps an edit to what the record can hold; false when nothing changed.
     bool MeldungBegrenzen();
 
     std::unique_ptr<Planer> planer_;
