@@ -83,6 +83,11 @@ std::vector<QLabel*> StatusleisteAnlegen(QMainWindow& fenster,
         if (versenkt) {
             l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         }
+        if (p.dehnen) {
+            // A long note takes the room that is left; it never pushes the
+            // panels after it off the window's end.
+            l->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+        }
         leiste->addPermanentWidget(l, p.dehnen ? 1 : 0);
         labels.push_back(l);
     }

@@ -13,12 +13,15 @@
 #include <QSessionManager>
 #include <QSignalBlocker>
 #include <QStatusBar>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QTimer>
 #include <QToolBar>
 
 #include <cmath>
 #include <functional>
 
+#include "common/deutschetexte.h"
 #include "common/einstellungen.h"
 #include "common/fehlermeldung.h"
 #include "common/fenster.h"
@@ -139,6 +142,9 @@ Main::Main(NebenFenster& fenster)
     ListenAussehenZeigen();
     // Client 9255 x 6600 twips below the menu bar, the status bar included.
     resize(Px(9255), Px(6600) + menuBar()->sizeHint().height());
+    // Below 8000 x 5500 twips the controls keep their places: a smaller window
+    // would cut the editor off, as would one narrower than the editor's row.
+    setMinimumSize(std::max(Px(8000), 2 * Rahmen->x() + editorBreite_ + 8), Px(5500));
 }
 
 Main::~Main() = default;
@@ -453,18 +459,15 @@ void Main::FelderAnlegen() {
 
     const char* bezeichnungen[] = {"Datum",     "melden ab", "melden bis",
                                    "melden an", "Zyklus",    "Filter"};
-    const int bezX[] = {8, 100, 200, 300, 378, 436};
     for (int i = 0; i < 6; ++i) {
         auto* l = new QLabel(U(bezeichnungen[i]), Rahmen);
         l->setObjectName(QStringLiteral("Bezeichnung(%1)").arg(i));
-        l->setGeometry(bezX[i], 8, i < 3 ? 96 : 74, 18);
         Bezeichnung[static_cast<size_t>(i)] = l;
     }
 
     STDatum = new QLineEdit(Rahmen);
     STDatum->setObjectName(QStringLiteral("STDatum"));
     STDatum->setMaxLength(10);
-    STDatum->setGeometry(8, 28, 86, 24);
     STDatum->installEventFilter(this);
     connect(STDatum, &QLineEdit::textEdited, this, [this] {
         NurSpeicherbar(STDatum);
@@ -472,15 +475,10 @@ void Main::FelderAnlegen() {
     });
 
     SKVon = Kombi("SKVon", 4);
-    SKVon->setGeometry(100, 28, 92, 24);
     SKBis = Kombi("SKBis", 4);
-    SKBis->setGeometry(200, 28, 92, 24);
     SKAdresse = Kombi("SKAdresse", 0);
-    SKAdresse->setGeometry(300, 28, 72, 24);
     SKZyklus = Kombi("SKZyklus", 4);
-    SKZyklus->setGeometry(378, 28, 52, 24);
     SKFilter = Kombi("SKFilter", 0);
-    SKFilter->setGeometry(436, 28, 76, 24);
 
     // The commit modes of the combo boxes: typing in SKVon and SKZyklus keeps the
     // typed text, the others show the stored form at once.
@@ -500,10 +498,8 @@ void Main::FelderAnlegen() {
 
     SBVon = new QLabel(Rahmen);
     SBVon->setObjectName(QStringLiteral("SBVon"));
-    SBVon->setGeometry(100, 56, 92, 20);
     SBBis = new QLabel(Rahmen);
     SBBis->setObjectName(QStringLiteral("SBBis"));
-    SBBis->setGeometry(200, 56, 92, 20);
     for (QLabel* l : {SBVon, SBBis}) {
         l->setAutoFillBackground(true);
         l->installEventFilter(this);
@@ -511,7 +507,6 @@ void Main::FelderAnlegen() {
     }
     BezIn = new QLabel(QStringLiteral("in 3 Tagen"), Rahmen);
     BezIn->setObjectName(QStringLiteral("BezIn"));
-    BezIn->setGeometry(518, 26, 80, 40);
 
     STMeldung = new QPlainTextEdit(Rahmen);
     STMeldung->setObjectName(QStringLiteral("STMeldung"));
@@ -538,6 +533,53 @@ void Main::FelderAnlegen() {
     setTabOrder(SKAdresse, SKZyklus);
     setTabOrder(SKZyklus, SKFilter);
     setTabOrder(SKFilter, STMeldung);
+    FelderAnordnen();
+}
+
+void Main::FelderAnordnen() {
+    // Each column is as wide as its longest label and its content need in the
+    // fonts in force; BezIn takes the room under the last three columns.
+    const QFontMetrics bez(Bezeichnung[0]->font());
+    const QFontMetrics feld(STDatum->font());
+    QStyleOptionComboBox o;
+    o.initFrom(SKVon);
+    o.editable = true;
+    const QRect eingabe = SKVon->style()->subControlRect(QStyle::CC_ComboBox, &o,
+                                                         QStyle::SC_ComboBoxEditField, SKVon);
+    const int knopf = std::max(0, SKVon->width() - eingabe.width()) + 6;
+    auto laengste = [&](const QString& vorn, const char* art) {
+        int w = 0;
+        for (int tag = 1; tag <= 7; ++tag) {
+            w = std::max(w, bez.horizontalAdvance(vorn + TagMonatName(tag, U(art))));
+        }
+        return w;
+    };
+    const int zeichen = feld.averageCharWidth();
+    const int datum = feld.horizontalAdvance(QStringLiteral("00.00.0000")) + 12;
+    const int breite[] = {
+        std::max(laengste(U("Am "), "wt"), datum),
+        std::max({laengste(U("melden ab "), "wt2"), datum, 4 * zeichen + knopf}),
+        std::max({laengste(U("melden bis "), "wt2"), datum, 4 * zeichen + knopf}),
+        std::max(bez.horizontalAdvance(U("melden an")), 7 * zeichen + knopf),
+        std::max(bez.horizontalAdvance(U("Zyklus")), 4 * zeichen + knopf),
+        std::max(bez.horizontalAdvance(U("Filter")), 10 * zeichen + knopf),
+    };
+    QWidget* felder[] = {STDatum, SKVon, SKBis, SKAdresse, SKZyklus, SKFilter};
+    const int hoehe = std::max(24, STDatum->sizeHint().height());
+    const int zeile = bez.height() + 2;
+    int x = 8;
+    for (int i = 0; i < 6; ++i) {
+        Bezeichnung[static_cast<size_t>(i)]->setGeometry(x, 8, breite[i], zeile);
+        felder[i]->setGeometry(x, 8 + zeile + 2, breite[i], hoehe);
+        if (i == 1 || i == 2) {
+            (i == 1 ? SBVon : SBBis)->setGeometry(x, 8 + zeile + hoehe + 6, breite[i], zeile);
+        }
+        x += breite[i] + 6;
+    }
+    editorBreite_ = x;
+    const int bezInX = SKAdresse->x();
+    BezIn->setGeometry(bezInX, SBVon->y(), Rahmen->width() - bezInX - 8,
+                       2 * QFontMetrics(BezIn->font()).lineSpacing() + 2);
 }
 
 void Main::NurSpeicherbar(QLineEdit* e) {
@@ -829,6 +871,7 @@ void Main::ListenAussehenZeigen() {
         fp.setColor(QPalette::Window, hinten);
         w->setPalette(fp);
     }
+    FelderAnordnen();
 }
 
 void Main::EinstellungenAnwenden() {

@@ -11,6 +11,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QStatusBar>
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
@@ -88,6 +89,54 @@ TEST_F(MainTest, ZeigtDieBeispieltermineMitUmlautenUndPassenderSchrift) {
     EXPECT_EQ(fenster->findChild<QLabel*>(L("Bezeichnung(0)"))->text(), L("Am Mittwoch"));
     EXPECT_TRUE(fenster->findChild<QTimer*>(L("Zeit"))->isActive());
     EXPECT_EQ(fenster->findChild<QTimer*>(L("Zeit"))->interval(), 5000);
+}
+
+TEST_F(MainTest, TexteDesEditorsUndDerStatusleistePassenBeiDerEntwurfsgroesse) {
+    starten();
+    fenster->show();
+    QApplication::processEvents();
+    auto passt = [](QLabel* l, const QString& text) {
+        return QFontMetrics(l->font()).horizontalAdvance(text) <= l->contentsRect().width();
+    };
+    // The longest texts the labels take (Wednesday and Thursday are the widest days).
+    EXPECT_TRUE(passt(fenster->Bezeichnung[0], L("Am Donnerstag")));
+    EXPECT_TRUE(passt(fenster->Bezeichnung[1], L("melden ab Mi")));
+    EXPECT_TRUE(passt(fenster->Bezeichnung[2], L("melden bis Mi")));
+    EXPECT_TRUE(passt(fenster->BezIn, L("vor 14,0 Wochen")));
+    EXPECT_TRUE(passt(fenster->BezIn, L("in 26,9 Jahren")));
+    EXPECT_GE(fenster->BezIn->height(), 2 * QFontMetrics(fenster->BezIn->font()).lineSpacing());
+    // The station box shows 7 characters, the filter box 10.
+    const int zeichen = QFontMetrics(fenster->SKAdresse->font()).averageCharWidth();
+    EXPECT_GE(fenster->SKAdresse->lineEdit()->width(), 7 * zeichen);
+    EXPECT_GE(fenster->SKFilter->lineEdit()->width(), 10 * zeichen);
+    // Nothing overlaps, and all of it lies inside the frame.
+    QList<QWidget*> teile{fenster->STDatum,  fenster->SKVon,    fenster->SKBis, fenster->SKAdresse,
+                          fenster->SKZyklus, fenster->SKFilter, fenster->SBVon, fenster->SBBis,
+                          fenster->BezIn,    fenster->STMeldung};
+    for (QLabel* l : fenster->Bezeichnung) {
+        teile << l;
+    }
+    for (qsizetype i = 0; i < teile.size(); ++i) {
+        EXPECT_TRUE(fenster->Rahmen->contentsRect().contains(teile[i]->geometry()))
+            << teile[i]->objectName().toStdString();
+        for (qsizetype j = i + 1; j < teile.size(); ++j) {
+            EXPECT_FALSE(teile[i]->geometry().intersects(teile[j]->geometry()))
+                << teile[i]->objectName().toStdString() << " "
+                << teile[j]->objectName().toStdString();
+        }
+    }
+    // A long prompt leaves the date panel whole.
+    fenster->planer().FeldBetreten(Feld::STDatum);
+    QApplication::processEvents();
+    EXPECT_TRUE(passt(panel("Datum"), panel("Datum")->text()));
+    EXPECT_LE(panel("Zeit")->geometry().right(), fenster->statusBar()->width());
+    // The smallest window still shows the whole editor.
+    fenster->resize(fenster->minimumSize());
+    QApplication::processEvents();
+    const QRect innen = fenster->centralWidget()->rect();
+    EXPECT_TRUE(innen.contains(fenster->Rahmen->geometry()));
+    EXPECT_TRUE(innen.contains(fenster->Rahmen->mapTo(
+        fenster->centralWidget(), fenster->SKFilter->geometry().bottomRight())));
 }
 
 TEST_F(MainTest, MenuesToolbarUndStatusleiste) {

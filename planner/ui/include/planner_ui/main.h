@@ -98,6 +98,8 @@ private:
     void ListenbefehleVerbinden();
     void StatusleisteAnlegen();
     void FelderAnlegen();
+    // The editor row placed by the widths its texts need in the fonts in force.
+    void FelderAnordnen();
     QComboBox* Kombi(const char* name, int laenge);
     QAction* Eintrag(QMenu* menue, const char* name, const char* text, const QKeySequence& taste);
     // A command of the presenter (nullptr: save); connected under the guard.
@@ -116,6 +118,7 @@ private:
     QMap<Panel, QLabel*> panels_;
     ListenAussehen aussehen_;
     QString meldungVorher_;
+    int editorBreite_ = 0;  // the right end of the editor's row in its frame
     bool erstGezeigt_ = false;
     bool prueftDatum_ = false;
     bool ordnet_ = false;
