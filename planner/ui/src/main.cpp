@@ -15,6 +15,7 @@
 #include <QStatusBar>
 #include <QStyle>
 #include <QStyleOptionComboBox>
+#include <QStyledItemDelegate>
 #include <QTimer>
 #include <QToolBar>
 
@@ -71,6 +72,16 @@ QString InsWidget(QString text) {
     return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
         .replace(QLatin1Char('\r'), QLatin1Char('\n'));
 }
+
+// Every line is as wide as the list: a long one ends in "…" whatever line
+// happens to be first (the uniform item size is taken from the first).
+class ListenZeile final : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QSize sizeHint(const QStyleOptionViewItem& o, const QModelIndex& i) const override {
+        return {1, QStyledItemDelegate::sizeHint(o, i).height()};
+    }
+};
 
 struct Knopf {
     const char* schluessel;
@@ -446,6 +457,8 @@ void Main::FelderAnlegen() {
     ListeAnzeige = new QListWidget(client);
     ListeAnzeige->setObjectName(QStringLiteral("ListeAnzeige"));
     ListeAnzeige->setUniformItemSizes(true);
+    ListeAnzeige->setItemDelegate(new ListenZeile(ListeAnzeige));
+    ListeAnzeige->setTextElideMode(Qt::ElideRight);
     ListeAnzeige->setSelectionMode(QAbstractItemView::SingleSelection);
     ListeAnzeige->setGeometry(Pixel({120, 600, 9015, 2220}));
     connect(ListeAnzeige, &QListWidget::currentRowChanged, this,

@@ -6,6 +6,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QTest>
 
 #include "common/einstellungen.h"
@@ -79,6 +80,19 @@ TEST_F(MainListe, TabDurchAlleFelderLaesstDenTerminUnveraendert) {
     fenster->Aktion(L("PulSpeichern"))->trigger();
     EXPECT_EQ(fenster->planer().buch.ListeTermine[0], vorher);
     EXPECT_FALSE(AusCp1252(umgebung.lesen(datei())).contains(QLatin1Char('\t')));
+}
+
+TEST_F(MainListe, LangeZeilenEndenImmerMitAuslassung) {
+    if (!starten()) {
+        GTEST_SKIP() << "no keyboard focus on this platform";
+    }
+    QScrollBar* quer = fenster->ListeAnzeige->horizontalScrollBar();
+    // After the load (a long first line) and after New (a short one first).
+    EXPECT_EQ(quer->maximum(), 0);
+    fenster->Aktion(L("PulEingeben"))->trigger();
+    QApplication::processEvents();
+    EXPECT_EQ(quer->maximum(), 0);
+    EXPECT_EQ(fenster->ListeAnzeige->textElideMode(), Qt::ElideRight);
 }
 
 TEST_F(MainListe, StrgNStrgKUndF12SchreibenBeideTermine) {
