@@ -86,7 +86,7 @@ std::vector<QLabel*> StatusleisteAnlegen(QMainWindow& fenster,
         if (p.dehnen) {
             // A long note takes the room that is left; it never pushes the
             // panels after it off the window's end.
-            l->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+            l->setMinimumWidth(1);
         }
         leiste->addPermanentWidget(l, p.dehnen ? 1 : 0);
         labels.push_back(l);
