@@ -24,6 +24,30 @@ namespace kronel {
 
 namespace {
 
+// The lines of a load that ended without a save come again at the next start:
+// only those not already at the end of the rest file are appended, so repeated
+// starts (and every "/autoprint" day) do not pile up copies.
+QByteArray RestNochNichtAmEnde(const QString& rest, const QList<QByteArray>& zeilen) {
+    const Ergebnis<QByteArray> vorhanden = DateiLesen(rest);
+    const QByteArray ende = vorhanden ? *vorhanden : QByteArray();
+    qsizetype schon = zeilen.size();
+    for (; schon > 0; --schon) {
+        QByteArray block;
+        for (qsizetype i = 0; i < schon; ++i) {
+            block += zeilen[i] + QByteArrayLiteral("\r\n");
+        }
+        const qsizetype vor = ende.size() - block.size() - 1;
+        if (ende.endsWith(block) && (vor < 0 || ende[vor] == '\n')) {
+            break;
+        }
+    }
+    QByteArray neu;
+    for (qsizetype i = schon; i < zeilen.size(); ++i) {
+        neu += zeilen[i] + QByteArrayLiteral("\r\n");
+    }
+    return neu;
+}
+
 BuchFenster& OhneFenster() {
     static BuchFenster f;
     return f;
@@ -378,11 +402,10 @@ LadeErgebnis Terminbuch::TermineLaden() {
             if (modul().NurLesen) {
                 text += QStringLiteral(". Sie bleiben in der Datei, die nicht verändert wird.");
             } else {
-                QByteArray zeilen;
-                for (const QByteArray& z : d.rest) {
-                    zeilen += z + QByteArrayLiteral("\r\n");
+                const QByteArray zeilen = RestNochNichtAmEnde(rest, d.rest);
+                if (!zeilen.isEmpty()) {
+                    lauf([&] { return DateiAnhaengen(rest, zeilen); });
                 }
-                lauf([&] { return DateiAnhaengen(rest, zeilen); });
                 if (lauf.abgebrochen()) {
                     ergebnis.abgebrochen = true;
                     return ergebnis;

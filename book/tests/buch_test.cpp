@@ -299,6 +299,30 @@ TEST_F(Buch, ErsteZeileIstImmerKopf) {
     EXPECT_EQ(Datei(QStringLiteral("Kronel.Rest")), termin);
 }
 
+TEST_F(Buch, RestZeilenWiederholterStartsHaeufenSichNicht) {
+    umgebung.schreiben(plD,
+                       "20271231-   -   -         -   Alle   Kopf\r\nkaputt eins\r\n"
+                       "20271230-   -   -         -   Alle   gut\r\nkaputt zwei\r\n");
+    // An older, different line stays; a line merely ending like ours is no copy.
+    umgebung.schreiben(umgebung.daten() + QStringLiteral("/Kronel.Rest"),
+                       "alt\r\nx20271231-   -   -         -   Alle   Kopf\r\n");
+    const QByteArray erwartet =
+        "alt\r\nx20271231-   -   -         -   Alle   Kopf\r\n20271231-   -   -         -   Alle   "
+        "Kopf\r\n"
+        "kaputt eins\r\nkaputt zwei\r\n";
+    for (int start = 0; start < 3; ++start) {
+        Terminbuch neu(&fenster);
+        neu.TermineLaden();  // each start ends without a save
+        EXPECT_EQ(Datei(QStringLiteral("Kronel.Rest")), erwartet) << start;
+    }
+    // Only the part not yet at the end goes on.
+    umgebung.schreiben(umgebung.daten() + QStringLiteral("/Kronel.Rest"),
+                       "20271231-   -   -         -   Alle   Kopf\r\nkaputt eins\r\n");
+    buch.TermineLaden();
+    EXPECT_EQ(Datei(QStringLiteral("Kronel.Rest")),
+              "20271231-   -   -         -   Alle   Kopf\r\nkaputt eins\r\nkaputt zwei\r\n");
+}
+
 TEST_F(Buch, TerminAnlegen) {
     IniSchreiben({}, {}, QStringLiteral("Tagefrüher"), QStringLiteral("3T"));
     buch.TermineLaden();

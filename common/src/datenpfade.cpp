@@ -130,13 +130,12 @@ void DatenPfadeSetzen() {
 
     const bool gueltig = !linux.isEmpty();
     if (!gueltig || !HatDateien(ordner)) {
-        meldungen().zeigen(
-            QStringLiteral("Kann den Daten-Ordner »") + ordner +
-                QStringLiteral("« nicht finden.\r\n\r\nSetzen Sie in der Datei »") +
-                WindowsVerzeichnis() +
-                QStringLiteral("/Riviror.Ini« im Abschnitt »Kronel« den Schlüssel »DirData« neu "
-                               "oder löschen Sie ihn notfalls."),
-            Box::OK + Box::Ausrufezeichen, QStringLiteral("Kein Daten-Ordner"));
+        meldungen().zeigen(QStringLiteral("Kann den Daten-Ordner »") + ordner +
+                               QStringLiteral("« nicht finden.\r\n\r\nSetzen Sie in der Datei »") +
+                               IniDateiAufloesen({}) +
+                               QStringLiteral("« im Abschnitt »Kronel« den Schlüssel »DirData« neu "
+                                              "oder löschen Sie ihn notfalls."),
+                           Box::OK + Box::Ausrufezeichen, QStringLiteral("Kein Daten-Ordner"));
     }
 
     m.DateiTermine = PfadAufloesen(Verbinden(ordner, QStringLiteral("Kronel.PlD")));

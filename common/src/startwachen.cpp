@@ -1,5 +1,6 @@
 #include "common/startwachen.h"
 
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
 
@@ -10,6 +11,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 
 #include "common/dateien.h"
 #include "common/einstellungen.h"
@@ -140,11 +142,26 @@ void LeserechtePruefen() {
 
 namespace kronel {
 
+QString InstanzName() {
+    // A folder not made yet counts from its nearest existing parent, so the
+    // name stays the same once it exists.
+    QString rest;
+    QFileInfo ordner(QDir::cleanPath(QFileInfo(WindowsOrdner()).absoluteFilePath()));
+    while (!ordner.exists() && !ordner.isRoot()) {
+        rest = QLatin1Char('/') + ordner.fileName() + rest;
+        ordner = QFileInfo(ordner.absolutePath());
+    }
+    const QString kanonisch = ordner.canonicalFilePath() + rest;
+    const QByteArray schluessel =
+        QCryptographicHash::hash(kanonisch.toUtf8(), QCryptographicHash::Sha256).toHex().left(16);
+    return ProgrammDateiname() + QLatin1Char('-') + QString::fromLatin1(schluessel);
+}
+
 bool NurEineInstanz() {
     if (Schalter(QStringLiteral("NoInstanceWatch")) == 1) {
         return true;
     }
-    const QString name = ProgrammDateiname();
+    const QString name = InstanzName();
     if (instanzen().anmelden(name)) {
         return true;
     }
@@ -153,7 +170,14 @@ bool NurEineInstanz() {
         modul().NurLesen = true;
         return true;
     }
-    instanzen().aktivieren(name);
+    if (instanzen().aktivieren(name)) {
+        // Without a word the user would not know why no window of this start came.
+        const QString text = QStringLiteral(
+                                 "%1: Das Programm läuft schon mit den Einstellungen "
+                                 "in %2; sein Fenster wurde nach vorne geholt.\n")
+                                 .arg(ProgrammDateiname(), WindowsOrdner());
+        std::fputs(text.toUtf8().constData(), stderr);
+    }
     return false;
 }
 

@@ -52,7 +52,7 @@ TEST_F(DatenPfade, LeererOderFehlenderOrdnerMeldetSichUndSetztDiePfadeTrotzdem) 
     EXPECT_EQ(b.text, L("Kann den Daten-Ordner »") + umgebung.daten() +
                           L("« nicht finden.\r\n\r\nSetzen Sie in der Datei »") +
                           umgebung.windows() +
-                          L("/Riviror.Ini« im Abschnitt »Kronel« den Schlüssel »DirData« neu "
+                          L("/RIVIROR.INI« im Abschnitt »Kronel« den Schlüssel »DirData« neu "
                             "oder löschen Sie ihn notfalls."));
     EXPECT_EQ(modul().DateiTermine, umgebung.daten() + L("/Kronel.PlD"));
 

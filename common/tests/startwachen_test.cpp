@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 
 #include <sys/stat.h>
@@ -187,12 +188,12 @@ TEST_F(Startwachen, NoNetWatchSchaltetDieWacheAb) {
 
 TEST_F(Startwachen, ZweiteInstanzGibtAbUndEndet) {
     EXPECT_TRUE(NurEineInstanz());
-    EXPECT_EQ(umgebung.instanzen.angemeldet, QStringList({L("Kronelin")}));
+    EXPECT_EQ(umgebung.instanzen.angemeldet, QStringList({InstanzName()}));
     EXPECT_EQ(lesen("Allgemein", "NoInstanceWatch"), L("0"));
 
-    umgebung.instanzen.laufend = QStringList({L("Kronelin")});
+    umgebung.instanzen.laufend = QStringList({InstanzName()});
     EXPECT_FALSE(NurEineInstanz());
-    EXPECT_EQ(umgebung.instanzen.aktiviert, QStringList({L("Kronelin")}));
+    EXPECT_EQ(umgebung.instanzen.aktiviert, QStringList({InstanzName()}));
 
     IniSchreiben(netwatch(), L("Allgemein"), L("NoInstanceWatch"), L("2"));
     EXPECT_FALSE(NurEineInstanz());
@@ -201,8 +202,27 @@ TEST_F(Startwachen, ZweiteInstanzGibtAbUndEndet) {
     EXPECT_EQ(umgebung.instanzen.aktiviert.size(), 2);
 }
 
+TEST_F(Startwachen, InstanzNameFolgtDemEchtenEinstellungsordner) {
+    ASSERT_TRUE(QDir().mkpath(umgebung.windows()));
+    const QString hier = InstanzName();
+    EXPECT_TRUE(hier.startsWith(L("Kronelin-")));
+    EXPECT_LT(hier.size(), 40);
+    // The same folder by another way is the same planner.
+    const QString umweg = umgebung.programm() + L("/umweg");
+    ASSERT_TRUE(QFile::link(umgebung.windows(), umweg));
+    qputenv("KRONEL_WINDIR", (umweg + L("/../umweg/")).toLocal8Bit());
+    EXPECT_EQ(InstanzName(), hier);
+    // Other settings, other data: another planner may run beside it. A folder
+    // made only on the first write keeps its name.
+    qputenv("KRONEL_WINDIR", (umgebung.programm() + L("/neu/kronel")).toLocal8Bit());
+    const QString neu = InstanzName();
+    EXPECT_NE(neu, hier);
+    ASSERT_TRUE(QDir().mkpath(umgebung.programm() + L("/neu/kronel")));
+    EXPECT_EQ(InstanzName(), neu);
+}
+
 TEST_F(Startwachen, AutoprintNebenLaufendemPlanerDrucktNurLesend) {
-    umgebung.instanzen.laufend = QStringList({L("Kronelin")});
+    umgebung.instanzen.laufend = QStringList({InstanzName()});
     BefehlszeileSetzen({L("/AutoPrint")});
     EXPECT_TRUE(NurEineInstanz());
     EXPECT_TRUE(umgebung.instanzen.aktiviert.isEmpty());

@@ -333,7 +333,7 @@ void Ausgabeprogramm::PulDrucken_Click() {
         },
         QStringLiteral("PulDrucken_Click"));
     const SchriftWerte s = oberflaeche_.TextSchrift().schrift();
-    const QString text = oberflaeche_.AusgabeText();
+    QString text = oberflaeche_.AusgabeText();
     if (!schritt([&] { return d.setScaleMode(Massstab::Zentimeter); })) {
         return;
     }
@@ -341,6 +341,14 @@ void Ausgabeprogramm::PulDrucken_Click() {
     d.setFontSize(s.groesse);
     d.setFontBold(s.fett);
     d.setFontItalic(s.kursiv);
+    // The rule under the heading ends inside the printable width; the page
+    // would clip it at the paper's edge.
+    const QString regel(80, QLatin1Char('_'));
+    const double strich = d.TextWidth(QStringLiteral("_"));
+    if (strich > 0 && d.TextWidth(regel) > d.ScaleWidth()) {
+        text.replace(regel,
+                     QString(static_cast<qsizetype>(d.ScaleWidth() / strich), QLatin1Char('_')));
+    }
     if (!schritt([&] { return d.Print(text, true); })) {
         return;
     }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <QDir>
 #include <QFile>
 
@@ -387,6 +389,13 @@ TEST_F(Programm, DruckenSchicktEinDokumentMitFusszeile) {
     EXPECT_TRUE(texte.contains(L("*09.12.2026 (Mi): Zahnarzt")));
     EXPECT_TRUE(texte.contains(L("*** Ende ***")));
     EXPECT_TRUE(texte.last().contains(L("Ausdruck vom 09.12.2026")));
+    // The rule under the heading stays inside the printable width.
+    const double zeichen = dok.seiten[0].stuecke[0].schrift.groesse / 40.0;
+    const auto regel = std::find_if(texte.begin(), texte.end(),
+                                    [](const QString& t) { return t.startsWith(L("____")); });
+    ASSERT_NE(regel, texte.end());
+    EXPECT_LE(static_cast<double>(regel->size()) * zeichen, 19.0);
+    EXPECT_GT(static_cast<double>(regel->size() + 1) * zeichen, 19.0);
     EXPECT_EQ(dok.seiten[0].stuecke[0].schrift.name, L("Courier New"));
     EXPECT_TRUE(umgebung.drucker.aufrufe.contains(L("ScaleMode 7")));
     EXPECT_EQ(umgebung.zeiger.z, Zeiger::Standard);

@@ -1,6 +1,7 @@
 #include "shared_ui/hilfefenster.h"
 
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -19,6 +20,14 @@ HilfeFenster::HilfeFenster() {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(Seite);
     resize(640, 560);
+}
+
+void HilfeFenster::keyPressEvent(QKeyEvent* e) {
+    if (e->key() == Qt::Key_Escape && e->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(e);
 }
 
 Status QtHilfe::zeigen(const QString& datei, const QString& anker) {

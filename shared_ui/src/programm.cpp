@@ -5,7 +5,6 @@
 #include <QLabel>
 #include <QMainWindow>
 #include <QPointer>
-#include <QPrintDialog>
 #include <QStatusBar>
 
 #include "platform/befehlszeile.h"
@@ -84,6 +83,11 @@ std::vector<QLabel*> StatusleisteAnlegen(QMainWindow& fenster,
         if (versenkt) {
             l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         }
+        if (p.dehnen) {
+            // A long note takes the room that is left; it never pushes the
+            // panels after it off the window's end.
+            l->setMinimumWidth(1);
+        }
         leiste->addPermanentWidget(l, p.dehnen ? 1 : 0);
         labels.push_back(l);
     }
@@ -96,12 +100,6 @@ StatusPanels StatusPanelsAnlegen(QMainWindow& fenster) {
                   {QStringLiteral("Datum"), {}, QStringLiteral("Aktuelles Datum")},
                   {QStringLiteral("Zeit"), {}, QStringLiteral("Aktuelle Uhrzeit")}});
     return {l[0], l[1], l[2]};
-}
-
-void DruckereinrichtungZeigen(QPrinter& drucker, QWidget* besitzer) {
-    QPrintDialog dialog(&drucker, besitzer);
-    dialog.setWindowTitle(QStringLiteral("Druckereinrichtung"));
-    (void)dialog.exec();
 }
 
 void NachVorneBeiAktivierung(QWidget* fenster) {

@@ -94,6 +94,10 @@ TEST(HilfeFenster, ZeigtSeiteAmAnkerUndSchliesst) {
     EXPECT_TRUE(hilfe.fenster()->Seite->toPlainText().contains(L("Kronelol")));
     hilfe.schliessen();
     EXPECT_FALSE(hilfe.fenster()->isVisible());
+    // Esc in the page closes the window too.
+    ASSERT_TRUE(hilfe.zeigen(seite, {}));
+    test::Taste(hilfe.fenster()->Seite, Qt::Key_Escape);
+    EXPECT_FALSE(hilfe.fenster()->isVisible());
     EXPECT_FALSE(hilfe.zeigen(umgebung.programm() + L("/fehlt.html"), {}));
 }
 

@@ -18,6 +18,11 @@ void LeserechtePruefen();
 // "/autoprint" while another runs goes on read-only instead (the output program
 // has already recorded the printout as done), so LeserechtePruefen keeps NurLesen.
 [[nodiscard]] bool NurEineInstanz();
+// The name the guard signs on with: the program's name and its canonical
+// settings folder (hashed, as socket names are short). A copy on other settings
+// (and so other data) starts; two copies on the same settings never run at
+// once, from whatever display. The user is part of the channel itself.
+QString InstanzName();
 
 // The multi-user guard in NetWatch.Ini of the program folder: modus 1 signs on
 // at start (asking when another user works with the program), modus 0 signs off.

@@ -102,11 +102,15 @@ void GeschwisterStarten(const QString& name, const QStringList& argumente) {
     schritt([&] { return prozesse().starten(programm, argumente, ordner); });
 }
 
-void Zeitstarter::EinstellungenLesen(FensterSteuerelement& fenster) {
+void Zeitstarter::EckeEinnehmen(FensterSteuerelement& fenster) const {
     FensterMasse m = fenster.masse();
     m.links = bildschirm().weite() - m.weite - kRand;
     m.oben = bildschirm().hoehe() - m.hoehe - kRand;
     fenster.masseSetzen(m);
+}
+
+void Zeitstarter::EinstellungenLesen(FensterSteuerelement& fenster) {
+    EckeEinnehmen(fenster);
     mnuStartAsSym = SymbolGesetzt(
         IniLesen({}, kAbschnitt, QStringLiteral("MemoStartAsSym"), QStringLiteral("1")));
     fenster.zustandSetzen(mnuStartAsSym ? FensterZustand::Minimiert : FensterZustand::Normal);

@@ -324,11 +324,17 @@ void Planer::FormQueryUnload() {
 }
 
 void Planer::SitzungsEnde() {
-    if (beendet_ || modul().NurLesen) {
+    // A book not yet loaded would be saved empty; "/autoprint" only reads.
+    if (beendet_ || !geladen_ || modul().NurLesen || IstAutoprint(Befehlszeile())) {
         return;
     }
     DatumUebernehmen();
     (void)buch.TermineSpeichern();
+}
+
+void Planer::SignalEnde() {
+    SitzungsEnde();
+    PulBeenden();
 }
 
 void Planer::StatusZeigen(const QString& text) {

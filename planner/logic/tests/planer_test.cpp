@@ -67,7 +67,7 @@ TEST_F(PlanerTest, StartInDerReihenfolgeLaedtUndWaehltDenErstenTermin) {
 }
 
 TEST_F(PlanerTest, ZweiteInstanzEndetVorDenListen) {
-    umgebung.instanzen.laufend << L("Kronelin");
+    umgebung.instanzen.laufend << InstanzName();
     EXPECT_FALSE(planer.FormLoad());
     EXPECT_EQ(sicht.schritte, QStringList{L("Ende")});
     EXPECT_TRUE(planer.buch.ListeTermine.isEmpty());
@@ -252,6 +252,39 @@ TEST_F(PlanerTest, SitzungsendeSpeichertOhneFrage) {
     planer.Uebernehmen(0);
     planer.SitzungsEnde();
     EXPECT_TRUE(AusCp1252(umgebung.lesen(datei())).contains(L("Sitzung")));
+    EXPECT_TRUE(umgebung.meldungen.boxen.empty());
+}
+
+TEST_F(PlanerTest, SitzungsendeSpeichertNurEinGeladenesBuchUndNieUnterAutoprint) {
+    // During the start-up the book is still empty.
+    planer.SitzungsEnde();
+    EXPECT_EQ(umgebung.lesen(datei()), kBuch);
+
+    // The session may end while the "/autoprint" printout is open: the roll-over
+    // it loaded is not saved.
+    BefehlszeileSetzen({L("/autoprint")});
+    umgebung.schreiben(datei(), QByteArray(kBuch) + "20200101-   -   -         -   Alle   alt\r\n");
+    fenster.da << Fenstername::Drucken << Fenstername::DruckenBlatt;
+    int sitzungsenden = 0;
+    fenster.beimZeigen = [&](Fenstername) {
+        ++sitzungsenden;
+        planer.SitzungsEnde();
+    };
+    EXPECT_FALSE(planer.FormLoad());
+    EXPECT_EQ(sitzungsenden, 1);
+    EXPECT_TRUE(umgebung.lesen(datei()).contains("alt"));
+}
+
+TEST_F(PlanerTest, SignalSpeichertMeldetAbUndEndet) {
+    ASSERT_TRUE(planer.FormLoad());
+    const QString netwatch = ProgrammVerzeichnis() + L("/NetWatch.Ini");
+    EXPECT_FALSE(IniLesen(netwatch, L("UserJetzt"), L("User")).isEmpty());
+    sicht.felder.STMeldung = L("Signal");
+    planer.Uebernehmen(0);
+    planer.SignalEnde();
+    EXPECT_TRUE(AusCp1252(umgebung.lesen(datei())).contains(L("Alle   Signal")));
+    EXPECT_EQ(IniLesen(netwatch, L("UserJetzt"), L("User")), QString());
+    EXPECT_EQ(sicht.enden, 1);
     EXPECT_TRUE(umgebung.meldungen.boxen.empty());
 }
 

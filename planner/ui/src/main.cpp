@@ -14,12 +14,16 @@
 #include <QSessionManager>
 #include <QSignalBlocker>
 #include <QStatusBar>
+#include <QStyle>
+#include <QStyleOptionComboBox>
+#include <QStyledItemDelegate>
 #include <QTimer>
 #include <QToolBar>
 
 #include <cmath>
 #include <functional>
 
+#include "common/deutschetexte.h"
 #include "common/einstellungen.h"
 #include "common/fehlermeldung.h"
 #include "common/fenster.h"
@@ -28,7 +32,10 @@
 #include "common/paket.h"
 #include "common/texte.h"
 #include "planner/zoomtext.h"
+#include "planner/meldungseingabe.h"
 #include "planner_dialogs/fensterverzeichnis.h"
+#include "planner_ui/symbole.h"
+#include "platform/endesignale.h"
 #include "platform/programmende.h"
 #include "platform/text.h"
 #include "platform_qt/oberflaeche_qt.h"
@@ -67,6 +74,16 @@ QString InsWidget(QString text) {
     return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
         .replace(QLatin1Char('\r'), QLatin1Char('\n'));
 }
+
+// Every line is as wide as the list: a long one ends in "…" whatever line
+// happens to be first (the uniform item size is taken from the first).
+class ListenZeile final : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QSize sizeHint(const QStyleOptionViewItem& o, const QModelIndex& i) const override {
+        return {1, QStyledItemDelegate::sizeHint(o, i).height()};
+    }
+};
 
 struct Knopf {
     const char* schluessel;
@@ -139,6 +156,9 @@ Main::Main(NebenFenster& fenster)
     ListenAussehenZeigen();
     // Client 9255 x 6600 twips below the menu bar, the status bar included.
     resize(Px(9255), Px(6600) + menuBar()->sizeHint().height());
+    // Below 8000 x 5500 twips the controls keep their places: a smaller window
+    // would cut the editor off, as would one narrower than the editor's row.
+    setMinimumSize(std::max(Px(8000), 2 * Rahmen->x() + editorBreite_ + 8), Px(5500));
 }
 
 Main::~Main() = default;
@@ -340,11 +360,13 @@ void Main::DruckenFreigeben() {
 void Main::ToolbarAnlegen() {
     Toolbar = new QToolBar(centralWidget());
     Toolbar->setObjectName(QStringLiteral("Toolbar"));
-    Toolbar->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    // Pictures with tooltips: every key fits the design width.
+    Toolbar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    Toolbar->setIconSize(QSize(24, 24));
     Toolbar->setMovable(false);
     for (const Knopf& k : kKnoepfe) {
-        QAction* a = Toolbar->addAction(U(k.text));
         const QString schluessel = U(k.schluessel);
+        QAction* a = Toolbar->addAction(ToolbarSymbol(schluessel), U(k.text));
         a->setObjectName(schluessel);
         a->setToolTip(U(k.tip));
         connect(a, &QAction::triggered, this,
@@ -479,6 +501,8 @@ void Main::FelderAnlegen() {
     ListeAnzeige = new QListWidget(client);
     ListeAnzeige->setObjectName(QStringLiteral("ListeAnzeige"));
     ListeAnzeige->setUniformItemSizes(true);
+    ListeAnzeige->setItemDelegate(new ListenZeile(ListeAnzeige));
+    ListeAnzeige->setTextElideMode(Qt::ElideRight);
     ListeAnzeige->setSelectionMode(QAbstractItemView::SingleSelection);
     ListeAnzeige->setGeometry(Pixel({120, 600, 9015, 2220}));
     connect(ListeAnzeige, &QListWidget::currentRowChanged, this,
@@ -492,18 +516,15 @@ void Main::FelderAnlegen() {
 
     const char* bezeichnungen[] = {"Datum",     "melden ab", "melden bis",
                                    "melden an", "Zyklus",    "Filter"};
-    const int bezX[] = {8, 100, 200, 300, 378, 436};
     for (int i = 0; i < 6; ++i) {
         auto* l = new QLabel(U(bezeichnungen[i]), Rahmen);
         l->setObjectName(QStringLiteral("Bezeichnung(%1)").arg(i));
-        l->setGeometry(bezX[i], 8, i < 3 ? 96 : 74, 18);
         Bezeichnung[static_cast<size_t>(i)] = l;
     }
 
     STDatum = new QLineEdit(Rahmen);
     STDatum->setObjectName(QStringLiteral("STDatum"));
     STDatum->setMaxLength(10);
-    STDatum->setGeometry(8, 28, 86, 24);
     STDatum->installEventFilter(this);
     connect(STDatum, &QLineEdit::textEdited, this, [this] {
         NurSpeicherbar(STDatum);
@@ -511,15 +532,10 @@ void Main::FelderAnlegen() {
     });
 
     SKVon = Kombi("SKVon", 4);
-    SKVon->setGeometry(100, 28, 92, 24);
     SKBis = Kombi("SKBis", 4);
-    SKBis->setGeometry(200, 28, 92, 24);
     SKAdresse = Kombi("SKAdresse", 0);
-    SKAdresse->setGeometry(300, 28, 72, 24);
     SKZyklus = Kombi("SKZyklus", 4);
-    SKZyklus->setGeometry(378, 28, 52, 24);
     SKFilter = Kombi("SKFilter", 0);
-    SKFilter->setGeometry(436, 28, 76, 24);
 
     // The commit modes of the combo boxes: typing in SKVon and SKZyklus keeps the
     // typed text, the others show the stored form at once.
@@ -539,10 +555,8 @@ void Main::FelderAnlegen() {
 
     SBVon = new QLabel(Rahmen);
     SBVon->setObjectName(QStringLiteral("SBVon"));
-    SBVon->setGeometry(100, 56, 92, 20);
     SBBis = new QLabel(Rahmen);
     SBBis->setObjectName(QStringLiteral("SBBis"));
-    SBBis->setGeometry(200, 56, 92, 20);
     for (QLabel* l : {SBVon, SBBis}) {
         l->setAutoFillBackground(true);
         l->installEventFilter(this);
@@ -550,7 +564,6 @@ void Main::FelderAnlegen() {
     }
     BezIn = new QLabel(QStringLiteral("in 3 Tagen"), Rahmen);
     BezIn->setObjectName(QStringLiteral("BezIn"));
-    BezIn->setGeometry(518, 26, 80, 40);
 
     STMeldung = new QPlainTextEdit(Rahmen);
     STMeldung->setObjectName(QStringLiteral("STMeldung"));
@@ -558,6 +571,8 @@ void Main::FelderAnlegen() {
     STMeldung->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     STMeldung->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     STMeldung->setLineWrapMode(QPlainTextEdit::NoWrap);
+    // Tab walks on as in every field; a tab character never reaches the record.
+    STMeldung->setTabChangesFocus(true);
     STMeldung->installEventFilter(this);
     connect(STMeldung, &QPlainTextEdit::textChanged, this,
             Abgesichert(
@@ -584,6 +599,53 @@ void Main::FelderAnlegen() {
     setTabOrder(SKAdresse, SKZyklus);
     setTabOrder(SKZyklus, SKFilter);
     setTabOrder(SKFilter, STMeldung);
+    FelderAnordnen();
+}
+
+void Main::FelderAnordnen() {
+    // Each column is as wide as its longest label and its content need in the
+    // fonts in force; BezIn takes the room under the last three columns.
+    const QFontMetrics bez(Bezeichnung[0]->font());
+    const QFontMetrics feld(STDatum->font());
+    QStyleOptionComboBox o;
+    o.initFrom(SKVon);
+    o.editable = true;
+    const QRect eingabe = SKVon->style()->subControlRect(QStyle::CC_ComboBox, &o,
+                                                         QStyle::SC_ComboBoxEditField, SKVon);
+    const int knopf = std::max(0, SKVon->width() - eingabe.width()) + 6;
+    auto laengste = [&](const QString& vorn, const char* art) {
+        int w = 0;
+        for (int tag = 1; tag <= 7; ++tag) {
+            w = std::max(w, bez.horizontalAdvance(vorn + TagMonatName(tag, U(art))));
+        }
+        return w;
+    };
+    const int zeichen = feld.averageCharWidth();
+    const int datum = feld.horizontalAdvance(QStringLiteral("00.00.0000")) + 12;
+    const int breite[] = {
+        std::max(laengste(U("Am "), "wt"), datum),
+        std::max({laengste(U("melden ab "), "wt2"), datum, 4 * zeichen + knopf}),
+        std::max({laengste(U("melden bis "), "wt2"), datum, 4 * zeichen + knopf}),
+        std::max(bez.horizontalAdvance(U("melden an")), 7 * zeichen + knopf),
+        std::max(bez.horizontalAdvance(U("Zyklus")), 4 * zeichen + knopf),
+        std::max(bez.horizontalAdvance(U("Filter")), 10 * zeichen + knopf),
+    };
+    QWidget* felder[] = {STDatum, SKVon, SKBis, SKAdresse, SKZyklus, SKFilter};
+    const int hoehe = std::max(24, STDatum->sizeHint().height());
+    const int zeile = bez.height() + 2;
+    int x = 8;
+    for (int i = 0; i < 6; ++i) {
+        Bezeichnung[static_cast<size_t>(i)]->setGeometry(x, 8, breite[i], zeile);
+        felder[i]->setGeometry(x, 8 + zeile + 2, breite[i], hoehe);
+        if (i == 1 || i == 2) {
+            (i == 1 ? SBVon : SBBis)->setGeometry(x, 8 + zeile + hoehe + 6, breite[i], zeile);
+        }
+        x += breite[i] + 6;
+    }
+    editorBreite_ = x;
+    const int bezInX = SKAdresse->x();
+    BezIn->setGeometry(bezInX, SBVon->y(), Rahmen->width() - bezInX - 8,
+                       2 * QFontMetrics(BezIn->font()).lineSpacing() + 2);
 }
 
 void Main::NurSpeicherbar(QLineEdit* e) {
@@ -598,25 +660,21 @@ void Main::NurSpeicherbar(QLineEdit* e) {
 
 bool Main::MeldungBegrenzen() {
     const QString text = STMeldung->toPlainText();
-    const QString speicherbar = NurCp1252(text);
-    auto ersetzen = [this](const QString& neu, int pos) {
-        const QSignalBlocker sperre(STMeldung);
-        STMeldung->setPlainText(neu);
-        QTextCursor c = STMeldung->textCursor();
-        c.setPosition(std::min(pos, static_cast<int>(neu.size())));
-        STMeldung->setTextCursor(c);
-    };
     // 1024 characters at most, line breaks counting two as in the record.
-    if (AusWidget(speicherbar).size() > 1024) {
-        ersetzen(meldungVorher_, STMeldung->textCursor().position());
+    const MeldungsEingabe e = MeldungEinpassen(meldungVorher_, text, 1024);
+    if (e.text != text) {
+        const QSignalBlocker sperre(STMeldung);
+        STMeldung->setPlainText(e.text);
+        QTextCursor c = STMeldung->textCursor();
+        c.setPosition(e.cursor);
+        STMeldung->setTextCursor(c);
+    }
+    if (e.gekuerzt) {
         QApplication::beep();
-        return false;
     }
-    if (speicherbar != text) {
-        ersetzen(speicherbar, STMeldung->textCursor().position());
-    }
-    meldungVorher_ = speicherbar;
-    return true;
+    const bool geaendert = e.text != meldungVorher_;
+    meldungVorher_ = e.text;
+    return geaendert;
 }
 
 void Main::FokusSetzen(Feld f) {
@@ -909,6 +967,7 @@ void Main::ListenAussehenZeigen() {
         fp.setColor(QPalette::Window, hinten);
         w->setPalette(fp);
     }
+    FelderAnordnen();
 }
 
 void Main::EinstellungenAnwenden() {
@@ -1102,6 +1161,8 @@ std::unique_ptr<QWidget> PlanerFensterBauen(ProgrammUmgebung& umgebung) {
                          [f](QSessionManager&) { f->planer().SitzungsEnde(); });
         QObject::connect(qApp, &QCoreApplication::aboutToQuit, f,
                          [f] { f->planer().PulBeenden(); });
+        // kill, Ctrl+C and a closing session still sign the user off.
+        EndeSignaleAbfangen(f, Abgesichert([f] { f->planer().SignalEnde(); }, "Main_Signal"));
         if (!f->Starten() || ProgrammBeendet()) {
             return;
         }

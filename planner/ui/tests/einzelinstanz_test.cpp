@@ -5,18 +5,21 @@
 #include <QProcess>
 #include <QThread>
 
+#include "common/einstellungen.h"
+#include "common/startwachen.h"
 #include "platform_qt/oberflaeche_qt.h"
 #include "testsupport/testsupport.h"
+#include "testsupport/umgebungsvariablen.h"
 
 using namespace kronel;
 
 namespace {
 
-// The planner's socket lies in the temporary folder the test gives it.
+// The planner's socket lies in the temporary folder the test gives it; its
+// name follows the settings folder in force.
 bool PlanerHoert(const QString& tempOrdner) {
     QLocalSocket s;
-    s.connectToServer(tempOrdner + QLatin1Char('/') +
-                      QtInstanzen::KanalName(QStringLiteral("Kronelin")));
+    s.connectToServer(tempOrdner + QLatin1Char('/') + QtInstanzen::KanalName(InstanzName()));
     const bool verbunden = s.waitForConnected(200);
     s.abort();
     return verbunden;
@@ -74,6 +77,39 @@ TEST_F(Planerstart, ZweiterPlanerGibtAbUndEndetBinnenZweiSekunden) {
     EXPECT_EQ(zweiter.exitCode(), 0);
     EXPECT_EQ(erster.state(), QProcess::Running);
     EXPECT_TRUE(PlanerHoert(tempOrdner()));
+    EXPECT_TRUE(zweiter.readAllStandardError().contains("nach vorne geholt"));
+}
+
+TEST_F(Planerstart, MitAnderenEinstellungenLaeuftEinZweiterPlanerDaneben) {
+    starten(erster);
+    ASSERT_TRUE(WartenBis([&] { return PlanerHoert(tempOrdner()); }, 10000));
+
+    // As scripts/starten.sh does for the sample data: own settings, own data.
+    const QString andere = umgebung.programm() + QStringLiteral("/andere");
+    const QString daten = umgebung.programm() + QStringLiteral("/andere/daten");
+    umgebung.schreiben(daten + QStringLiteral("/Kronel.PlD"), "");
+    test::Umgebungsvariablen variablen;
+    variablen.setzen("KRONEL_WINDIR", andere);
+    IniSchreiben({}, {}, QStringLiteral("DirData"), daten);
+    umgebungProzess.insert(QStringLiteral("KRONEL_WINDIR"), andere);
+    starten(zweiter);
+    EXPECT_TRUE(WartenBis([&] { return PlanerHoert(tempOrdner()); }, 10000));
+    EXPECT_EQ(zweiter.state(), QProcess::Running);
+    EXPECT_EQ(erster.state(), QProcess::Running);
+}
+
+TEST_F(Planerstart, EinSignalMeldetDenBenutzerAbUndBeendet) {
+    starten(erster);
+    ASSERT_TRUE(WartenBis([&] { return PlanerHoert(tempOrdner()); }, 10000));
+    const QString netwatch = umgebung.programm() + QStringLiteral("/NetWatch.Ini");
+    auto angemeldet = [&] {
+        return !IniLesen(netwatch, QStringLiteral("UserJetzt"), QStringLiteral("User")).isEmpty();
+    };
+    ASSERT_TRUE(WartenBis(angemeldet, 10000));
+    erster.terminate();  // SIGTERM
+    ASSERT_TRUE(erster.waitForFinished(5000));
+    EXPECT_EQ(erster.exitStatus(), QProcess::NormalExit);
+    EXPECT_FALSE(angemeldet());
 }
 
 TEST_F(Planerstart, NachAbsturzStartetDerNaechsteAlsErster) {

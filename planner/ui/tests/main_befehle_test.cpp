@@ -1,12 +1,15 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QComboBox>
+#include <QDialog>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPrintDialog>
+#include <QPageSize>
 #include <QPrinter>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -308,28 +311,51 @@ TEST_F(MainBefehle, PaketmenueBeimOeffnenVonWeiteres) {
     EXPECT_FALSE(kronelin->isVisible());
 }
 
-TEST_F(MainBefehle, DruckereinrichtungZeigtDenDruckdialog) {
+TEST_F(MainBefehle, DruckereinrichtungWaehltDruckerUndPapierOhneZuDrucken) {
     FensterVerzeichnis verzeichnis;
     QPrinter drucker;
+    drucker.setPageSize(QPageSize(QPageSize::A4));
     DruckereinrichtungEintragen(verzeichnis, drucker);
     ASSERT_TRUE(verzeichnis.vorhanden(Fenstername::Druckereinrichtung));
+    auto zeigen = [&] {
+        // An earlier test's program end has asked every event loop to quit; the
+        // application's own loop starts afresh.
+        QTimer::singleShot(0, [&] {
+            verzeichnis.Druckereinrichtung();
+            QCoreApplication::quit();
+        });
+        QTimer notbremse;
+        notbremse.setSingleShot(true);
+        QObject::connect(&notbremse, &QTimer::timeout, [] { QCoreApplication::quit(); });
+        notbremse.start(10000);
+        QCoreApplication::exec();
+    };
     QString titel;
-    test::BeimNaechstenModalen<QPrintDialog>([&](QPrintDialog* d) {
+    QStringList knoepfe;
+    test::BeimNaechstenModalen<QDialog>([&](QDialog* d) {
         titel = d->windowTitle();
+        for (const QPushButton* k : d->findChildren<QPushButton*>()) {
+            knoepfe << k->text();
+        }
+        ASSERT_NE(d->findChild<QComboBox*>(L("Drucker")), nullptr);
+        auto* papier = d->findChild<QComboBox*>(L("Papier"));
+        ASSERT_NE(papier, nullptr);
+        papier->setCurrentIndex(papier->findText(QPageSize::name(QPageSize::A5)));
         d->reject();
     });
-    // An earlier test's program end has asked every event loop to quit; the
-    // application's own loop starts afresh.
-    QTimer::singleShot(0, [&] {
-        verzeichnis.Druckereinrichtung();
-        QCoreApplication::quit();
-    });
-    QTimer notbremse;
-    notbremse.setSingleShot(true);
-    QObject::connect(&notbremse, &QTimer::timeout, [] { QCoreApplication::quit(); });
-    notbremse.start(10000);
-    QCoreApplication::exec();
+    zeigen();
     EXPECT_EQ(titel, L("Druckereinrichtung"));
+    knoepfe.sort();
+    EXPECT_EQ(knoepfe, (QStringList{L("Abbrechen"), L("OK")}));  // no "Drucken", no file
+    EXPECT_EQ(drucker.pageLayout().pageSize().id(), QPageSize::A4);
+
+    test::BeimNaechstenModalen<QDialog>([&](QDialog* d) {
+        auto* papier = d->findChild<QComboBox*>(L("Papier"));
+        papier->setCurrentIndex(papier->findText(QPageSize::name(QPageSize::A5)));
+        d->accept();
+    });
+    zeigen();
+    EXPECT_EQ(drucker.pageLayout().pageSize().id(), QPageSize::A5);
 }
 
 TEST_F(MainBefehle, VerzeichnisMeldetNichtEingetrageneFensterUndGibtNichtsZurueck) {

@@ -6,6 +6,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QTest>
 
 #include "common/einstellungen.h"
@@ -60,6 +61,39 @@ protected:
 };
 
 }  // namespace
+
+TEST_F(MainListe, TabDurchAlleFelderLaesstDenTerminUnveraendert) {
+    if (!starten()) {
+        GTEST_SKIP() << "no keyboard focus on this platform";
+    }
+    const QString vorher = fenster->planer().buch.ListeTermine[0];
+    QList<QWidget*> besucht;
+    for (int i = 0; i < 12; ++i) {
+        taste(Qt::Key_Tab);
+        besucht << QApplication::focusWidget();
+    }
+    // The message field was entered (its text selected) and left by Tab.
+    const qsizetype meldung = besucht.indexOf(fenster->STMeldung);
+    ASSERT_GE(meldung, 0);
+    ASSERT_LT(meldung + 1, besucht.size());
+    EXPECT_NE(besucht[meldung + 1], fenster->STMeldung);
+    fenster->Aktion(L("PulSpeichern"))->trigger();
+    EXPECT_EQ(fenster->planer().buch.ListeTermine[0], vorher);
+    EXPECT_FALSE(AusCp1252(umgebung.lesen(datei())).contains(QLatin1Char('\t')));
+}
+
+TEST_F(MainListe, LangeZeilenEndenImmerMitAuslassung) {
+    if (!starten()) {
+        GTEST_SKIP() << "no keyboard focus on this platform";
+    }
+    QScrollBar* quer = fenster->ListeAnzeige->horizontalScrollBar();
+    // After the load (a long first line) and after New (a short one first).
+    EXPECT_EQ(quer->maximum(), 0);
+    fenster->Aktion(L("PulEingeben"))->trigger();
+    QApplication::processEvents();
+    EXPECT_EQ(quer->maximum(), 0);
+    EXPECT_EQ(fenster->ListeAnzeige->textElideMode(), Qt::ElideRight);
+}
 
 TEST_F(MainListe, StrgNStrgKUndF12SchreibenBeideTermine) {
     if (!starten()) {

@@ -12,6 +12,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QStatusBar>
 #include <QTest>
 #include <QTimer>
 #include <QToolBar>
@@ -91,6 +92,54 @@ TEST_F(MainTest, ZeigtDieBeispieltermineMitUmlautenUndPassenderSchrift) {
     EXPECT_EQ(fenster->findChild<QTimer*>(L("Zeit"))->interval(), 5000);
 }
 
+TEST_F(MainTest, TexteDesEditorsUndDerStatusleistePassenBeiDerEntwurfsgroesse) {
+    starten();
+    fenster->show();
+    QApplication::processEvents();
+    auto passt = [](QLabel* l, const QString& text) {
+        return QFontMetrics(l->font()).horizontalAdvance(text) <= l->contentsRect().width();
+    };
+    // The longest texts the labels take (Wednesday and Thursday are the widest days).
+    EXPECT_TRUE(passt(fenster->Bezeichnung[0], L("Am Donnerstag")));
+    EXPECT_TRUE(passt(fenster->Bezeichnung[1], L("melden ab Mi")));
+    EXPECT_TRUE(passt(fenster->Bezeichnung[2], L("melden bis Mi")));
+    EXPECT_TRUE(passt(fenster->BezIn, L("vor 14,0 Wochen")));
+    EXPECT_TRUE(passt(fenster->BezIn, L("in 26,9 Jahren")));
+    EXPECT_GE(fenster->BezIn->height(), 2 * QFontMetrics(fenster->BezIn->font()).lineSpacing());
+    // The station box shows 7 characters, the filter box 10.
+    const int zeichen = QFontMetrics(fenster->SKAdresse->font()).averageCharWidth();
+    EXPECT_GE(fenster->SKAdresse->lineEdit()->width(), 7 * zeichen);
+    EXPECT_GE(fenster->SKFilter->lineEdit()->width(), 10 * zeichen);
+    // Nothing overlaps, and all of it lies inside the frame.
+    QList<QWidget*> teile{fenster->STDatum,  fenster->SKVon,    fenster->SKBis, fenster->SKAdresse,
+                          fenster->SKZyklus, fenster->SKFilter, fenster->SBVon, fenster->SBBis,
+                          fenster->BezIn,    fenster->STMeldung};
+    for (QLabel* l : fenster->Bezeichnung) {
+        teile << l;
+    }
+    for (qsizetype i = 0; i < teile.size(); ++i) {
+        EXPECT_TRUE(fenster->Rahmen->contentsRect().contains(teile[i]->geometry()))
+            << teile[i]->objectName().toStdString();
+        for (qsizetype j = i + 1; j < teile.size(); ++j) {
+            EXPECT_FALSE(teile[i]->geometry().intersects(teile[j]->geometry()))
+                << teile[i]->objectName().toStdString() << " "
+                << teile[j]->objectName().toStdString();
+        }
+    }
+    // A long prompt leaves the date panel whole.
+    fenster->planer().FeldBetreten(Feld::STDatum);
+    QApplication::processEvents();
+    EXPECT_TRUE(passt(panel("Datum"), panel("Datum")->text()));
+    EXPECT_LE(panel("Zeit")->geometry().right(), fenster->statusBar()->width());
+    // The smallest window still shows the whole editor.
+    fenster->resize(fenster->minimumSize());
+    QApplication::processEvents();
+    const QRect innen = fenster->centralWidget()->rect();
+    EXPECT_TRUE(innen.contains(fenster->Rahmen->geometry()));
+    EXPECT_TRUE(innen.contains(fenster->Rahmen->mapTo(
+        fenster->centralWidget(), fenster->SKFilter->geometry().bottomRight())));
+}
+
 TEST_F(MainTest, MenuesToolbarUndStatusleiste) {
     starten();
     const struct {
@@ -130,6 +179,19 @@ TEST_F(MainTest, MenuesToolbarUndStatusleiste) {
                                        L("ListeNeu"), L("ListeKopieren"), L("ListeLöschen")}));
     EXPECT_EQ(fenster->Aktion(L("Ende"))->toolTip(), L("Speichern und Ende"));
     EXPECT_EQ(fenster->Aktion(L("Drucken"))->toolTip(), L("Termin-Kalenderblatt drucken"));
+    // Every key shows its picture, and all of them fit at the design size: none
+    // hides behind the overflow button.
+    fenster->show();
+    QApplication::processEvents();
+    EXPECT_EQ(toolbar->toolButtonStyle(), Qt::ToolButtonIconOnly);
+    for (QAction* a : toolbar->actions()) {
+        EXPECT_FALSE(a->icon().isNull()) << a->objectName().toStdString();
+        EXPECT_FALSE(a->toolTip().isEmpty()) << a->objectName().toStdString();
+        QWidget* knopf = toolbar->widgetForAction(a);
+        ASSERT_NE(knopf, nullptr);
+        EXPECT_TRUE(knopf->isVisible()) << a->objectName().toStdString();
+        EXPECT_LE(knopf->geometry().right(), toolbar->width()) << a->objectName().toStdString();
+    }
     EXPECT_EQ(panel("Position")->toolTip(), L("Position innerhalb der Terminliste"));
     EXPECT_EQ(panel("Unsaved")->toolTip(), L("* für nicht gespeichert"));
 }
@@ -335,6 +397,12 @@ TEST_F(MainTest, TrennlinieBegrenzungUndUnspeicherbareZeichen) {
     Tippen(meldung, L("b"));
     EXPECT_EQ(meldung->toPlainText(), QString(1024, QLatin1Char('a')));
     EXPECT_EQ(Mid(fenster->planer().buch.ListeTermine[0], 38).size(), 1024);
+    // A paste puts in what fits
+    meldung->setPlainText(QString(1020, QLatin1Char('a')));
+    meldung->moveCursor(QTextCursor::End);
+    QApplication::clipboard()->setText(L("12\t3456"));
+    meldung->paste();
+    EXPECT_EQ(meldung->toPlainText(), QString(1020, QLatin1Char('a')) + L("1234"));
 
     // What Windows-1252 cannot hold is shown as stored: "?"
     meldung->clear();

@@ -5,6 +5,7 @@
 
 #include "platform/dienste.h"
 
+class QKeyEvent;
 class QTextBrowser;
 
 namespace kronel {
@@ -13,6 +14,10 @@ class HilfeFenster final : public QWidget {
 public:
     HilfeFenster();
     QTextBrowser* Seite;
+
+protected:
+    // Esc closes it, as every other window of the programs.
+    void keyPressEvent(QKeyEvent* e) override;
 };
 
 // The help service: one help window for the run, created on first use.

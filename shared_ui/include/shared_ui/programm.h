@@ -115,8 +115,8 @@ struct StatusPanels {
 };
 StatusPanels StatusPanelsAnlegen(QMainWindow& fenster);
 
-// The printer setup "Druckereinrichtung": the print dialog on that printer,
-// whose choices the following printouts use; its answer is not looked at.
+// The printer setup "Druckereinrichtung" (druckereinrichtung.cpp): the printer
+// and the paper the following printouts use; Abbrechen changes nothing.
 void DruckereinrichtungZeigen(QPrinter& drucker, QWidget* besitzer);
 
 // A later copy of the program that hands over brings this window to the front.

@@ -52,6 +52,9 @@ public:
     // Reads the settings; the window goes to the lower right corner of the
     // screen, minimized when it is to start as a symbol.
     void EinstellungenLesen(FensterSteuerelement& fenster);
+    // The window 5 pixels from the right and bottom edges of the screen, its
+    // frame included (again once its final size and frame are known).
+    void EckeEinnehmen(FensterSteuerelement& fenster) const;
     void EinstellungenSpeichern() const;
     // The tick: caption, time since the last output and the automatic start.
     // While a start (or its error report) is under way it starts no other.

@@ -158,7 +158,21 @@ void StarterHauptfenster::closeEvent(QCloseEvent* e) {
 
 void StarterHauptfenster::showEvent(QShowEvent* e) {
     QMainWindow::showEvent(e);
+    // The size is final only now that the layout ran: the corner is taken again.
+    if (!gezeigt_) {
+        gezeigt_ = true;
+        programm_->Logik().EckeEinnehmen(*fenster_);
+    }
     QTimer::singleShot(0, this, Abgesichert([this] { programm_->Zeit_Timer(); }, "Form_Paint"));
+}
+
+void StarterHauptfenster::moveEvent(QMoveEvent* e) {
+    QMainWindow::moveEvent(e);
+    // A window manager adds its frame after the first showing.
+    if (gezeigt_ && !mitRahmen_ && frameGeometry() != geometry()) {
+        mitRahmen_ = true;
+        programm_->Logik().EckeEinnehmen(*fenster_);
+    }
 }
 
 void StarterHauptfenster::changeEvent(QEvent* e) {

@@ -9,6 +9,8 @@
 #include "common/einstellungen.h"
 #include "common/modul.h"
 #include "launcher_ui/hauptfenster.h"
+#include "platform/dienste.h"
+#include "platform/oberflaeche.h"
 #include "testsupport/anwendung.h"
 #include "testsupport/fensterbedienung.h"
 #include "testsupport/testsupport.h"
@@ -87,4 +89,17 @@ TEST_F(Fenster, SchliessenSpeichertDieEinstellungen) {
     EXPECT_EQ(IniLesen({}, L("Kronel"), L("MemoStartAsSym"), {}), L("0"));
     EXPECT_EQ(IniLesen({}, L("Kronel"), L("MemoNextAbs"), {}), L("07:45"));
     EXPECT_EQ(IniLesen({}, L("Kronel"), L("MemoNextRel"), {}), L("12"));
+}
+
+TEST_F(Fenster, LiegtFuenfPixelVorDerUnterenRechtenEcke) {
+    IniSchreiben({}, L("Kronel"), L("MemoStartAsSym"), L("0"));
+    StarterHauptfenster w;
+    w.Form_Load();
+    w.Starten();
+    QApplication::processEvents();
+    // The layout made the window taller than it was when the start placed it.
+    const QRect r = w.frameGeometry();
+    EXPECT_EQ(r.right() + 1, static_cast<int>(bildschirm().weite() / TwipsProPixel) - 5);
+    EXPECT_EQ(r.bottom() + 1, static_cast<int>(bildschirm().hoehe() / TwipsProPixel) - 5);
+    w.close();
 }

@@ -13,6 +13,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <functional>
 
 #include "common/fehlermeldung.h"
@@ -113,6 +114,16 @@ ErinnerungsHauptfenster::ErinnerungsHauptfenster()
     panelStatus = panels.status;
     panelDatum = panels.datum;
     panelZeit = panels.zeit;
+    // Wide enough for the longest note, date and time the panels show.
+    panelStatus->setText(QStringLiteral("Noch 99 Termine."));
+    panelDatum->setText(QStringLiteral(" Donnerstag, 30. September 2027, 39. Woche "));
+    panelZeit->setText(QStringLiteral(" 00:00 "));
+    int noetig = 24;  // the margins and the size grip
+    for (QLabel* l : {panelStatus, panelDatum, panelZeit}) {
+        noetig += l->sizeHint().width() + 8;
+        l->clear();
+    }
+    resize(std::max(width(), noetig), height());
 
     Zeit = new QTimer(this);
     Zeit->setObjectName(QStringLiteral("Zeit"));

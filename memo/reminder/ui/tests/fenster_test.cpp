@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QListWidget>
 #include <QScrollBar>
@@ -117,4 +118,18 @@ TEST_F(Fenster, EndeSpeichertDieEinstellungen) {
     EXPECT_EQ(IniLesen({}, L("Kronel"), L("OL0"), {}), L("9"));
     EXPECT_EQ(IniLesen({}, L("Kronel"), L("OLnoBereich"), {}), L("1"));
     EXPECT_EQ(umgebung.hilfe.aufrufe, QStringList{L("schliessen")});
+}
+
+TEST_F(Fenster, StatusleisteZeigtIhreTexteGanz) {
+    ErinnerungsHauptfenster w;
+    ASSERT_TRUE(w.Form_Load());
+    w.show();
+    w.panelStatus->setText(L("Noch 12 Termine."));
+    w.panelDatum->setText(L(" Donnerstag, 30. September 2027, 39. Woche "));
+    QApplication::processEvents();
+    for (QLabel* l : {w.panelStatus, w.panelDatum, w.panelZeit}) {
+        EXPECT_LE(QFontMetrics(l->font()).horizontalAdvance(l->text()), l->contentsRect().width())
+            << l->text().toStdString();
+    }
+    w.close();
 }

@@ -151,8 +151,11 @@ public:
     void PulBeenden();
     void PulBeendenUndSpeichern();
     void FormQueryUnload();
-    // The desktop session ends: the book is saved without a question.
+    // The desktop session ends: a loaded book is saved without a question
+    // (never under "/autoprint" or read-only).
     void SitzungsEnde();
+    // Ended by a signal: as at the end of the session, then signed off and ended.
+    void SignalEnde();
     bool Beendet() const { return beendet_; }
 
     // ---- List commands: new, copy, delete, undo, hand-over, sort (planer_liste.cpp) ----

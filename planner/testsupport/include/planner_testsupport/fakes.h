@@ -172,6 +172,8 @@ public:
     SonderzeichenErgebnis sonderzeichenAntwort;
     StdDialogErgebnis stdDialogAntwort;
     ZoomTextErgebnis zoomTextAntwort;
+    // Runs while a window is shown (its event loop lets anything in).
+    std::function<void(Fenstername)> beimZeigen;
 
 private:
     void zeigen(Fenstername f) {
@@ -179,6 +181,9 @@ private:
             ADD_FAILURE() << "window not registered shown: " << qPrintable(FensterSchluessel(f));
         }
         gezeigt.push_back(f);
+        if (beimZeigen) {
+            beimZeigen(f);
+        }
     }
 };
 

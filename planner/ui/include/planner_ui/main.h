@@ -116,6 +116,8 @@ private:
     void EinfuegebefehleVerbinden();
     void StatusleisteAnlegen();
     void FelderAnlegen();
+    // The editor row placed by the widths its texts need in the fonts in force.
+    void FelderAnordnen();
     QComboBox* Kombi(const char* name, int laenge);
     QAction* Eintrag(QMenu* menue, const char* name, const char* text, const QKeySequence& taste);
     // A command of the presenter (nullptr: save); connected under the guard.
@@ -126,7 +128,7 @@ private:
     void ZoomBeschriftungSetzen();
     // Characters Windows-1252 cannot hold become "?" as they are typed or pasted.
     void NurSpeicherbar(QLineEdit* e);
-    // False when an edit went beyond 1024 characters and was taken back.
+    // Keeps an edit to what the record can hold; false when nothing changed.
     bool MeldungBegrenzen();
 
     std::unique_ptr<Planer> planer_;
@@ -135,6 +137,7 @@ private:
     QMap<Panel, QLabel*> panels_;
     ListenAussehen aussehen_;
     QString meldungVorher_;
+    int editorBreite_ = 0;  // the right end of the editor's row in its frame
     bool erstGezeigt_ = false;
     bool prueftDatum_ = false;
     bool ordnet_ = false;

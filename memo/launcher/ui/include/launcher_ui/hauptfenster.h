@@ -61,12 +61,15 @@ public:
 protected:
     void closeEvent(QCloseEvent* e) override;
     void showEvent(QShowEvent* e) override;
+    void moveEvent(QMoveEvent* e) override;
     void changeEvent(QEvent* e) override;
     bool eventFilter(QObject* objekt, QEvent* e) override;
 
 private:
     std::unique_ptr<QtFenster> fenster_;
     std::unique_ptr<Starterprogramm> programm_;
+    bool gezeigt_ = false;
+    bool mitRahmen_ = false;
 };
 
 // The launcher's window after its start-up.
