@@ -6,7 +6,15 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <QPrintDialog>
+#include <QSocketNotifier>
 #include <QStatusBar>
+#include <QTimer>
+
+#include <fcntl.h>
+#include <signal.h>
+#include <unistd.h>
+
+#include <algorithm>
 
 #include "platform/befehlszeile.h"
 #include "platform/dienste.h"
@@ -50,10 +58,55 @@ void DiensteInstallieren() {
     TastaturSetzen(&tastaturQt);
 }
 
+namespace {
+
+int gEndeRohr[2] = {-1, -1};
+
+void BeiSigterm(int) {
+    const char c = 1;
+    (void)!::write(gEndeRohr[1], &c, 1);
+}
+
+// The signal may come while the start still runs (an event pump in the load):
+// the windows close once one is on screen.
+void FensterSchliessenSobaldGezeigt() {
+    const QWidgetList fenster = QApplication::topLevelWidgets();
+    const bool gezeigt = std::any_of(fenster.begin(), fenster.end(),
+                                     [](const QWidget* w) { return w->isVisible(); });
+    if (!gezeigt) {
+        QTimer::singleShot(100, qApp, [] { FensterSchliessenSobaldGezeigt(); });
+        return;
+    }
+    QApplication::closeAllWindows();
+}
+
+// SIGTERM (a session that ends, kill, a test) closes the windows as the close
+// box does: the planner saves its book on the way out.
+void SigtermAlsSchliessen(QApplication& app) {
+    if (::pipe2(gEndeRohr, O_CLOEXEC | O_NONBLOCK) != 0) {
+        return;
+    }
+    auto* melder = new QSocketNotifier(gEndeRohr[0], QSocketNotifier::Read, &app);
+    QObject::connect(melder, &QSocketNotifier::activated, &app, [] {
+        char c = 0;
+        while (::read(gEndeRohr[0], &c, 1) == 1) {
+        }
+        FensterSchliessenSobaldGezeigt();
+    });
+    struct sigaction sa {};
+    sa.sa_handler = BeiSigterm;
+    sigemptyset(&sa.sa_mask);
+    sa.sa_flags = SA_RESTART;
+    ::sigaction(SIGTERM, &sa, nullptr);
+}
+
+}  // namespace
+
 int ProgrammAusfuehren(int argc, char** argv, const FensterBauen& bauen) {
     QApplication app(argc, argv);
     DeutscheUebersetzungenLaden(app);
     DiensteInstallieren();
+    SigtermAlsSchliessen(app);
     QStringList argumente = QCoreApplication::arguments();
     if (!argumente.isEmpty()) {
         argumente.removeFirst();
