@@ -7,6 +7,7 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <optional>
 #include <vector>
 
@@ -266,20 +267,16 @@ QString IniLesen(const QString& datei, const QString& abschnitt, const QString& 
 
 namespace {
 
-bool Fremd(const QByteArray& bytes) {
+// Bytes that are no settings file: NUL bytes, or lines without any section.
+bool Fremd(const QByteArray& bytes, const IniDatei& d) {
     if (bytes.isEmpty()) {
         return false;
     }
     if (bytes.contains('\0')) {
         return true;
     }
-    const IniDatei d = Zerlegen(bytes);
-    for (const Zeile& z : d.zeilen) {
-        if (Kopfname(z.text)) {
-            return false;
-        }
-    }
-    return true;
+    return std::none_of(d.zeilen.begin(), d.zeilen.end(),
+                        [](const Zeile& z) { return Kopfname(z.text).has_value(); });
 }
 
 // The lock of a settings file; a file another process kept locked once in
@@ -315,7 +312,7 @@ IniArt IniDateiArt(const QString& datei) {
         return IniArt::Ordner;
     }
     const auto bytes = DateiLesen(pfad);
-    return bytes && Fremd(*bytes) ? IniArt::Fremd : IniArt::Einstellungen;
+    return bytes && Fremd(*bytes, Zerlegen(*bytes)) ? IniArt::Fremd : IniArt::Einstellungen;
 }
 
 bool IniSchluesselNurSpaeter(const QString& datei, const QString& abschnitt,
@@ -381,10 +378,10 @@ IniErgebnis IniAendern(const QString& datei, const QString& abschnitt, const QSt
     if (gesperrt && QFileInfo::exists(pfad)) {
         const auto bytes = DateiLesen(pfad);
         // Unreadable, or no settings file at all: better to change nothing.
-        lesbar = bytes && !Fremd(*bytes);
-        if (lesbar) {
+        if (bytes) {
             d = Zerlegen(*bytes);
         }
+        lesbar = bytes && !Fremd(*bytes, d);
     }
     const Fund f = Suchen(d, a, k);
     const QString alt =
