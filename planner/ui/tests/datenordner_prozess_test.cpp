@@ -165,3 +165,21 @@ TEST_F(DatenordnerProzess, ArchivzeileNieAngeklebt) {
               QByteArray("01.01.2020 vorher\r\n02.01.2020 abgeri\r\n03.01.2020 vorbei\r\n"));
     EXPECT_TRUE(umgebung.lesen(plD()).contains(kMorgen));
 }
+
+// A data folder the user cannot write: the planner runs read-only with the
+// read-only notice, shows no error at load or end, and changes no file.
+TEST_F(DatenordnerProzess, SchreibgeschuetzterOrdnerIstNurLesen) {
+    const QByteArray original =
+        "..Kronelin 8.010090\r\n20200103-   -   -         -   Alle   vorbei\r\n" + kMorgen + "\r\n";
+    umgebung.schreiben(plD(), original);
+    QFile::setPermissions(umgebung.daten(),
+                          QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup);
+    const QString boxen = Laufen();
+    QFile::setPermissions(umgebung.daten(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    EXPECT_EQ(boxen.count(QLatin1Char('\n')), 1) << qPrintable(boxen);
+    EXPECT_TRUE(
+        boxen.startsWith(L("Kronel, nur Leserechte: In den Daten-Ordner »") + umgebung.daten()))
+        << qPrintable(boxen);
+    EXPECT_EQ(umgebung.lesen(plD()), original);
+    EXPECT_EQ(QDir(umgebung.daten()).entryList(QDir::Files), QStringList{L("Kronel.PlD")});
+}
