@@ -47,7 +47,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, size_t groesse)
         QByteArray(reinterpret_cast<const char*>(daten), static_cast<qsizetype>(groesse)));
     TextFelderStapel stapel;
     const QString aus = stapel.ersetzen(text, QDate(2024, 3, 5), QStringLiteral("10.03.2024"));
-    if (HatUnendlich(aus) && !HatUnendlich(text)) {
+    // A number format may spell the word itself with literal letters, quoted
+    // one by one ("i"nf): that is the user's text, not an overflow.
+    if (HatUnendlich(aus) && !HatUnendlich(QString(text).remove(QLatin1Char('"')))) {
         std::abort();
     }
     return 0;

@@ -259,6 +259,33 @@ AbgelaufenSchritt AbgelaufenPruefer::pruefen(const QString& termin) {
     return s;
 }
 
+// Every failure of one roll-over in one report.
+Fehler DefekteFehler(const AbgelaufenErgebnis& e) {
+    const auto& erster = e.defekte.front();
+    QString text = e.defekte.size() == 1
+                       ? QStringLiteral("Ein Termin konnte nicht fortgeschrieben werden")
+                       : QStringLiteral("%1 Termine konnten nicht fortgeschrieben werden")
+                             .arg(e.defekte.size());
+    text += QStringLiteral(" und bleibt unverändert");
+    if (e.defekte.size() > 1) {
+        text += QStringLiteral(", zuerst");
+    }
+    text += QStringLiteral(": »") + erster.termin + QStringLiteral("«");
+    if (!erster.fehler.beschreibung.isEmpty()) {
+        text += QStringLiteral(" (") + erster.fehler.beschreibung + QStringLiteral(")");
+    }
+    return Fehler(erster.fehler.nummer, text);
+}
+
+Status InsArchiv(const QString& archiv, const QString& termin) {
+    // The archive is shared with the reminder, which appends to it as well.
+    const DateiSperre sperre(archiv);
+    if (!sperre.gesperrt()) {
+        return sperre.grund();
+    }
+    return DateiAnhaengen(archiv, NachCp1252(Archivzeile(termin) + QStringLiteral("\r\n")));
+}
+
 AbgelaufenErgebnis AbgelaufeneFortschreiben(QStringList& termine, const QDate& heute,
                                             const AbgelaufenRegeln& regeln) {
     using Art = AbgelaufenSchritt::Art;
@@ -298,14 +325,7 @@ AbgelaufenErgebnis AbgelaufeneFortschreiben(QStringList& termine, const QDate& h
                 break;
         }
         if (regeln.archivieren) {
-            const QByteArray zeile = NachCp1252(Archivzeile(termin) + QStringLiteral("\r\n"));
-            Status s;
-            {
-                DateiSperre sperre(regeln.archiv);
-                s = sperre.gesperrt() ? DateiAnhaengen(regeln.archiv, zeile)
-                                      : Status(Fehler(FehlerNr::ZugriffVerweigert,
-                                                      QStringLiteral("Das Archiv ist gesperrt")));
-            }
+            const Status s = InsArchiv(regeln.archiv, termin);
             if (!s) {
                 // Never drop an appointment the archive did not take.
                 e.defekte.push_back({termin, s.fehler()});

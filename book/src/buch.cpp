@@ -56,13 +56,7 @@ BuchFenster& OhneFenster() {
 const QString kBereit = QStringLiteral("Bereit");
 
 SchrittLaeufer::Melder Melder(const QString& text) {
-    return [text](const Fehler& f) {
-        QString t = text;
-        if (!f.beschreibung.isEmpty()) {
-            t += QStringLiteral("~~") + f.beschreibung;
-        }
-        return FehlerMeldung(f, t);
-    };
+    return [text](const Fehler& f) { return FehlerMeldungMitBeschreibung(f, text); };
 }
 
 QString Nachbar(const QString& pfad, const QString& name) {
@@ -82,24 +76,6 @@ void Hinweis(const QString& text, int symbol) {
     TonAusgeben(symbol == Box::Information ? QStringLiteral("#SystemAsterisk")
                                            : QStringLiteral("#SystemExclamation"));
     meldungen().zeigen(text, Box::OK + symbol, QStringLiteral("Kronelin"));
-}
-
-// Every failure of one roll-over in one report.
-Fehler DefekteMelden(const AbgelaufenErgebnis& e) {
-    const auto& erster = e.defekte.front();
-    QString text = e.defekte.size() == 1
-                       ? QStringLiteral("Ein Termin konnte nicht fortgeschrieben werden")
-                       : QStringLiteral("%1 Termine konnten nicht fortgeschrieben werden")
-                             .arg(e.defekte.size());
-    text += QStringLiteral(" und bleibt unverändert");
-    if (e.defekte.size() > 1) {
-        text += QStringLiteral(", zuerst");
-    }
-    text += QStringLiteral(": »") + erster.termin + QStringLiteral("«");
-    if (!erster.fehler.beschreibung.isEmpty()) {
-        text += QStringLiteral(" (") + erster.fehler.beschreibung + QStringLiteral(")");
-    }
-    return Fehler(erster.fehler.nummer, text);
 }
 
 }  // namespace
@@ -298,10 +274,51 @@ Status Terminbuch::AbgelaufeneVerarbeiten() {
     OrdneDatum();
     ListenPruefen();
     if (!e.defekte.empty()) {
-        return DefekteMelden(e);
+        return DefekteFehler(e);
     }
     return {};
 }
+
+namespace {
+
+// What the load took differently from the file, before the first save keeps
+// its original.
+void BesondereZeilenMelden(const Dateiinhalt& d, const QString& pfad) {
+    QStringList gruende;
+    if (d.kopfZuLang) {
+        gruende.append(
+            d.kopfTermin
+                ? QStringLiteral("In der ersten Zeile steht hinter dem Kopf ein Termin (ein "
+                                 "Zeilenumbruch fehlt); er wurde als erster Termin übernommen.")
+                : QStringLiteral("In der ersten Zeile steht hinter dem Kopf Text, der sich nicht "
+                                 "als ein Termin lesen lässt (Zeilenumbrüche fehlen)."));
+    }
+    if (d.art == Dateiart::KeineDaten && d.unvollstaendig) {
+        gruende.append(QStringLiteral("Die Version im Kopf (") + VersionsTitel(d.versionsZehntel) +
+                       QStringLiteral(") enthält keine Termine; die Zeilen darunter werden nicht "
+                                      "gelesen."));
+    }
+    if (d.nichtSpeicherbar > 0) {
+        gruende.append(
+            (d.nichtSpeicherbar == 1
+                 ? QStringLiteral("Ein Termin enthält Zeichen")
+                 : QStringLiteral("%1 Termine enthalten Zeichen").arg(d.nichtSpeicherbar)) +
+            QStringLiteral(", die die Terminliste nicht speichern kann; sie werden beim "
+                           "Speichern zu »?«."));
+    }
+    if (gruende.isEmpty()) {
+        return;
+    }
+    QString text = QStringLiteral("Die Terminliste »") + pfad + QStringLiteral("«:\r\n\r\n") +
+                   gruende.join(QStringLiteral("\r\n"));
+    text += modul().NurLesen ? QStringLiteral("\r\n\r\nDie Datei wird nicht verändert.")
+                             : QStringLiteral(
+                                   "\r\n\r\nDie ursprüngliche Datei wird vor dem ersten "
+                                   "Speichern aufbewahrt.");
+    Hinweis(text, Box::Ausrufezeichen);
+}
+
+}  // namespace
 
 LadeErgebnis Terminbuch::TermineLaden() {
     LadeErgebnis ergebnis;
@@ -330,7 +347,8 @@ LadeErgebnis Terminbuch::TermineLaden() {
     bool gelesen = false;
     QByteArray inhalt;
     lauf([&]() -> Status {
-        vorhanden = Vorhanden(pfad);
+        // A folder in its place is reported by the read, not taken as no file.
+        vorhanden = Vorhanden(pfad) || QFileInfo(pfad).isDir();
         if (!vorhanden) {
             return {};
         }
@@ -402,20 +420,33 @@ LadeErgebnis Terminbuch::TermineLaden() {
             if (modul().NurLesen) {
                 text += QStringLiteral(". Sie bleiben in der Datei, die nicht verändert wird.");
             } else {
+                // Lines already at the end of the file count as appended.
                 const QByteArray zeilen = RestNochNichtAmEnde(rest, d.rest);
+                // Ignore goes on, but the lines are not in the file all the same.
+                Status angehaengt;
                 if (!zeilen.isEmpty()) {
-                    lauf([&] { return DateiAnhaengen(rest, zeilen); });
+                    lauf([&] { return angehaengt = DateiAnhaengen(rest, zeilen); });
                 }
                 if (lauf.abgebrochen()) {
                     ergebnis.abgebrochen = true;
                     return ergebnis;
                 }
-                text += (eine ? QStringLiteral(" und wurde unverändert an »%1« angehängt.")
-                              : QStringLiteral(" und wurden unverändert an »%1« angehängt."))
-                            .arg(rest);
+                if (angehaengt) {
+                    text += (eine ? QStringLiteral(" und wurde unverändert an »%1« angehängt.")
+                                  : QStringLiteral(" und wurden unverändert an »%1« angehängt."))
+                                .arg(rest);
+                } else {
+                    text += (eine ? QStringLiteral(" und wurde nicht an »%1« angehängt.")
+                                  : QStringLiteral(" und wurden nicht an »%1« angehängt."))
+                                .arg(rest) +
+                            QStringLiteral(
+                                " Die ursprüngliche Datei wird vor dem ersten "
+                                "Speichern aufbewahrt.");
+                }
             }
             Hinweis(text, Box::Ausrufezeichen);
         }
+        BesondereZeilenMelden(d, pfad);
         ListeTermine = std::move(d.termine);
     }
 
@@ -521,12 +552,15 @@ Speicherung Terminbuch::TermineSpeichern() {
         return fehlgeschlagen();
     }
     Ungespeichert = 0;
-    lauf([&]() -> Status {
-        if (!IniSchreiben({}, {}, Protokoll::OLneu, QStringLiteral("1")).ok) {
-            return Fehler(FehlerNr::PfadDateiZugriff, Protokoll::OLneu);
-        }
-        return {};
-    });
+    // The book is saved: a settings file that cannot take the mark is told
+    // apart, not as a failed save.
+    if (!IniSchreiben({}, {}, Protokoll::OLneu, QStringLiteral("1")).ok) {
+        Hinweis(QStringLiteral("Die Termine wurden gespeichert, aber in der Einstellungsdatei »") +
+                    IniDateiAufloesen({}) + QStringLiteral("« konnte »") + Protokoll::OLneu +
+                    QStringLiteral("« nicht gesetzt werden.\r\n\r\nDie Erinnerung bemerkt die "
+                                   "Änderung daher erst bei ihrem nächsten Start."),
+                Box::Ausrufezeichen);
+    }
     fenster_->StatusZeigen(kBereit);
     return Speicherung::Gespeichert;
 }

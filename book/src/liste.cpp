@@ -1,5 +1,6 @@
 #include "book/buch.h"
 
+#include "book/abgelaufene.h"
 #include "common/einstellungen.h"
 #include "common/fehlermeldung.h"
 #include "common/modul.h"
@@ -14,16 +15,6 @@ namespace {
 
 bool Gueltig(const Terminbuch& b, qsizetype i) {
     return i >= 0 && i < b.ListeTermine.size() && i < b.ListeAnzeige.size();
-}
-
-// The archive is shared with the reminder, which appends to it as well.
-Status InsArchiv(const QString& archiv, const QString& termin) {
-    const DateiSperre sperre(archiv);
-    if (!sperre.gesperrt()) {
-        return Fehler(FehlerNr::ZugriffVerweigert,
-                      QStringLiteral("Das Archiv ist gesperrt oder nicht erreichbar"));
-    }
-    return DateiAnhaengen(archiv, NachCp1252(Archivzeile(termin) + QStringLiteral("\r\n")));
 }
 
 }  // namespace

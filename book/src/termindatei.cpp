@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "book/termin.h"
 #include "common/datenpfade.h"
@@ -128,19 +129,96 @@ QString KopfLesen(const Zeile& z) {
     return kopf;
 }
 
+// The fixed fields as a save writes them, from the date key on: every field a
+// word padded with blanks.
+bool FesteFelderGeschrieben(QStringView t) {
+    if (t.size() < FesteFelderLaenge || !SchluesselLesen(t.left(Breite::Datum).toString())) {
+        return false;
+    }
+    constexpr std::pair<qsizetype, qsizetype> kFelder[] = {
+        {Spalte::Von, Breite::Von},         {Spalte::Bis, Breite::Bis},
+        {Spalte::Filter, Breite::Filter},   {Spalte::Zyklus, Breite::Zyklus},
+        {Spalte::Adresse, Breite::Adresse},
+    };
+    for (const auto& [spalte, breite] : kFelder) {
+        const QStringView feld = t.mid(spalte - 1, breite);
+        bool blank = feld.front() == u' ';
+        if (blank) {
+            return false;
+        }
+        for (const QChar c : feld) {
+            if (c == u' ') {
+                blank = true;
+            } else if (blank) {
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+// What follows the header as one record: empty when it reads as none, or as
+// more than one (every line break lost).
+QString GeklebterTermin(const QString& kopf) {
+    if (DateiartVon(VersionsZehntel(kopf)) != Dateiart::Aktuell) {
+        return {};
+    }
+    const QString t = ZeilePruefen(NachDemKopf(kopf));
+    for (qsizetype p = Spalte::Meldung - 1; p + FesteFelderLaenge <= t.size(); ++p) {
+        if (t[p].isDigit() && FesteFelderGeschrieben(QStringView(t).mid(p))) {
+            return {};
+        }
+    }
+    return t;
+}
+
 }  // namespace
+
+QString NachDemKopf(const QString& kopf) {
+    if (!kopf.startsWith(QLatin1String(".."))) {
+        return {};
+    }
+    constexpr qsizetype kNachName = 11;  // "..Kronelin "
+    qsizetype i = kNachName;
+    const qsizetype n = kopf.size();
+    auto ziffer = [&](qsizetype k) { return k < n && kopf[k] >= u'0' && kopf[k] <= u'9'; };
+    while (i < n && kopf[i] == u' ') {
+        ++i;
+    }
+    if (i < n && (kopf[i] == u'-' || kopf[i] == u'+')) {
+        ++i;
+    }
+    while (ziffer(i)) {
+        ++i;
+    }
+    // The version text has six digits after its point ("8.010090"): a record
+    // glued on starts with the digits of its date.
+    if (i < n && kopf[i] == u'.') {
+        ++i;
+        for (int stelle = 0; stelle < 6 && ziffer(i); ++stelle) {
+            ++i;
+        }
+    }
+    return kopf.mid(std::min(i, n)).trimmed();
+}
 
 struct TermineLesen::Zustand {
     Zeilenteiler teiler;
     std::function<void(const QString&)> je;
     bool kopf = true;
+    bool kopfGueltig = false;
     long long version = 0;
     QString zeile;
 
     void nimm(const Zeile& z) {
         if (kopf) {
             kopf = false;
-            version = VersionsZehntel(KopfLesen(z));
+            const QString k = KopfLesen(z);
+            version = VersionsZehntel(k);
+            kopfGueltig = k.startsWith(QLatin1String(".."));
+            if (const QString t = GeklebterTermin(k); !t.isEmpty()) {
+                je(t);
+            }
             return;
         }
         if (DateiartVon(version) != Dateiart::Aktuell || z.nurBlanks()) {
@@ -174,9 +252,20 @@ long long TermineLesen::ende() {
     return z_->version;
 }
 
+bool TermineLesen::kopfGueltig() const {
+    return z_->kopfGueltig;
+}
+
 Dateiinhalt TermindateiLesen(const QByteArray& inhalt) {
     Dateiinhalt d;
     d.kopfFehlt = true;
+    auto aufnehmen = [&](QString t) {
+        if (!Cp1252Darstellbar(t)) {
+            ++d.nichtSpeicherbar;
+            d.unvollstaendig = true;
+        }
+        d.termine.append(std::move(t));
+    };
     auto kopfzeile = [&](const Zeile& z) {
         d.kopfFehlt = false;
         const QString kopf = KopfLesen(z);
@@ -191,6 +280,17 @@ Dateiinhalt TermindateiLesen(const QByteArray& inhalt) {
         if (d.art == Dateiart::Aktuell) {
             // A saved book has lines of about this length: room for all records at once.
             d.termine.reserve(inhalt.size() / 48 + 1);
+        }
+        if (!d.kopfUnlesbar && !NachDemKopf(kopf).isEmpty()) {
+            // A lost line break: the original is kept, and what reads as a record is one.
+            d.kopfZuLang = true;
+            d.unvollstaendig = true;
+            if (QString t = GeklebterTermin(kopf); !t.isEmpty()) {
+                d.kopfTermin = true;
+                aufnehmen(std::move(t));
+            } else {
+                d.rest.append(z.roh());
+            }
         }
     };
     auto zeile = [&](const Zeile& z) {
@@ -214,7 +314,7 @@ Dateiinhalt TermindateiLesen(const QByteArray& inhalt) {
                 if (aufgefuellt) {
                     ++d.aufgefuellt;
                 }
-                d.termine.append(std::move(t));
+                aufnehmen(std::move(t));
                 return;
             }
             case Dateiart::Alt: {

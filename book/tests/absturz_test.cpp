@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QRandomGenerator>
@@ -10,7 +11,9 @@
 #include <thread>
 
 #include "absturz_buecher.h"
+#include "book/buch.h"
 #include "book/termindatei.h"
+#include "common/modul.h"
 #include "testsupport/testsupport.h"
 
 using namespace kronel;
@@ -72,4 +75,19 @@ TEST(Absturz, SpeichernUeberstehtKill) {
     }
     // The kills did land while saves were under way.
     EXPECT_GT(neueBuecher, 10);
+
+    // The next save whole removes what the killed ones left of their backups
+    // and settings writes: the data folder holds only the programs' own files.
+    modul().VersionText = QStringLiteral("8.010090");
+    modul().DateiTermine = plD;
+    modul().DateiAltes = umgebung.daten() + QStringLiteral("/Kronel.Old");
+    Terminbuch buch;
+    buch.ListeTermine = AbsturzBuch('A');
+    buch.ListeAnzeige = buch.ListeTermine;
+    buch.TerminIndex = 0;
+    ASSERT_EQ(buch.TermineSpeichern(), Speicherung::Gespeichert);
+    EXPECT_EQ(QDir(umgebung.daten()).entryList(QDir::Files),
+              (QStringList{QStringLiteral("Kronel.BAK"), QStringLiteral("Kronel.PlD")}));
+    EXPECT_EQ(QDir(umgebung.windows()).entryList({QStringLiteral("*.tmp-*")}, QDir::Files),
+              QStringList{});
 }

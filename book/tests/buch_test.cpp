@@ -415,3 +415,100 @@ TEST_F(Buch, DefekterTerminWirdEinmalGemeldet) {
     EXPECT_EQ(buch.ListeAnzeige.size(), 3);
     EXPECT_EQ(buch.Ungespeichert, 0);
 }
+
+// A record glued to the header, a record with characters the file cannot
+// store: both are in the book, the user is told at the load, and the first save
+// keeps the original once.
+TEST_F(Buch, UnvollstaendigGeleseneZeilenBehaltenDasOriginal) {
+    const QByteArray geklebt =
+        "..Kronelin 8.01009020271231-   -   -         -   Alle   Silvester\r\n";
+    const QByteArray polnisch =
+        QStringLiteral("20271230-   -   -         -   Alle   Treffen mit Łukasz in Łódź ✓\r\n")
+            .toUtf8();
+    for (const QByteArray& inhalt : {geklebt, "..Kronelin 8.010090\r\n" + polnisch}) {
+        for (const QString& f : Gesichert()) {
+            QFile::remove(umgebung.daten() + QLatin1Char('/') + f);
+        }
+        umgebung.meldungen.boxen.clear();
+        umgebung.schreiben(plD, inhalt);
+        buch.TermineLaden();
+        ASSERT_EQ(buch.ListeTermine.size(), 1);
+        ASSERT_EQ(umgebung.meldungen.boxen.size(), 1u);
+        EXPECT_TRUE(Boxtexte()[0].contains(plD));
+        EXPECT_TRUE(Boxtexte()[0].contains(QStringLiteral("vor dem ersten Speichern aufbewahrt")));
+        ASSERT_EQ(buch.TermineSpeichern(), Speicherung::Gespeichert);
+        ASSERT_EQ(Gesichert().size(), 1);
+        EXPECT_EQ(Datei(Gesichert()[0]), inhalt);
+    }
+    EXPECT_TRUE(Boxtexte()[0].contains(QStringLiteral("Ein Termin enthält Zeichen")));
+    EXPECT_TRUE(Datei(QStringLiteral("Kronel.PlD"))
+                    .contains("?ukasz in ?\xF3"
+                              "d? ?"));
+}
+
+// A book written well but a settings file that does not take OLneu: the save
+// succeeded and says so; the message names the settings file and what follows.
+TEST_F(Buch, OlneuMisslingtGetrenntVomSpeichern) {
+    buch.TermineLaden();
+    IniSchreiben({}, {}, QStringLiteral("OLneu"), QStringLiteral("0"));
+    QFile::setPermissions(umgebung.riviror(), QFile::ReadOwner);
+    EXPECT_EQ(buch.TermineSpeichern(), Speicherung::Gespeichert);
+    QFile::setPermissions(umgebung.riviror(), QFile::ReadOwner | QFile::WriteOwner);
+    ASSERT_EQ(umgebung.meldungen.boxen.size(), 1u);
+    EXPECT_FALSE(Boxtexte()[0].contains(QStringLiteral("Fehler beim Speichern")));
+    EXPECT_TRUE(Boxtexte()[0].startsWith(QStringLiteral("Die Termine wurden gespeichert")));
+    EXPECT_TRUE(Boxtexte()[0].contains(umgebung.riviror()));
+    EXPECT_TRUE(Boxtexte()[0].contains(QStringLiteral("Erinnerung")));
+}
+
+// Kronel.Rest cannot take the lines and the user answers Ignore: the box says
+// they were not appended, and the original is kept at the next save.
+TEST_F(Buch, NichtAngehaengterRestWirdNichtAlsAngehaengtGemeldet) {
+    QDir().mkpath(umgebung.daten() + QStringLiteral("/Kronel.Rest"));
+    const QByteArray inhalt =
+        "..Kronelin 8.010090\r\nkaputt\r\n"
+        "20271231-   -   -         -   Alle   Silvester\r\n";
+    umgebung.schreiben(plD, inhalt);
+    umgebung.meldungen.antworten({Antwort::Ignorieren});
+    buch.TermineLaden();
+    ASSERT_EQ(umgebung.meldungen.boxen.size(), 2u);
+    EXPECT_FALSE(Boxtexte()[1].contains(QStringLiteral("unverändert")));
+    EXPECT_TRUE(Boxtexte()[1].contains(QStringLiteral("wurde nicht an »")));
+    ASSERT_EQ(buch.TermineSpeichern(), Speicherung::Gespeichert);
+    ASSERT_EQ(Gesichert().size(), 1);
+    EXPECT_EQ(Datei(Gesichert()[0]), inhalt);
+}
+
+// An expired record whose archive cannot be written (the data folder is gone):
+// the report names the file, not a lock.
+TEST_F(Buch, ArchivFehlerNenntDieDatei) {
+    modul().DateiAltes = umgebung.daten() + QStringLiteral("/fehlt/Kronel.Old");
+    umgebung.schreiben(plD, "..Kronelin 8.010090\r\n20000101-   -   -         -   Alle   alt\r\n");
+    umgebung.meldungen.antworten({Antwort::Ignorieren});
+    buch.TermineLaden();
+    ASSERT_FALSE(umgebung.meldungen.boxen.empty());
+    EXPECT_FALSE(Boxtexte().join(QString()).contains(QStringLiteral("gesperrt")));
+    EXPECT_TRUE(Boxtexte().join(QString()).contains(modul().DateiAltes));
+    EXPECT_EQ(buch.ListeTermine.size(), 1);
+}
+
+// A folder in place of the data file, a header of a version that holds no
+// records: the user is told which file and what is wrong, not shown an empty
+// book without a word.
+TEST_F(Buch, OrdnerUndLeereVersionWerdenGemeldet) {
+    QDir().mkpath(plD);
+    umgebung.meldungen.antworten({Antwort::Ignorieren});
+    buch.TermineLaden();
+    ASSERT_FALSE(umgebung.meldungen.boxen.empty());
+    EXPECT_TRUE(Boxtexte()[0].contains(plD + QStringLiteral(" ist ein Ordner")))
+        << qPrintable(Boxtexte()[0]);
+    QDir().rmdir(plD);
+
+    umgebung.meldungen.boxen.clear();
+    umgebung.schreiben(plD,
+                       "..Kronelin 0.50\r\n20991231-   -   -         -   Alle   Silvester\r\n");
+    buch.TermineLaden();
+    ASSERT_EQ(umgebung.meldungen.boxen.size(), 1u);
+    EXPECT_TRUE(Boxtexte()[0].contains(QStringLiteral("(Kronel 0,50) enthält keine Termine")));
+    EXPECT_TRUE(Boxtexte()[0].contains(plD));
+}

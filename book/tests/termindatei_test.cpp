@@ -187,3 +187,53 @@ TEST(AltesLayout, Meldungsmarken) {
     EXPECT_EQ(text, QStringLiteral(
                         "Der Termin » « enthält ein ungültiges Datum und wird nicht übernommen!"));
 }
+
+// A lost line break after the header: what follows the header is the first
+// record when it reads as one, else it is kept in the rest; either way the
+// book counts as incompletely read. The streaming reader hands it on too.
+TEST(Termindatei, TerminAmKopfGeklebt) {
+    const QByteArray eins("20271231-   -   -         -   Alle   Silvester");
+    const QByteArray zwei("20271230-   -   -         -   Alle   davor");
+    EXPECT_EQ(NachDemKopf(QStringLiteral("..Kronelin 8.010090")), QString());
+    EXPECT_EQ(NachDemKopf(QStringLiteral("..Kronelin 4.00  ")), QString());
+    EXPECT_EQ(NachDemKopf(QStringLiteral("..Kronelin -1.0")), QString());
+    EXPECT_EQ(NachDemKopf(QStringLiteral("..Kronelin 8.010090") + QString::fromLatin1(eins)),
+              QString::fromLatin1(eins));
+
+    const Dateiinhalt d = TermindateiLesen("..Kronelin 8.010090" + eins + "\r\n" + zwei + "\r\n");
+    EXPECT_TRUE(d.kopfZuLang && d.kopfTermin && d.unvollstaendig);
+    EXPECT_EQ(d.termine, (QStringList{QString::fromLatin1(eins), QString::fromLatin1(zwei)}));
+    EXPECT_TRUE(d.rest.isEmpty());
+
+    QStringList gestreamt;
+    TermineLesen leser([&](const QString& t) { gestreamt.append(t); });
+    leser.weiter("..Kronelin 8.010090" + eins + "\r\n" + zwei);
+    EXPECT_EQ(leser.ende(), 8010);
+    EXPECT_EQ(gestreamt, d.termine);
+
+    // Every line break lost: the one line is no single record and goes whole to the rest.
+    const QByteArray alles = "..Kronelin 8.010090" + eins + zwei + eins;
+    const Dateiinhalt ohne = TermindateiLesen(alles);
+    EXPECT_TRUE(ohne.kopfZuLang && ohne.unvollstaendig);
+    EXPECT_FALSE(ohne.kopfTermin);
+    EXPECT_TRUE(ohne.termine.isEmpty());
+    EXPECT_EQ(ohne.rest, QList<QByteArray>{alles});
+}
+
+// A line of a UTF-8 editor with characters the file cannot store: read as it
+// is, counted, and the book counts as incompletely read.
+TEST(Termindatei, ZeichenAusserhalbDerCodeseite) {
+    const QString polnisch = QStringLiteral(
+        "20271231-   -   -         -   Alle   Treffen mit "
+        "Łukasz in Łódź ✓");
+    const QString deutsch = QStringLiteral("20271230-   -   -         -   Alle   Grüße aus Köln");
+    const Dateiinhalt d = TermindateiLesen("..Kronelin 8.010090\r\n" + polnisch.toUtf8() + "\r\n" +
+                                           deutsch.toUtf8() + "\r\n");
+    EXPECT_EQ(d.termine, (QStringList{polnisch, deutsch}));
+    EXPECT_EQ(d.nichtSpeicherbar, 1);
+    EXPECT_TRUE(d.unvollstaendig);
+    const Dateiinhalt nurDeutsch =
+        TermindateiLesen("..Kronelin 8.010090\r\n" + deutsch.toUtf8() + "\r\n");
+    EXPECT_EQ(nurDeutsch.nichtSpeicherbar, 0);
+    EXPECT_FALSE(nurDeutsch.unvollstaendig);
+}

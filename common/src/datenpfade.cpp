@@ -9,6 +9,7 @@
 #include "common/einstellungen.h"
 #include "common/fehlermeldung.h"
 #include "common/modul.h"
+#include "common/ton.h"
 #include "platform/dateien.h"
 #include "platform/datum.h"
 #include "platform/dienste.h"
@@ -110,6 +111,26 @@ double AnzahlLesen(const QString& code) {
     return vorzeichen * wert;
 }
 
+// Why DirData cannot be read from the settings file, or empty.
+QString DirDataVerdeckt() {
+    switch (IniDateiArt({})) {
+        case IniArt::Ordner:
+            return QStringLiteral("ist ein Ordner, keine Datei");
+        case IniArt::Fremd:
+            return QStringLiteral("ist keine Einstellungsdatei; sie bleibt unverändert");
+        case IniArt::Fehlt:
+            return {};
+        case IniArt::Einstellungen:
+            break;
+    }
+    if (IniSchluesselNurSpaeter({}, {}, kSchluesselDirData)) {
+        return QStringLiteral("enthält »") + kSchluesselDirData +
+               QStringLiteral("« erst in einem zweiten Abschnitt »") + IniAbschnittAufloesen({}) +
+               QStringLiteral("«, der nicht gelesen wird");
+    }
+    return {};
+}
+
 }  // namespace
 
 void DatenPfadeSetzen() {
@@ -118,7 +139,12 @@ void DatenPfadeSetzen() {
     if (wert.endsWith(QLatin1Char('\\')) || (wert.size() > 1 && wert.endsWith(QLatin1Char('/')))) {
         wert.chop(1);
     }
-    IniSchreiben({}, {}, kSchluesselDirData, wert);
+    // A damaged settings file hides the data folder: the user hears of it, and
+    // the fallback is not written back, so the switch does not stick.
+    const QString schaden = DirDataVerdeckt();
+    if (schaden.isEmpty()) {
+        IniSchreiben({}, {}, kSchluesselDirData, wert);
+    }
 
     // A path with a drive letter names nothing here: it stays as the user wrote
     // it (with "/"), so the message names it and no file is found under it.
@@ -129,6 +155,14 @@ void DatenPfadeSetzen() {
     m.DatenVerzeichnis = ordner;
 
     const bool gueltig = !linux.isEmpty();
+    if (!schaden.isEmpty()) {
+        TonAusgeben(QStringLiteral("#SystemExclamation"));
+        meldungen().zeigen(QStringLiteral("Die Einstellungsdatei »") + IniDateiAufloesen({}) +
+                               QStringLiteral("« ") + schaden +
+                               QStringLiteral(".\r\n\r\nAls Daten-Ordner wird »") + ordner +
+                               QStringLiteral("« verwendet."),
+                           Box::OK + Box::Ausrufezeichen, QStringLiteral("Kein Daten-Ordner"));
+    }
     if (!gueltig || !HatDateien(ordner)) {
         meldungen().zeigen(QStringLiteral("Kann den Daten-Ordner »") + ordner +
                                QStringLiteral("« nicht finden.\r\n\r\nSetzen Sie in der Datei »") +

@@ -7,8 +7,11 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
+#include <optional>
 #include <vector>
 
+#include "common/modul.h"
 #include "platform/dateien.h"
 #include "platform/dienste.h"
 #include "platform/ordner.h"
@@ -262,51 +265,140 @@ QString IniLesen(const QString& datei, const QString& abschnitt, const QString& 
     return MarkenAlsUmbruch(wert);
 }
 
+namespace {
+
+// Bytes that are no settings file: NUL bytes, or lines without any section.
+bool Fremd(const QByteArray& bytes, const IniDatei& d) {
+    if (bytes.isEmpty()) {
+        return false;
+    }
+    if (bytes.contains('\0')) {
+        return true;
+    }
+    return std::none_of(d.zeilen.begin(), d.zeilen.end(),
+                        [](const Zeile& z) { return Kopfname(z.text).has_value(); });
+}
+
+// The lock of a settings file; a file another process kept locked once in
+// this run is tried only once more, and the user hears of it once.
+bool Gesperrt(const QString& pfad, std::optional<DateiSperre>& sperre) {
+    QStringList& bekannt = modul().GesperrteEinstellungen;
+    const bool schonEinmal = bekannt.contains(pfad);
+    sperre.emplace(pfad, schonEinmal ? 0 : 10000);
+    if (sperre->gesperrt()) {
+        return true;
+    }
+    if (!schonEinmal && QFileInfo(pfad + QStringLiteral(".lock")).isFile()) {
+        bekannt.append(pfad);
+        meldungen().zeigen(
+            QStringLiteral("Die Einstellungsdatei »") + pfad +
+                QStringLiteral("« ist von einem anderen Programm gesperrt (»") + pfad +
+                QStringLiteral(".lock«).\r\n\r\nEinstellungen, die dieses Programm jetzt "
+                               "schreibt, gehen verloren."),
+            Box::OK + Box::Ausrufezeichen, ProgrammDateiname());
+    }
+    return false;
+}
+
+}  // namespace
+
+IniArt IniDateiArt(const QString& datei) {
+    const QString pfad = IniDateiAufloesen(datei);
+    const QFileInfo info(pfad);
+    if (pfad.isEmpty() || !info.exists()) {
+        return IniArt::Fehlt;
+    }
+    if (info.isDir()) {
+        return IniArt::Ordner;
+    }
+    const auto bytes = DateiLesen(pfad);
+    return bytes && Fremd(*bytes, Zerlegen(*bytes)) ? IniArt::Fremd : IniArt::Einstellungen;
+}
+
+bool IniSchluesselNurSpaeter(const QString& datei, const QString& abschnitt,
+                             const QString& schluessel) {
+    const QString pfad = IniDateiAufloesen(datei);
+    const QString a = IniAbschnittAufloesen(abschnitt);
+    const QString k = EinzeiligerName(Trim(schluessel));
+    const IniDatei* d = pfad.isEmpty() ? nullptr : Laden(pfad);
+    if (d == nullptr || Suchen(*d, a, k).schluessel >= 0) {
+        return false;
+    }
+    bool drin = false;
+    bool ersterVorbei = false;
+    for (const Zeile& z : d->zeilen) {
+        if (const auto kopf = Kopfname(z.text)) {
+            ersterVorbei = ersterVorbei || drin;
+            drin = GleichOhneFall(*kopf, a);
+            continue;
+        }
+        if (drin && ersterVorbei) {
+            if (const auto t = SchluesselTeilen(z.text); t && GleichOhneFall(t->schluessel, k)) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
 IniErgebnis IniSchreiben(const QString& datei, const QString& abschnitt, const QString& schluessel,
                          const QString& wert) {
+    return IniAendern(datei, abschnitt, schluessel, [&](const QString&) { return wert; });
+}
+
+IniErgebnis IniAendern(const QString& datei, const QString& abschnitt, const QString& schluessel,
+                       const std::function<QString(const QString& alt)>& neuerWert,
+                       const QString& vorgabe) {
     const QString pfad = IniDateiAufloesen(datei, true);
     const QString a = IniAbschnittAufloesen(abschnitt);
     const QString k = NurCp1252(EinzeiligerName(Trim(schluessel)));
     if (pfad.isEmpty()) {
         Hinweis(QStringLiteral("Keine Datei definiert beim Schreiben der Inidatei"), datei,
-                abschnitt, schluessel, wert);
+                abschnitt, schluessel, neuerWert(vorgabe));
         return {};
     }
     if (a.isEmpty()) {
         Hinweis(QStringLiteral("Kein Abschnitt definiert beim Schreiben der Inidatei"), datei,
-                abschnitt, schluessel, wert);
+                abschnitt, schluessel, neuerWert(vorgabe));
         return {};
     }
     if (k.isEmpty()) {
         Hinweis(QStringLiteral("Kein Schlüssel definiert beim Schreiben der Inidatei"), datei,
-                abschnitt, schluessel, wert);
+                abschnitt, schluessel, neuerWert(vorgabe));
         return {};
     }
-    QString gespeichert = RTrim(wert);
+    const QString ordner = QFileInfo(pfad).absolutePath();
+    if (ordner == QFileInfo(WindowsVerzeichnis()).absoluteFilePath()) {
+        QDir().mkpath(ordner);  // the Windows folder is made on first write
+    }
+    std::optional<DateiSperre> sperre;
+    const bool gesperrt = Gesperrt(pfad, sperre);
+    IniDatei d;
+    bool lesbar = true;
+    if (gesperrt && QFileInfo::exists(pfad)) {
+        const auto bytes = DateiLesen(pfad);
+        // Unreadable, or no settings file at all: better to change nothing.
+        if (bytes) {
+            d = Zerlegen(*bytes);
+        }
+        lesbar = bytes && !Fremd(*bytes, d);
+    }
+    const Fund f = Suchen(d, a, k);
+    const QString alt =
+        f.schluessel >= 0
+            ? MarkenAlsUmbruch(
+                  SchluesselTeilen(d.zeilen[static_cast<size_t>(f.schluessel)].text)->wert)
+            : MarkenAlsUmbruch(UmbruecheAlsMarke(RTrim(vorgabe)));
+    QString gespeichert = RTrim(neuerWert(alt));
     if (!gespeichert.isEmpty()) {
         gespeichert = UmbruecheAlsMarke(gespeichert);
     }
     gespeichert = NurCp1252(gespeichert);
     IniErgebnis ergebnis{gespeichert, false};
-
-    const QString ordner = QFileInfo(pfad).absolutePath();
-    if (ordner == QFileInfo(WindowsVerzeichnis()).absoluteFilePath()) {
-        QDir().mkpath(ordner);  // the Windows folder is made on first write
-    }
-    const DateiSperre sperre(pfad);
-    if (!sperre.gesperrt()) {
+    if (!gesperrt || !lesbar) {
         return ergebnis;
     }
-    IniDatei d;
-    if (QFileInfo::exists(pfad)) {
-        const auto bytes = DateiLesen(pfad);
-        if (!bytes) {
-            return ergebnis;  // unreadable: better to change nothing
-        }
-        d = Zerlegen(*bytes);
-    }
     const QByteArray crlf("\r\n");
-    const Fund f = Suchen(d, a, k);
     if (f.schluessel >= 0) {
         Zeile& z = d.zeilen[static_cast<size_t>(f.schluessel)];
         const QString alterSchluessel = SchluesselTeilen(z.text)->schluessel;

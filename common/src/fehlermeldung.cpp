@@ -117,3 +117,15 @@ void Absichern(const std::function<void()>& handler, const QString& wo) {
 }
 
 }  // namespace kronel
+
+namespace kronel {
+
+int FehlerMeldungMitBeschreibung(const Fehler& fehler, const QString& text) {
+    QString t = text;
+    if (!fehler.beschreibung.isEmpty()) {
+        t += QStringLiteral("~~") + fehler.beschreibung;
+    }
+    return FehlerMeldung(fehler, t);
+}
+
+}  // namespace kronel

@@ -2,6 +2,7 @@
 
 #include <QCryptographicHash>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 #include <QProcessEnvironment>
@@ -136,6 +137,25 @@ void LeserechtePruefen() {
     // The lines end in a lone CR; the boxes take CR LF.
     meldungen().zeigen(ZeilenumbruecheVereinheitlichen(text), Box::OK + Box::Information,
                        QStringLiteral("Kronel, nur Leserechte"));
+}
+
+void DatenOrdnerPruefen() {
+    Modul& m = modul();
+    const QString ordner = m.DatenVerzeichnis;
+    if (m.NurLesen || ordner.isEmpty() || !QFileInfo(ordner).isDir()) {
+        return;
+    }
+    if (!DateiSchreibgeschuetzt(ordner) &&
+        ::access(QFile::encodeName(ordner).constData(), W_OK) == 0) {
+        return;
+    }
+    m.NurLesen = true;
+    TonAusgeben(QStringLiteral("#SystemExclamation"));
+    meldungen().zeigen(
+        QStringLiteral("In den Daten-Ordner »") + ordner +
+            QStringLiteral("« kann nicht geschrieben werden.\r\n\r\nDie Termine "
+                           "werden nur gelesen; Änderungen werden nicht gespeichert."),
+        Box::OK + Box::Information, QStringLiteral("Kronel, nur Leserechte"));
 }
 
 }  // namespace kronel

@@ -50,7 +50,8 @@ long long TagWechsel(const QDate& von, const QDate& bis) {
 void StatistikStart() {
     const QDateTime jetzt = uhr().jetzt();
     modul().Startzeit = jetzt;
-    IniSchreiben({}, {}, kStarts, Zaehlung(Val(IniLesen({}, {}, kStarts, {})) + 1));
+    // Read, count and write under one lock: programs started together lose no start.
+    IniAendern({}, {}, kStarts, [](const QString& alt) { return Zaehlung(Val(alt) + 1); });
     if (!IstDatum(IniLesen({}, {}, kErster, {}))) {
         IniSchreiben({}, {}, kErster, DatumText(jetzt.date()));
     }
@@ -67,7 +68,8 @@ void StatistikEnde() {
         start = *gelesen;
     }
     const long long minuten = std::max(0LL, MinutenWechsel(start, jetzt));
-    IniSchreiben({}, {}, kMinuten, Zaehlung(Val(IniLesen({}, {}, kMinuten, {})) + minuten));
+    IniAendern({}, {}, kMinuten,
+               [minuten](const QString& alt) { return Zaehlung(Val(alt) + minuten); });
     IniSchreiben({}, {}, QStringLiteral("Dir"), ProgrammVerzeichnis());
     IniSchreiben({}, {}, QStringLiteral("Ver"), modul().VersionText);
     IniSchreiben({}, {}, QStringLiteral("VerBit"), QStringLiteral("32") + modul().VersionText);

@@ -193,3 +193,41 @@ TEST(Periodencode, SpeicherWieNeuGelesen) {
         }
     }
 }
+
+// A settings file that hides DirData (bytes that are no settings file, the key
+// in a second section of the program's name, a folder in its place): the user
+// is told which file and which folder is used now, and nothing is written back.
+TEST_F(DatenPfade, VerdeckterDatenOrdnerWirdGemeldetUndNichtFestgeschrieben) {
+    umgebung.schreiben(umgebung.programm() + L("/Kronel.PlD"), "x");
+    const QByteArray zweiterAbschnitt =
+        "[Kronel]\r\nOLneu=0\r\n[Fehler]\r\n[Kronel]\r\nDirData=" + umgebung.daten().toUtf8() +
+        "\r\n";
+    const struct {
+        QByteArray inhalt;
+        QString grund;
+    } faelle[] = {
+        {QByteArray("\x7f"
+                    "ELF\0\0\x01",
+                    7),
+         L("ist keine Einstellungsdatei")},
+        {zweiterAbschnitt, L("erst in einem zweiten Abschnitt »Kronel«")},
+    };
+    for (const auto& fall : faelle) {
+        umgebung.schreiben(umgebung.riviror(), fall.inhalt);
+        umgebung.meldungen.boxen.clear();
+        DatenPfadeSetzen();
+        ASSERT_EQ(umgebung.meldungen.boxen.size(), 1u) << qPrintable(fall.grund);
+        const QString& text = umgebung.meldungen.boxen[0].text;
+        EXPECT_TRUE(text.contains(L("»") + umgebung.riviror() + L("«"))) << qPrintable(text);
+        EXPECT_TRUE(text.contains(fall.grund)) << qPrintable(text);
+        EXPECT_TRUE(text.contains(L("»") + umgebung.programm() + L("« verwendet")));
+        EXPECT_EQ(umgebung.lesen(umgebung.riviror()), fall.inhalt);
+    }
+    QFile::remove(umgebung.riviror());
+    QDir().mkpath(umgebung.riviror());
+    umgebung.meldungen.boxen.clear();
+    DatenPfadeSetzen();
+    ASSERT_EQ(umgebung.meldungen.boxen.size(), 1u);
+    EXPECT_TRUE(umgebung.meldungen.boxen[0].text.contains(L("ist ein Ordner")));
+    EXPECT_TRUE(QFileInfo(umgebung.riviror()).isDir());
+}

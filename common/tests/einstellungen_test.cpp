@@ -1,10 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <QDeadlineTimer>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
+#include <QThread>
 
 #include "common/einstellungen.h"
+#include "platform/dateien.h"
 #include "platform/ordner.h"
 #include "platform/text.h"
 #include "testsupport/testsupport.h"
@@ -144,8 +148,16 @@ TEST_F(Einstellungen, KaputteDateienWerdenGelesenUndNichtBeschaedigt) {
     }
     const QByteArray ohneZeilenende = "[Kronel]A=1 ohne Zeilenende";
     const QByteArray langeZeile = "[Kronel]\r\nLang=" + QByteArray(100000, 'z') + "\r\n";
-    for (const QByteArray& inhalt :
-         {QByteArray(), muell, ohneZeilenende, langeZeile, QByteArray("\0\0[Kronel]\0\r\n", 14)}) {
+    // Bytes that are no settings file at all are left alone: nothing is written into them.
+    for (const QByteArray& inhalt : {muell, QByteArray("\0\0[Kronel]\0\r\n", 14),
+                                     QByteArray("Das ist eine Notiz.\r\nA=1\r\n")}) {
+        umgebung.schreiben(umgebung.riviror(), inhalt);
+        EXPECT_EQ(IniDateiArt({}), IniArt::Fremd);
+        EXPECT_EQ(IniLesen({}, {}, L("Fehlt"), L("d")), L("d"));
+        EXPECT_FALSE(IniSchreiben({}, L("Neu"), L("K"), L("v")).ok);
+        EXPECT_EQ(umgebung.lesen(umgebung.riviror()), inhalt);
+    }
+    for (const QByteArray& inhalt : {QByteArray(), ohneZeilenende, langeZeile}) {
         umgebung.schreiben(umgebung.riviror(), inhalt);
         EXPECT_EQ(IniLesen({}, {}, L("Fehlt"), L("d")), L("d"));
         ASSERT_TRUE(IniSchreiben({}, L("Neu"), L("K"), L("v")).ok);
@@ -191,4 +203,46 @@ TEST_F(Einstellungen, VierProgrammeSchreibenGleichzeitig) {
     }
     // nothing left over from the atomic replaces
     EXPECT_EQ(QDir(umgebung.windows()).entryList({L("*.tmp-*")}, QDir::Files).size(), 0);
+}
+
+// Programs counting at once lose no step: read, add and write under one lock.
+TEST_F(Einstellungen, ZaehlerGleichzeitigOhneVerlust) {
+    std::vector<std::unique_ptr<QProcess>> prozesse;
+    for (int p = 0; p < 4; ++p) {
+        auto proc = std::make_unique<QProcess>();
+        proc->start(QString::fromLocal8Bit(KRONEL_INI_SCHREIBER),
+                    {umgebung.riviror(), L("Stat_Starts"), L("50"), L("zaehlen")});
+        prozesse.push_back(std::move(proc));
+    }
+    for (auto& proc : prozesse) {
+        ASSERT_TRUE(proc->waitForFinished(120000));
+        EXPECT_EQ(proc->exitCode(), 0);
+    }
+    EXPECT_EQ(IniLesen({}, L("Kronel"), L("Stat_Starts"), {}), L("200"));
+}
+
+// Another process holds the lock: the first write waits and fails, the user
+// hears once which file is locked, and later writes of the run fail at once.
+TEST_F(Einstellungen, FremdeSperreMeldetSichEinmal) {
+    IniSchreiben({}, {}, L("A"), L("1"));
+    QProcess halter;
+    // -o: the lock goes with flock itself, not with the sleep it starts.
+    halter.start(L("flock"), {L("-o"), umgebung.riviror() + L(".lock"), L("sleep"), L("30")});
+    ASSERT_TRUE(halter.waitForStarted());
+    const QDeadlineTimer gesperrt(5000);
+    while (!gesperrt.hasExpired() && DateiSperre(umgebung.riviror(), 0).gesperrt()) {
+        QThread::msleep(20);
+    }
+    EXPECT_FALSE(IniSchreiben({}, {}, L("A"), L("2")).ok);
+    ASSERT_EQ(umgebung.meldungen.boxen.size(), 1u);
+    EXPECT_TRUE(umgebung.meldungen.boxen[0].text.contains(umgebung.riviror() + L(".lock")));
+    QElapsedTimer uhr;
+    uhr.start();
+    EXPECT_FALSE(IniSchreiben({}, {}, L("B"), L("3")).ok);
+    EXPECT_LT(uhr.elapsed(), 1000);
+    EXPECT_EQ(umgebung.meldungen.boxen.size(), 1u);
+    halter.kill();
+    halter.waitForFinished();
+    EXPECT_TRUE(IniSchreiben({}, {}, L("B"), L("3")).ok);
+    EXPECT_EQ(IniLesen({}, {}, L("A"), {}), L("1"));
 }

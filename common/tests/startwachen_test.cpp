@@ -54,6 +54,28 @@ TEST_F(Leserechte, SchreibgeschuetzteDatDatei) {
     EXPECT_TRUE(umgebung.meldungen.boxen.empty());
 }
 
+// A data folder this user cannot write is read-only mode, told once with the
+// read-only notice; a writable or missing folder changes nothing.
+TEST_F(Leserechte, SchreibgeschuetzterDatenOrdner) {
+    modul().DatenVerzeichnis = umgebung.daten();
+    DatenOrdnerPruefen();
+    EXPECT_FALSE(modul().NurLesen);
+    modul().DatenVerzeichnis = umgebung.daten() + L("/fehlt");
+    DatenOrdnerPruefen();
+    EXPECT_FALSE(modul().NurLesen);
+    EXPECT_TRUE(umgebung.meldungen.boxen.empty());
+
+    modul().DatenVerzeichnis = umgebung.daten();
+    ::chmod(QFile::encodeName(umgebung.daten()).constData(), 0555);
+    DatenOrdnerPruefen();
+    ::chmod(QFile::encodeName(umgebung.daten()).constData(), 0755);
+    EXPECT_TRUE(modul().NurLesen);
+    ASSERT_EQ(umgebung.meldungen.boxen.size(), 1u);
+    EXPECT_EQ(umgebung.meldungen.boxen[0].titel, L("Kronel, nur Leserechte"));
+    EXPECT_EQ(umgebung.meldungen.boxen[0].stil, 64);
+    EXPECT_TRUE(umgebung.meldungen.boxen[0].text.contains(umgebung.daten()));
+}
+
 TEST_F(Leserechte, MarkierungImProgrammordnerZeigtIhrenText) {
     umgebung.schreiben(marke(), "Heute nur lesen.\r\nGruss~Otto\r\n\r\n");
     umgebung.schreiben(darueber(), "der andere Text");

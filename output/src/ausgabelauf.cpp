@@ -177,9 +177,10 @@ void NachDatumOrdnen(QStringList& termine) {
 // kept. Sorted, they stand in the order they have in the whole sorted book.
 // version: that of the header; 0 unless the file was read.
 Status WichtigeTermineLesen(const QString& pfad, const QDate& heute, const QString& benutzerKlein,
-                            QStringList& wichtig, long long& version) {
+                            QStringList& wichtig, long long& version, bool& kopfGueltig) {
     wichtig.clear();
     version = 0;
+    kopfGueltig = false;
     AbgelaufenPruefer rollen(heute, AusgabeRegeln());
     Periodenspeicher perioden;
     auto behalten = [&](const QString& termin) {
@@ -205,9 +206,12 @@ Status WichtigeTermineLesen(const QString& pfad, const QDate& heute, const QStri
         return gelesen;
     }
     if (leer) {
-        return Fehler(FehlerNr::HinterDateiende);
+        return Fehler(FehlerNr::HinterDateiende, FehlerBeschreibung(FehlerNr::HinterDateiende) +
+                                                     QStringLiteral(": ") + pfad +
+                                                     QStringLiteral(" ist leer"));
     }
     version = leser.ende();
+    kopfGueltig = leser.kopfGueltig();
     NachDatumOrdnen(wichtig);
     return {};
 }
@@ -250,8 +254,8 @@ AusgabeEnde Terminausgabe::TermineAusgeben() {
     std::optional<SanduhrZeiger> sanduhr(std::in_place);
     SchrittLaeufer schritt(
         [](const Fehler& f) {
-            return FehlerMeldung(f, QStringLiteral("Es ist ein Fehler bei der Terminausgabe "
-                                                   "aufgetreten."));
+            return FehlerMeldungMitBeschreibung(
+                f, QStringLiteral("Es ist ein Fehler bei der Terminausgabe aufgetreten."));
         },
         QStringLiteral("TermineAusgeben"));
     const QDateTime jetzt = uhr().jetzt();
@@ -275,10 +279,23 @@ AusgabeEnde Terminausgabe::TermineAusgeben() {
     const QString benutzerKlein = LCase(benutzer);
     QStringList wichtig;
     long long version = 0;
+    bool kopfGueltig = false;
     // After Ignore on an unreadable or empty file the version counts as 0.
-    if (!schritt(
-            [&] { return WichtigeTermineLesen(pfad, heute, benutzerKlein, wichtig, version); })) {
+    if (!schritt([&] {
+            return WichtigeTermineLesen(pfad, heute, benutzerKlein, wichtig, version, kopfGueltig);
+        })) {
         return AusgabeEnde::Abgebrochen;
+    }
+    if (!kopfGueltig) {
+        // Empty, unreadable, or no data file of this system (UTF-16, garbage).
+        TonAusgeben(QStringLiteral("#SystemHand"));
+        meldungen().zeigen(QStringLiteral("Die Termindatei »") + pfad +
+                               QStringLiteral("« ist leer, nicht lesbar oder keine Terminliste "
+                                              "(ihre erste Zeile beginnt nicht mit "
+                                              "»..Kronelin«).\r\rBeende jetzt die "
+                                              "Terminausgabe."),
+                           Box::OK | Box::Stop, QStringLiteral("Kronel, keine Termine gefunden"));
+        return AusgabeEnde::Beenden;
     }
     if (version < kAeltesteVersion) {
         sanduhr.reset();

@@ -233,8 +233,7 @@ TEST_F(Ausgabelauf, AlteDosDateiFragtNachDemPlaner) {
     datei({Termin("20261209", "-", "-", "-", "-", "Alle", "Heute")}, "..Kronelin 3.20");
     EXPECT_EQ(laufen(), AusgabeEnde::Beenden);
     EXPECT_TRUE(umgebung.prozesse.starts.empty());
-    // An empty first line is version 0.
-    datei({}, "");
+    datei({Termin("20261209", "-", "-", "-", "-", "Alle", "Heute")}, "..Kronelin ");
     EXPECT_EQ(laufen(), AusgabeEnde::Beenden);
     ASSERT_EQ(umgebung.meldungen.boxen.size(), 2u);
     const test::Box& box = umgebung.meldungen.boxen[0];
@@ -252,18 +251,37 @@ TEST_F(Ausgabelauf, AlteDosDateiFragtNachDemPlaner) {
     EXPECT_EQ(umgebung.zeiger.z, Zeiger::Standard);
 }
 
-TEST_F(Ausgabelauf, LeereDateiMeldetDenFehlerUndDannDieVersion) {
+// An empty file, an empty first line, UTF-16 or garbage is no old DOS file:
+// the message names the file and what is wrong with it.
+TEST_F(Ausgabelauf, LeereOderFremdeDateiWirdBeimNamenGenannt) {
     umgebung.schreiben(modul().DateiTermine, "");
-    umgebung.meldungen.antworten({Antwort::Ignorieren, Antwort::Nein});
+    umgebung.meldungen.antworten({Antwort::Ignorieren});
     EXPECT_EQ(laufen(), AusgabeEnde::Beenden);
     ASSERT_EQ(umgebung.meldungen.boxen.size(), 2u);
     EXPECT_EQ(umgebung.meldungen.boxen[0].stil & Box::KnopfMaske,
               Box::AbbrechenWiederholenIgnorieren);
-    EXPECT_EQ(umgebung.meldungen.boxen[1].titel, L("Kronel 0,00"));
+    EXPECT_TRUE(umgebung.meldungen.boxen[0].text.contains(modul().DateiTermine + L(" ist leer")));
+    for (const QByteArray& inhalt :
+         {QByteArray("\r\n20261209-   -   -         -   Alle   Heute\r\n"),
+          QByteArray("\xFF\xFE.\0.\0K\0r\0", 10),
+          QByteArray("\x7F"
+                     "ELF\x02\x01")}) {
+        umgebung.meldungen.boxen.clear();
+        umgebung.schreiben(modul().DateiTermine, inhalt);
+        EXPECT_EQ(laufen(), AusgabeEnde::Beenden);
+        ASSERT_EQ(umgebung.meldungen.boxen.size(), 1u);
+        const test::Box& box = umgebung.meldungen.boxen[0];
+        EXPECT_EQ(box.titel, L("Kronel, keine Termine gefunden"));
+        EXPECT_EQ(box.stil, Box::OK | Box::Stop);
+        EXPECT_TRUE(box.text.contains(L("»") + modul().DateiTermine +
+                                      L("« ist leer, nicht lesbar "
+                                        "oder keine Terminliste")));
+    }
+    EXPECT_TRUE(umgebung.prozesse.starts.empty());
 
     umgebung.meldungen.antworten({Antwort::Abbruch});
+    umgebung.schreiben(modul().DateiTermine, "");
     EXPECT_EQ(laufen(), AusgabeEnde::Abgebrochen);
-    EXPECT_EQ(umgebung.meldungen.boxen.size(), 3u);
     EXPECT_EQ(umgebung.zeiger.z, Zeiger::Standard);
 }
 

@@ -1,9 +1,11 @@
 #include "platform/dateien.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
 #include <fcntl.h>
+#include <signal.h>
 #include <stdio.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -62,6 +64,13 @@ Status AllesSchreiben(int fd, const QByteArray& inhalt, const QString& pfad) {
     return {};
 }
 
+// A folder where a file belongs: the name says which.
+Fehler OrdnerStattDatei(const QString& pfad) {
+    return Fehler(FehlerNr::PfadDateiZugriff, FehlerBeschreibung(FehlerNr::PfadDateiZugriff) +
+                                                  QStringLiteral(": ") + pfad +
+                                                  QStringLiteral(" ist ein Ordner, keine Datei"));
+}
+
 // Closes a descriptor on every way out.
 struct Deskriptor {
     int fd = -1;
@@ -84,7 +93,7 @@ Ergebnis<qsizetype> ZumLesenOeffnen(const QString& pfad, Deskriptor& d) {
     }
     struct stat st {};
     if (::fstat(d.fd, &st) == 0 && S_ISDIR(st.st_mode)) {
-        return Fehler(FehlerNr::PfadDateiZugriff, {});
+        return OrdnerStattDatei(pfad);
     }
     return st.st_size > 0 ? static_cast<qsizetype>(st.st_size) : qsizetype{0};
 }
@@ -161,16 +170,79 @@ bool DateiSchreibgeschuetzt(const QString& pfad) {
     return (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
 }
 
-Status DateiAtomarSchreiben(const QString& pfad, const QByteArray& inhalt,
-                            const QString& tempPfad) {
+QString VerknuepfungsZiel(const QString& pfad) {
+    QString ziel = pfad;
+    // As many steps as the system follows itself before it gives up (ELOOP).
+    for (int schritt = 0; schritt < 40; ++schritt) {
+        const QByteArray lokal = Lokal(ziel);
+        struct stat st {};
+        if (::lstat(lokal.constData(), &st) != 0 || !S_ISLNK(st.st_mode)) {
+            return ziel;
+        }
+        QByteArray verweis(st.st_size > 0 ? st.st_size + 1 : 4096, Qt::Uninitialized);
+        const ssize_t n =
+            ::readlink(lokal.constData(), verweis.data(), static_cast<size_t>(verweis.size()));
+        if (n < 0 || n >= verweis.size()) {
+            return ziel;
+        }
+        verweis.truncate(n);
+        const QString naechstes = QFile::decodeName(verweis);
+        ziel = QDir::isAbsolutePath(naechstes)
+                   ? QDir::cleanPath(naechstes)
+                   : QDir::cleanPath(QFileInfo(ziel).absolutePath() + QLatin1Char('/') + naechstes);
+    }
+    return ziel;
+}
+
+namespace {
+
+void VerwaisteTempDateienEntfernen(const QString& pfad) {
+    const QFileInfo info(pfad);
+    const QString vorne = info.fileName() + QStringLiteral(".tmp-");
+    const QDir ordner(info.absolutePath());
+    const QStringList namen =
+        ordner.entryList({vorne + QLatin1Char('*')}, QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString& name : namen) {
+        // <file>.tmp-<pid>-<n>: only those of a process that is gone.
+        const QStringList teile = name.mid(vorne.size()).split(QLatin1Char('-'));
+        bool zahl = false;
+        bool zweite = false;
+        const qint64 pid = teile.size() == 2 ? teile[0].toLongLong(&zahl) : 0;
+        if (teile.size() == 2) {
+            (void)teile[1].toULongLong(&zweite);
+        }
+        if (!zahl || !zweite || pid <= 0 || pid == ::getpid()) {
+            continue;
+        }
+        if (::kill(static_cast<pid_t>(pid), 0) == 0 || errno != ESRCH) {
+            continue;
+        }
+        ::unlink(Lokal(ordner.filePath(name)).constData());
+    }
+}
+
+}  // namespace
+
+Status DateiAtomarSchreiben(const QString& angegeben, const QByteArray& inhalt,
+                            const QString& tempAngegeben) {
     static std::atomic<unsigned> zaehler{0};
+    // A linked file is written where the link points, and the link stays: the
+    // temporary file must lie in the target's folder for the rename.
+    const QString pfad = VerknuepfungsZiel(angegeben);
+    QString tempPfad = tempAngegeben;
+    if (pfad != angegeben && tempPfad.startsWith(angegeben)) {
+        tempPfad = pfad + tempPfad.mid(angegeben.size());
+    }
     struct stat alt {};
     const bool vorhanden = ::stat(Lokal(pfad).constData(), &alt) == 0;
     if (vorhanden && S_ISDIR(alt.st_mode)) {
-        return Fehler(FehlerNr::PfadDateiZugriff, {});
+        return OrdnerStattDatei(angegeben);
     }
     if (vorhanden && (alt.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) {
         return Fehler(FehlerNr::ZugriffVerweigert, {});
+    }
+    if (tempPfad.isEmpty()) {
+        VerwaisteTempDateienEntfernen(pfad);
     }
     const QString temp =
         tempPfad.isEmpty()
@@ -219,16 +291,33 @@ Status DateiAtomarSchreiben(const QString& pfad, const QByteArray& inhalt,
 }
 
 Status DateiAnhaengen(const QString& pfad, const QByteArray& inhalt) {
-    Deskriptor d{::open(Lokal(pfad).constData(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666)};
+    Deskriptor d{::open(Lokal(pfad).constData(), O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC, 0666)};
     if (d.fd < 0) {
         return FehlerAusErrno(errno, pfad);
     }
-    if (Status s = AllesSchreiben(d.fd, inhalt, pfad); !s) {
+    struct stat st {};
+    if (::fstat(d.fd, &st) != 0) {
+        return FehlerAusErrno(errno, pfad);
+    }
+    const off_t laenge = st.st_size;
+    QByteArray daten = inhalt;
+    // A last line without its end (a torn append of another program, an
+    // editor) gets one, so the new line stands on its own.
+    if (laenge > 0 && !inhalt.isEmpty()) {
+        char letztes = 0;
+        if (::pread(d.fd, &letztes, 1, laenge - 1) == 1 && letztes != '\n') {
+            daten.prepend(letztes == '\r' ? QByteArray("\n") : QByteArray("\r\n"));
+        }
+    }
+    // Whole or nothing: a write that fails halfway is cut back off.
+    if (Status s = AllesSchreiben(d.fd, daten, pfad); !s) {
+        (void)::ftruncate(d.fd, laenge);
         return s;
     }
     if (::close(d.fd) != 0) {
+        const int e = errno;
         d.fd = -1;
-        return FehlerAusErrno(errno, pfad);
+        return FehlerAusErrno(e, pfad);
     }
     d.fd = -1;
     return {};
@@ -269,12 +358,16 @@ Status DateiLoeschen(const QString& pfad) {
 struct DateiSperre::Daten {
     int fd = -1;
     bool gesperrt = false;
+    QString pfad;
+    int fehler = 0;  // errno of the lock file's opening
 };
 
 DateiSperre::DateiSperre(const QString& pfad, int wartezeitMs) : d_(std::make_unique<Daten>()) {
+    d_->pfad = pfad;
     const QByteArray name = Lokal(pfad + QStringLiteral(".lock"));
     d_->fd = ::open(name.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
     if (d_->fd < 0) {
+        d_->fehler = errno;
         return;
     }
     const auto ende = std::chrono::steady_clock::now() + std::chrono::milliseconds(wartezeitMs);
@@ -304,6 +397,17 @@ DateiSperre::~DateiSperre() {
 
 bool DateiSperre::gesperrt() const {
     return d_->gesperrt;
+}
+
+Fehler DateiSperre::grund() const {
+    const QString sperrdatei = d_->pfad + QStringLiteral(".lock");
+    if (d_->fehler != 0) {
+        return FehlerAusErrno(d_->fehler, sperrdatei);
+    }
+    return Fehler(FehlerNr::ZugriffVerweigert,
+                  QStringLiteral("Die Datei ") + d_->pfad +
+                      QStringLiteral(" ist von einem anderen Programm gesperrt (") + sperrdatei +
+                      QLatin1Char(')'));
 }
 
 }  // namespace kronel

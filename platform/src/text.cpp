@@ -123,6 +123,15 @@ QString NurCp1252(const QString& text) {
     return s;
 }
 
+bool Cp1252Darstellbar(QStringView text) {
+    for (const QChar c : text) {
+        if (Cp1252Byte(c.unicode()) < 0) {
+            return false;
+        }
+    }
+    return true;
+}
+
 QString ZeileTolerantLesen(const QByteArray& zeile) {
     if (IstUtf8MitHohenBytes(zeile)) {
         return QString::fromUtf8(zeile);

@@ -2,9 +2,14 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <functional>
 
@@ -19,6 +24,16 @@ namespace {
 QByteArray Inhalt(const QString& p) {
     QFile f(p);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<fehlt>");
+}
+
+// The id of a process that has ended (a child that was waited for).
+qint64 VerstorbenerProzess() {
+    const pid_t kind = ::fork();
+    if (kind == 0) {
+        ::_exit(0);
+    }
+    ::waitpid(kind, nullptr, 0);
+    return kind;
 }
 }  // namespace
 
@@ -165,4 +180,146 @@ TEST(Ordner, UmgebungBestimmtDieOrdner) {
     u.loeschen("KRONEL_PROGDIR");
     EXPECT_FALSE(ProgrammOrdner().isEmpty());
     EXPECT_FALSE(ProgrammOrdner().endsWith(QLatin1Char('/')));
+}
+
+// A linked file (a shared folder): the save writes the target, in the target's
+// folder, and the link stays a link; a relative link and one to a file not
+// there yet count alike.
+TEST(Dateien, AtomarSchreibenDurchEineVerknuepfung) {
+    QTemporaryDir dir;
+    QDir(dir.path()).mkpath(QStringLiteral("geteilt"));
+    const QString ziel = dir.filePath(QStringLiteral("geteilt/Kronel.PlD"));
+    const QString link = dir.filePath(QStringLiteral("Kronel.PlD"));
+    ASSERT_TRUE(DateiAtomarSchreiben(ziel, "alt"));
+    ASSERT_EQ(::symlink("geteilt/Kronel.PlD", QFile::encodeName(link).constData()), 0);
+    ASSERT_TRUE(DateiAtomarSchreiben(link, "neu", link + QStringLiteral(".neu")));
+    EXPECT_TRUE(QFileInfo(link).isSymLink());
+    EXPECT_EQ(Inhalt(ziel), QByteArray("neu"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::System), QStringList{"Kronel.PlD"});
+    EXPECT_EQ(QDir(dir.filePath(QStringLiteral("geteilt"))).entryList(QDir::Files),
+              QStringList{"Kronel.PlD"});
+
+    const QString ini = dir.filePath(QStringLiteral("RIVIROR.INI"));
+    const QString iniZiel = dir.filePath(QStringLiteral("geteilt/noch-nicht-da.ini"));
+    ASSERT_EQ(::symlink(QFile::encodeName(iniZiel).constData(), QFile::encodeName(ini).constData()),
+              0);
+    ASSERT_TRUE(DateiAtomarSchreiben(ini, "[Kronel]\r\n"));
+    EXPECT_TRUE(QFileInfo(ini).isSymLink());
+    EXPECT_EQ(Inhalt(iniZiel), QByteArray("[Kronel]\r\n"));
+    EXPECT_EQ(VerknuepfungsZiel(ini), iniZiel);
+}
+
+// An append is whole or nothing; a file whose last line lost its end (a torn
+// append, an editor) gets one, so no line ever holds two entries.
+TEST(Dateien, AnhaengenGanzOderGarNicht) {
+    test::TestUmgebung umgebung;
+    const QString p = umgebung.daten() + QStringLiteral("/Kronel.Old");
+    ASSERT_TRUE(DateiAnhaengen(p, "01.01.2026 eins\r\n"));
+    umgebung.datentraeger.platz = 5;
+    const Status voll = DateiAnhaengen(p, "02.01.2026 zwei\r\n");
+    ASSERT_FALSE(voll);
+    EXPECT_EQ(voll.fehler().nummer, 61);
+    EXPECT_EQ(Inhalt(p), QByteArray("01.01.2026 eins\r\n"));
+    umgebung.datentraeger.platz.reset();
+
+    umgebung.schreiben(p, "01.01.2026 eins\r\n02.01.2026 zw");
+    ASSERT_TRUE(DateiAnhaengen(p, "03.01.2026 drei\r\n"));
+    EXPECT_EQ(Inhalt(p), QByteArray("01.01.2026 eins\r\n02.01.2026 zw\r\n03.01.2026 drei\r\n"));
+    umgebung.schreiben(p, "a\r");
+    ASSERT_TRUE(DateiAnhaengen(p, "b\r\n"));
+    EXPECT_EQ(Inhalt(p), QByteArray("a\r\nb\r\n"));
+    umgebung.schreiben(p, "a\n");
+    ASSERT_TRUE(DateiAnhaengen(p, "b\r\n"));
+    EXPECT_EQ(Inhalt(p), QByteArray("a\nb\r\n"));
+}
+
+// The temporary files of a killed save are removed before the next write of
+// the same file, those of a running process (perhaps saving now) stay.
+TEST(Dateien, ResteGetoeteterSpeicherungenVerschwinden) {
+    QTemporaryDir dir;
+    const QString p = dir.filePath(QStringLiteral("Kronel.BAK"));
+    const QString tot = p + QStringLiteral(".tmp-%1-0").arg(VerstorbenerProzess());
+    const QString lebt = p + QStringLiteral(".tmp-%1-4").arg(::getppid());
+    const QString fremd =
+        dir.filePath(QStringLiteral("Kronel.PlD.tmp-%1-0").arg(VerstorbenerProzess()));
+    for (const QString& f : {tot, lebt, fremd}) {
+        ASSERT_TRUE(DateiAtomarSchreiben(f, "rest"));
+    }
+    ASSERT_TRUE(DateiAtomarSchreiben(p, "neu"));
+    EXPECT_FALSE(QFile::exists(tot));
+    EXPECT_TRUE(QFile::exists(lebt));
+    EXPECT_TRUE(QFile::exists(fremd));
+}
+
+// A lock that cannot be had names its file: a folder that does not let it be
+// made, or another holder.
+TEST(Dateien, SperreNenntDenGrund) {
+    QTemporaryDir dir;
+    const QString fehlt = dir.filePath(QStringLiteral("fehlt/Kronel.Old"));
+    const DateiSperre ohneOrdner(fehlt, 0);
+    ASSERT_FALSE(ohneOrdner.gesperrt());
+    EXPECT_EQ(ohneOrdner.grund().nummer, 53);
+    EXPECT_TRUE(ohneOrdner.grund().beschreibung.endsWith(fehlt + QStringLiteral(".lock")));
+    const QString p = dir.filePath(QStringLiteral("Kronel.Old"));
+    const DateiSperre eins(p);
+    const DateiSperre zwei(p, 0);
+    ASSERT_FALSE(zwei.gesperrt());
+    EXPECT_TRUE(
+        zwei.grund().beschreibung.contains(QStringLiteral("von einem anderen Programm "
+                                                          "gesperrt")));
+}
+
+// A real full disk: a small tmpfs of the test's own, mounted in a user and
+// mount namespace where the machine allows one. A failed append leaves the file
+// as it was, a failed save the old file and no temporary one; with room again
+// every line stands whole on its own.
+TEST(Dateien, VollerDatentraeger) {
+    const QString tmpfs = qEnvironmentVariable("KRONEL_TMPFS");
+    if (tmpfs.isEmpty()) {
+        const QString unshare = QStandardPaths::findExecutable(QStringLiteral("unshare"));
+        QTemporaryDir dir;
+        QProcess p;
+        p.setProcessChannelMode(QProcess::MergedChannels);
+        if (!unshare.isEmpty()) {
+            p.start(unshare,
+                    {QStringLiteral("-rm"), QStringLiteral("sh"), QStringLiteral("-c"),
+                     QStringLiteral("mount -t tmpfs -o size=64k kronel \"$1\" || exit 0; echo "
+                                    "EINGEHAENGT; KRONEL_TMPFS=\"$1\" exec \"$2\" "
+                                    "--gtest_filter=Dateien.VollerDatentraeger"),
+                     QStringLiteral("sh"), dir.path(),
+                     QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath()});
+            p.waitForFinished(60000);
+        }
+        const QByteArray ausgabe = p.readAll();
+        if (!ausgabe.contains("EINGEHAENGT")) {
+            GTEST_SKIP() << "Hier darf kein tmpfs eingehängt werden (unshare -rm, mount)";
+        }
+        EXPECT_EQ(p.exitCode(), 0) << ausgabe.constData();
+        return;
+    }
+    const QString archiv = tmpfs + QStringLiteral("/Kronel.Old");
+    const QString buch = tmpfs + QStringLiteral("/Kronel.PlD");
+    ASSERT_TRUE(DateiAnhaengen(archiv, "01.01.2026 eins\r\n"));
+    ASSERT_TRUE(DateiAtomarSchreiben(buch, "..Kronelin 8.010090\r\n"));
+    {
+        QFile fuell(tmpfs + QStringLiteral("/fuell"));
+        ASSERT_TRUE(fuell.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+        const QByteArray seite(4096, 'f');
+        while (fuell.write(seite) == seite.size()) {
+        }
+    }
+    const Status anhaengen =
+        DateiAnhaengen(archiv, "02.01.2026 " + QByteArray(20000, 'z') + "\r\n");
+    ASSERT_FALSE(anhaengen);
+    EXPECT_EQ(anhaengen.fehler().nummer, 61);
+    EXPECT_EQ(Inhalt(archiv), QByteArray("01.01.2026 eins\r\n"));
+    const Status speichern = DateiAtomarSchreiben(buch, QByteArray(20000, 'n'));
+    ASSERT_FALSE(speichern);
+    EXPECT_EQ(speichern.fehler().nummer, 61);
+    EXPECT_EQ(Inhalt(buch), QByteArray("..Kronelin 8.010090\r\n"));
+    EXPECT_EQ(QDir(tmpfs).entryList({QStringLiteral("*.tmp-*")}, QDir::Files), QStringList{});
+
+    QFile::remove(tmpfs + QStringLiteral("/fuell"));
+    ASSERT_TRUE(DateiAnhaengen(archiv, "03.01.2026 drei\r\n"));
+    EXPECT_EQ(Inhalt(archiv), QByteArray("01.01.2026 eins\r\n03.01.2026 drei\r\n"));
 }

@@ -82,6 +82,14 @@ private:
     Periodenspeicher perioden_;
 };
 
+// The failure of a roll-over with broken records, naming the first of them
+// and how many there are.
+Fehler DefekteFehler(const AbgelaufenErgebnis& e);
+
+// Appends the archive line of a record to the archive, under its lock; the
+// failure names the file.
+Status InsArchiv(const QString& archiv, const QString& termin);
+
 // Rolls over the whole list in place; the order of the rest is kept.
 AbgelaufenErgebnis AbgelaufeneFortschreiben(QStringList& termine, const QDate& heute,
                                             const AbgelaufenRegeln& regeln);

@@ -39,6 +39,13 @@ struct Dateiinhalt {
     qsizetype leer = 0;         // empty lines skipped
     bool kopfFehlt = false;     // an empty file
     bool kopfUnlesbar = false;  // no ".." at the start: the header line is in the rest
+    // More than the header on its first line (a lost line break): what follows
+    // it is the first record when it reads as one, else in the rest.
+    bool kopfZuLang = false;
+    bool kopfTermin = false;  // and it was taken as the first record
+    // Records holding characters that the file cannot store (a line of a UTF-8
+    // editor): a save turns them into "?".
+    qsizetype nichtSpeicherbar = 0;
     // Not every line of the file made it into the book or into the rest.
     bool unvollstaendig = false;
 };
@@ -47,6 +54,10 @@ struct Dateiinhalt {
 // cannot be read. A line too short for the fixed fields but with a valid date key
 // is padded.
 QString ZeilePruefen(const QString& zeile, bool* aufgefuellt = nullptr);
+
+// What stands on the header line after the header ("..Kronelin " and the
+// version number), without blanks around it: empty for a whole header.
+QString NachDemKopf(const QString& kopf);
 
 // Lines end with CR LF, LF or CR; a last line end gives no empty last line.
 Dateiinhalt TermindateiLesen(const QByteArray& inhalt);
@@ -67,6 +78,8 @@ public:
     // After the last piece: the version of the header (as VersionsZehntel), 0
     // for an empty file.
     long long ende();
+    // After the end: the first line began with "..", as every header does.
+    bool kopfGueltig() const;
 
 private:
     struct Zustand;

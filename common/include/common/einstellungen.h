@@ -6,6 +6,8 @@
 
 #include <QString>
 
+#include <functional>
+
 namespace kronel {
 
 struct IniErgebnis {
@@ -17,6 +19,23 @@ QString IniLesen(const QString& datei, const QString& abschnitt, const QString& 
                  const QString& vorgabe = {});
 IniErgebnis IniSchreiben(const QString& datei, const QString& abschnitt, const QString& schluessel,
                          const QString& wert);
+// Reads a key, makes its new value from the old one and writes it, all under
+// the one lock: two programs counting at once lose no step.
+IniErgebnis IniAendern(const QString& datei, const QString& abschnitt, const QString& schluessel,
+                       const std::function<QString(const QString& alt)>& neu,
+                       const QString& vorgabe = {});
+
+// What stands where a settings file belongs.
+enum class IniArt {
+    Fehlt,
+    Einstellungen,
+    Ordner,  // a folder in its place
+    Fremd,   // bytes that are no settings file (NUL bytes, no section at all)
+};
+IniArt IniDateiArt(const QString& datei);
+// The key stands only in a later section of that name, which no read sees.
+bool IniSchluesselNurSpaeter(const QString& datei, const QString& abschnitt,
+                             const QString& schluessel);
 
 // The folders as the settings code names them: without a trailing "/". The case
 // of a path is never changed.

@@ -15,6 +15,9 @@ bool LaeuftInIDE();
 // Shows the Abort/Retry/Ignore box for a failure and records it in [Fehler] of
 // RIVIROR.INI. Returns 3 (Abort), 4 (Retry) or 5 (Ignore); 0 for error number 0.
 int FehlerMeldung(const Fehler& fehler, const QString& text);
+// The same, with the failure's own description (which file, which record)
+// below the text, where it has one.
+int FehlerMeldungMitBeschreibung(const Fehler& fehler, const QString& text);
 
 // Replaces every occurrence of such, found without regard to case; an empty
 // search text leaves the text as it is.

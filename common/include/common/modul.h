@@ -18,6 +18,9 @@ struct Modul {
     QStringList BefehlWorte;        // the words of the last split of a "|" list
     bool DruckNebenPlaner = false;  // "/autoprint" beside a running planner: stays read-only
     QDateTime Startzeit;  // when this run counted its start (the run minutes count from it)
+    // Settings files another process kept locked in this run: further writes
+    // fail at once instead of waiting again.
+    QStringList GesperrteEinstellungen;
 };
 
 // The one set of module variables of the running program.

@@ -11,6 +11,10 @@ namespace kronel {
 // write permission bits, or when the marker file READONLY.TXT lies in the
 // program folder or its parent; a marker's text is shown ("Kronel, nur Leserechte").
 void LeserechtePruefen();
+// A data folder this user cannot write (no write permission bits, or a folder
+// the system refuses to write) makes a writing program read-only, with the
+// read-only notice; a folder that is not there is left to the data paths.
+void DatenOrdnerPruefen();
 
 // The single-instance guard, skipped with NetWatch.Ini [Allgemein]
 // NoInstanceWatch = 1. False when another copy of this program runs and has been

@@ -33,7 +33,7 @@ void Schreiben(const QString& schluessel, const QString& wert) {
 SchrittLaeufer LadeSchritte(const QString& wo) {
     return SchrittLaeufer(
         [](const Fehler& f) {
-            return FehlerMeldung(
+            return FehlerMeldungMitBeschreibung(
                 f, QStringLiteral("Es ist ein Fehler beim Laden der Termine aufgetreten."));
         },
         wo);
@@ -91,7 +91,7 @@ void Erinnerung::TermineAktualisieren() {
     schritt([&]() -> Status {
         const AbgelaufenErgebnis e = AbgelaufeneFortschreiben(ListeTermine, heute, regeln);
         if (!e.defekte.empty()) {
-            return e.defekte.front().fehler;
+            return DefekteFehler(e);
         }
         return {};
     });

@@ -88,6 +88,10 @@ Erinnerungsdatei ErinnerungsdateiLesen(const QByteArray& inhalt) {
         return d;
     }
     d.termine.reserve(zeilen.size() - 1);
+    // A record glued to the header by a lost line break is read as the planner reads it.
+    if (QString geklebt = ZeilePruefen(NachDemKopf(kopf)); !geklebt.isEmpty()) {
+        d.termine.append(std::move(geklebt));
+    }
     for (qsizetype i = 1; i < zeilen.size(); ++i) {
         if (!NurBlanks(zeilen[i])) {
             d.termine.append(ZeileTolerantLesen(zeilen[i].toByteArray()));

@@ -226,6 +226,17 @@ TEST_F(Reminder, ArchivOhneSchreibrechtWirdEinmalProLesenGemeldet) {
     EXPECT_EQ(logik.PanelStatus, L("Keine Termine mehr."));
 }
 
+// A record with a broken date: the report names it, not just the error number.
+TEST_F(Reminder, KaputterTerminWirdBeimNamenGenannt) {
+    Datei({L("2099x231-   -   -         -   Alle   kaputt"), Termin("19990312", "-", "-", "gut")});
+    umgebung.meldungen.antworten({Antwort::Ignorieren});
+    logik.Zeit_Timer();
+    ASSERT_EQ(BoxenMit(kLadefehler), 1);
+    EXPECT_TRUE(umgebung.meldungen.boxen[0].text.contains(
+        L("»2099x231-   -   -         -   Alle   kaputt«")))
+        << qPrintable(umgebung.meldungen.boxen[0].text);
+}
+
 TEST_F(Reminder, FehlendeDateiWirdGemeldet) {
     QFile::remove(umgebung.daten() + L("/Kronel.PlD"));
     logik.Zeit_Timer();

@@ -55,6 +55,7 @@ bool Planer::FormLoad() {
     SanduhrZeiger sanduhr;
     DatenPfadeSetzen();
     LeserechtePruefen();
+    DatenOrdnerPruefen();
     if (!NetzWache(1)) {
         beendet_ = true;
         sicht_.ProgrammEnde();

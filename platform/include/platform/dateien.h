@@ -20,11 +20,19 @@ Ergebnis<QByteArray> DateiLesen(const QString& pfad);
 Status DateiStueckweiseLesen(const QString& pfad, const std::function<void(QByteArrayView)>& je);
 // Writes the whole file through a temporary file in the same folder. On any
 // failure the old file stays as it was. A file without write permission bits is
-// refused (70), as the system refuses to write a read-only file.
+// refused (70), as the system refuses to write a read-only file. A symbolic link
+// stays a link: its target is written, through a temporary file beside the
+// target. Temporary files of this file left by a process that no longer runs
+// (<file>.tmp-<pid>-<n>, a killed save) are removed first.
 Status DateiAtomarSchreiben(const QString& pfad, const QByteArray& inhalt,
                             const QString& tempPfad = {});
-// Appends with one write.
+// Appends whole or not at all: a write that fails (a full disk) cuts the file
+// back to its old length. A file whose last line has no line end gets CR LF
+// (or the LF of a lone CR) before the new bytes.
 Status DateiAnhaengen(const QString& pfad, const QByteArray& inhalt);
+// The file a path names after every symbolic link is followed (also a link to
+// a file not there yet); the path itself when it is no link.
+QString VerknuepfungsZiel(const QString& pfad);
 // Renames a file, but never over an existing one: when neu exists, both stay
 // as they are and the call fails (58, file already exists).
 Status DateiUmbenennenOhneErsetzen(const QString& alt, const QString& neu);
@@ -55,6 +63,9 @@ public:
     DateiSperre(const DateiSperre&) = delete;
     DateiSperre& operator=(const DateiSperre&) = delete;
     bool gesperrt() const;
+    // Why the lock was not had: the lock file cannot be made (a missing or
+    // read-only folder), or another process holds it; both name the file.
+    Fehler grund() const;
 
 private:
     struct Daten;

@@ -19,6 +19,8 @@ QByteArray NachCp1252(const QString& text);
 // Replaces every character Windows-1252 cannot hold by "?", so that what the
 // user sees is what is stored.
 QString NurCp1252(const QString& text);
+// Every character has its Windows-1252 byte: the text is saved as it stands.
+bool Cp1252Darstellbar(QStringView text);
 // Tolerant reading: a line that is valid UTF-8 with bytes above 0x7F is read as
 // UTF-8, any other line as Windows-1252. Line ends stay as they are.
 QString ZeileTolerantLesen(const QByteArray& zeile);

@@ -3,6 +3,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include "platform/dateien.h"
 #include "platform_qt/dienste_qt.h"
 
 namespace kronel {
@@ -84,6 +85,15 @@ int QtMeldungen::zeigen(const QString& text, int stil, const QString& titel) {
         if (k.antwort == escape) {
             box.setEscapeButton(k.knopf);
         }
+    }
+    // With KRONEL_MELDUNGEN_PROTOKOLL set, tests of the real programs read every
+    // box there; it is answered with its default button and never shown.
+    const QString protokoll = qEnvironmentVariable("KRONEL_MELDUNGEN_PROTOKOLL");
+    if (!protokoll.isEmpty()) {
+        QString zeile = titel + QStringLiteral(": ") + FuerWidget(text);
+        zeile.replace(QLatin1Char('\n'), QLatin1Char(' '));
+        (void)DateiAnhaengen(protokoll, zeile.toUtf8() + '\n');
+        return knoepfe[standard < knoepfe.size() ? standard : 0].antwort;
     }
     if ((stil & Box::Systemmodal) != 0) {
         box.setWindowModality(Qt::ApplicationModal);
