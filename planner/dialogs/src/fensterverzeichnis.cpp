@@ -1,5 +1,7 @@
 #include "planner_dialogs/fensterverzeichnis.h"
 
+#include "planner_dialogs/buchdialoge.h"
+
 #include <cstdio>
 #include <cstdlib>
 
@@ -48,6 +50,10 @@ bool FensterVerzeichnis::vorhanden(Fenstername f) const {
             return bool(anzeigen.DruckenBlatt);
         case Fenstername::Druckereinrichtung:
             return bool(anzeigen.Druckereinrichtung);
+        case Fenstername::ImpGeb:
+            return bool(anzeigen.ImpGeb);
+        case Fenstername::Dateiwahl:
+            return bool(anzeigen.Dateiwahl);
     }
     return false;
 }
@@ -70,8 +76,8 @@ SetupErgebnis FensterVerzeichnis::Setup() {
     return zeigen(Fenstername::Setup, anzeigen.Setup);
 }
 
-FreizeitErgebnis FensterVerzeichnis::Freizeit() {
-    return zeigen(Fenstername::Freizeit, anzeigen.Freizeit);
+FreizeitErgebnis FensterVerzeichnis::Freizeit(const FreizeitAnfrage& anfrage) {
+    return zeigen(Fenstername::Freizeit, anzeigen.Freizeit, anfrage);
 }
 
 AltesErgebnis FensterVerzeichnis::Altes() {
@@ -98,8 +104,17 @@ void FensterVerzeichnis::Druckereinrichtung() {
     zeigen(Fenstername::Druckereinrichtung, anzeigen.Druckereinrichtung);
 }
 
+ImpGebErgebnis FensterVerzeichnis::ImpGeb() {
+    return zeigen(Fenstername::ImpGeb, anzeigen.ImpGeb);
+}
+
+std::optional<QString> FensterVerzeichnis::Dateiwahl(const DateiwahlAnfrage& anfrage) {
+    return zeigen(Fenstername::Dateiwahl, anzeigen.Dateiwahl, anfrage);
+}
+
 void PlanerFensterEintragen(FensterVerzeichnis& fenster, QPrinter& drucker) {
     DruckereinrichtungEintragen(fenster, drucker);
+    BuchDialogeEintragen(fenster);
 }
 
 }  // namespace kronel

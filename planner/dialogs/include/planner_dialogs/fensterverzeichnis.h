@@ -19,13 +19,15 @@ public:
     struct Anzeigen {
         std::function<SuchenErgebnis(QWidget*, const SuchenAnfrage&)> Suchen;
         std::function<SetupErgebnis(QWidget*)> Setup;
-        std::function<FreizeitErgebnis(QWidget*)> Freizeit;
+        std::function<FreizeitErgebnis(QWidget*, const FreizeitAnfrage&)> Freizeit;
         std::function<AltesErgebnis(QWidget*)> Altes;
         std::function<MonatsblattErgebnis(QWidget*, const MonatsblattAnfrage&)> Monatsblatt;
         std::function<void(QWidget*)> Tips;
         std::function<void(QWidget*)> Drucken;
         std::function<void(QWidget*)> DruckenBlatt;
         std::function<void(QWidget*)> Druckereinrichtung;
+        std::function<ImpGebErgebnis(QWidget*)> ImpGeb;
+        std::function<std::optional<QString>(QWidget*, const DateiwahlAnfrage&)> Dateiwahl;
     };
     // Showing a window that is not registered is a programming error: Main
     // offers no command that reaches one. It is reported here and nothing is
@@ -42,13 +44,15 @@ public:
     bool vorhanden(Fenstername f) const override;
     SuchenErgebnis Suchen(const SuchenAnfrage& anfrage) override;
     SetupErgebnis Setup() override;
-    FreizeitErgebnis Freizeit() override;
+    FreizeitErgebnis Freizeit(const FreizeitAnfrage& anfrage) override;
     AltesErgebnis Altes() override;
     MonatsblattErgebnis Monatsblatt(const MonatsblattAnfrage& anfrage) override;
     void Tips() override;
     void Drucken() override;
     void DruckenBlatt() override;
     void Druckereinrichtung() override;
+    ImpGebErgebnis ImpGeb() override;
+    std::optional<QString> Dateiwahl(const DateiwahlAnfrage& anfrage) override;
 
 private:
     template <typename R, typename... A>

@@ -22,6 +22,8 @@ enum class Fenstername {
     Drucken,
     DruckenBlatt,
     Druckereinrichtung,
+    ImpGeb,
+    Dateiwahl,
 };
 // The form name of the window, for diagnostics.
 QString FensterSchluessel(Fenstername f);
@@ -46,8 +48,13 @@ struct SetupErgebnis {
     bool operator==(const SetupErgebnis&) const = default;
 };
 
-// The free-time overview and the archive viewer: a line "dd.mm.yyyy text" for
-// a new appointment, empty when left without one.
+// The free-time overview reads the records; it and the archive viewer hand
+// back a line "dd.mm.yyyy text" for a new appointment, empty when left without
+// one.
+struct FreizeitAnfrage {
+    QStringList ListeTermine;
+    bool operator==(const FreizeitAnfrage&) const = default;
+};
 struct FreizeitErgebnis {
     QString BezUebergabe;
     bool operator==(const FreizeitErgebnis&) const = default;
@@ -71,6 +78,22 @@ struct MonatsblattErgebnis {
     bool operator==(const MonatsblattErgebnis&) const = default;
 };
 
+// The open or save dialog of a file, starting at pfad (folder and name); it
+// hands back the chosen path as it is, or no value when cancelled.
+struct DateiwahlAnfrage {
+    QString Caption;
+    QString pfad;
+    QString Filter;  // "Name (*.x);;Alles (*)"
+    bool speichern = false;
+    bool operator==(const DateiwahlAnfrage&) const = default;
+};
+
+// The birthday import: the birthday lines the user selected, in list order.
+struct ImpGebErgebnis {
+    QStringList Liste;
+    bool operator==(const ImpGebErgebnis&) const = default;
+};
+
 class NebenFenster {
 public:
     virtual ~NebenFenster() = default;
@@ -80,7 +103,7 @@ public:
 
     virtual SuchenErgebnis Suchen(const SuchenAnfrage& anfrage) = 0;
     virtual SetupErgebnis Setup() = 0;
-    virtual FreizeitErgebnis Freizeit() = 0;
+    virtual FreizeitErgebnis Freizeit(const FreizeitAnfrage& anfrage) = 0;
     virtual AltesErgebnis Altes() = 0;
     virtual MonatsblattErgebnis Monatsblatt(const MonatsblattAnfrage& anfrage) = 0;
     virtual void Tips() = 0;
@@ -88,6 +111,8 @@ public:
     virtual void DruckenBlatt() = 0;
     // Its answer is not looked at: cancel leaves the printer as it was.
     virtual void Druckereinrichtung() = 0;
+    virtual ImpGebErgebnis ImpGeb() = 0;
+    virtual std::optional<QString> Dateiwahl(const DateiwahlAnfrage& anfrage) = 0;
 };
 
 }  // namespace kronel

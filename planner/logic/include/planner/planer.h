@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 #include "book/buch.h"
 #include "planner/hauptlogik.h"
 #include "planner/nebenfenster.h"
@@ -151,6 +153,15 @@ public:
     void Main_PulOrdneMeldung_Click();
     // ---- end of the list commands ----
 
+    // ---- Exchange files and birthday import (planer_austausch.cpp) ----
+    // Appends the current record to an exchange file.
+    void Main_mnuTaustauschSave_Click();
+    // Appends the records of an exchange file to the list.
+    void Main_mnuTaustauschLoad_Click();
+    // A yearly appointment of every birthday chosen in ImpGeb.
+    void Main_mnuImpGeb_Click();
+    // ---- end of the exchange files ----
+
     // BuchFenster
     void StatusZeigen(const QString& text) override;
     void FelderSetzen(const TerminFelder& felder) override;
@@ -168,6 +179,7 @@ private:
     void UebergabeHolen(Fenstername fenster);
     void NeuesDatumWaehlen();
     // ---- end of the list commands ----
+    std::optional<QString> AustauschDateiWaehlen(bool speichern);
     void AutomatischDrucken();
     void Ende();
 

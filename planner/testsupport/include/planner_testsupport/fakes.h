@@ -83,8 +83,9 @@ public:
         zeigen(Fenstername::Setup);
         return setupAntwort;
     }
-    FreizeitErgebnis Freizeit() override {
+    FreizeitErgebnis Freizeit(const FreizeitAnfrage& anfrage) override {
         zeigen(Fenstername::Freizeit);
+        freizeit.push_back(anfrage);
         return freizeitAntwort;
     }
     AltesErgebnis Altes() override {
@@ -100,6 +101,15 @@ public:
     void Drucken() override { zeigen(Fenstername::Drucken); }
     void DruckenBlatt() override { zeigen(Fenstername::DruckenBlatt); }
     void Druckereinrichtung() override { zeigen(Fenstername::Druckereinrichtung); }
+    ImpGebErgebnis ImpGeb() override {
+        zeigen(Fenstername::ImpGeb);
+        return impGebAntwort;
+    }
+    std::optional<QString> Dateiwahl(const DateiwahlAnfrage& anfrage) override {
+        zeigen(Fenstername::Dateiwahl);
+        dateiwahl.push_back(anfrage);
+        return dateiwahlAntwort;
+    }
 
     // The form names of the windows shown, in their order.
     QStringList gezeigtNamen() const {
@@ -114,11 +124,15 @@ public:
     std::vector<Fenstername> gezeigt;
     std::vector<SuchenAnfrage> suchen;
     std::vector<MonatsblattAnfrage> monatsblatt;
+    std::vector<FreizeitAnfrage> freizeit;
+    std::vector<DateiwahlAnfrage> dateiwahl;
     SuchenErgebnis suchenAntwort;
     SetupErgebnis setupAntwort;
     FreizeitErgebnis freizeitAntwort;
     AltesErgebnis altesAntwort;
     MonatsblattErgebnis monatsblattAntwort;
+    ImpGebErgebnis impGebAntwort;
+    std::optional<QString> dateiwahlAntwort;
 
 private:
     void zeigen(Fenstername f) {
