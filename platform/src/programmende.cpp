@@ -1,6 +1,7 @@
 #include "platform/programmende.h"
 
 #include <QCoreApplication>
+#include <QThread>
 
 namespace kronel {
 
@@ -14,8 +15,12 @@ int g_code = 0;
 void ProgrammBeenden(int code) {
     g_beendet = true;
     g_code = code;
-    // Without a running event loop this does nothing; the start then does not run it.
-    QCoreApplication::exit(code);
+    // Without a running event loop the start does not run it. Qt's exit would
+    // then still mark the thread, and every later loop of the process (a modal
+    // window of the next test) would return at once.
+    if (QThread::currentThread()->loopLevel() > 0) {
+        QCoreApplication::exit(code);
+    }
 }
 
 bool ProgrammBeendet() {

@@ -21,6 +21,10 @@ int AufnahmeDrucker::beendeteDokumente() const {
 }
 
 std::optional<Fehler> AufnahmeDrucker::fehlerNehmen() {
+    if (naechsterFehler && fehlerNach > 0) {
+        --fehlerNach;
+        return std::nullopt;
+    }
     std::optional<Fehler> f = naechsterFehler;
     naechsterFehler.reset();
     return f;

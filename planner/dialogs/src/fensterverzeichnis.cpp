@@ -115,6 +115,7 @@ std::optional<QString> FensterVerzeichnis::Dateiwahl(const DateiwahlAnfrage& anf
 void PlanerFensterEintragen(FensterVerzeichnis& fenster, QPrinter& drucker) {
     DruckereinrichtungEintragen(fenster, drucker);
     BuchDialogeEintragen(fenster);
+    DruckfensterEintragen(fenster);
 }
 
 }  // namespace kronel

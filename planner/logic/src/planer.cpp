@@ -150,18 +150,11 @@ void Planer::AutomatischDrucken() {
     druckt_ = true;
     sicht_.ZeitSchalten(false);
     Warten(1);
-    const bool liste = ListeIstLieblingsausdruck();
-    if (fenster_.vorhanden(liste ? Fenstername::Drucken : Fenstername::DruckenBlatt)) {
-        if (liste) {
-            fenster_.Drucken();
-        } else {
-            fenster_.DruckenBlatt();
-        }
+    // The window prints on its first showing and closes itself.
+    if (ListeIstLieblingsausdruck()) {
+        Main_PulDruckenListe_Click();
     } else {
-        std::fputs(
-            "Kronelin /autoprint: Die Druckfenster fehlen in dieser Fassung; "
-            "das Programm endet ohne Ausdruck.\n",
-            stderr);
+        Main_mnuDruckenBlatt_Click();
     }
     PulBeenden();
 }

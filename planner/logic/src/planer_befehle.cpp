@@ -61,6 +61,7 @@ void Planer::Main_PulDruckenListe_Click() {
     }
     DatumUebernehmen();
     fenster_.Drucken();
+    DruckHinweisZeigen();
 }
 
 void Planer::Main_mnuDruckenBlatt_Click() {
@@ -69,6 +70,7 @@ void Planer::Main_mnuDruckenBlatt_Click() {
     }
     DatumUebernehmen();
     fenster_.DruckenBlatt();
+    DruckHinweisZeigen();
 }
 
 void Planer::Lieblingsausdruck_Click() {

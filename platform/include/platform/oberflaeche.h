@@ -65,4 +65,18 @@ public:
     virtual void zustandSetzen(FensterZustand z) = 0;
 };
 
+// A list box or combo box through the members the list tools use; items count
+// from 0. Text is the edit field of a combo box (a list box: its selected item).
+class ListenSteuerelement {
+public:
+    virtual ~ListenSteuerelement() = default;
+    virtual int ListCount() const = 0;
+    virtual QString List(int index) const = 0;
+    virtual void AddItem(const QString& eintrag) = 0;
+    virtual void RemoveItem(int index) = 0;
+    virtual void Clear() = 0;
+    virtual QString Text() const = 0;
+    virtual void setText(const QString& text) = 0;
+};
+
 }  // namespace kronel

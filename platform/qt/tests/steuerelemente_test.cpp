@@ -1,12 +1,15 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
 
 #include "common/einstellungen.h"
 #include "common/fenster.h"
+#include "common/listen.h"
 #include "common/texte.h"
 #include "platform_qt/oberflaeche_qt.h"
 #include "testsupport/anwendung.h"
@@ -87,4 +90,24 @@ TEST(QtSteuerelemente, FensterPositionInTwips) {
     EXPECT_EQ(f.zustand(), FensterZustand::Normal);
     f.zustandSetzen(FensterZustand::Maximiert);
     EXPECT_EQ(f.zustand(), FensterZustand::Maximiert);
+}
+
+TEST(QtSteuerelemente, ListenfeldUndKombifeldAlsListe) {
+    test::AnwendungSicherstellen();
+    QListWidget liste;
+    QtListe l(&liste);
+    EXPECT_EQ(TextInListe(l, L("b;a;b;")), 3);
+    ListeDoppelteEntfernen(l);
+    EXPECT_EQ(ListeAlsText(l), L("b;a;"));
+    l.setText(L("a"));
+    EXPECT_EQ(l.Text(), L("a"));
+
+    QComboBox kombi;
+    kombi.setEditable(true);
+    kombi.addItems({L("Schulz"), L("MEIER"), L("Lange")});
+    kombi.setEditText(L("Meier"));
+    QtListe k(&kombi);
+    EXPECT_EQ(ListeAktuellOben(k, 9), 3);
+    EXPECT_EQ(ListeAlsText(k), L("Meier;Schulz;Lange;"));
+    EXPECT_EQ(kombi.currentText(), L("Meier"));
 }

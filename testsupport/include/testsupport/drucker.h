@@ -50,6 +50,8 @@ public:
     int beendeteDokumente() const;
     // A failure the next drawing call (or EndDoc) returns, as a missing printer would.
     std::optional<Fehler> naechsterFehler;
+    // Drawing calls that still succeed before naechsterFehler strikes.
+    int fehlerNach = 0;
 
 protected:
     Status dokumentBeginnen(const Zustand& s) override;

@@ -126,4 +126,17 @@ public:
     int bewegt = 0;
 };
 
+class FakeListe final : public ListenSteuerelement {
+public:
+    int ListCount() const override { return static_cast<int>(eintraege.size()); }
+    QString List(int index) const override { return eintraege.value(index); }
+    void AddItem(const QString& eintrag) override { eintraege.append(eintrag); }
+    void RemoveItem(int index) override { eintraege.removeAt(index); }
+    void Clear() override { eintraege.clear(); }
+    QString Text() const override { return text; }
+    void setText(const QString& t) override { text = t; }
+    QStringList eintraege;
+    QString text;
+};
+
 }  // namespace kronel::test

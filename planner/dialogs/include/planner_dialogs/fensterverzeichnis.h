@@ -67,6 +67,10 @@ private:
 // the following printouts use.
 void DruckereinrichtungEintragen(FensterVerzeichnis& fenster, QPrinter& drucker);
 
+// Registers the list printout and the calendar sheet; they read the main list
+// through the owner's DruckQuelle.
+void DruckfensterEintragen(FensterVerzeichnis& fenster);
+
 // Every side window of the planner, registered once at the start.
 void PlanerFensterEintragen(FensterVerzeichnis& fenster, QPrinter& drucker);
 

@@ -170,6 +170,8 @@ public:
     void EreignisseZulassen() override;
 
 private:
+    // The status panel tells where a printout went when it became a PDF.
+    void DruckHinweisZeigen();
     // ---- List commands ----
     // False after the end; else a typed date still waiting is committed.
     bool BefehlBeginnen();

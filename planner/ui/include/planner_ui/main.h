@@ -10,6 +10,7 @@
 #include <array>
 #include <memory>
 
+#include "planner/druckquelle.h"
 #include "planner/planer.h"
 #include "shared_ui/programm.h"
 
@@ -27,7 +28,7 @@ class QToolBar;
 
 namespace kronel {
 
-class Main final : public QMainWindow, public MainSicht {
+class Main final : public QMainWindow, public MainSicht, public DruckQuelle {
 public:
     explicit Main(NebenFenster& fenster);
     ~Main() override;
@@ -80,6 +81,10 @@ public:
     // List commands
     void UndoSchalten(bool an) override;
     void AllesMarkieren(Feld f) override;
+    // DruckQuelle
+    QStringList ListeTermine() const override;
+    SchriftWerte ListeAnzeigeSchrift() const override;
+    QStringList Stationen() const override;
 
 protected:
     bool eventFilter(QObject* ziel, QEvent* e) override;

@@ -89,6 +89,23 @@ private:
     QPointer<QWidget> w_;
 };
 
+// A QListWidget or QComboBox as a list control. A sorted list widget puts
+// every new item in its place.
+class QtListe final : public ListenSteuerelement {
+public:
+    explicit QtListe(QWidget* w) : w_(w) {}
+    int ListCount() const override;
+    QString List(int index) const override;
+    void AddItem(const QString& eintrag) override;
+    void RemoveItem(int index) override;
+    void Clear() override;
+    QString Text() const override;
+    void setText(const QString& text) override;
+
+private:
+    QPointer<QWidget> w_;
+};
+
 // A colour of the settings (0x00BBGGRR; system colours 0x800000nn) as a Qt colour
 // and back; system colours take the palette's colour of that role.
 QColor FarbeAusWert(qint32 wert);

@@ -1,0 +1,124 @@
+#include "common/listen.h"
+
+#include <algorithm>
+
+#include "common/fehlermeldung.h"
+#include "platform/datum.h"
+#include "platform/dienste.h"
+#include "platform/drucker.h"
+#include "platform/oberflaeche.h"
+#include "platform/schritte.h"
+#include "platform/text.h"
+#include "platform/uhr.h"
+
+namespace kronel {
+
+namespace {
+QString TrennerOderStandard(const QString& trenner) {
+    return trenner.isEmpty() ? QStringLiteral(";") : trenner;
+}
+}  // namespace
+
+QString ListeAlsText(const ListenSteuerelement& liste, const QString& trenner) {
+    const QString t = TrennerOderStandard(trenner);
+    QString text;
+    const int n = liste.ListCount();
+    for (int i = 0; i < n; ++i) {
+        text += liste.List(i) + t;
+    }
+    return text;
+}
+
+int TextInListe(ListenSteuerelement& liste, const QString& text, const QString& trenner) {
+    const QString t = TrennerOderStandard(trenner);
+    liste.Clear();
+    for (const QString& eintrag : text.split(t)) {
+        if (!eintrag.isEmpty()) {
+            liste.AddItem(eintrag);
+        }
+    }
+    return liste.ListCount();
+}
+
+void ListeDoppelteEntfernen(ListenSteuerelement& liste) {
+    SanduhrZeiger sanduhr;
+    for (int i = 0; i < liste.ListCount(); ++i) {
+        const QString eintrag = liste.List(i);
+        for (int j = liste.ListCount() - 1; j > i; --j) {
+            if (liste.List(j) == eintrag) {
+                liste.RemoveItem(j);
+            }
+        }
+    }
+}
+
+int ListeAktuellOben(ListenSteuerelement& kombi, int maximum) {
+    const QString aktuell = kombi.Text();
+    const QString klein = LCase(aktuell);
+    QStringList plaetze{aktuell};
+    const int n = std::min(maximum, kombi.ListCount());
+    for (int i = 0; i < n; ++i) {
+        const QString eintrag = kombi.List(i);
+        plaetze.append(LCase(eintrag) == klein ? QString() : eintrag);
+    }
+    kombi.Clear();
+    for (const QString& p : plaetze) {
+        if (!p.isEmpty()) {
+            kombi.AddItem(p);
+        }
+    }
+    kombi.setText(aktuell);
+    return kombi.ListCount();
+}
+
+void ListeDrucken(const ListenSteuerelement& liste, const QString& kopf, const QString& schrift,
+                  double groesse, double links) {
+    SanduhrZeiger sanduhr;
+    Drucker& d = drucker();
+    // One box for the first failure; after Ignore the printout goes on quietly.
+    bool still = false;
+    SchrittLaeufer lauf(
+        [&still](const Fehler& f) {
+            if (still) {
+                return 5;
+            }
+            const int antwort =
+                FehlerMeldung(f, QStringLiteral("Es ist ein Fehler beim Drucken aufgetreten."));
+            still = antwort == 5;
+            return antwort;
+        },
+        QStringLiteral("ListeDrucken"));
+    const QDateTime jetzt = uhr().jetzt();
+    int seite = 0;
+    const int n = liste.ListCount();
+    for (int i = 0; i < n && !lauf.abgebrochen(); ++i) {
+        const double h = d.TextHeight(QStringLiteral("Ay"));
+        if (i == 0 || d.ScaleHeight() < d.CurrentY() + h) {
+            if (i > 0) {
+                lauf([&] { return d.EndDoc(); });  // every page its own print job
+            }
+            ++seite;
+            d.setFontName(schrift.isEmpty() ? QStringLiteral("Arial") : schrift);
+            d.setFontSize(groesse > 4 ? groesse : 10);
+            d.setFontBold(false);
+            d.setFontItalic(false);
+            lauf([&] { return d.setScaleMode(Massstab::Zentimeter); });
+            QString zeile = Ersetzen(kopf, QStringLiteral("&[Seite]"), QString::number(seite));
+            zeile = Ersetzen(zeile, QStringLiteral("&[Datum]"), DatumText(jetzt.date()));
+            zeile = Ersetzen(zeile, QStringLiteral("&[Zeit]"),
+                             jetzt.time().toString(QStringLiteral("hh:mm")));
+            d.setCurrentX(links);
+            lauf([&] { return d.Print(zeile); });
+            lauf([&] { return d.Print(QString()); });
+        }
+        d.setCurrentX(links);
+        lauf([&] { return d.Print(liste.List(i)); });
+    }
+    if (lauf.abgebrochen()) {
+        d.KillDoc();
+        return;
+    }
+    lauf([&] { return d.EndDoc(); });
+}
+
+}  // namespace kronel

@@ -1,0 +1,58 @@
+#include "planner_dialogs/druckdialog.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QTimer>
+
+#include "planner/hauptlogik.h"
+#include "platform/befehlszeile.h"
+#include "shared_ui/programm.h"
+
+namespace kronel {
+
+DruckDialog::DruckDialog(QWidget* besitzer) : QDialog(besitzer) {
+    if (besitzer != nullptr) {
+        setWindowIcon(besitzer->windowIcon());
+    }
+}
+
+void DruckDialog::reject() {
+    BefAbbruch_Click();
+}
+
+void DruckDialog::showEvent(QShowEvent* e) {
+    QDialog::showEvent(e);
+    // Once per opening, after the window is up.
+    if (!autoprintGeprueft_) {
+        autoprintGeprueft_ = true;
+        if (IstAutoprint(Befehlszeile())) {
+            QTimer::singleShot(0, this, Abgesichert([this] { befOk_Click(); }, "Form_Paint"));
+        }
+    }
+}
+
+void DruckDialog::closeEvent(QCloseEvent* e) {
+    e->ignore();
+    BefAbbruch_Click();
+}
+
+bool DruckDialog::druckBeginnen() {
+    if (druckt_) {
+        return false;
+    }
+    druckt_ = true;
+    return true;
+}
+
+void DruckDialog::druckBeenden(bool fertig) {
+    druckt_ = false;
+    if (fertig || IstAutoprint(Befehlszeile())) {
+        BefAbbruch_Click();
+    }
+}
+
+void DruckDialog::EreignisseZulassen() {
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+}  // namespace kronel

@@ -1,0 +1,188 @@
+#include <gtest/gtest.h>
+
+#include "common/einstellungen.h"
+#include "planner/druckliste.h"
+#include "platform/text.h"
+#include "testsupport/testsupport.h"
+#include "testsupport/utf8.h"
+
+using namespace kronel;
+
+namespace {
+
+using test::L;
+
+QString Satz(const char* schluessel, const QString& meldung, const char* von = "-   ") {
+    return L(schluessel) + L(von) + L("-   -         -   Alle   ") + meldung;
+}
+
+DruckListenOptionen Optionen(const char* ab, const char* code, int leer, bool alleTage) {
+    DruckListenOptionen o;
+    o.TDruckenAb = L(ab);
+    o.KDruckenBis = L(code);
+    o.BDruckenBis = DruckenBisBerechnen(o.TDruckenAb, o.KDruckenBis);
+    o.TDruckenLeerzeilen = leer;
+    o.ODruckenAlleTage = alleTage;
+    return o;
+}
+
+QString Blanks(qsizetype n) {
+    return Space(n);
+}
+
+}  // namespace
+
+TEST(DruckListe, SpanneUndCodeDesLetztenTages) {
+    EXPECT_EQ(DruckenBisBerechnen(L("01.07.1998"), L("3W")), L("22.07.1998"));
+    EXPECT_EQ(DruckenBisCode(L("01.07.1998"), QDate(1998, 7, 15)), L("14T"));
+    EXPECT_EQ(DruckenBisBerechnen(L("01.07.1998"), L("3X")), L("01.07.1998"));
+    EXPECT_EQ(DruckenBisBerechnen(L("01.01.9990"), L("999J")), L("31.12.9999"));
+}
+
+// The example of a day with one appointment and one note line, then an empty day.
+TEST(DruckListe, ZahnarztZeileFuerZeile) {
+    test::TestUmgebung umgebung;
+    const DruckTermine t({Satz("19980705", L("Zahnarzt°°Unterlagen mitnehmen"))});
+    const QStringList liste = DruckListeAufbauen(t, Optionen("05.07.1998", "1T", 1, true));
+    const QStringList erwartet = {
+        L("05.07.1998 (So) Zahnarzt"),
+        Blanks(16) + L("Unterlagen mitnehmen"),
+        Blanks(99),
+        Blanks(16) + Zeichenkette(83, QLatin1Char('_')),
+        Blanks(99),
+        L("06.07.1998 (Mo) ") + Blanks(83),
+        Blanks(16) + Zeichenkette(83, QLatin1Char('_')),
+        Blanks(99),
+    };
+    EXPECT_EQ(liste, erwartet);
+}
+
+TEST(DruckListe, NurEigenesDatumUndKeineTrennOderSteuerzeilen) {
+    test::TestUmgebung umgebung;
+    const DruckTermine t({
+        Satz("19980706", L("@Steuerung")),
+        Satz("19980706", L("#verborgen")),
+        Satz("19980706", L("x----------")),
+        Satz("19980707", L("Messe"), "1W  "),  // announced a week early: still only its day
+        Satz("19980706", L("Ende°°")),
+        Satz("19980706", QString(200, QLatin1Char('z'))),
+    });
+    const QStringList liste = DruckListeAufbauen(t, Optionen("05.07.1998", "1W", 3, false));
+    const QStringList erwartet = {
+        L("06.07.1998 (Mo) Ende"),
+        Blanks(16),
+        Blanks(16) + QString(83, QLatin1Char('z')),
+        Blanks(99),
+        L("07.07.1998 (Di) Messe"),
+        Blanks(99),
+    };
+    EXPECT_EQ(liste, erwartet);
+}
+
+TEST(DruckListe, LangeSpanneEndetNachDemTagUeber201Zeilen) {
+    test::TestUmgebung umgebung;
+    // every day an empty-day line and a separator: day 101 (11.04.2026) passes 201 lines
+    const QStringList liste =
+        DruckListeAufbauen(DruckTermine({}), Optionen("01.01.2026", "1J", 0, true));
+    ASSERT_EQ(liste.size(), 202);
+    EXPECT_EQ(liste[200], L("11.04.2026 (Sa) ") + Blanks(83));
+
+    // without empty days the build jumps from record to record over centuries
+    const DruckTermine t({Satz("29000101", L("fern")), Satz("20260101", L("nah"))});
+    EXPECT_EQ(
+        DruckListeAufbauen(t, Optionen("01.01.2026", "999J", 0, false)),
+        (QStringList{L("01.01.2026 (Do) nah"), Blanks(99), L("01.01.2900 (Fr) fern"), Blanks(99)}));
+}
+
+TEST(DruckListe, VorschauHoechstens30000ZeichenUndNeunPunkte) {
+    const QStringList liste(400, QString(99, QLatin1Char('x')));
+    const QString text = DruckVorschauText(liste);
+    EXPECT_EQ(text.size(), 30000);
+    EXPECT_TRUE(text.startsWith(QString(99, QLatin1Char('x')) + L("\r\n")));
+    EXPECT_EQ(DruckVorschauText({QString(300, QLatin1Char('y'))}),
+              QString(250, QLatin1Char('y')) + L("\r\n"));
+    EXPECT_DOUBLE_EQ(VorschauSchrift({L("Arial"), 12}).groesse, 9);
+    EXPECT_DOUBLE_EQ(VorschauSchrift({L("Arial"), 8}).groesse, 8);
+}
+
+TEST(DruckListe, UnhaltbareEinstellungenNehmenDieVorgabeOhneMeldung) {
+    test::TestUmgebung umgebung;
+    const DruckListenOptionen frisch = DruckOptionenLesen(QDate(2026, 12, 9));
+    EXPECT_EQ(frisch.TDruckenAb, L("09.12.2026"));
+    EXPECT_EQ(frisch.BDruckenBis, L("30.12.2026"));
+    IniSchreiben({}, {}, L("DruckenAnzahl"), L("abc"));
+    IniSchreiben({}, {}, L("DruckenMaxSeiten"), L("21"));
+    IniSchreiben({}, {}, L("DruckenRandLinks"), L(" 15"));
+    IniSchreiben({}, {}, L("DruckenLeerzeilen"), L("abc"));
+    IniSchreiben({}, {}, L("DruckenAlleTage"), L("0"));
+    const DruckListenOptionen o = DruckOptionenLesen(QDate(2026, 12, 9));
+    EXPECT_EQ(o.TDruckenAnzahl, 1);
+    EXPECT_EQ(o.TDruckenMaxSeiten, 1);
+    EXPECT_EQ(o.TDruckenRandLinks, 15);
+    EXPECT_EQ(o.TDruckenLeerzeilen, 0);  // "abc" reads 0, which the bar holds
+    EXPECT_FALSE(o.ODruckenAlleTage);
+    EXPECT_TRUE(umgebung.meldungen.boxen.empty());
+}
+
+namespace {
+
+// 10 pt on the test surface: lines of 0.5 cm; a page ends after the line that
+// reaches 27.7 - 1.7 cm, so it holds 51 lines. Each empty day gives two lines.
+class DruckListeAufDemDrucker : public ::testing::Test {
+protected:
+    std::vector<int> druckenUndZaehlen(const char* code, int kopien, int seiten) {
+        DruckListenOptionen o = Optionen("01.01.2026", code, 0, true);
+        o.TDruckenAnzahl = kopien;
+        o.TDruckenMaxSeiten = seiten;
+        o.TDruckenRandLinks = 15;
+        DruckRueckmeldung r;
+        r.fortschritt = [this](const QString& t) { titel.append(t); };
+        EXPECT_TRUE(DruckListeDrucken(DruckTermine({}), o, {L("Courier New"), 10}, r));
+        std::vector<int> zeilen;
+        for (const test::DruckDokument& d : umgebung.drucker.dokumente) {
+            EXPECT_TRUE(d.beendet);
+            EXPECT_EQ(d.seiten.size(), 1u);
+            zeilen.push_back(static_cast<int>(d.seiten[0].stuecke.size()));
+        }
+        return zeilen;
+    }
+    test::TestUmgebung umgebung;
+    QStringList titel;
+};
+
+}  // namespace
+
+TEST_F(DruckListeAufDemDrucker, ZweiKopienVonAnderthalbSeiten) {
+    // 38 days, 76 lines: 51 and 25 per copy
+    EXPECT_EQ(druckenUndZaehlen("37T", 2, 2), (std::vector<int>{51, 25, 51, 25}));
+    EXPECT_EQ(titel, (QStringList{L("Kopie: 1, Seite: 1"), L("Kopie: 1, Seite: 2"),
+                                  L("Kopie: 2, Seite: 1"), L("Kopie: 2, Seite: 2")}));
+    const test::DruckStueck& erste = umgebung.drucker.dokumente[0].seiten[0].stuecke[0];
+    EXPECT_DOUBLE_EQ(erste.x, 1.5);
+    EXPECT_EQ(erste.schrift.name, L("Courier New"));
+    EXPECT_EQ(IniLesen({}, {}, L("AutoPrintZuletzt")), L("09.12.2026"));
+    EXPECT_TRUE(umgebung.lesen(umgebung.riviror()).contains("DruckenRandLinks= 15\r\n"));
+}
+
+TEST_F(DruckListeAufDemDrucker, SeitengrenzeEinsDrucktNurDieErsteSeite) {
+    EXPECT_EQ(druckenUndZaehlen("37T", 2, 1), (std::vector<int>{51, 51}));
+}
+
+TEST_F(DruckListeAufDemDrucker, ListeEndetGenauAmSeitenende) {
+    // 51 days, 102 lines: two full pages and no empty third document
+    EXPECT_EQ(druckenUndZaehlen("50T", 1, 5), (std::vector<int>{51, 51}));
+}
+
+TEST_F(DruckListeAufDemDrucker, AbbruchVerwirftDasOffeneDokumentOhneDruckvermerk) {
+    umgebung.drucker.naechsterFehler = Fehler(FehlerNr::Druckerfehler);
+    umgebung.drucker.fehlerNach = 10;
+    umgebung.meldungen.antworten({3});
+    EXPECT_FALSE(DruckListeDrucken(DruckTermine({}), Optionen("01.01.2026", "37T", 0, true),
+                                   {L("Arial"), 12}, {}));
+    ASSERT_EQ(umgebung.drucker.dokumente.size(), 1u);
+    EXPECT_TRUE(umgebung.drucker.dokumente[0].verworfen);
+    EXPECT_DOUBLE_EQ(umgebung.drucker.dokumente[0].seiten[0].stuecke[0].schrift.groesse, 12);
+    EXPECT_TRUE(IniLesen({}, {}, L("AutoPrintZuletzt")).isEmpty());
+    ASSERT_EQ(umgebung.meldungen.boxen.size(), 1u);
+    EXPECT_TRUE(umgebung.meldungen.boxen[0].text.startsWith(L("Es ist ein Fehler aufgetreten.")));
+}
