@@ -54,6 +54,12 @@ bool FensterVerzeichnis::vorhanden(Fenstername f) const {
             return bool(anzeigen.ImpGeb);
         case Fenstername::Dateiwahl:
             return bool(anzeigen.Dateiwahl);
+        case Fenstername::Notizen:
+            return bool(anzeigen.Notizen);
+        case Fenstername::Sonderzeichen:
+            return bool(anzeigen.Sonderzeichen);
+        case Fenstername::StdDialog:
+            return bool(anzeigen.StdDialog);
     }
     return false;
 }
@@ -112,10 +118,23 @@ std::optional<QString> FensterVerzeichnis::Dateiwahl(const DateiwahlAnfrage& anf
     return zeigen(Fenstername::Dateiwahl, anzeigen.Dateiwahl, anfrage);
 }
 
+NotizenErgebnis FensterVerzeichnis::Notizen(const NotizenAnfrage& anfrage) {
+    return zeigen(Fenstername::Notizen, anzeigen.Notizen, anfrage);
+}
+
+SonderzeichenErgebnis FensterVerzeichnis::Sonderzeichen(const SonderzeichenAnfrage& anfrage) {
+    return zeigen(Fenstername::Sonderzeichen, anzeigen.Sonderzeichen, anfrage);
+}
+
+StdDialogErgebnis FensterVerzeichnis::StdDialog() {
+    return zeigen(Fenstername::StdDialog, anzeigen.StdDialog);
+}
+
 void PlanerFensterEintragen(FensterVerzeichnis& fenster, QPrinter& drucker) {
     DruckereinrichtungEintragen(fenster, drucker);
     BuchDialogeEintragen(fenster);
     DruckfensterEintragen(fenster);
+    EinfuegefensterEintragen(fenster);
 }
 
 }  // namespace kronel

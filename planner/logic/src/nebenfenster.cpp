@@ -26,6 +26,12 @@ QString FensterSchluessel(Fenstername f) {
             return QStringLiteral("ImpGeb");
         case Fenstername::Dateiwahl:
             return QStringLiteral("Dateiwahl");
+        case Fenstername::Notizen:
+            return QStringLiteral("Notizen");
+        case Fenstername::Sonderzeichen:
+            return QStringLiteral("Sonderzeichen");
+        case Fenstername::StdDialog:
+            return QStringLiteral("StdDialog");
     }
     return {};
 }

@@ -127,6 +127,7 @@ Main::Main(NebenFenster& fenster)
     StatusleisteAnlegen();
     FelderAnlegen();
     ListenbefehleVerbinden();
+    EinfuegebefehleVerbinden();
     Zeit = new QTimer(this);
     Zeit->setObjectName(QStringLiteral("Zeit"));
     Zeit->setInterval(5000);
@@ -384,6 +385,47 @@ void Main::ListenbefehleVerbinden() {
     }
     connect(PulTermin, &QMenu::aboutToShow, this,
             Abgesichert([this] { planer_->Main_PulTermin_Click(); }, "Main_PulTermin_Click"));
+}
+
+void Main::EinfuegebefehleVerbinden() {
+    const std::pair<const char*, void (Planer::*)()> befehle[] = {
+        {"mnuTerminVorschauen", &Planer::Main_mnuTerminVorschauen_Click},
+        {"PulFormelDiffEinfg", &Planer::Main_PulFormelDiffEinfg_Click},
+        {"PulFormelDiffAtEinfg", &Planer::Main_PulFormelDiffAtEinfg_Click},
+        {"mnuZyklusZählerEing", &Planer::Main_mnuZyklusZaehlerEing_Click},
+        {"mnuWizardGeb", &Planer::Main_mnuWizardGeb_Click},
+        {"PulNotizEinfg", &Planer::Main_PulNotizEinfg_Click},
+        {"PulSonderzeichenEinfg", &Planer::Main_PulSonderzeichenEinfg_Click},
+        {"PulPrgStartEinfg", &Planer::Main_PulPrgStartEinfg_Click},
+    };
+    for (const auto& [name, befehl] : befehle) {
+        QAction* a = aktionen_[U(name)];
+        connect(a, &QAction::triggered, this,
+                Abgesichert([this, b = befehl] { Ausfuehren(b); }, "Main"));
+        a->setEnabled(true);
+    }
+    // The windows come with their part of the planner; the toolbar key
+    // "Notiz" follows its command.
+    const std::pair<const char*, Fenstername> fenster[] = {
+        {"PulNotizEinfg", Fenstername::Notizen},
+        {"PulSonderzeichenEinfg", Fenstername::Sonderzeichen},
+        {"PulPrgStartEinfg", Fenstername::StdDialog},
+    };
+    for (const auto& [name, noetig] : fenster) {
+        aktionen_[U(name)]->setEnabled(fenster_.vorhanden(noetig));
+    }
+    connect(ListeAnzeige, &QListWidget::itemDoubleClicked, this,
+            Abgesichert([this] { Ausfuehren(&Planer::Main_mnuTerminVorschauen_Click); },
+                        "Main_ListeAnzeige_DblClick"));
+}
+
+void Main::MeldungEinfuegen(const QString& text) {
+    QtTextfeld feld(STMeldung);
+    TextEinfuegen(feld, InsWidget(text));
+}
+
+QString Main::ListenSchrift() const {
+    return SchriftAlsText(QtSchriftTraeger(ListeAnzeige));
 }
 
 void Main::UndoSchalten(bool an) {

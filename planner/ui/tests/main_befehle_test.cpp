@@ -350,7 +350,7 @@ TEST_F(MainBefehle, VerzeichnisMeldetNichtEingetrageneFensterUndGibtNichtsZuruec
     EXPECT_EQ(verzeichnis.Dateiwahl({}), std::nullopt);
     EXPECT_EQ(gemeldet, (QStringList{L("Suchen"), L("Monatsblatt"), L("Setup"), L("Freizeit"),
                                      L("Altes"), L("Tips"), L("Drucken"), L("DruckenBlatt"),
-                                     L("Druckereinrichtung"), L("ImpGeb")}));
+                                     L("Druckereinrichtung"), L("ImpGeb"), L("Dateiwahl")}));
 
     // A registered window gets the request and the main window as its owner.
     QWidget besitzer;

@@ -105,7 +105,7 @@ TEST_F(MainTest, MenuesToolbarUndStatusleiste) {
         {"PulBeendenUndSpeichern", "Speichern und Be&enden", "F12", true},
         {"mnuUndo", "&Rückgängig", "Ctrl+Z", false},
         {"PulAusschneiden", "Termin &löschen", "Ctrl+Y", true},
-        {"PulFormelDiffEinfg", "&Datum-Differenz", "Shift+F2", false},
+        {"PulFormelDiffEinfg", "&Datum-Differenz", "Shift+F2", true},
         {"PulSuchenWdhg", "Suche &wiederholen", "F3", false},
         {"PulOrdneDatum", "&Datum", "Ctrl+F4", true},
         {"PulInfo", "&Info...", "", true},

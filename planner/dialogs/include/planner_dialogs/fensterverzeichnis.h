@@ -28,6 +28,9 @@ public:
         std::function<void(QWidget*)> Druckereinrichtung;
         std::function<ImpGebErgebnis(QWidget*)> ImpGeb;
         std::function<std::optional<QString>(QWidget*, const DateiwahlAnfrage&)> Dateiwahl;
+        std::function<NotizenErgebnis(QWidget*, const NotizenAnfrage&)> Notizen;
+        std::function<SonderzeichenErgebnis(QWidget*, const SonderzeichenAnfrage&)> Sonderzeichen;
+        std::function<StdDialogErgebnis(QWidget*)> StdDialog;
     };
     // Showing a window that is not registered is a programming error: Main
     // offers no command that reaches one. It is reported here and nothing is
@@ -53,6 +56,9 @@ public:
     void Druckereinrichtung() override;
     ImpGebErgebnis ImpGeb() override;
     std::optional<QString> Dateiwahl(const DateiwahlAnfrage& anfrage) override;
+    NotizenErgebnis Notizen(const NotizenAnfrage& anfrage) override;
+    SonderzeichenErgebnis Sonderzeichen(const SonderzeichenAnfrage& anfrage) override;
+    StdDialogErgebnis StdDialog() override;
 
 private:
     template <typename R, typename... A>
@@ -70,6 +76,9 @@ void DruckereinrichtungEintragen(FensterVerzeichnis& fenster, QPrinter& drucker)
 // Registers the list printout and the calendar sheet; they read the main list
 // through the owner's DruckQuelle.
 void DruckfensterEintragen(FensterVerzeichnis& fenster);
+// The windows that fill the message: notes, special characters and the
+// program choice.
+void EinfuegefensterEintragen(FensterVerzeichnis& fenster);
 
 // Every side window of the planner, registered once at the start.
 void PlanerFensterEintragen(FensterVerzeichnis& fenster, QPrinter& drucker);

@@ -24,6 +24,9 @@ enum class Fenstername {
     Druckereinrichtung,
     ImpGeb,
     Dateiwahl,
+    Notizen,
+    Sonderzeichen,
+    StdDialog,
 };
 // The form name of the window, for diagnostics.
 QString FensterSchluessel(Fenstername f);
@@ -94,6 +97,32 @@ struct ImpGebErgebnis {
     bool operator==(const ImpGebErgebnis&) const = default;
 };
 
+// The notes window and the special characters show their list in the font
+// text of the appointment list; each hands back the text to insert, empty
+// when left without one.
+struct NotizenAnfrage {
+    QString Schrift;
+    bool operator==(const NotizenAnfrage&) const = default;
+};
+struct NotizenErgebnis {
+    QString BezUebergabe;
+    bool operator==(const NotizenErgebnis&) const = default;
+};
+struct SonderzeichenAnfrage {
+    QString Schrift;
+    bool operator==(const SonderzeichenAnfrage&) const = default;
+};
+struct SonderzeichenErgebnis {
+    QString Text;
+    bool operator==(const SonderzeichenErgebnis&) const = default;
+};
+// The file dialog of the program start: the full path of the chosen file,
+// empty when cancelled.
+struct StdDialogErgebnis {
+    QString FileName;
+    bool operator==(const StdDialogErgebnis&) const = default;
+};
+
 class NebenFenster {
 public:
     virtual ~NebenFenster() = default;
@@ -113,6 +142,9 @@ public:
     virtual void Druckereinrichtung() = 0;
     virtual ImpGebErgebnis ImpGeb() = 0;
     virtual std::optional<QString> Dateiwahl(const DateiwahlAnfrage& anfrage) = 0;
+    virtual NotizenErgebnis Notizen(const NotizenAnfrage& anfrage) = 0;
+    virtual SonderzeichenErgebnis Sonderzeichen(const SonderzeichenAnfrage& anfrage) = 0;
+    virtual StdDialogErgebnis StdDialog() = 0;
 };
 
 }  // namespace kronel

@@ -59,6 +59,14 @@ public:
     // The whole text of an editor field selected.
     virtual void AllesMarkieren(Feld f) = 0;
     // ---- end of the list commands ----
+
+    // ---- Insertions into the message (planer_einfuegen.cpp) ----
+    // Inserts at the caret of STMeldung in place of its selection; the caret
+    // ends behind the text and the field gets the focus.
+    virtual void MeldungEinfuegen(const QString& text) = 0;
+    // The font text of ListeAnzeige (SchriftAlsText).
+    virtual QString ListenSchrift() const = 0;
+    // ---- end of the insertions ----
 };
 
 class Planer final : public BuchFenster {
@@ -161,6 +169,20 @@ public:
     // A yearly appointment of every birthday chosen in ImpGeb.
     void Main_mnuImpGeb_Click();
     // ---- end of the exchange files ----
+    // ---- Insertions into the message (planer_einfuegen.cpp) ----
+    // The message expanded for now, in a box; nothing is stored.
+    void Main_mnuTerminVorschauen_Click();
+    void Main_PulFormelDiffEinfg_Click();
+    void Main_PulFormelDiffAtEinfg_Click();
+    void Main_mnuZyklusZaehlerEing_Click();
+    // The age in years from the appointment's date, coming back every year.
+    void Main_mnuWizardGeb_Click();
+    void Main_PulNotizEinfg_Click();
+    void Main_PulSonderzeichenEinfg_Click();
+    // The message becomes "@" and a chosen program, which the output program
+    // starts.
+    void Main_PulPrgStartEinfg_Click();
+    // ---- end of the insertions ----
 
     // BuchFenster
     void StatusZeigen(const QString& text) override;
@@ -182,6 +204,8 @@ private:
     void NeuesDatumWaehlen();
     // ---- end of the list commands ----
     std::optional<QString> AustauschDateiWaehlen(bool speichern);
+    // Inserts at the caret of the message and commits; an empty text does nothing.
+    void MeldungErgaenzen(const QString& text);
     void AutomatischDrucken();
     void Ende();
 

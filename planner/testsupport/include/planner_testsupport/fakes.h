@@ -48,6 +48,13 @@ public:
             beiEreignissen();
         }
     }
+    void MeldungEinfuegen(const QString& text) override {
+        felder.STMeldung.replace(meldungStart, meldungLaenge, text);
+        meldungStart += static_cast<int>(text.size());
+        meldungLaenge = 0;
+        fokus = Feld::STMeldung;
+    }
+    QString ListenSchrift() const override { return listenSchrift; }
     void ProgrammEnde() override {
         ++enden;
         schritte << QStringLiteral("Ende");
@@ -66,6 +73,10 @@ public:
     std::optional<bool> undo;
     std::optional<Feld> ganzMarkiert;
     std::function<void()> beiEreignissen;
+    // The caret and selection of STMeldung, and the font text of the list.
+    int meldungStart = 0;
+    int meldungLaenge = 0;
+    QString listenSchrift;
 };
 
 // Windows listed in `da` exist; each showing is recorded, with what it was
@@ -110,6 +121,20 @@ public:
         dateiwahl.push_back(anfrage);
         return dateiwahlAntwort;
     }
+    NotizenErgebnis Notizen(const NotizenAnfrage& anfrage) override {
+        zeigen(Fenstername::Notizen);
+        notizen.push_back(anfrage);
+        return notizenAntwort;
+    }
+    SonderzeichenErgebnis Sonderzeichen(const SonderzeichenAnfrage& anfrage) override {
+        zeigen(Fenstername::Sonderzeichen);
+        sonderzeichen.push_back(anfrage);
+        return sonderzeichenAntwort;
+    }
+    StdDialogErgebnis StdDialog() override {
+        zeigen(Fenstername::StdDialog);
+        return stdDialogAntwort;
+    }
 
     // The form names of the windows shown, in their order.
     QStringList gezeigtNamen() const {
@@ -133,6 +158,11 @@ public:
     MonatsblattErgebnis monatsblattAntwort;
     ImpGebErgebnis impGebAntwort;
     std::optional<QString> dateiwahlAntwort;
+    std::vector<NotizenAnfrage> notizen;
+    std::vector<SonderzeichenAnfrage> sonderzeichen;
+    NotizenErgebnis notizenAntwort;
+    SonderzeichenErgebnis sonderzeichenAntwort;
+    StdDialogErgebnis stdDialogAntwort;
 
 private:
     void zeigen(Fenstername f) {

@@ -85,6 +85,9 @@ public:
     QStringList ListeTermine() const override;
     SchriftWerte ListeAnzeigeSchrift() const override;
     QStringList Stationen() const override;
+    // Insertions into the message
+    void MeldungEinfuegen(const QString& text) override;
+    QString ListenSchrift() const override;
 
 protected:
     bool eventFilter(QObject* ziel, QEvent* e) override;
@@ -101,6 +104,8 @@ private:
     void DruckenFreigeben();
     // The list commands: new, copy, delete, undo, hand-overs, sorting.
     void ListenbefehleVerbinden();
+    // The preview and the insertions into the message.
+    void EinfuegebefehleVerbinden();
     void StatusleisteAnlegen();
     void FelderAnlegen();
     QComboBox* Kombi(const char* name, int laenge);

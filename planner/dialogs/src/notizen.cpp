@@ -1,0 +1,247 @@
+#include <QApplication>
+#include <QGridLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTimer>
+
+#include "common/adressbuch.h"
+#include "common/texte.h"
+#include "common/ton.h"
+#include "fensterhilfen.h"
+#include "planner_dialogs/einfuegefenster.h"
+#include "platform/dienste.h"
+#include "platform_qt/oberflaeche_qt.h"
+
+namespace kronel {
+
+namespace {
+
+bool IstEnter(const QEvent* e) {
+    if (e->type() != QEvent::KeyPress && e->type() != QEvent::KeyRelease) {
+        return false;
+    }
+    const int taste = static_cast<const QKeyEvent*>(e)->key();
+    return taste == Qt::Key_Return || taste == Qt::Key_Enter;
+}
+
+}  // namespace
+
+Notizen::Notizen(QWidget* besitzer, const QString& schrift, const QString& dateiNotizen,
+                 bool nurLesen)
+    : QDialog(besitzer), dateiNotizen_(dateiNotizen), nurLesen_(nurLesen) {
+    setObjectName(QStringLiteral("Notizen"));
+    setWindowTitle(QStringLiteral("Notizen"));
+    Liste = new QListWidget(this);
+    Liste->setObjectName(QStringLiteral("Liste"));
+    Liste->setUniformItemSizes(true);
+    Text = new QLineEdit(this);
+    Text->setObjectName(QStringLiteral("Text"));
+    BefAufnehmen = Knopf(this, "BefAufnehmen", "&Aufnehmen");
+    BefLoeschen = Knopf(this, "BefLöschen", "&Löschen");
+    BefEinfuegen = Knopf(this, "BefEinfügen", "&Einfügen");
+    BefAbbruch = Knopf(this, "BefAbbruch", "&Zurück");
+    BezPosi = new QLabel(QStringLiteral("1/1"), this);
+    BezPosi->setObjectName(QStringLiteral("BezPosi"));
+    BezPosi->setAlignment(Qt::AlignCenter);
+    ListeAdr = new QListWidget(this);
+    ListeAdr->setObjectName(QStringLiteral("ListeAdr"));
+    bezListeAdr = new QLabel(QStringLiteral("Doppelklick lädt Telefonliste"), this);
+    bezListeAdr->setObjectName(QStringLiteral("bezListeAdr"));
+    bezListeAdr->setWordWrap(true);
+    TxtSuche = new QLineEdit(this);
+    TxtSuche->setObjectName(QStringLiteral("TxtSuche"));
+    BezUebergabe = new QLabel(this);
+    BezUebergabe->setObjectName(QStringLiteral("BezÜbergabe"));
+    Zeit = new QTimer(this);
+    Zeit->setObjectName(QStringLiteral("Zeit"));
+    Zeit->setInterval(500);
+
+    auto* raster = new QGridLayout(this);
+    raster->addWidget(Liste, 0, 0, 7, 1);
+    raster->addWidget(Text, 7, 0);
+    raster->addWidget(BefAufnehmen, 7, 1);
+    raster->addWidget(BefEinfuegen, 0, 1);
+    raster->addWidget(BefLoeschen, 1, 1);
+    raster->addWidget(BefAbbruch, 2, 1);
+    raster->addWidget(BezPosi, 3, 1);
+    raster->addWidget(TxtSuche, 4, 1);
+    raster->addWidget(bezListeAdr, 5, 1);
+    raster->addWidget(ListeAdr, 6, 1);
+    raster->setColumnStretch(0, 1);
+    raster->setRowStretch(6, 1);
+    BezUebergabe->hide();
+    ListeAdr->hide();
+    bezListeAdr->hide();
+    TxtSuche->hide();
+    // The right column keeps its width when the search field comes up.
+    const int breite = BefAbbruch->sizeHint().width() * 3 / 2;
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{BefEinfuegen, BefLoeschen, BefAbbruch, BezPosi, TxtSuche,
+                                         bezListeAdr, ListeAdr, BefAufnehmen}) {
+        w->setFixedWidth(breite);
+    }
+
+    QtSchriftTraeger liste(Liste);
+    SchriftSetzen(liste, schrift, QStringLiteral("Farben"));
+
+    connect(BefAufnehmen, &QPushButton::clicked, this, [this] { BefAufnehmen_Click(); });
+    connect(BefLoeschen, &QPushButton::clicked, this, [this] { BefLoeschen_Click(); });
+    connect(BefEinfuegen, &QPushButton::clicked, this, [this] { BefEinfuegen_Click(); });
+    connect(BefAbbruch, &QPushButton::clicked, this, [this] { BefAbbruch_Click(); });
+    connect(Liste, &QListWidget::itemDoubleClicked, this, [this] { BefEinfuegen_Click(); });
+    connect(Liste, &QListWidget::currentRowChanged, this, [this](int zeile) {
+        liste_.Markieren(zeile);
+        if (!liste_.AdressModus()) {
+            BezPosi->setText(liste_.Position());
+        }
+        Zeit_Timer();
+    });
+    connect(Text, &QLineEdit::textChanged, this, [this] { Zeit_Timer(); });
+    connect(ListeAdr, &QListWidget::itemDoubleClicked, this, [this] { ListeAdr_DblClick(); });
+    connect(Zeit, &QTimer::timeout, this, [this] { Zeit_Timer(); });
+    for (QWidget* w : {static_cast<QWidget*>(Text), static_cast<QWidget*>(ListeAdr),
+                       static_cast<QWidget*>(TxtSuche)}) {
+        w->installEventFilter(this);
+    }
+
+    resize(520, 330);
+    UeberBesitzerZentrieren(*this, besitzer);
+    {
+        SanduhrZeiger sanduhr;
+        liste_.Laden(dateiNotizen_);
+        ListeFuellen();
+        for (const Adressbuch& buch : AdressbuecherSuchen()) {
+            auto* zeile = new QListWidgetItem(buch.Name, ListeAdr);
+            zeile->setData(Qt::UserRole, buch.Pfad);
+        }
+        ListeAdr->setVisible(ListeAdr->count() > 0);
+        bezListeAdr->setVisible(ListeAdr->count() > 0);
+    }
+    Zeit_Timer();
+    Zeit->start();
+    Liste->setFocus();
+}
+
+void Notizen::ListeFuellen() {
+    const QSignalBlocker sperre(Liste);
+    Liste->clear();
+    Liste->addItems(liste_.Zeilen());
+    AuswahlZeigen();
+}
+
+void Notizen::AuswahlZeigen() {
+    {
+        const QSignalBlocker sperre(Liste);
+        Liste->setCurrentRow(static_cast<int>(liste_.Markiert()));
+        if (liste_.Markiert() < 0) {
+            Liste->clearSelection();
+        }
+    }
+    BezPosi->setText(liste_.Position());
+    Zeit_Timer();
+}
+
+void Notizen::Zeit_Timer() {
+    BefAufnehmen->setEnabled(liste_.AufnehmenFrei(Text->text()));
+    BefLoeschen->setEnabled(liste_.LoeschenFrei());
+    BefEinfuegen->setEnabled(liste_.EinfuegenFrei());
+}
+
+void Notizen::BefAufnehmen_Click() {
+    if (!liste_.AufnehmenFrei(Text->text())) {
+        return;
+    }
+    liste_.Aufnehmen(Text->text());
+    ListeFuellen();
+    Text->clear();
+}
+
+void Notizen::BefLoeschen_Click() {
+    if (!liste_.LoeschenFrei()) {
+        return;
+    }
+    liste_.Loeschen();
+    ListeFuellen();
+}
+
+void Notizen::NotizenSpeichern() {
+    if (liste_.Speichern(dateiNotizen_, nurLesen_)) {
+        return;
+    }
+    TonAusgeben(QStringLiteral("#SystemExclamation"));
+    meldungen().zeigen(QStringLiteral("Die Notizen konnten nicht gespeichert werden."),
+                       Box::OK + Box::Ausrufezeichen, QStringLiteral("Notizen"));
+}
+
+void Notizen::Verlassen(const QString& uebergabe) {
+    NotizenSpeichern();
+    BezUebergabe->setText(uebergabe);
+    Zeit->stop();
+    hide();
+}
+
+void Notizen::BefEinfuegen_Click() {
+    if (liste_.EinfuegenFrei()) {
+        Verlassen(liste_.Gewaehlt());
+    }
+}
+
+void Notizen::BefAbbruch_Click() {
+    Verlassen({});
+}
+
+void Notizen::reject() {
+    BefAbbruch_Click();
+    QDialog::reject();
+}
+
+void Notizen::ListeAdr_DblClick() {
+    const QListWidgetItem* buch = ListeAdr->currentItem();
+    if (buch == nullptr) {
+        return;
+    }
+    // The notes as they stand go to their file before the list shows addresses.
+    NotizenSpeichern();
+    {
+        SanduhrZeiger sanduhr;
+        liste_.AdressbuchLaden(buch->data(Qt::UserRole).toString());
+        Text->clear();
+        Text->setEnabled(false);
+        ListeFuellen();
+    }
+    TxtSuche->show();
+    TxtSuche->clear();
+    TxtSuche->setFocus();
+}
+
+bool Notizen::eventFilter(QObject* ziel, QEvent* e) {
+    if (IstEnter(e)) {
+        const bool druck = e->type() == QEvent::KeyPress;
+        if (ziel == Text) {
+            if (druck) {
+                BefAufnehmen_Click();
+            }
+            return true;
+        }
+        if (ziel == ListeAdr) {
+            if (druck) {
+                ListeAdr_DblClick();
+            }
+            return true;
+        }
+        if (ziel == TxtSuche && druck) {
+            return true;  // swallowed; its release searches
+        }
+    }
+    if (ziel == TxtSuche && e->type() == QEvent::KeyRelease) {
+        liste_.Suchen(TxtSuche->text());
+        AuswahlZeigen();
+    }
+    return QDialog::eventFilter(ziel, e);
+}
+
+}  // namespace kronel

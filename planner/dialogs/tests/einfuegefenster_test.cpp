@@ -1,0 +1,171 @@
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+#include "common/einstellungen.h"
+#include "common/modul.h"
+#include "planner_dialogs/einfuegefenster.h"
+#include "planner_dialogs/fensterverzeichnis.h"
+#include "platform/dienste.h"
+#include "testsupport/anwendung.h"
+#include "testsupport/fensterbedienung.h"
+#include "testsupport/testsupport.h"
+#include "testsupport/utf8.h"
+
+using namespace kronel;
+
+namespace {
+
+using test::BeimNaechstenModalen;
+using test::L;
+using test::Taste;
+
+template <typename T>
+T* Element(QWidget* fenster, const char* name) {
+    T* w = fenster->findChild<T*>(L(name));
+    EXPECT_NE(w, nullptr) << name;
+    return w;
+}
+
+QPushButton* Knopf(QWidget* fenster, const char* name) {
+    return Element<QPushButton>(fenster, name);
+}
+
+class Einfuegefenster : public ::testing::Test {
+protected:
+    Einfuegefenster() {
+        test::AnwendungSicherstellen();
+        EinfuegefensterEintragen(verzeichnis);
+        modul().DateiNotizen = notizen();
+    }
+    QString notizen() const { return umgebung.daten() + L("/Kronel.Txt"); }
+    // A book folder with one book of three telephone lines.
+    void adressbuch() {
+        const QString ordner = umgebung.daten() + L("/solmika");
+        umgebung.schreiben(ordner + L("/Freunde.Dat"),
+                           "1\tanna\t\t\t\t\t\t1\r\n1\tbernd\t\t\t\t\t\t2\r\n"
+                           "1\tberta\t\t\t\t\t\t3\r\n");
+        IniSchreiben({}, L("Solmika"), L("Dir"), ordner);
+    }
+
+    test::TestUmgebung umgebung;
+    FensterVerzeichnis verzeichnis;
+};
+
+}  // namespace
+
+TEST_F(Einfuegefenster, SonderzeichenSammelnUndUebergeben) {
+    bool geprueft = false;
+    BeimNaechstenModalen([&](QWidget* w) {
+        EXPECT_EQ(w->windowTitle(), L("Sonderzeichen einfügen"));
+        auto* satz = Element<QComboBox>(w, "ComboSatz");
+        auto* liste = Element<QListWidget>(w, "Liste");
+        auto* text = Element<QLineEdit>(w, "Text");
+        EXPECT_EQ(satz->currentText(), L("Alle"));
+        EXPECT_EQ(liste->count(), 224);
+        EXPECT_EQ(liste->font().family(), L("Arial"));  // the appointment list's font
+        Taste(liste, Qt::Key_Space);                    // the blank, the selection stays
+        EXPECT_EQ(text->text(), L(" "));
+        EXPECT_EQ(liste->currentRow(), 0);
+        satz->setCurrentIndex(1);
+        EXPECT_EQ(liste->count(), 7);
+        liste->setCurrentRow(6);
+        Taste(liste, Qt::Key_Return);
+        Knopf(w, "befKopieren")->click();
+        EXPECT_EQ(text->text(), L(" ßß"));  // another set keeps the text
+        geprueft = true;
+        Knopf(w, "befOk")->click();
+    });
+    EXPECT_EQ(verzeichnis.Sonderzeichen({L("Arial;12;0;0;0;0;")}).Text, L(" ßß"));
+    EXPECT_TRUE(geprueft);
+
+    BeimNaechstenModalen([&](QWidget* w) {
+        Element<QLineEdit>(w, "Text")->setText(L("x"));
+        w->close();  // the close box: nothing
+    });
+    EXPECT_EQ(verzeichnis.Sonderzeichen({}).Text, QString());
+}
+
+TEST_F(Einfuegefenster, NotizenAufnehmenLoeschenUndEinfuegen) {
+    umgebung.schreiben(notizen(), "Zebra\r\n");
+    BeimNaechstenModalen([&](QWidget* w) {
+        auto* liste = Element<QListWidget>(w, "Liste");
+        auto* text = Element<QLineEdit>(w, "Text");
+        auto* loeschen = Knopf(w, "BefLöschen");
+        EXPECT_EQ(w->focusWidget(), liste);
+        EXPECT_FALSE(Element<QListWidget>(w, "ListeAdr")->isVisible());
+        EXPECT_FALSE(Knopf(w, "BefAufnehmen")->isEnabled());
+        Taste(text, Qt::Key_Return);  // empty: nothing added
+        EXPECT_EQ(liste->count(), 1);
+        test::Tippen(text, L("Äpfel"));
+        Taste(text, Qt::Key_Return);
+        EXPECT_EQ(liste->count(), 2);
+        EXPECT_EQ(liste->currentItem()->text(), L("Äpfel"));
+        EXPECT_EQ(Element<QLabel>(w, "BezPosi")->text(), L("1/2"));
+        // the buttons follow the selection at once, not only by the timer
+        liste->setCurrentRow(-1);
+        EXPECT_FALSE(loeschen->isEnabled());
+        EXPECT_FALSE(Knopf(w, "BefEinfügen")->isEnabled());
+        liste->setCurrentRow(1);
+        loeschen->click();
+        EXPECT_EQ(liste->count(), 1);
+        Knopf(w, "BefEinfügen")->click();
+    });
+    EXPECT_EQ(verzeichnis.Notizen({}).BezUebergabe, L("Äpfel"));
+    EXPECT_EQ(umgebung.lesen(notizen()), "\xc4pfel\r\n");
+}
+
+TEST_F(Einfuegefenster, NotizenDieNichtGespeichertWerdenKoennen) {
+    umgebung.schreiben(notizen(), "alt\r\n");
+    umgebung.datentraeger.umbenennenScheitert = true;
+    BeimNaechstenModalen([&](QWidget* w) {
+        test::Tippen(Element<QLineEdit>(w, "Text"), L("neu"));
+        Knopf(w, "BefAufnehmen")->click();
+        Knopf(w, "BefEinfügen")->click();
+    });
+    EXPECT_EQ(verzeichnis.Notizen({}).BezUebergabe, L("neu"));  // handed over all the same
+    EXPECT_EQ(umgebung.lesen(notizen()), "alt\r\n");
+    ASSERT_EQ(umgebung.meldungen.boxen.size(), 1u);
+    EXPECT_EQ(umgebung.meldungen.boxen[0].text, L("Die Notizen konnten nicht gespeichert werden."));
+    EXPECT_EQ(umgebung.meldungen.boxen[0].titel, L("Notizen"));
+    EXPECT_EQ(umgebung.meldungen.boxen[0].stil, Box::OK + Box::Ausrufezeichen);
+}
+
+TEST_F(Einfuegefenster, AdressmodusSpeichertErstDieNotizen) {
+    adressbuch();
+    umgebung.schreiben(notizen(), "alt\r\n");
+    BeimNaechstenModalen([&](QWidget* w) {
+        auto* liste = Element<QListWidget>(w, "Liste");
+        auto* buecher = Element<QListWidget>(w, "ListeAdr");
+        auto* einfuegen = Knopf(w, "BefEinfügen");
+        ASSERT_TRUE(buecher->isVisible());
+        EXPECT_TRUE(Element<QLabel>(w, "bezListeAdr")->isVisible());
+        test::Tippen(Element<QLineEdit>(w, "Text"), L("neu"));
+        Knopf(w, "BefAufnehmen")->click();
+        buecher->setCurrentRow(-1);
+        Taste(buecher, Qt::Key_Return);  // no book chosen: nothing
+        EXPECT_EQ(liste->count(), 2);
+        buecher->setCurrentRow(0);
+        Taste(buecher, Qt::Key_Return);
+        EXPECT_EQ(umgebung.lesen(notizen()), "alt\r\nneu\r\n");
+        EXPECT_EQ(liste->count(), 3);
+        EXPECT_EQ(Element<QLabel>(w, "BezPosi")->text(), L("Suchtext"));
+        EXPECT_FALSE(Knopf(w, "BefAufnehmen")->isEnabled());
+        EXPECT_FALSE(Knopf(w, "BefLöschen")->isEnabled());
+        EXPECT_FALSE(einfuegen->isEnabled());  // no address selected yet
+        auto* suche = Element<QLineEdit>(w, "TxtSuche");
+        EXPECT_EQ(w->focusWidget(), suche);
+        test::Tippen(suche, L("B"));
+        EXPECT_EQ(liste->currentItem()->text(), L("bernd - 2"));
+        EXPECT_TRUE(einfuegen->isEnabled());
+        test::Tippen(suche, L("e"));  // each key searches on from the selected line
+        EXPECT_EQ(liste->currentItem()->text(), L("berta - 3"));
+        einfuegen->click();
+    });
+    EXPECT_EQ(verzeichnis.Notizen({}).BezUebergabe, L("berta - 3"));
+    EXPECT_EQ(umgebung.lesen(notizen()), "alt\r\nneu\r\n");
+}

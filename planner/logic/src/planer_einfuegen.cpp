@@ -1,0 +1,118 @@
+// The commands of "&Bearbeiten" that work on the message: the preview, the
+// fields, a note, special characters and the program start.
+
+#include "planner/planer.h"
+
+#include "common/textfelder.h"
+#include "common/ton.h"
+#include "platform/datum.h"
+#include "platform/dienste.h"
+#include "platform/uhr.h"
+
+namespace kronel {
+
+namespace {
+
+// The message that starts the file: the output program cuts the program at a
+// blank and the question from the command at a second "@", so a blank is
+// quoted and an "@" in the path asks its question through "@@".
+QString ProgrammMeldung(const QString& pfad) {
+    const QString befehl = pfad.contains(u' ') ? QLatin1Char('"') + pfad + QLatin1Char('"') : pfad;
+    return (pfad.contains(u'@') ? QStringLiteral("@@") : QStringLiteral("@")) + befehl;
+}
+
+}  // namespace
+
+void Planer::MeldungErgaenzen(const QString& text) {
+    if (text.isEmpty()) {
+        return;
+    }
+    sicht_.MeldungEinfuegen(text);
+    Uebernehmen(0);
+}
+
+void Planer::Main_mnuTerminVorschauen_Click() {
+    if (!BefehlBeginnen()) {
+        return;
+    }
+    const TerminFelder f = sicht_.FelderLesen();
+    QString text;
+    {
+        SanduhrZeiger sanduhr;
+        text = TextFelderErsetzen(f.STMeldung, DatumText(uhr().heute()), f.STDatum);
+    }
+    meldungen().zeigen(text, Box::OK + Box::Information,
+                       QStringLiteral("Kronel-Terminvorschau ") + f.STDatum);
+}
+
+void Planer::Main_PulFormelDiffEinfg_Click() {
+    if (BefehlBeginnen()) {
+        MeldungErgaenzen(QStringLiteral("{Diff:} "));
+    }
+}
+
+void Planer::Main_PulFormelDiffAtEinfg_Click() {
+    if (BefehlBeginnen()) {
+        MeldungErgaenzen(QStringLiteral("{DiffAt:} "));
+    }
+}
+
+void Planer::Main_mnuZyklusZaehlerEing_Click() {
+    if (BefehlBeginnen()) {
+        MeldungErgaenzen(QStringLiteral("{ZyklusZähler:1} "));
+    }
+}
+
+void Planer::Main_mnuWizardGeb_Click() {
+    if (!BefehlBeginnen()) {
+        return;
+    }
+    sicht_.MeldungEinfuegen(QStringLiteral("wird {DiffJa:") + sicht_.FelderLesen().STDatum +
+                            QStringLiteral("} alt"));
+    TerminFelder f = sicht_.FelderLesen();
+    f.SKZyklus = QStringLiteral("1J");
+    sicht_.FelderSetzen(f);
+    Uebernehmen(0);
+}
+
+void Planer::Main_PulNotizEinfg_Click() {
+    if (BefehlBeginnen() && fenster_.vorhanden(Fenstername::Notizen)) {
+        MeldungErgaenzen(fenster_.Notizen({sicht_.ListenSchrift()}).BezUebergabe);
+    }
+}
+
+void Planer::Main_PulSonderzeichenEinfg_Click() {
+    if (BefehlBeginnen() && fenster_.vorhanden(Fenstername::Sonderzeichen)) {
+        MeldungErgaenzen(fenster_.Sonderzeichen({sicht_.ListenSchrift()}).Text);
+    }
+}
+
+void Planer::Main_PulPrgStartEinfg_Click() {
+    if (!BefehlBeginnen() || !fenster_.vorhanden(Fenstername::StdDialog)) {
+        return;
+    }
+    const QString pfad = fenster_.StdDialog().FileName;
+    if (pfad.isEmpty()) {
+        return;
+    }
+    // The output program expands a message before it starts it: a brace or
+    // bracket in the path would be read as a field or a calculation.
+    if (pfad.contains(u'{') || pfad.contains(u'[')) {
+        TonAusgeben(QStringLiteral("#SystemExclamation"));
+        meldungen().zeigen(QStringLiteral("Der Pfad »") + pfad +
+                               QStringLiteral("« enthält »{« oder »[«. Die Terminausgabe würde "
+                                              "ihn als Feld oder Berechnung lesen und das "
+                                              "Programm nicht finden.\r\n\r\nBitte wählen Sie "
+                                              "ein Programm, in dessen Pfad diese Zeichen nicht "
+                                              "vorkommen."),
+                           Box::OK + Box::Ausrufezeichen, QStringLiteral("Kronelin"));
+        return;
+    }
+    TerminFelder f = sicht_.FelderLesen();
+    f.STMeldung = ProgrammMeldung(pfad);
+    sicht_.FelderSetzen(f);
+    sicht_.FokusSetzen(Feld::STMeldung);
+    Uebernehmen(0);
+}
+
+}  // namespace kronel

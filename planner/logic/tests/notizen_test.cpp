@@ -1,0 +1,122 @@
+#include <gtest/gtest.h>
+
+#include "planner/notizen.h"
+#include "planner/sonderzeichen.h"
+#include "testsupport/testsupport.h"
+#include "testsupport/utf8.h"
+
+using namespace kronel;
+
+namespace {
+
+using test::L;
+
+class NotizenTest : public ::testing::Test {
+protected:
+    QString datei() const { return umgebung.daten() + L("/Kronel.Txt"); }
+    void laden(const QByteArray& inhalt) {
+        umgebung.schreiben(datei(), inhalt);
+        liste.Laden(datei());
+    }
+
+    test::TestUmgebung umgebung;
+    NotizenListe liste;
+};
+
+}  // namespace
+
+TEST_F(NotizenTest, LeereDateiWirdAusDerKuerzellisteGefuellt) {
+    umgebung.schreiben(umgebung.programm() + L("/KUERZEL.LST"),
+                       "mfg\tMit freundlichen Gr\xfc\xdf"
+                       "en\r\nohne Tabulator\r\n");
+    laden("");
+    EXPECT_EQ(liste.Zeilen(), QStringList({L("Mit freundlichen Grüßen")}));
+    EXPECT_EQ(liste.Markiert(), 0);
+    // an existing notes file wins, its empty line included
+    laden("b\r\n\r\nA\r\n");
+    EXPECT_EQ(liste.Zeilen(), QStringList({L(""), L("A"), L("b")}));
+}
+
+TEST_F(NotizenTest, AufnehmenUndLoeschen) {
+    laden("Gleich\r\nZebra\r\nAnfang\r\n");
+    liste.Aufnehmen(L("Gleich"));
+    EXPECT_EQ(liste.Zeilen(), QStringList({L("Anfang"), L("Gleich"), L("Gleich"), L("Zebra")}));
+    EXPECT_EQ(liste.Markiert(), 2);  // the later of the equal lines
+    EXPECT_EQ(liste.Position(), L("3/4"));
+    liste.Aufnehmen({});
+    EXPECT_EQ(liste.Zeilen().size(), 4);
+
+    liste.Markieren(3);
+    liste.Loeschen();
+    EXPECT_EQ(liste.Markiert(), 2);  // the new last line
+    liste.Markieren(-1);
+    liste.Loeschen();  // without a selection: nothing
+    EXPECT_EQ(liste.Zeilen().size(), 3);
+    EXPECT_FALSE(liste.LoeschenFrei());
+    EXPECT_FALSE(liste.EinfuegenFrei());
+
+    laden("nur\r\n");
+    liste.Loeschen();
+    EXPECT_TRUE(liste.Zeilen().isEmpty());
+    EXPECT_EQ(liste.Markiert(), -1);
+}
+
+TEST_F(NotizenTest, SpeichernLaesstDieDateiBeiLeererListeUndInAdressenStehen) {
+    laden("alt\r\n");
+    liste.Aufnehmen(L("Grüße"));
+    EXPECT_TRUE(liste.Speichern(datei(), true));  // read-only: nothing written
+    EXPECT_EQ(umgebung.lesen(datei()), "alt\r\n");
+    EXPECT_TRUE(liste.Speichern(datei(), false));
+    EXPECT_EQ(umgebung.lesen(datei()),
+              "alt\r\nGr\xfc\xdf"
+              "e\r\n");
+
+    liste.Loeschen();
+    liste.Loeschen();
+    EXPECT_TRUE(liste.Speichern(datei(), false));
+    EXPECT_EQ(umgebung.lesen(datei()),
+              "alt\r\nGr\xfc\xdf"
+              "e\r\n");
+
+    umgebung.schreiben(umgebung.daten() + L("/buch.dat"), "1\tMaier\tEva\t\t\t\t\t040 123\r\n");
+    liste.Aufnehmen(L("neu"));
+    liste.AdressbuchLaden(umgebung.daten() + L("/buch.dat"));
+    EXPECT_EQ(liste.Zeilen(), QStringList({L("Maier, Eva - 040 123")}));
+    EXPECT_EQ(liste.Position(), L("Suchtext"));
+    EXPECT_TRUE(liste.Speichern(datei(), false));
+    EXPECT_EQ(umgebung.lesen(datei()),
+              "alt\r\nGr\xfc\xdf"
+              "e\r\n");
+}
+
+TEST_F(NotizenTest, SucheGehtReihumUndLaesstDieAuswahlStehen) {
+    laden("anna\r\nbernd\r\nberta\r\n");
+    liste.Markieren(1);
+    liste.Suchen(L("B"));
+    EXPECT_EQ(liste.Markiert(), 2);
+    liste.Suchen(L("b"));
+    EXPECT_EQ(liste.Markiert(), 1);  // round past anna
+    liste.Suchen(L("x"));
+    EXPECT_EQ(liste.Markiert(), 1);
+    liste.Markieren(-1);
+    liste.Suchen(L("x"));
+    EXPECT_EQ(liste.Markiert(), 2);  // none found from no line: the last
+    laden("allein\r\n");
+    liste.Markieren(-1);
+    liste.Suchen(L("x"));
+    EXPECT_EQ(liste.Markiert(), 0);
+}
+
+TEST(Zeichensaetze, NamenUndGroessen) {
+    const std::vector<Zeichensatz>& saetze = Zeichensaetze();
+    ASSERT_EQ(saetze.size(), 6u);
+    EXPECT_EQ(saetze[0].name, L("Alle"));
+    EXPECT_EQ(saetze[0].zeichen.size(), 224);
+    EXPECT_EQ(saetze[0].zeichen.front(), QChar(u' '));
+    EXPECT_EQ(saetze[0].zeichen[0x80 - 32], QChar(0x20AC));  // the euro sign
+    EXPECT_EQ(saetze[0].zeichen[0x81 - 32], QChar(0x81));    // no character there
+    EXPECT_EQ(saetze[2].name, L("Dänisch"));
+    EXPECT_EQ(saetze[2].zeichen.size(), 6);
+    EXPECT_EQ(saetze[4].zeichen.size(), 24);
+    EXPECT_EQ(saetze[4].zeichen.back(), QChar(u'~'));
+}
