@@ -9,6 +9,7 @@
 #include <QStatusBar>
 #include <QVBoxLayout>
 
+#include "common/listen.h"
 #include "common/modul.h"
 #include "planner/altes.h"
 #include "planner_dialogs/buchdialoge.h"
@@ -17,6 +18,7 @@
 #include "platform/ordner.h"
 #include "platform/text.h"
 #include "platform/uhr.h"
+#include "platform_qt/oberflaeche_qt.h"
 #include "shared_ui/programm.h"
 
 namespace kronel {
@@ -29,8 +31,8 @@ QString SchriftName(const QString& schrift) {
 
 }  // namespace
 
-Altes::Altes(QWidget* besitzer, const QString& schrift, Druck drucken)
-    : QDialog(besitzer), schriftName_(SchriftName(schrift)), drucken_(std::move(drucken)) {
+Altes::Altes(QWidget* besitzer, const QString& schrift)
+    : QDialog(besitzer), schriftName_(SchriftName(schrift)) {
     setObjectName(QStringLiteral("Altes"));
     setWindowTitle(QStringLiteral("Abgelaufene Termine"));
     auto* bezeichnung = new QLabel(QStringLiteral("Textfilter"), this);
@@ -117,7 +119,7 @@ void Altes::befListeLesen_Click() {
     const bool schreiben = !modul().NurLesen;
     BefEinfuegen->setEnabled(schreiben);
     BefLoeschen->setEnabled(schreiben);
-    befListeDrucken->setEnabled(bool(drucken_));
+    befListeDrucken->setEnabled(true);
     const QStringList zeilen =
         ArchivLesen(PfadAufloesen(modul().DateiAltes), txtFilter->currentText());
     {
@@ -148,12 +150,9 @@ void Altes::Liste_Click() {
 void Altes::befListeDrucken_Click() {
     Status->setText(QStringLiteral("Drucke Liste..."));
     Status->repaint();
-    QStringList zeilen;
-    for (int i = 0; i < Liste->count(); ++i) {
-        zeilen << Liste->item(i)->text();
-    }
-    drucken_(zeilen, QStringLiteral("Kronel, abgelaufene Termine, Stand &[Datum], Seite &[Seite]"),
-             schriftName_, 8, 2);
+    ListeDrucken(QtListe(Liste),
+                 QStringLiteral("Kronel, abgelaufene Termine, Stand &[Datum], Seite &[Seite]"),
+                 schriftName_, 8, 2);
     Liste_Click();
     Liste->setFocus();
 }

@@ -32,11 +32,16 @@ QPushButton* DialogKnopf(QWidget* fenster, const QString& name, const QString& t
     return k;
 }
 
-void BuchDialogeEintragen(FensterVerzeichnis& fenster, Altes::Druck drucken) {
-    fenster.anzeigen.Altes = [drucken = std::move(drucken)](QWidget* besitzer) {
-        Altes w(besitzer, ListenSchrift(besitzer), drucken);
+void BuchDialogeEintragen(FensterVerzeichnis& fenster) {
+    fenster.anzeigen.Altes = [](QWidget* besitzer) {
+        Altes w(besitzer, ListenSchrift(besitzer));
         w.exec();
         return AltesErgebnis{w.BezUebergabe};
+    };
+    fenster.anzeigen.ImpGeb = [](QWidget* besitzer) {
+        ImpGeb w(besitzer);
+        w.exec();
+        return ImpGebErgebnis{w.Auswahl()};
     };
     fenster.anzeigen.Dateiwahl = [](QWidget* besitzer, const DateiwahlAnfrage& a) {
         QFileDialog dialog(besitzer, a.Caption, a.pfad, a.Filter);

@@ -6,6 +6,7 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include "common/einstellungen.h"
 #include "common/modul.h"
 #include "planner_dialogs/buchdialoge.h"
 #include "platform/text.h"
@@ -45,8 +46,12 @@ TEST_F(BuchDialoge, ArchivZeigtDasNeuesteUndLoeschtJedeWiederholung) {
     EXPECT_EQ(w.Liste->currentRow(), 11);
     EXPECT_EQ(w.Position->text(), L("abgelaufener Termin 12 von 12"));
     EXPECT_EQ(w.Status->text(), L("Vor 3,9 Wochen"));
-    // Without a printout in this build its button stays off
-    EXPECT_FALSE(w.befListeDrucken->isEnabled());
+    w.befListeDrucken->click();
+    ASSERT_EQ(umgebung.drucker.beendeteDokumente(), 1);
+    const QStringList gedruckt = umgebung.drucker.dokumente[0].seiten[0].texte();
+    EXPECT_TRUE(gedruckt.contains(L("Kronel, abgelaufene Termine, Stand 09.12.2026, Seite 1")));
+    EXPECT_TRUE(gedruckt.contains(L("12.11.2026 Termin")));
+    EXPECT_EQ(w.Position->text(), L("abgelaufener Termin 12 von 12"));
 
     w.Liste->setCurrentRow(4);
     w.BefLoeschen->click();
@@ -140,6 +145,46 @@ TEST_F(BuchDialoge, FreizeitMitKalender) {
     EXPECT_EQ(gefragt[0].second, QDate(2026, 12, 9));
     EXPECT_EQ(w.txtDatum->text(), L("02.01.2027"));
     EXPECT_EQ(w.bezInfoDate->text(), L("Samstag, in 24 Tagen"));
+}
+
+TEST_F(BuchDialoge, GeburtstageDesErstenBuchesZurAuswahl) {
+    ImpGeb ohne(nullptr);
+    EXPECT_EQ(ohne.ListeAdr->count(), 0);
+    EXPECT_FALSE(ohne.befOk->isEnabled());
+
+    const QString ordner = umgebung.daten() + L("/adressen");
+    IniSchreiben({}, L("Solmika"), L("Dir"), ordner);
+    auto adresse = [](const char* name, const char* vorname, const char* tag) {
+        QByteArray z = QByteArray("0\t") + name + "\t" + vorname;
+        for (int i = 3; i < 20; ++i) {
+            z += "\t";
+        }
+        return z + "\t" + tag + "\r\n";
+    };
+    umgebung.schreiben(ordner + L("/Verein.dat"), adresse("Zorn", "", "3.3.1970"));
+    umgebung.schreiben(ordner + L("/Freunde.DAT"), adresse("Maier", "Eva", "24.12.1965") +
+                                                       adresse("Maier", "Eva", "24.12.1965") +
+                                                       adresse("M\xfcller", "", "29.02.????") +
+                                                       adresse("Ohne", "", "") + "0\tKurz\r\n");
+    ImpGeb w(nullptr);
+    ASSERT_EQ(w.ListeAdr->count(), 2);
+    EXPECT_EQ(w.ListeAdr->item(0)->text(), L("Freunde"));
+    ASSERT_EQ(w.Liste->count(), 2);
+    EXPECT_EQ(w.Liste->item(0)->text(), L("24.12.1965 Maier, Eva"));
+    EXPECT_EQ(w.Liste->item(1)->text(), L("29.02.???? Müller"));
+    w.befMark[1]->click();
+    EXPECT_EQ(w.Liste->selectedItems().size(), 2);
+    w.befMark[0]->click();
+    w.Liste->item(1)->setSelected(true);
+    w.befOk->click();
+    EXPECT_EQ(w.Auswahl(), QStringList{L("29.02.???? Müller")});
+
+    // Another book replaces the list; a cancel hands nothing over
+    w.ListeAdr->setCurrentRow(1);
+    EXPECT_EQ(w.Liste->count(), 1);
+    w.Liste->selectAll();
+    w.befAbbrechen->click();
+    EXPECT_TRUE(w.Auswahl().isEmpty());
 }
 
 }  // namespace

@@ -23,13 +23,8 @@ class FensterVerzeichnis;
 
 class Altes final : public QDialog {
 public:
-    // Prints the lines with the header template, the font name and size and
-    // the left margin (cm).
-    using Druck = std::function<void(const QStringList& zeilen, const QString& kopf,
-                                     const QString& schriftName, double groesse, double links)>;
-    // schrift: the font text of Main's list, whose name the printout takes;
-    // without drucken the print button is off.
-    Altes(QWidget* besitzer, const QString& schrift, Druck drucken = {});
+    // schrift: the font text of Main's list, whose name the printout takes.
+    Altes(QWidget* besitzer, const QString& schrift);
 
     QComboBox* txtFilter;
     QListWidget* Liste;
@@ -51,7 +46,6 @@ private:
     void befEinfuegen_Click();
 
     QString schriftName_;
-    Druck drucken_;
 };
 
 class Freizeit final : public QDialog {
@@ -87,10 +81,28 @@ private:
     Kalender kalender_;
 };
 
+class ImpGeb final : public QDialog {
+public:
+    explicit ImpGeb(QWidget* besitzer);
+
+    QListWidget* ListeAdr;
+    QListWidget* Liste;
+    QPushButton* befMark[2];
+    QPushButton* befOk;
+    QPushButton* befAbbrechen;
+
+    // The selected lines in list order; none after a cancel.
+    QStringList Auswahl() const;
+    void GeburtstageLaden();
+
+private:
+    QStringList buecher_;  // the paths of the books in ListeAdr's order
+};
+
 // A button of these windows: Enter in their fields presses none of them.
 QPushButton* DialogKnopf(QWidget* fenster, const QString& name, const QString& text);
 
 // Registers the three windows; the font of Main's list is read from the owner.
-void BuchDialogeEintragen(FensterVerzeichnis& fenster, Altes::Druck drucken = {});
+void BuchDialogeEintragen(FensterVerzeichnis& fenster);
 
 }  // namespace kronel
