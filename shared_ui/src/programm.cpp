@@ -70,7 +70,11 @@ int ProgrammAusfuehren(int argc, char** argv, const FensterBauen& bauen) {
 
 std::vector<QLabel*> StatusleisteAnlegen(QMainWindow& fenster,
                                          const std::vector<PanelVorgabe>& panels, bool versenkt) {
-    QStatusBar* leiste = fenster.statusBar();
+    return StatusleisteAnlegen(fenster.statusBar(), panels, versenkt);
+}
+
+std::vector<QLabel*> StatusleisteAnlegen(QStatusBar* leiste,
+                                         const std::vector<PanelVorgabe>& panels, bool versenkt) {
     leiste->setObjectName(QStringLiteral("StatusBar"));
     if (versenkt) {
         leiste->setSizeGripEnabled(false);

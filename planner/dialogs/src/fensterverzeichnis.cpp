@@ -1,5 +1,7 @@
 #include "planner_dialogs/fensterverzeichnis.h"
 
+#include "planner_dialogs/buchdialoge.h"
+
 #include <cstdio>
 #include <cstdlib>
 
@@ -53,6 +55,10 @@ bool FensterVerzeichnis::vorhanden(Fenstername f) const {
             return bool(anzeigen.DruckenBlatt);
         case Fenstername::Druckereinrichtung:
             return bool(anzeigen.Druckereinrichtung);
+        case Fenstername::ImpGeb:
+            return bool(anzeigen.ImpGeb);
+        case Fenstername::Dateiwahl:
+            return bool(anzeigen.Dateiwahl);
         case Fenstername::Notizen:
             return bool(anzeigen.Notizen);
         case Fenstername::Sonderzeichen:
@@ -83,8 +89,8 @@ SetupErgebnis FensterVerzeichnis::Setup(const SetupAnfrage& anfrage) {
     return zeigen(Fenstername::Setup, anzeigen.Setup, anfrage);
 }
 
-FreizeitErgebnis FensterVerzeichnis::Freizeit() {
-    return zeigen(Fenstername::Freizeit, anzeigen.Freizeit);
+FreizeitErgebnis FensterVerzeichnis::Freizeit(const FreizeitAnfrage& anfrage) {
+    return zeigen(Fenstername::Freizeit, anzeigen.Freizeit, anfrage);
 }
 
 AltesErgebnis FensterVerzeichnis::Altes() {
@@ -115,6 +121,14 @@ ZoomTextErgebnis FensterVerzeichnis::ZoomText(const ZoomTextAnfrage& anfrage) {
     return zeigen(Fenstername::ZoomText, anzeigen.ZoomText, anfrage);
 }
 
+ImpGebErgebnis FensterVerzeichnis::ImpGeb() {
+    return zeigen(Fenstername::ImpGeb, anzeigen.ImpGeb);
+}
+
+std::optional<QString> FensterVerzeichnis::Dateiwahl(const DateiwahlAnfrage& anfrage) {
+    return zeigen(Fenstername::Dateiwahl, anzeigen.Dateiwahl, anfrage);
+}
+
 NotizenErgebnis FensterVerzeichnis::Notizen(const NotizenAnfrage& anfrage) {
     return zeigen(Fenstername::Notizen, anzeigen.Notizen, anfrage);
 }
@@ -136,6 +150,7 @@ void PlanerFensterEintragen(FensterVerzeichnis& fenster, QPrinter& drucker, Buch
     SetupEintragen(fenster);
     fenster.anzeigen.Tips = [](QWidget* besitzer) { TipsZeigen(besitzer); };
     DruckfensterEintragen(fenster);
+    BuchDialogeEintragen(fenster);
 }
 
 }  // namespace kronel

@@ -22,6 +22,10 @@ QString FensterSchluessel(Fenstername f) {
             return QStringLiteral("DruckenBlatt");
         case Fenstername::Druckereinrichtung:
             return QStringLiteral("Druckereinrichtung");
+        case Fenstername::ImpGeb:
+            return QStringLiteral("ImpGeb");
+        case Fenstername::Dateiwahl:
+            return QStringLiteral("Dateiwahl");
         case Fenstername::Notizen:
             return QStringLiteral("Notizen");
         case Fenstername::Sonderzeichen:

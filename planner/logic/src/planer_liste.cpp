@@ -121,8 +121,9 @@ void Planer::UebergabeHolen(Fenstername name) {
     if (!BefehlBeginnen() || !fenster_.vorhanden(name)) {
         return;
     }
-    const QString zeile = name == Fenstername::Freizeit ? fenster_.Freizeit().BezUebergabe
-                                                        : fenster_.Altes().BezUebergabe;
+    const QString zeile = name == Fenstername::Freizeit
+                              ? fenster_.Freizeit({buch.ListeTermine}).BezUebergabe
+                              : fenster_.Altes().BezUebergabe;
     if (zeile.isEmpty()) {
         return;  // left without asking for an appointment
     }

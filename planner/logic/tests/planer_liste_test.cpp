@@ -280,7 +280,11 @@ TEST_F(PlanerListe, UebergabeAusFreizeitUndAltes) {
 
     fenster.da << Fenstername::Freizeit << Fenstername::Altes << Fenstername::Monatsblatt;
     fenster.freizeitAntwort.BezUebergabe = L("24.12.2026 ?");
+    const QStringList vorher = termine();
     planer.Main_mnuFreizeit_Click();
+    // The overview reads the records as they stood
+    ASSERT_EQ(fenster.freizeit.size(), 1u);
+    EXPECT_EQ(fenster.freizeit[0].ListeTermine, vorher);
     ASSERT_EQ(termine().size(), 4);
     EXPECT_EQ(aktuell(), L("202612242T  1T  -         -   Alle   ?"));
     EXPECT_EQ(sicht.felder.STDatum, L("24.12.2026"));

@@ -386,6 +386,9 @@ void Main::ListenbefehleVerbinden() {
         {"PulOrdneDatum", &Planer::Main_PulOrdneDatum_Click},
         {"PulOrdneMeldung", &Planer::Main_PulOrdneMeldung_Click},
         {"PulAbgelaufeneZeigen", &Planer::Main_PulAbgelaufeneZeigen_Click},
+        {"mnuTaustauschSave", &Planer::Main_mnuTaustauschSave_Click},
+        {"mnuTaustauschLoad", &Planer::Main_mnuTaustauschLoad_Click},
+        {"mnuImpGeb", &Planer::Main_mnuImpGeb_Click},
     };
     for (const auto& [name, befehl] : befehle) {
         QAction* a = aktionen_[U(name)];
@@ -400,6 +403,10 @@ void Main::ListenbefehleVerbinden() {
     aktionen_[QStringLiteral("mnuFreizeit")]->setEnabled(fenster_.vorhanden(Fenstername::Freizeit));
     aktionen_[QStringLiteral("PulAbgelaufeneZeigen")]->setEnabled(
         fenster_.vorhanden(Fenstername::Altes));
+    aktionen_[QStringLiteral("mnuImpGeb")]->setEnabled(fenster_.vorhanden(Fenstername::ImpGeb));
+    for (const char* name : {"mnuTaustauschSave", "mnuTaustauschLoad"}) {
+        aktionen_[U(name)]->setEnabled(fenster_.vorhanden(Fenstername::Dateiwahl));
+    }
     connect(PulTermin, &QMenu::aboutToShow, this,
             Abgesichert([this] { planer_->Main_PulTermin_Click(); }, "Main_PulTermin_Click"));
 }

@@ -366,16 +366,19 @@ TEST_F(MainBefehle, VerzeichnisMeldetNichtEingetrageneFensterUndGibtNichtsZuruec
     EXPECT_EQ(verzeichnis.Monatsblatt({L("?"), QDate(2026, 12, 9), L("09.12.2026")}),
               MonatsblattErgebnis());
     EXPECT_EQ(verzeichnis.Setup({}), SetupErgebnis());
-    EXPECT_EQ(verzeichnis.Freizeit(), FreizeitErgebnis());
+    EXPECT_EQ(verzeichnis.Freizeit({}), FreizeitErgebnis());
     EXPECT_EQ(verzeichnis.Altes(), AltesErgebnis());
     verzeichnis.Tips();
     verzeichnis.Drucken();
     verzeichnis.DruckenBlatt();
     verzeichnis.Druckereinrichtung();
     EXPECT_EQ(verzeichnis.ZoomText({L("Zoom"), L("alt"), 1024, 0, 0, {}}), ZoomTextErgebnis());
+    EXPECT_EQ(verzeichnis.ImpGeb(), ImpGebErgebnis());
+    EXPECT_EQ(verzeichnis.Dateiwahl({}), std::nullopt);
     EXPECT_EQ(gemeldet, (QStringList{L("Suchen"), L("Monatsblatt"), L("Setup"), L("Freizeit"),
                                      L("Altes"), L("Tips"), L("Drucken"), L("DruckenBlatt"),
-                                     L("Druckereinrichtung"), L("ZoomText")}));
+                                     L("Druckereinrichtung"), L("ZoomText"), L("ImpGeb"),
+                                     L("Dateiwahl")}));
 
     // A registered window gets the request and the main window as its owner.
     QWidget besitzer;
@@ -387,7 +390,7 @@ TEST_F(MainBefehle, VerzeichnisMeldetNichtEingetrageneFensterUndGibtNichtsZuruec
     EXPECT_TRUE(verzeichnis.vorhanden(Fenstername::Suchen));
     EXPECT_FALSE(verzeichnis.vorhanden(Fenstername::Setup));
     EXPECT_EQ(verzeichnis.Suchen({L("zahn"), L("auto")}), (SuchenErgebnis{L("zahnarzt"), L("1")}));
-    EXPECT_EQ(gemeldet.size(), 10);
+    EXPECT_EQ(gemeldet.size(), 12);
 }
 
 TEST(FensterVerzeichnisDeathTest, OhneEigenenBerichtHaeltDieEntwicklungAn) {

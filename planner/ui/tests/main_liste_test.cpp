@@ -144,15 +144,18 @@ TEST_F(MainListe, StrgZNimmtDieEingabeZurueckUndWiederher) {
 
 TEST_F(MainListe, UebergabeNurMitIhrenFensternUndMarkiertDieMeldung) {
     starten();
-    for (const char* name : {"mnuFreizeit", "Freizeit", "PulAbgelaufeneZeigen"}) {
+    for (const char* name :
+         {"mnuFreizeit", "Freizeit", "PulAbgelaufeneZeigen", "mnuImpGeb", "mnuTaustauschLoad"}) {
         EXPECT_FALSE(fenster->Aktion(L(name))->isEnabled()) << name;
     }
     fenster->Aktion(L("PulBeenden"))->trigger();
 
-    nebenfenster.da << Fenstername::Freizeit << Fenstername::Altes;
+    nebenfenster.da << Fenstername::Freizeit << Fenstername::Altes << Fenstername::ImpGeb
+                    << Fenstername::Dateiwahl;
     nebenfenster.freizeitAntwort.BezUebergabe = L("24.12.2026 ?");
     const bool fokus = starten();
-    for (const char* name : {"mnuFreizeit", "Freizeit", "PulAbgelaufeneZeigen"}) {
+    for (const char* name :
+         {"mnuFreizeit", "Freizeit", "PulAbgelaufeneZeigen", "mnuImpGeb", "mnuTaustauschLoad"}) {
         EXPECT_TRUE(fenster->Aktion(L(name))->isEnabled()) << name;
     }
     fenster->Aktion(L("Freizeit"))->trigger();

@@ -16,6 +16,7 @@
 
 class QLabel;
 class QMainWindow;
+class QStatusBar;
 class QPrinter;
 class QWidget;
 
@@ -104,6 +105,10 @@ struct PanelVorgabe {
 // The status bar of a main window with these panels in their order. Sunken
 // panels are the planner's look; the other programs show flat ones.
 std::vector<QLabel*> StatusleisteAnlegen(QMainWindow& fenster,
+                                         const std::vector<PanelVorgabe>& panels,
+                                         bool versenkt = false);
+// The same on a status bar of a dialog.
+std::vector<QLabel*> StatusleisteAnlegen(QStatusBar* leiste,
                                          const std::vector<PanelVorgabe>& panels,
                                          bool versenkt = false);
 

@@ -20,13 +20,15 @@ public:
     struct Anzeigen {
         std::function<SuchenErgebnis(QWidget*, const SuchenAnfrage&)> Suchen;
         std::function<SetupErgebnis(QWidget*, const SetupAnfrage&)> Setup;
-        std::function<FreizeitErgebnis(QWidget*)> Freizeit;
+        std::function<FreizeitErgebnis(QWidget*, const FreizeitAnfrage&)> Freizeit;
         std::function<AltesErgebnis(QWidget*)> Altes;
         std::function<MonatsblattErgebnis(QWidget*, const MonatsblattAnfrage&)> Monatsblatt;
         std::function<void(QWidget*)> Tips;
         std::function<void(QWidget*)> Drucken;
         std::function<void(QWidget*)> DruckenBlatt;
         std::function<void(QWidget*)> Druckereinrichtung;
+        std::function<ImpGebErgebnis(QWidget*)> ImpGeb;
+        std::function<std::optional<QString>(QWidget*, const DateiwahlAnfrage&)> Dateiwahl;
         std::function<NotizenErgebnis(QWidget*, const NotizenAnfrage&)> Notizen;
         std::function<SonderzeichenErgebnis(QWidget*, const SonderzeichenAnfrage&)> Sonderzeichen;
         std::function<StdDialogErgebnis(QWidget*)> StdDialog;
@@ -47,13 +49,15 @@ public:
     bool vorhanden(Fenstername f) const override;
     SuchenErgebnis Suchen(const SuchenAnfrage& anfrage) override;
     SetupErgebnis Setup(const SetupAnfrage& anfrage) override;
-    FreizeitErgebnis Freizeit() override;
+    FreizeitErgebnis Freizeit(const FreizeitAnfrage& anfrage) override;
     AltesErgebnis Altes() override;
     MonatsblattErgebnis Monatsblatt(const MonatsblattAnfrage& anfrage) override;
     void Tips() override;
     void Drucken() override;
     void DruckenBlatt() override;
     void Druckereinrichtung() override;
+    ImpGebErgebnis ImpGeb() override;
+    std::optional<QString> Dateiwahl(const DateiwahlAnfrage& anfrage) override;
     NotizenErgebnis Notizen(const NotizenAnfrage& anfrage) override;
     SonderzeichenErgebnis Sonderzeichen(const SonderzeichenAnfrage& anfrage) override;
     StdDialogErgebnis StdDialog() override;

@@ -25,6 +25,8 @@ enum class Fenstername {
     Drucken,
     DruckenBlatt,
     Druckereinrichtung,
+    ImpGeb,
+    Dateiwahl,
     Notizen,
     Sonderzeichen,
     StdDialog,
@@ -61,8 +63,13 @@ struct SetupErgebnis {
     bool operator==(const SetupErgebnis&) const = default;
 };
 
-// The free-time overview and the archive viewer: a line "dd.mm.yyyy text" for
-// a new appointment, empty when left without one.
+// The free-time overview reads the records; it and the archive viewer hand
+// back a line "dd.mm.yyyy text" for a new appointment, empty when left without
+// one.
+struct FreizeitAnfrage {
+    QStringList ListeTermine;
+    bool operator==(const FreizeitAnfrage&) const = default;
+};
 struct FreizeitErgebnis {
     QString BezUebergabe;
     bool operator==(const FreizeitErgebnis&) const = default;
@@ -84,6 +91,22 @@ struct MonatsblattAnfrage {
 struct MonatsblattErgebnis {
     QDate Calendar;
     bool operator==(const MonatsblattErgebnis&) const = default;
+};
+
+// The open or save dialog of a file, starting at pfad (folder and name); it
+// hands back the chosen path as it is, or no value when cancelled.
+struct DateiwahlAnfrage {
+    QString Caption;
+    QString pfad;
+    QString Filter;  // "Name (*.x);;Alles (*)"
+    bool speichern = false;
+    bool operator==(const DateiwahlAnfrage&) const = default;
+};
+
+// The birthday import: the birthday lines the user selected, in list order.
+struct ImpGebErgebnis {
+    QStringList Liste;
+    bool operator==(const ImpGebErgebnis&) const = default;
 };
 
 // The notes window and the special characters show their list in the font
@@ -138,7 +161,7 @@ public:
 
     virtual SuchenErgebnis Suchen(const SuchenAnfrage& anfrage) = 0;
     virtual SetupErgebnis Setup(const SetupAnfrage& anfrage) = 0;
-    virtual FreizeitErgebnis Freizeit() = 0;
+    virtual FreizeitErgebnis Freizeit(const FreizeitAnfrage& anfrage) = 0;
     virtual AltesErgebnis Altes() = 0;
     virtual MonatsblattErgebnis Monatsblatt(const MonatsblattAnfrage& anfrage) = 0;
     virtual void Tips() = 0;
@@ -146,6 +169,8 @@ public:
     virtual void DruckenBlatt() = 0;
     // Its answer is not looked at: cancel leaves the printer as it was.
     virtual void Druckereinrichtung() = 0;
+    virtual ImpGebErgebnis ImpGeb() = 0;
+    virtual std::optional<QString> Dateiwahl(const DateiwahlAnfrage& anfrage) = 0;
     virtual NotizenErgebnis Notizen(const NotizenAnfrage& anfrage) = 0;
     virtual SonderzeichenErgebnis Sonderzeichen(const SonderzeichenAnfrage& anfrage) = 0;
     virtual StdDialogErgebnis StdDialog() = 0;

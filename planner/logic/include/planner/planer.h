@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
 #include <utility>
 
 #include "book/buch.h"
@@ -174,6 +175,14 @@ public:
     void Main_PulOrdneMeldung_Click();
     // ---- end of the list commands ----
 
+    // ---- Exchange files and birthday import (planer_austausch.cpp) ----
+    // Appends the current record to an exchange file.
+    void Main_mnuTaustauschSave_Click();
+    // Appends the records of an exchange file to the list.
+    void Main_mnuTaustauschLoad_Click();
+    // A yearly appointment of every birthday chosen in ImpGeb.
+    void Main_mnuImpGeb_Click();
+    // ---- end of the exchange files ----
     // ---- Insertions into the message (planer_einfuegen.cpp) ----
     // The message expanded for now, in a box; nothing is stored.
     void Main_mnuTerminVorschauen_Click();
@@ -211,6 +220,7 @@ private:
     void UebergabeHolen(Fenstername fenster);
     void NeuesDatumWaehlen();
     // ---- end of the list commands ----
+    std::optional<QString> AustauschDateiWaehlen(bool speichern);
     // Inserts at the caret of the message and commits; an empty text does nothing.
     void MeldungErgaenzen(const QString& text);
     void AutomatischDrucken();

@@ -109,8 +109,9 @@ public:
         setup.push_back(anfrage);
         return setupAntwort;
     }
-    FreizeitErgebnis Freizeit() override {
+    FreizeitErgebnis Freizeit(const FreizeitAnfrage& anfrage) override {
         zeigen(Fenstername::Freizeit);
+        freizeit.push_back(anfrage);
         return freizeitAntwort;
     }
     AltesErgebnis Altes() override {
@@ -126,6 +127,15 @@ public:
     void Drucken() override { zeigen(Fenstername::Drucken); }
     void DruckenBlatt() override { zeigen(Fenstername::DruckenBlatt); }
     void Druckereinrichtung() override { zeigen(Fenstername::Druckereinrichtung); }
+    ImpGebErgebnis ImpGeb() override {
+        zeigen(Fenstername::ImpGeb);
+        return impGebAntwort;
+    }
+    std::optional<QString> Dateiwahl(const DateiwahlAnfrage& anfrage) override {
+        zeigen(Fenstername::Dateiwahl);
+        dateiwahl.push_back(anfrage);
+        return dateiwahlAntwort;
+    }
     NotizenErgebnis Notizen(const NotizenAnfrage& anfrage) override {
         zeigen(Fenstername::Notizen);
         notizen.push_back(anfrage);
@@ -161,11 +171,15 @@ public:
     std::vector<MonatsblattAnfrage> monatsblatt;
     std::vector<SetupAnfrage> setup;
     std::vector<ZoomTextAnfrage> zoomText;
+    std::vector<FreizeitAnfrage> freizeit;
+    std::vector<DateiwahlAnfrage> dateiwahl;
     SuchenErgebnis suchenAntwort;
     SetupErgebnis setupAntwort;
     FreizeitErgebnis freizeitAntwort;
     AltesErgebnis altesAntwort;
     MonatsblattErgebnis monatsblattAntwort;
+    ImpGebErgebnis impGebAntwort;
+    std::optional<QString> dateiwahlAntwort;
     std::vector<NotizenAnfrage> notizen;
     std::vector<SonderzeichenAnfrage> sonderzeichen;
     NotizenErgebnis notizenAntwort;
