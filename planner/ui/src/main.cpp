@@ -31,8 +31,8 @@
 #include "common/modul.h"
 #include "common/paket.h"
 #include "common/texte.h"
-#include "planner/zoomtext.h"
 #include "planner/meldungseingabe.h"
+#include "planner/zoomtext.h"
 #include "planner_dialogs/fensterverzeichnis.h"
 #include "planner_ui/symbole.h"
 #include "platform/endesignale.h"
@@ -1156,6 +1156,9 @@ std::unique_ptr<QWidget> PlanerFensterBauen(ProgrammUmgebung& umgebung) {
                            [&haupt]() -> const Terminbuch& { return haupt->planer().buch; });
     std::unique_ptr<Main> fenster;
     bool gestartet = false;
+    // Kept for the run: the signal watch outlives this function.
+    bool& startLaeuft = umgebung.behalten(std::make_unique<bool>(false));
+    bool& signalWartet = umgebung.behalten(std::make_unique<bool>(false));
     // The title shows Main in its first tick and goes after Main's start-up.
     TitelAblaufen([&](Qt::WindowStates zustand) {
         fenster = std::make_unique<Main>(verzeichnis);
@@ -1168,10 +1171,26 @@ std::unique_ptr<QWidget> PlanerFensterBauen(ProgrammUmgebung& umgebung) {
                          [f](QSessionManager&) { f->planer().SitzungsEnde(); });
         QObject::connect(qApp, &QCoreApplication::aboutToQuit, f,
                          [f] { f->planer().PulBeenden(); });
-        // kill, Ctrl+C and a closing session still sign the user off.
-        EndeSignaleAbfangen(f, Abgesichert([f] { f->planer().SignalEnde(); }, "Main_Signal"));
-        if (!f->Starten() || ProgrammBeendet()) {
+        // kill, Ctrl+C and a closing session still sign the user off. A signal
+        // that comes while the start-up runs (its loads let events in) waits
+        // for its end: only then is the book loaded, and so saved.
+        EndeSignaleAbfangen(f, Abgesichert(
+                                   [f, &signalWartet, &startLaeuft] {
+                                       if (startLaeuft) {
+                                           signalWartet = true;
+                                       } else {
+                                           f->planer().SignalEnde();
+                                       }
+                                   },
+                                   "Main_Signal"));
+        startLaeuft = true;
+        const bool gestartetOk = f->Starten();
+        startLaeuft = false;
+        if (!gestartetOk || ProgrammBeendet()) {
             return;
+        }
+        if (signalWartet) {
+            QTimer::singleShot(0, f, Abgesichert([f] { f->planer().SignalEnde(); }, "Main_Signal"));
         }
         gestartet = true;
         f->setWindowState(zustand);
