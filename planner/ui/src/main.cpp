@@ -22,6 +22,7 @@
 
 #include <cmath>
 #include <functional>
+#include <variant>
 
 #include "common/deutschetexte.h"
 #include "common/einstellungen.h"
@@ -261,14 +262,12 @@ void Main::MenuesAnlegen() {
     hilfe->addSeparator();
     Eintrag(hilfe, "mnuRuvano", "Ruvano", {});  // switched off for good
 
-    connect(aktionen_[QStringLiteral("PulSpeichern")], &QAction::triggered, this,
-            Abgesichert([this] { Ausfuehren(nullptr); }, "Main"));
-    connect(aktionen_[QStringLiteral("PulBeenden")], &QAction::triggered, this,
-            Abgesichert([this] { Ausfuehren(&Planer::PulBeenden); }, "Main"));
-    connect(aktionen_[QStringLiteral("PulBeendenUndSpeichern")], &QAction::triggered, this,
-            Abgesichert([this] { Ausfuehren(&Planer::PulBeendenUndSpeichern); }, "Main"));
-    for (const char* frei : {"PulSpeichern", "PulBeenden", "PulBeendenUndSpeichern", "PulAnleitung",
-                             "PulInfo", "PulWerbung", "mnuURLHomePage", "mnuURLUpdate"}) {
+    // Save (no command of its own), end and end with saving.
+    BefehleVerbinden({{"PulSpeichern", nullptr},
+                      {"PulBeenden", &Planer::PulBeenden},
+                      {"PulBeendenUndSpeichern", &Planer::PulBeendenUndSpeichern}});
+    for (const char* frei :
+         {"PulAnleitung", "PulInfo", "PulWerbung", "mnuURLHomePage", "mnuURLUpdate"}) {
         aktionen_[U(frei)]->setEnabled(true);
     }
     aktionen_[QStringLiteral("mnuTips")]->setEnabled(fenster_.vorhanden(Fenstername::Tips));
@@ -282,35 +281,30 @@ void Main::Ausfuehren(void (Planer::*befehl)()) {
     }
 }
 
-void Main::BefehleAnlegen() {
-    const std::pair<const char*, void (Planer::*)()> befehle[] = {
-        {"PulDruckenListe", &Planer::Main_PulDruckenListe_Click},
-        {"mnuDruckenBlatt", &Planer::Main_mnuDruckenBlatt_Click},
-        {"mnuDurckerEinrichten", &Planer::Main_mnuDurckerEinrichten_Click},
-        {"PulSuchen", &Planer::Main_PulSuchen_Click},
-        {"PulSuchenWdhg", &Planer::Main_PulSuchenWdhg_Click},
-        {"PulSetup", &Planer::Main_PulSetup_Click},
-        {"PulGoKronel", &Planer::Main_PulGoKronel_Click},
-        {"mnuRuvano", &Planer::Main_mnuRuvano_Click},
-    };
-    for (const auto& [name, befehl] : befehle) {
-        connect(aktionen_[U(name)], &QAction::triggered, this,
-                Abgesichert([this, b = befehl] { Ausfuehren(b); }, "Main"));
+void Main::BefehleVerbinden(std::initializer_list<Befehl> befehle) {
+    for (const Befehl& b : befehle) {
+        QAction* a = aktionen_[U(b.name)];
+        connect(a, &QAction::triggered, this,
+                Abgesichert([this, f = b.ausfuehren] { Ausfuehren(f); }, "Main"));
+        const auto* fenster = std::get_if<Fenstername>(&b.frei);
+        a->setEnabled(fenster != nullptr ? fenster_.vorhanden(*fenster) : std::get<bool>(b.frei));
     }
+}
+
+void Main::BefehleAnlegen() {
     // A command is offered once the window it shows exists; mnuRuvano stays
     // switched off as the design has it.
-    const std::pair<const char*, Fenstername> fenster[] = {
-        {"PulDruckenListe", Fenstername::Drucken},
-        {"mnuDruckenBlatt", Fenstername::DruckenBlatt},
-        {"mnuDurckerEinrichten", Fenstername::Druckereinrichtung},
-        {"PulSuchen", Fenstername::Suchen},
-        {"PulSuchenWdhg", Fenstername::Suchen},
-        {"PulSetup", Fenstername::Setup},
-    };
-    for (const auto& [name, noetig] : fenster) {
-        aktionen_[U(name)]->setEnabled(fenster_.vorhanden(noetig));
-    }
-    aktionen_[QStringLiteral("PulGoKronel")]->setEnabled(true);
+    BefehleVerbinden({
+        {"PulDruckenListe", &Planer::Main_PulDruckenListe_Click, Fenstername::Drucken},
+        {"mnuDruckenBlatt", &Planer::Main_mnuDruckenBlatt_Click, Fenstername::DruckenBlatt},
+        {"mnuDurckerEinrichten", &Planer::Main_mnuDurckerEinrichten_Click,
+         Fenstername::Druckereinrichtung},
+        {"PulSuchen", &Planer::Main_PulSuchen_Click, Fenstername::Suchen},
+        {"PulSuchenWdhg", &Planer::Main_PulSuchenWdhg_Click, Fenstername::Suchen},
+        {"PulSetup", &Planer::Main_PulSetup_Click, Fenstername::Setup},
+        {"PulGoKronel", &Planer::Main_PulGoKronel_Click},
+        {"mnuRuvano", &Planer::Main_mnuRuvano_Click, false},
+    });
 
     // The package submenu is brought up to date each time "&Weiteres" opens.
     QList<QAction*> programme;
@@ -377,67 +371,40 @@ void Main::ToolbarAnlegen() {
 }
 
 void Main::ListenbefehleVerbinden() {
-    const std::pair<const char*, void (Planer::*)()> befehle[] = {
-        {"mnuUndo", &Planer::Main_mnuUndo_Click},
+    // Undo is enabled from the first edit of the selected record on. The side
+    // windows of the hand-overs come with their part of the planner; the
+    // toolbar buttons follow their menu commands.
+    BefehleVerbinden({
+        {"mnuUndo", &Planer::Main_mnuUndo_Click, false},
         {"PulEingeben", &Planer::Main_PulEingeben_Click},
         {"PulKopieren", &Planer::Main_PulKopieren_Click},
         {"PulAusschneiden", &Planer::Main_PulAusschneiden_Click},
-        {"mnuFreizeit", &Planer::Main_mnuFreizeit_Click},
+        {"mnuFreizeit", &Planer::Main_mnuFreizeit_Click, Fenstername::Freizeit},
         {"PulOrdneDatum", &Planer::Main_PulOrdneDatum_Click},
         {"PulOrdneMeldung", &Planer::Main_PulOrdneMeldung_Click},
-        {"PulAbgelaufeneZeigen", &Planer::Main_PulAbgelaufeneZeigen_Click},
-        {"mnuTaustauschSave", &Planer::Main_mnuTaustauschSave_Click},
-        {"mnuTaustauschLoad", &Planer::Main_mnuTaustauschLoad_Click},
-        {"mnuImpGeb", &Planer::Main_mnuImpGeb_Click},
-    };
-    for (const auto& [name, befehl] : befehle) {
-        QAction* a = aktionen_[U(name)];
-        connect(a, &QAction::triggered, this,
-                Abgesichert([this, b = befehl] { Ausfuehren(b); }, "Main"));
-        a->setEnabled(true);
-    }
-    // Enabled from the first edit of the selected record on.
-    aktionen_[QStringLiteral("mnuUndo")]->setEnabled(false);
-    // The side windows of the hand-overs come with their part of the planner;
-    // the toolbar buttons follow their menu commands.
-    aktionen_[QStringLiteral("mnuFreizeit")]->setEnabled(fenster_.vorhanden(Fenstername::Freizeit));
-    aktionen_[QStringLiteral("PulAbgelaufeneZeigen")]->setEnabled(
-        fenster_.vorhanden(Fenstername::Altes));
-    aktionen_[QStringLiteral("mnuImpGeb")]->setEnabled(fenster_.vorhanden(Fenstername::ImpGeb));
-    for (const char* name : {"mnuTaustauschSave", "mnuTaustauschLoad"}) {
-        aktionen_[U(name)]->setEnabled(fenster_.vorhanden(Fenstername::Dateiwahl));
-    }
+        {"PulAbgelaufeneZeigen", &Planer::Main_PulAbgelaufeneZeigen_Click, Fenstername::Altes},
+        {"mnuTaustauschSave", &Planer::Main_mnuTaustauschSave_Click, Fenstername::Dateiwahl},
+        {"mnuTaustauschLoad", &Planer::Main_mnuTaustauschLoad_Click, Fenstername::Dateiwahl},
+        {"mnuImpGeb", &Planer::Main_mnuImpGeb_Click, Fenstername::ImpGeb},
+    });
     connect(PulTermin, &QMenu::aboutToShow, this,
             Abgesichert([this] { planer_->Main_PulTermin_Click(); }, "Main_PulTermin_Click"));
 }
 
 void Main::EinfuegebefehleVerbinden() {
-    const std::pair<const char*, void (Planer::*)()> befehle[] = {
+    // The windows come with their part of the planner; the toolbar key
+    // "Notiz" follows its command.
+    BefehleVerbinden({
         {"mnuTerminVorschauen", &Planer::Main_mnuTerminVorschauen_Click},
         {"PulFormelDiffEinfg", &Planer::Main_PulFormelDiffEinfg_Click},
         {"PulFormelDiffAtEinfg", &Planer::Main_PulFormelDiffAtEinfg_Click},
         {"mnuZyklusZählerEing", &Planer::Main_mnuZyklusZaehlerEing_Click},
         {"mnuWizardGeb", &Planer::Main_mnuWizardGeb_Click},
-        {"PulNotizEinfg", &Planer::Main_PulNotizEinfg_Click},
-        {"PulSonderzeichenEinfg", &Planer::Main_PulSonderzeichenEinfg_Click},
-        {"PulPrgStartEinfg", &Planer::Main_PulPrgStartEinfg_Click},
-    };
-    for (const auto& [name, befehl] : befehle) {
-        QAction* a = aktionen_[U(name)];
-        connect(a, &QAction::triggered, this,
-                Abgesichert([this, b = befehl] { Ausfuehren(b); }, "Main"));
-        a->setEnabled(true);
-    }
-    // The windows come with their part of the planner; the toolbar key
-    // "Notiz" follows its command.
-    const std::pair<const char*, Fenstername> fenster[] = {
-        {"PulNotizEinfg", Fenstername::Notizen},
-        {"PulSonderzeichenEinfg", Fenstername::Sonderzeichen},
-        {"PulPrgStartEinfg", Fenstername::StdDialog},
-    };
-    for (const auto& [name, noetig] : fenster) {
-        aktionen_[U(name)]->setEnabled(fenster_.vorhanden(noetig));
-    }
+        {"PulNotizEinfg", &Planer::Main_PulNotizEinfg_Click, Fenstername::Notizen},
+        {"PulSonderzeichenEinfg", &Planer::Main_PulSonderzeichenEinfg_Click,
+         Fenstername::Sonderzeichen},
+        {"PulPrgStartEinfg", &Planer::Main_PulPrgStartEinfg_Click, Fenstername::StdDialog},
+    });
     connect(ListeAnzeige, &QListWidget::itemDoubleClicked, this,
             Abgesichert([this] { Ausfuehren(&Planer::Main_mnuTerminVorschauen_Click); },
                         "Main_ListeAnzeige_DblClick"));

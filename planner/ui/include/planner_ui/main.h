@@ -8,7 +8,9 @@
 #include <QMap>
 
 #include <array>
+#include <initializer_list>
 #include <memory>
+#include <variant>
 
 #include "planner/druckquelle.h"
 #include "planner/planer.h"
@@ -106,6 +108,15 @@ protected:
 private:
     void MenuesAnlegen();
     void ToolbarAnlegen();
+    // A planner command behind a menu entry and when it is offered at the start:
+    // always (true), not yet or never (false), or once the window it shows exists.
+    struct Befehl {
+        const char* name;
+        void (Planer::*ausfuehren)();
+        std::variant<bool, Fenstername> frei = true;
+    };
+    // Connects each entry under the guard and offers it as it says.
+    void BefehleVerbinden(std::initializer_list<Befehl> befehle);
     // The menu and toolbar commands of planer_befehle.cpp, and the toolbar
     // buttons following their commands.
     void BefehleAnlegen();
