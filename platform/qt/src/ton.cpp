@@ -1,6 +1,8 @@
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QFile>
 #include <QSoundEffect>
+#include <QThread>
 #include <QUrl>
 
 #include "platform/dateien.h"
@@ -15,9 +17,32 @@ QtTon::~QtTon() {
     // must not go on decoding after its owner is gone.
     if (effekt_) {
         effekt_->stop();
+        // The backend loads a sound in a thread of its own that outlives the
+        // effect; ending the program under a load corrupts its memory. A load
+        // takes milliseconds, so the wait is short and bounded.
+        const QDeadlineTimer frist(2000);
+        while (effekt_->status() == QSoundEffect::Loading && !frist.hasExpired()) {
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+            QThread::msleep(5);
+        }
         delete effekt_;
     }
 }
+
+namespace {
+
+// Only a RIFF/WAVE file is handed to the backend: anything else would be
+// silence after a load in the backend's thread.
+bool IstWave(const QString& pfad) {
+    QFile f(pfad);
+    if (!f.open(QIODevice::ReadOnly)) {
+        return false;
+    }
+    const QByteArray kopf = f.read(12);
+    return kopf.size() == 12 && kopf.startsWith("RIFF") && kopf.mid(8, 4) == "WAVE";
+}
+
+}  // namespace
 
 void QtTon::protokollieren(const QString& name) {
     // With KRONEL_TON_PROTOKOLL set, tests of the real programs can see every sound.
@@ -35,8 +60,8 @@ void QtTon::piepen(int typ, const QString& name) {
 
 Status QtTon::spielen(const QString& pfad) {
     protokollieren(pfad);
-    if (!QFile::exists(pfad)) {
-        return {};  // a missing sound is silence; the backend is not even asked
+    if (!IstWave(pfad)) {
+        return {};  // a missing or broken sound is silence; the backend is not even asked
     }
     if (!effekt_) {
         effekt_ = new QSoundEffect(QCoreApplication::instance());
