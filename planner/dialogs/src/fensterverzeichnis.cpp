@@ -5,8 +5,8 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "planner_dialogs/setup.h"
 #include "planner_dialogs/monatsblatt.h"
+#include "planner_dialogs/setup.h"
 #include "planner_dialogs/suchen.h"
 #include "planner_dialogs/zoomtext.h"
 #include "platform/schritte.h"
@@ -93,8 +93,8 @@ FreizeitErgebnis FensterVerzeichnis::Freizeit(const FreizeitAnfrage& anfrage) {
     return zeigen(Fenstername::Freizeit, anzeigen.Freizeit, anfrage);
 }
 
-AltesErgebnis FensterVerzeichnis::Altes() {
-    return zeigen(Fenstername::Altes, anzeigen.Altes);
+AltesErgebnis FensterVerzeichnis::Altes(const AltesAnfrage& anfrage) {
+    return zeigen(Fenstername::Altes, anzeigen.Altes, anfrage);
 }
 
 MonatsblattErgebnis FensterVerzeichnis::Monatsblatt(const MonatsblattAnfrage& anfrage) {

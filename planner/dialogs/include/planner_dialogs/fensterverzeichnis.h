@@ -21,7 +21,7 @@ public:
         std::function<SuchenErgebnis(QWidget*, const SuchenAnfrage&)> Suchen;
         std::function<SetupErgebnis(QWidget*, const SetupAnfrage&)> Setup;
         std::function<FreizeitErgebnis(QWidget*, const FreizeitAnfrage&)> Freizeit;
-        std::function<AltesErgebnis(QWidget*)> Altes;
+        std::function<AltesErgebnis(QWidget*, const AltesAnfrage&)> Altes;
         std::function<MonatsblattErgebnis(QWidget*, const MonatsblattAnfrage&)> Monatsblatt;
         std::function<void(QWidget*)> Tips;
         std::function<void(QWidget*)> Drucken;
@@ -50,7 +50,7 @@ public:
     SuchenErgebnis Suchen(const SuchenAnfrage& anfrage) override;
     SetupErgebnis Setup(const SetupAnfrage& anfrage) override;
     FreizeitErgebnis Freizeit(const FreizeitAnfrage& anfrage) override;
-    AltesErgebnis Altes() override;
+    AltesErgebnis Altes(const AltesAnfrage& anfrage) override;
     MonatsblattErgebnis Monatsblatt(const MonatsblattAnfrage& anfrage) override;
     void Tips() override;
     void Drucken() override;

@@ -114,8 +114,9 @@ public:
         freizeit.push_back(anfrage);
         return freizeitAntwort;
     }
-    AltesErgebnis Altes() override {
+    AltesErgebnis Altes(const AltesAnfrage& anfrage) override {
         zeigen(Fenstername::Altes);
+        altes.push_back(anfrage);
         return altesAntwort;
     }
     MonatsblattErgebnis Monatsblatt(const MonatsblattAnfrage& anfrage) override {
@@ -172,6 +173,7 @@ public:
     std::vector<SetupAnfrage> setup;
     std::vector<ZoomTextAnfrage> zoomText;
     std::vector<FreizeitAnfrage> freizeit;
+    std::vector<AltesAnfrage> altes;
     std::vector<DateiwahlAnfrage> dateiwahl;
     SuchenErgebnis suchenAntwort;
     SetupErgebnis setupAntwort;
