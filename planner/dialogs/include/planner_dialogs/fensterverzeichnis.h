@@ -64,9 +64,9 @@ public:
     ZoomTextErgebnis ZoomText(const ZoomTextAnfrage& anfrage) override;
 
 private:
-    template <typename R, typename... A>
-    R zeigen(Fenstername f, const std::function<R(QWidget*, const A&...)>& anzeige,
-             const A&... hin);
+    // Shows the window of the entry in anzeigen, or reports it missing.
+    template <auto eintrag, typename... Hin>
+    auto zeigen(const Hin&... hin);
 
     Fehlbericht fehlt_;
     QWidget* besitzer_ = nullptr;
