@@ -1,20 +1,17 @@
 // Load and save of the appointment book at the sizes the planner meets.
 #include <benchmark/benchmark.h>
 
-#include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
-#include <QTemporaryDir>
 
 #include <sys/resource.h>
 
+#include "benchumgebung.h"
 #include "book/buch.h"
 #include "book/sortieren.h"
 #include "book/termindatei.h"
 #include "common/datenpfade.h"
 #include "common/modul.h"
-#include "platform/dienste.h"
-#include "platform/uhr.h"
 
 using namespace kronel;
 
@@ -24,11 +21,6 @@ namespace {
 // 20 % yearly, 20 % weekly appointments.
 QStringList Buch(int n, const QDate& heute) {
     QRandomGenerator zufall(2026);
-    const QStringList woerter{QStringLiteral("Zahnarzt"), QStringLiteral("Geburtstag"),
-                              QStringLiteral("Müller"),   QStringLiteral("Besprechung"),
-                              QStringLiteral("Straße"),   QStringLiteral("Ärztin"),
-                              QStringLiteral("Chor"),     QStringLiteral("{ZyklusZähler:3}"),
-                              QStringLiteral("anrufen"),  QStringLiteral("14:30")};
     QStringList t;
     t.reserve(n);
     for (int i = 0; i < n; ++i) {
@@ -42,11 +34,8 @@ QStringList Buch(int n, const QDate& heute) {
             zyklus = QStringLiteral("1J  ");
             d = heute.addDays(zufall.bounded(365));
         }
-        QString meldung;
-        for (int w = zufall.bounded(3, 7); w > 0; --w) {
-            meldung += woerter[zufall.bounded(woerter.size())] + QLatin1Char(' ');
-        }
-        meldung += QString::number(i);
+        const QString meldung =
+            bench::Woerter(zufall, 3, 7, QStringLiteral("{ZyklusZähler:3}")) + QString::number(i);
         t.append(SchluesselAusDatum(d) + QStringLiteral("1T  -   -         ") + zyklus +
                  QStringLiteral("Alle   ") + meldung);
     }
@@ -58,30 +47,16 @@ QStringList Buch(int n, const QDate& heute) {
     return geordnet;
 }
 
-class FesteUhr final : public Uhr {
-public:
-    QDateTime jetzt() const override { return QDateTime(QDate(2026, 12, 9), QTime(9, 30)); }
-};
-
-// A scratch data and settings folder and a fixed clock.
-struct Umgebung {
+// A book of n records saved in the scratch folder.
+struct Umgebung : bench::Umgebung {
     explicit Umgebung(int n) {
-        QDir().mkpath(ordner.path() + QStringLiteral("/windows"));
-        qputenv("KRONEL_WINDIR", QFile::encodeName(ordner.path() + QStringLiteral("/windows")));
-        qputenv("KRONEL_PROGDIR", QFile::encodeName(ordner.path()));
-        Dienste d = OhneDesktopDienste();
-        d.uhr = &uhr;
-        DiensteSetzen(d);
         modul().VersionText = QStringLiteral("8.010090");
-        modul().DateiTermine = ordner.path() + QStringLiteral("/Kronel.PlD");
-        modul().DateiAltes = ordner.path() + QStringLiteral("/Kronel.Old");
+        modul().DateiTermine = pfad("Kronel.PlD");
+        modul().DateiAltes = pfad("Kronel.Old");
         QFile f(modul().DateiTermine);
         f.open(QIODevice::WriteOnly);
         f.write(TermindateiText(Buch(n, uhr.heute()), modul().VersionText));
     }
-    ~Umgebung() { DiensteSetzen({}); }
-    QTemporaryDir ordner;
-    FesteUhr uhr;
 };
 
 // The peak memory of the process so far: run one size alone to read it.

@@ -2,10 +2,9 @@
 // and delete, and the exchange import, at the sizes the planner meets.
 #include <benchmark/benchmark.h>
 
-#include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 
+#include "benchumgebung.h"
 #include "book/buch.h"
 #include "book/termin.h"
 #include "common/datenpfade.h"
@@ -14,18 +13,11 @@
 #include "planner/freizeit.h"
 #include "platform/dateien.h"
 #include "platform/datum.h"
-#include "platform/dienste.h"
 #include "platform/text.h"
-#include "platform/uhr.h"
 
 using namespace kronel;
 
 namespace {
-
-class FesteUhr final : public Uhr {
-public:
-    QDateTime jetzt() const override { return QDateTime(QDate(2026, 12, 9), QTime(9, 30)); }
-};
 
 // The flush to disk depends on the disk, not on the code: left out.
 class OhneFlush final : public Datentraeger {
@@ -33,27 +25,11 @@ public:
     int sichern(int) override { return 0; }
 };
 
-struct Umgebung {
-    Umgebung() {
-        QDir().mkpath(ordner.path() + QStringLiteral("/windows"));
-        qputenv("KRONEL_WINDIR", QFile::encodeName(ordner.path() + QStringLiteral("/windows")));
-        qputenv("KRONEL_PROGDIR", QFile::encodeName(ordner.path()));
-        Dienste d = OhneDesktopDienste();
-        d.uhr = &uhr;
-        DiensteSetzen(d);
-        vorher = DatentraegerSetzen(&platte);
-    }
-    ~Umgebung() {
-        DatentraegerSetzen(vorher);
-        DiensteSetzen({});
-    }
-    QString pfad(const char* name) const {
-        return ordner.path() + QLatin1Char('/') + QLatin1String(name);
-    }
-    QTemporaryDir ordner;
-    FesteUhr uhr;
+struct Umgebung : bench::Umgebung {
+    Umgebung() : vorher(DatentraegerSetzen(&platte)) {}
+    ~Umgebung() { DatentraegerSetzen(vorher); }
     OhneFlush platte;
-    Datentraeger* vorher = nullptr;
+    Datentraeger* vorher;
 };
 
 // Records over two years with announce windows of days and weeks.

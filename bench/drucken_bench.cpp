@@ -4,29 +4,21 @@
 // Each on the recording surface and into PDF files.
 #include <benchmark/benchmark.h>
 
-#include <QDir>
 #include <QGuiApplication>
 #include <QRandomGenerator>
-#include <QTemporaryDir>
 
+#include "benchumgebung.h"
 #include "common/datenpfade.h"
 #include "common/einstellungen.h"
 #include "planner/druckblatt.h"
 #include "planner/druckliste.h"
-#include "platform/dienste.h"
 #include "platform/drucker.h"
-#include "platform/uhr.h"
 #include "printing/qtdrucker.h"
 #include "testsupport/drucker.h"
 
 using namespace kronel;
 
 namespace {
-
-class FesteUhr final : public Uhr {
-public:
-    QDateTime jetzt() const override { return QDateTime(QDate(2026, 12, 9), QTime(9, 30)); }
-};
 
 // 100 000 records over two years from today, about 137 a day, in date order.
 QStringList Buch(int n, const QDate& heute) {
@@ -47,23 +39,13 @@ QStringList Buch(int n, const QDate& heute) {
     return liste;
 }
 
-struct Umgebung {
+struct Umgebung : bench::Umgebung {
     Umgebung() {
-        QDir().mkpath(ordner.path() + QStringLiteral("/windows"));
-        qputenv("KRONEL_WINDIR", QFile::encodeName(ordner.path() + QStringLiteral("/windows")));
-        qputenv("KRONEL_PROGDIR", QFile::encodeName(ordner.path()));
-        qputenv("KRONEL_DRUCKER_PDF",
-                QFile::encodeName(ordner.path() + QStringLiteral("/liste.pdf")));
-        Dienste d = OhneDesktopDienste();
-        d.uhr = &uhr;
-        DiensteSetzen(d);
+        qputenv("KRONEL_DRUCKER_PDF", QFile::encodeName(pfad("liste.pdf")));
         optionen = DruckOptionenLesen(uhr.heute());
         optionen.TDruckenAnzahl = 20;
         optionen.TDruckenMaxSeiten = 5;
     }
-    ~Umgebung() { DiensteSetzen({}); }
-    QTemporaryDir ordner;
-    FesteUhr uhr;
     const QStringList buch = Buch(100000, QDate(2026, 12, 9));
     DruckListenOptionen optionen;
     const SchriftWerte schrift{QStringLiteral("Courier New"), 10};

@@ -6,6 +6,7 @@
 #include <QRandomGenerator>
 #include <QStringList>
 
+#include "benchumgebung.h"
 #include "planner/suchmuster.h"
 #include "platform/datum.h"
 
@@ -16,11 +17,6 @@ namespace {
 // Display lines as the list shows them: date, weekday, message.
 QStringList Anzeigezeilen(int n) {
     QRandomGenerator zufall(2026);
-    const QStringList woerter{QStringLiteral("Zahnarzt"), QStringLiteral("Geburtstag"),
-                              QStringLiteral("Müller"),   QStringLiteral("Besprechung"),
-                              QStringLiteral("Straße"),   QStringLiteral("Ärztin"),
-                              QStringLiteral("Chor"),     QStringLiteral("Dr. Schäfer"),
-                              QStringLiteral("anrufen"),  QStringLiteral("14:30")};
     const QStringList tage{QStringLiteral("Mo"), QStringLiteral("Di"), QStringLiteral("Mi"),
                            QStringLiteral("Do"), QStringLiteral("Fr"), QStringLiteral("Sa"),
                            QStringLiteral("So")};
@@ -31,9 +27,7 @@ QStringList Anzeigezeilen(int n) {
         const QDate d = start.addDays(zufall.bounded(730));
         QString zeile =
             DatumText(d) + QLatin1Char(' ') + tage[d.dayOfWeek() - 1] + QStringLiteral(": ");
-        for (int w = zufall.bounded(3, 9); w > 0; --w) {
-            zeile += woerter[zufall.bounded(woerter.size())] + QLatin1Char(' ');
-        }
+        zeile += bench::Woerter(zufall, 3, 9, QStringLiteral("Dr. Schäfer"));
         z.append(zeile + QString::number(i));
     }
     return z;

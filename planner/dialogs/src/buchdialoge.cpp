@@ -5,25 +5,8 @@
 
 #include "common/texte.h"
 #include "planner_dialogs/fensterverzeichnis.h"
-#include "platform_qt/oberflaeche_qt.h"
 
 namespace kronel {
-
-namespace {
-
-// The font text of Main's list; empty without one.
-QString ListenSchrift(QWidget* besitzer) {
-    QWidget* liste = besitzer != nullptr
-                         ? besitzer->findChild<QWidget*>(QStringLiteral("ListeAnzeige"))
-                         : nullptr;
-    if (liste == nullptr) {
-        return {};
-    }
-    const QtSchriftTraeger traeger(liste);
-    return SchriftAlsText(traeger);
-}
-
-}  // namespace
 
 QPushButton* DialogKnopf(QWidget* fenster, const QString& name, const QString& text) {
     auto* k = new QPushButton(text, fenster);
@@ -33,8 +16,8 @@ QPushButton* DialogKnopf(QWidget* fenster, const QString& name, const QString& t
 }
 
 void BuchDialogeEintragen(FensterVerzeichnis& fenster) {
-    fenster.anzeigen.Altes = [](QWidget* besitzer) {
-        Altes w(besitzer, ListenSchrift(besitzer));
+    fenster.anzeigen.Altes = [](QWidget* besitzer, const AltesAnfrage& anfrage) {
+        Altes w(besitzer, anfrage.Schrift);
         w.exec();
         return AltesErgebnis{w.BezUebergabe};
     };
@@ -62,7 +45,7 @@ void BuchDialogeEintragen(FensterVerzeichnis& fenster) {
                 return fenster.Monatsblatt({caption, tag, {}}).Calendar;
             };
         }
-        Freizeit w(besitzer, ListenSchrift(besitzer), anfrage.ListeTermine, std::move(kalender));
+        Freizeit w(besitzer, anfrage.Schrift, anfrage.ListeTermine, std::move(kalender));
         w.exec();
         return FreizeitErgebnis{w.BezUebergabe};
     };

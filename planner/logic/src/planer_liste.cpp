@@ -121,9 +121,10 @@ void Planer::UebergabeHolen(Fenstername name) {
     if (!BefehlBeginnen() || !fenster_.vorhanden(name)) {
         return;
     }
-    const QString zeile = name == Fenstername::Freizeit
-                              ? fenster_.Freizeit({buch.ListeTermine}).BezUebergabe
-                              : fenster_.Altes().BezUebergabe;
+    const QString zeile =
+        name == Fenstername::Freizeit
+            ? fenster_.Freizeit({buch.ListeTermine, sicht_.ListenSchrift()}).BezUebergabe
+            : fenster_.Altes({sicht_.ListenSchrift()}).BezUebergabe;
     if (zeile.isEmpty()) {
         return;  // left without asking for an appointment
     }

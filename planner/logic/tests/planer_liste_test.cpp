@@ -279,12 +279,14 @@ TEST_F(PlanerListe, UebergabeAusFreizeitUndAltes) {
     EXPECT_TRUE(fenster.gezeigt.empty());
 
     fenster.da << Fenstername::Freizeit << Fenstername::Altes << Fenstername::Monatsblatt;
+    sicht.listenSchrift = L("Arial;10;0;0;0;0;");
     fenster.freizeitAntwort.BezUebergabe = L("24.12.2026 ?");
     const QStringList vorher = termine();
     planer.Main_mnuFreizeit_Click();
     // The overview reads the records as they stood
     ASSERT_EQ(fenster.freizeit.size(), 1u);
     EXPECT_EQ(fenster.freizeit[0].ListeTermine, vorher);
+    EXPECT_EQ(fenster.freizeit[0].Schrift, L("Arial;10;0;0;0;0;"));
     ASSERT_EQ(termine().size(), 4);
     EXPECT_EQ(aktuell(), L("202612242T  1T  -         -   Alle   ?"));
     EXPECT_EQ(sicht.felder.STDatum, L("24.12.2026"));
@@ -311,6 +313,7 @@ TEST_F(PlanerListe, UebergabeAusFreizeitUndAltes) {
         EXPECT_EQ(aktuell(), L(f.termin)) << f.zeile;
     }
     EXPECT_TRUE(umgebung.meldungen.boxen.empty());
+    EXPECT_EQ(fenster.altes.at(0).Schrift, L("Arial;10;0;0;0;0;"));
 
     // Left without a choice: nothing happens
     fenster.altesAntwort.BezUebergabe.clear();

@@ -9,8 +9,10 @@
 #include "common/einstellungen.h"
 #include "common/modul.h"
 #include "planner_dialogs/buchdialoge.h"
+#include "planner_dialogs/fensterverzeichnis.h"
 #include "platform/text.h"
 #include "testsupport/anwendung.h"
+#include "testsupport/fensterbedienung.h"
 #include "testsupport/testsupport.h"
 #include "testsupport/utf8.h"
 
@@ -145,6 +147,26 @@ TEST_F(BuchDialoge, FreizeitMitKalender) {
     EXPECT_EQ(gefragt[0].second, QDate(2026, 12, 9));
     EXPECT_EQ(w.txtDatum->text(), L("02.01.2027"));
     EXPECT_EQ(w.bezInfoDate->text(), L("Samstag, in 24 Tagen"));
+}
+
+TEST_F(BuchDialoge, ArchivUndFreizeitNehmenDieSchriftAusDerUebergabe) {
+    umgebung.schreiben(modul().DateiAltes, "24.12.2001 Geschenke\r\n");
+    FensterVerzeichnis verzeichnis;
+    BuchDialogeEintragen(verzeichnis);
+    const QString schrift = L("Courier;10;0;0;0;0;");
+    test::BeimNaechstenModalen([](QWidget* w) {
+        dynamic_cast<Altes&>(*w).befListeDrucken->click();
+        w->close();
+    });
+    verzeichnis.Altes({schrift});
+    EXPECT_TRUE(umgebung.drucker.aufrufe.contains(L("FontName Courier")));
+    QString familie;
+    test::BeimNaechstenModalen([&](QWidget* w) {
+        familie = dynamic_cast<Freizeit&>(*w).Liste->font().family();
+        w->close();
+    });
+    verzeichnis.Freizeit({{}, schrift});
+    EXPECT_EQ(familie, L("Courier"));
 }
 
 TEST_F(BuchDialoge, GeburtstageDesErstenBuchesZurAuswahl) {

@@ -367,7 +367,7 @@ TEST_F(MainBefehle, VerzeichnisMeldetNichtEingetrageneFensterUndGibtNichtsZuruec
               MonatsblattErgebnis());
     EXPECT_EQ(verzeichnis.Setup({}), SetupErgebnis());
     EXPECT_EQ(verzeichnis.Freizeit({}), FreizeitErgebnis());
-    EXPECT_EQ(verzeichnis.Altes(), AltesErgebnis());
+    EXPECT_EQ(verzeichnis.Altes({}), AltesErgebnis());
     verzeichnis.Tips();
     verzeichnis.Drucken();
     verzeichnis.DruckenBlatt();
@@ -375,10 +375,10 @@ TEST_F(MainBefehle, VerzeichnisMeldetNichtEingetrageneFensterUndGibtNichtsZuruec
     EXPECT_EQ(verzeichnis.ZoomText({L("Zoom"), L("alt"), 1024, 0, 0, {}}), ZoomTextErgebnis());
     EXPECT_EQ(verzeichnis.ImpGeb(), ImpGebErgebnis());
     EXPECT_EQ(verzeichnis.Dateiwahl({}), std::nullopt);
-    EXPECT_EQ(gemeldet, (QStringList{L("Suchen"), L("Monatsblatt"), L("Setup"), L("Freizeit"),
-                                     L("Altes"), L("Tips"), L("Drucken"), L("DruckenBlatt"),
-                                     L("Druckereinrichtung"), L("ZoomText"), L("ImpGeb"),
-                                     L("Dateiwahl")}));
+    EXPECT_EQ(gemeldet,
+              (QStringList{L("Suchen"), L("Monatsblatt"), L("Setup"), L("Freizeit"), L("Altes"),
+                           L("Tips"), L("Drucken"), L("DruckenBlatt"), L("Druckereinrichtung"),
+                           L("ZoomText"), L("ImpGeb"), L("Dateiwahl")}));
 
     // A registered window gets the request and the main window as its owner.
     QWidget besitzer;

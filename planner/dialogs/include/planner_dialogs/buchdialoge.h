@@ -102,7 +102,7 @@ private:
 // A button of these windows: Enter in their fields presses none of them.
 QPushButton* DialogKnopf(QWidget* fenster, const QString& name, const QString& text);
 
-// Registers the three windows; the font of Main's list is read from the owner.
+// Registers the three windows.
 void BuchDialogeEintragen(FensterVerzeichnis& fenster);
 
 }  // namespace kronel

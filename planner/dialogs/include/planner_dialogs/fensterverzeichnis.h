@@ -21,7 +21,7 @@ public:
         std::function<SuchenErgebnis(QWidget*, const SuchenAnfrage&)> Suchen;
         std::function<SetupErgebnis(QWidget*, const SetupAnfrage&)> Setup;
         std::function<FreizeitErgebnis(QWidget*, const FreizeitAnfrage&)> Freizeit;
-        std::function<AltesErgebnis(QWidget*)> Altes;
+        std::function<AltesErgebnis(QWidget*, const AltesAnfrage&)> Altes;
         std::function<MonatsblattErgebnis(QWidget*, const MonatsblattAnfrage&)> Monatsblatt;
         std::function<void(QWidget*)> Tips;
         std::function<void(QWidget*)> Drucken;
@@ -50,7 +50,7 @@ public:
     SuchenErgebnis Suchen(const SuchenAnfrage& anfrage) override;
     SetupErgebnis Setup(const SetupAnfrage& anfrage) override;
     FreizeitErgebnis Freizeit(const FreizeitAnfrage& anfrage) override;
-    AltesErgebnis Altes() override;
+    AltesErgebnis Altes(const AltesAnfrage& anfrage) override;
     MonatsblattErgebnis Monatsblatt(const MonatsblattAnfrage& anfrage) override;
     void Tips() override;
     void Drucken() override;
@@ -64,9 +64,9 @@ public:
     ZoomTextErgebnis ZoomText(const ZoomTextAnfrage& anfrage) override;
 
 private:
-    template <typename R, typename... A>
-    R zeigen(Fenstername f, const std::function<R(QWidget*, const A&...)>& anzeige,
-             const A&... hin);
+    // Shows the window of the entry in anzeigen, or reports it missing.
+    template <auto eintrag, typename... Hin>
+    auto zeigen(const Hin&... hin);
 
     Fehlbericht fehlt_;
     QWidget* besitzer_ = nullptr;

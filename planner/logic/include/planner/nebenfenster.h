@@ -63,16 +63,21 @@ struct SetupErgebnis {
     bool operator==(const SetupErgebnis&) const = default;
 };
 
-// The free-time overview reads the records; it and the archive viewer hand
-// back a line "dd.mm.yyyy text" for a new appointment, empty when left without
-// one.
+// The free-time overview reads the records; it and the archive viewer show
+// their list in the font text of the appointment list and hand back a line
+// "dd.mm.yyyy text" for a new appointment, empty when left without one.
 struct FreizeitAnfrage {
     QStringList ListeTermine;
+    QString Schrift;
     bool operator==(const FreizeitAnfrage&) const = default;
 };
 struct FreizeitErgebnis {
     QString BezUebergabe;
     bool operator==(const FreizeitErgebnis&) const = default;
+};
+struct AltesAnfrage {
+    QString Schrift;
+    bool operator==(const AltesAnfrage&) const = default;
 };
 struct AltesErgebnis {
     QString BezUebergabe;
@@ -162,7 +167,7 @@ public:
     virtual SuchenErgebnis Suchen(const SuchenAnfrage& anfrage) = 0;
     virtual SetupErgebnis Setup(const SetupAnfrage& anfrage) = 0;
     virtual FreizeitErgebnis Freizeit(const FreizeitAnfrage& anfrage) = 0;
-    virtual AltesErgebnis Altes() = 0;
+    virtual AltesErgebnis Altes(const AltesAnfrage& anfrage) = 0;
     virtual MonatsblattErgebnis Monatsblatt(const MonatsblattAnfrage& anfrage) = 0;
     virtual void Tips() = 0;
     virtual void Drucken() = 0;

@@ -100,28 +100,19 @@ class SkriptFenster final : public NebenFenster {
 public:
     bool vorhanden(Fenstername f) const override { return da.contains(f); }
     SuchenErgebnis Suchen(const SuchenAnfrage& anfrage) override {
-        zeigen(Fenstername::Suchen);
-        suchen.push_back(anfrage);
-        return suchenAntwort;
+        return aufnehmen(Fenstername::Suchen, suchen, anfrage, suchenAntwort);
     }
     SetupErgebnis Setup(const SetupAnfrage& anfrage) override {
-        zeigen(Fenstername::Setup);
-        setup.push_back(anfrage);
-        return setupAntwort;
+        return aufnehmen(Fenstername::Setup, setup, anfrage, setupAntwort);
     }
     FreizeitErgebnis Freizeit(const FreizeitAnfrage& anfrage) override {
-        zeigen(Fenstername::Freizeit);
-        freizeit.push_back(anfrage);
-        return freizeitAntwort;
+        return aufnehmen(Fenstername::Freizeit, freizeit, anfrage, freizeitAntwort);
     }
-    AltesErgebnis Altes() override {
-        zeigen(Fenstername::Altes);
-        return altesAntwort;
+    AltesErgebnis Altes(const AltesAnfrage& anfrage) override {
+        return aufnehmen(Fenstername::Altes, altes, anfrage, altesAntwort);
     }
     MonatsblattErgebnis Monatsblatt(const MonatsblattAnfrage& anfrage) override {
-        zeigen(Fenstername::Monatsblatt);
-        monatsblatt.push_back(anfrage);
-        return monatsblattAntwort;
+        return aufnehmen(Fenstername::Monatsblatt, monatsblatt, anfrage, monatsblattAntwort);
     }
     void Tips() override { zeigen(Fenstername::Tips); }
     void Drucken() override { zeigen(Fenstername::Drucken); }
@@ -132,28 +123,20 @@ public:
         return impGebAntwort;
     }
     std::optional<QString> Dateiwahl(const DateiwahlAnfrage& anfrage) override {
-        zeigen(Fenstername::Dateiwahl);
-        dateiwahl.push_back(anfrage);
-        return dateiwahlAntwort;
+        return aufnehmen(Fenstername::Dateiwahl, dateiwahl, anfrage, dateiwahlAntwort);
     }
     NotizenErgebnis Notizen(const NotizenAnfrage& anfrage) override {
-        zeigen(Fenstername::Notizen);
-        notizen.push_back(anfrage);
-        return notizenAntwort;
+        return aufnehmen(Fenstername::Notizen, notizen, anfrage, notizenAntwort);
     }
     SonderzeichenErgebnis Sonderzeichen(const SonderzeichenAnfrage& anfrage) override {
-        zeigen(Fenstername::Sonderzeichen);
-        sonderzeichen.push_back(anfrage);
-        return sonderzeichenAntwort;
+        return aufnehmen(Fenstername::Sonderzeichen, sonderzeichen, anfrage, sonderzeichenAntwort);
     }
     StdDialogErgebnis StdDialog() override {
         zeigen(Fenstername::StdDialog);
         return stdDialogAntwort;
     }
     ZoomTextErgebnis ZoomText(const ZoomTextAnfrage& anfrage) override {
-        zeigen(Fenstername::ZoomText);
-        zoomText.push_back(anfrage);
-        return zoomTextAntwort;
+        return aufnehmen(Fenstername::ZoomText, zoomText, anfrage, zoomTextAntwort);
     }
 
     // The form names of the windows shown, in their order.
@@ -172,6 +155,7 @@ public:
     std::vector<SetupAnfrage> setup;
     std::vector<ZoomTextAnfrage> zoomText;
     std::vector<FreizeitAnfrage> freizeit;
+    std::vector<AltesAnfrage> altes;
     std::vector<DateiwahlAnfrage> dateiwahl;
     SuchenErgebnis suchenAntwort;
     SetupErgebnis setupAntwort;
@@ -190,6 +174,14 @@ public:
     std::function<void(Fenstername)> beimZeigen;
 
 private:
+    // Records the showing and what the window was given; its scripted answer.
+    template <typename Anfrage, typename Antwort>
+    Antwort aufnehmen(Fenstername f, std::vector<Anfrage>& anfragen, const Anfrage& anfrage,
+                      const Antwort& antwort) {
+        zeigen(f);
+        anfragen.push_back(anfrage);
+        return antwort;
+    }
     void zeigen(Fenstername f) {
         if (!da.contains(f)) {
             ADD_FAILURE() << "window not registered shown: " << qPrintable(FensterSchluessel(f));
