@@ -46,6 +46,12 @@ void UeberBesitzerZentrieren(QWidget* w) {
 
 }  // namespace
 
+Drucken::~Drucken() {
+    // Closing a shown window moves the focus out of the editable span box,
+    // which reports its text as chosen: by then this window is half gone.
+    KDruckenBis->disconnect(this);
+}
+
 Drucken::Drucken(QWidget* besitzer, NebenFenster& fenster, const DruckQuelle* quelle)
     : DruckDialog(besitzer), fenster_(fenster), quelle_(quelle) {
     setObjectName(QStringLiteral("Drucken"));

@@ -25,6 +25,7 @@ class Drucken final : public DruckDialog {
 public:
     // fenster gives the date picker; quelle the main list (none: an empty one).
     Drucken(QWidget* besitzer, NebenFenster& fenster, const DruckQuelle* quelle);
+    ~Drucken() override;
 
     QGroupBox* Rahmen2;
     QLabel* TDruckenAb;
