@@ -47,8 +47,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, size_t groesse)
     const QByteArray inhalt(reinterpret_cast<const char*>(daten), static_cast<qsizetype>(groesse));
     Dateiinhalt d = TermindateiLesen(inhalt);
     if (d.art == Dateiart::Aktuell) {
-        const qsizetype kopfImRest = d.kopfUnlesbar ? 1 : 0;
-        if (d.termine.size() + d.rest.size() - kopfImRest != RecordZeilen(inhalt)) {
+        // An unreadable header line is in the rest; what stood after a whole
+        // header on its line is one more record, or one more rest line.
+        const qsizetype ausDemKopf = (d.kopfUnlesbar || d.kopfZuLang) ? 1 : 0;
+        if (d.termine.size() + d.rest.size() - ausDemKopf != RecordZeilen(inhalt)) {
             std::abort();
         }
     }
