@@ -1144,7 +1144,18 @@ std::unique_ptr<QWidget> PlanerFensterBauen(ProgrammUmgebung& umgebung) {
         EndeSignaleAbfangen(f, Abgesichert(
                                    [f, &signalWartet, &startLaeuft] {
                                        if (startLaeuft) {
+                                           // A start-up waiting for an answer
+                                           // would hold the signal for ever.
                                            signalWartet = true;
+                                           QTimer::singleShot(5000, f,
+                                                              Abgesichert(
+                                                                  [f, &signalWartet] {
+                                                                      if (signalWartet) {
+                                                                          signalWartet = false;
+                                                                          f->planer().SignalEnde();
+                                                                      }
+                                                                  },
+                                                                  "Main_Signal"));
                                        } else {
                                            f->planer().SignalEnde();
                                        }
@@ -1157,6 +1168,7 @@ std::unique_ptr<QWidget> PlanerFensterBauen(ProgrammUmgebung& umgebung) {
             return;
         }
         if (signalWartet) {
+            signalWartet = false;
             QTimer::singleShot(0, f, Abgesichert([f] { f->planer().SignalEnde(); }, "Main_Signal"));
         }
         gestartet = true;
