@@ -99,6 +99,11 @@ void Planer::FormPaint() {
 }
 
 void Planer::ErsterPaint() {
+    // An exit's save lets events in: a first paint queued behind it must not
+    // open the tip of the day, whose modal loop would hold the exit.
+    if (verlaesst_ || beendet_) {
+        return;
+    }
     FormPaint();
     if (!GeheZuText.isEmpty()) {
         ErstesPaintErledigt = 1;
@@ -334,6 +339,7 @@ void Planer::SitzungsEnde() {
 }
 
 void Planer::SignalEnde() {
+    verlaesst_ = true;
     SitzungsEnde();
     PulBeenden();
 }

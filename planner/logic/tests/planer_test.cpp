@@ -276,7 +276,10 @@ TEST_F(PlanerTest, SitzungsendeSpeichertNurEinGeladenesBuchUndNieUnterAutoprint)
 }
 
 TEST_F(PlanerTest, SignalSpeichertMeldetAbUndEndet) {
+    fenster.da << Fenstername::Tips;
     ASSERT_TRUE(planer.FormLoad());
+    // The first paint comes in while the save lets events in.
+    sicht.beiEreignissen = [&] { planer.ErsterPaint(); };
     const QString netwatch = ProgrammVerzeichnis() + L("/NetWatch.Ini");
     EXPECT_FALSE(IniLesen(netwatch, L("UserJetzt"), L("User")).isEmpty());
     sicht.felder.STMeldung = L("Signal");
@@ -286,6 +289,7 @@ TEST_F(PlanerTest, SignalSpeichertMeldetAbUndEndet) {
     EXPECT_EQ(IniLesen(netwatch, L("UserJetzt"), L("User")), QString());
     EXPECT_EQ(sicht.enden, 1);
     EXPECT_TRUE(umgebung.meldungen.boxen.empty());
+    EXPECT_TRUE(fenster.gezeigt.empty());
 }
 
 TEST_F(PlanerTest, AutoprintEndetNachDemLadenOhneSpeichernUndOhneDruckvermerk) {
