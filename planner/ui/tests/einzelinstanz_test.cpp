@@ -25,6 +25,9 @@ bool PlanerHoert(const QString& tempOrdner) {
     return verbunden;
 }
 
+// A sanitizer build beside a full test run can take long to start.
+constexpr int kStartFrist = 30000;
+
 bool WartenBis(const std::function<bool()>& bedingung, int ms) {
     QDeadlineTimer frist(ms);
     while (!bedingung() && !frist.hasExpired()) {
@@ -69,7 +72,7 @@ protected:
 
 TEST_F(Planerstart, ZweiterPlanerGibtAbUndEndet) {
     starten(erster);
-    ASSERT_TRUE(WartenBis([&] { return PlanerHoert(tempOrdner()); }, 10000));
+    ASSERT_TRUE(WartenBis([&] { return PlanerHoert(tempOrdner()); }, kStartFrist));
 
     starten(zweiter);
     // Generous: the title comes first, and a sanitizer build on a loaded machine is slow.
@@ -83,7 +86,7 @@ TEST_F(Planerstart, ZweiterPlanerGibtAbUndEndet) {
 
 TEST_F(Planerstart, MitAnderenEinstellungenLaeuftEinZweiterPlanerDaneben) {
     starten(erster);
-    ASSERT_TRUE(WartenBis([&] { return PlanerHoert(tempOrdner()); }, 10000));
+    ASSERT_TRUE(WartenBis([&] { return PlanerHoert(tempOrdner()); }, kStartFrist));
 
     // As scripts/starten.sh does for the sample data: own settings, own data.
     const QString andere = umgebung.programm() + QStringLiteral("/andere");
@@ -94,19 +97,19 @@ TEST_F(Planerstart, MitAnderenEinstellungenLaeuftEinZweiterPlanerDaneben) {
     IniSchreiben({}, {}, QStringLiteral("DirData"), daten);
     umgebungProzess.insert(QStringLiteral("KRONEL_WINDIR"), andere);
     starten(zweiter);
-    EXPECT_TRUE(WartenBis([&] { return PlanerHoert(tempOrdner()); }, 10000));
+    EXPECT_TRUE(WartenBis([&] { return PlanerHoert(tempOrdner()); }, kStartFrist));
     EXPECT_EQ(zweiter.state(), QProcess::Running);
     EXPECT_EQ(erster.state(), QProcess::Running);
 }
 
 TEST_F(Planerstart, EinSignalMeldetDenBenutzerAbUndBeendet) {
     starten(erster);
-    ASSERT_TRUE(WartenBis([&] { return PlanerHoert(tempOrdner()); }, 10000));
+    ASSERT_TRUE(WartenBis([&] { return PlanerHoert(tempOrdner()); }, kStartFrist));
     const QString netwatch = umgebung.programm() + QStringLiteral("/NetWatch.Ini");
     auto angemeldet = [&] {
         return !IniLesen(netwatch, QStringLiteral("UserJetzt"), QStringLiteral("User")).isEmpty();
     };
-    ASSERT_TRUE(WartenBis(angemeldet, 10000));
+    ASSERT_TRUE(WartenBis(angemeldet, kStartFrist));
     erster.terminate();  // SIGTERM
     ASSERT_TRUE(erster.waitForFinished(30000));
     EXPECT_EQ(erster.exitStatus(), QProcess::NormalExit);
@@ -115,12 +118,12 @@ TEST_F(Planerstart, EinSignalMeldetDenBenutzerAbUndBeendet) {
 
 TEST_F(Planerstart, NachAbsturzStartetDerNaechsteAlsErster) {
     starten(erster);
-    ASSERT_TRUE(WartenBis([&] { return PlanerHoert(tempOrdner()); }, 10000));
+    ASSERT_TRUE(WartenBis([&] { return PlanerHoert(tempOrdner()); }, kStartFrist));
     erster.kill();  // leaves its socket behind
     ASSERT_TRUE(erster.waitForFinished(5000));
     EXPECT_FALSE(PlanerHoert(tempOrdner()));
 
     starten(zweiter);
-    EXPECT_TRUE(WartenBis([&] { return PlanerHoert(tempOrdner()); }, 10000));
+    EXPECT_TRUE(WartenBis([&] { return PlanerHoert(tempOrdner()); }, kStartFrist));
     EXPECT_EQ(zweiter.state(), QProcess::Running);
 }
