@@ -24,6 +24,7 @@
 #include "common/hilfe.h"
 #include "common/ton.h"
 #include "platform_qt/oberflaeche_qt.h"
+#include "setupbilder.h"
 #include "shared_ui/programm.h"
 
 namespace kronel {
@@ -66,6 +67,19 @@ QLabel* Ueberschrift(QWidget* eltern, const char* text) {
     return l;
 }
 
+// The top of a tab: its picture, and what heads the tab beside it.
+QHBoxLayout* Kopf(QWidget* seite, int reiter, QLabel* daneben) {
+    auto* bild = Element<QLabel>(seite, QStringLiteral("Image%1").arg(reiter + 1));
+    // A theme may have the picture only smaller: the place stays the same.
+    bild->setFixedSize(32, 32);
+    bild->setAlignment(Qt::AlignCenter);
+    bild->setPixmap(SetupBild(reiter).pixmap(QSize(32, 32), seite->devicePixelRatioF()));
+    auto* kopf = new QHBoxLayout;
+    kopf->addWidget(bild, 0, Qt::AlignTop);
+    kopf->addWidget(daneben, 1);
+    return kopf;
+}
+
 void Fuellen(QComboBox* k, const QStringList& e) {
     const QString text = k->currentText();
     k->clear();
@@ -82,8 +96,9 @@ Setup::Setup(QWidget* besitzer) : QDialog(besitzer) {
 
     auto* ausgabe = new QWidget(SSTab);
     auto* g0 = new QGridLayout(ausgabe);
-    g0->addWidget(Ueberschrift(ausgabe, "Grundsätzliche Einstellungen zur Terminausgabe."), 0, 0, 1,
-                  3);
+    g0->addLayout(
+        Kopf(ausgabe, 0, Ueberschrift(ausgabe, "Grundsätzliche Einstellungen zur Terminausgabe.")),
+        0, 0, 1, 3);
     OSetEinmal = Pruefkasten(ausgabe, "OSetEinmal", "Termine nur einmal täglich ausgeben ");
     OSetSound = Pruefkasten(ausgabe, "OSetSound", "Erkennungsmelodie bei Ausgabe");
     OtxtSound = Element<QLineEdit>(ausgabe, QStringLiteral("OtxtSound"));
@@ -111,7 +126,8 @@ Setup::Setup(QWidget* besitzer) : QDialog(besitzer) {
 
     auto* eingabe = new QWidget(SSTab);
     auto* g1 = new QVBoxLayout(eingabe);
-    g1->addWidget(Ueberschrift(eingabe, "Grundsätzliche Einstellungen zur Termineingabe."));
+    g1->addLayout(
+        Kopf(eingabe, 1, Ueberschrift(eingabe, "Grundsätzliche Einstellungen zur Termineingabe.")));
     OSetNeu2MonBlatt =
         Pruefkasten(eingabe, "OSetNeu2MonBlatt", "Termin neu erstellen startet das Monatsblatt");
     OSetSpeicherAlleGeloeschten =
@@ -126,9 +142,10 @@ Setup::Setup(QWidget* besitzer) : QDialog(besitzer) {
 
     auto* vorgaben = new QWidget(SSTab);
     auto* g2 = new QGridLayout(vorgaben);
-    g2->addWidget(
-        Ueberschrift(vorgaben, "Für einige Eingaben könne Sie die Vorschläge fest vorgeben."), 0, 0,
-        1, 3);
+    g2->addLayout(
+        Kopf(vorgaben, 2,
+             Ueberschrift(vorgaben, "Für einige Eingaben könne Sie die Vorschläge fest vorgeben.")),
+        0, 0, 1, 3);
     KSetVon = Kombi(vorgaben, "KSetVon", true);
     KSetBis = Kombi(vorgaben, "KSetBis", true);
     KSetAdresse = Kombi(vorgaben, "KSetAdresse", true);
@@ -149,9 +166,10 @@ Setup::Setup(QWidget* besitzer) : QDialog(besitzer) {
 
     auto* astro = new QWidget(SSTab);
     auto* g3 = new QGridLayout(astro);
-    g3->addWidget(Ueberschrift(astro,
-                               "Astronomische Hinweise. Wenn Sie die Hinweise stören, "
-                               "schalten Sie einfach alles aus."),
+    g3->addLayout(Kopf(astro, 3,
+                       Ueberschrift(astro,
+                                    "Astronomische Hinweise. Wenn Sie die Hinweise stören, "
+                                    "schalten Sie einfach alles aus.")),
                   0, 0, 1, 3);
     OSetSonne = Pruefkasten(astro, "OSetSonne", "Sonnen Auf- und Untergangszeiten anzeigen");
     OSetMond = Pruefkasten(astro, "OSetMond", "Mondphasen anzeigen");
@@ -178,7 +196,8 @@ Setup::Setup(QWidget* besitzer) : QDialog(besitzer) {
     auto* g4 = new QVBoxLayout(sonst);
     BefSchrift = Knopf(sonst, "BefSchrift", "&Schrift und Farbe...");
     Command1 = Knopf(sonst, "Command1", "&Hintergrundfarbe...");
-    g4->addWidget(new QLabel(QStringLiteral("Schrift und Farben der Terminliste:"), sonst));
+    g4->addLayout(
+        Kopf(sonst, 4, new QLabel(QStringLiteral("Schrift und Farben der Terminliste:"), sonst)));
     g4->addWidget(BefSchrift);
     g4->addWidget(Command1);
     g4->addStretch(1);

@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -75,6 +77,28 @@ TEST_F(SetupFenster, StationenGehenMitDemAussehenZurueck) {
     const SetupErgebnis e = s.Ergebnis();
     EXPECT_EQ(e.SKAdresse, (QStringList{L("Alle"), L("Grete")}));
     EXPECT_EQ(e.ListeAnzeige, ListenAussehenStandard());
+}
+
+TEST_F(SetupFenster, JedeKarteZeigtIhrEigenesBild) {
+    kronel::Setup s;
+    ASSERT_EQ(s.SSTab->count(), 5);
+    QList<QImage> gesehen;
+    for (int i = 0; i < s.SSTab->count(); ++i) {
+        const auto* bild =
+            s.SSTab->widget(i)->findChild<QLabel*>(QStringLiteral("Image%1").arg(i + 1));
+        ASSERT_NE(bild, nullptr) << i;
+        const QImage b = bild->pixmap().toImage().convertToFormat(QImage::Format_ARGB32);
+        ASSERT_FALSE(b.isNull()) << i;
+        bool gemalt = false;
+        for (int y = 0; y < b.height() && !gemalt; ++y) {
+            for (int x = 0; x < b.width() && !gemalt; ++x) {
+                gemalt = qAlpha(b.pixel(x, y)) != 0;
+            }
+        }
+        EXPECT_TRUE(gemalt) << i;
+        EXPECT_FALSE(gesehen.contains(b)) << i;
+        gesehen.append(b);
+    }
 }
 
 TEST_F(SetupFenster, F1ZeigtDieHilfeDerSichtbarenKarte) {
