@@ -865,6 +865,7 @@ Anordnung Main::AnordnungJetzt() const {
     a.liste = Twips(ListeAnzeige->geometry());
     a.rahmen = Twips(Rahmen->geometry());
     a.meldung = Twips(STMeldung->geometry());
+    a.statusleiste = statusBar()->height() * TwipsProPixel;
     return a;
 }
 
