@@ -35,6 +35,7 @@
 #include "planner/meldungseingabe.h"
 #include "planner/zoomtext.h"
 #include "planner_dialogs/fensterverzeichnis.h"
+#include "planner_ui/statuszeile.h"
 #include "planner_ui/symbole.h"
 #include "platform/endesignale.h"
 #include "platform/programmende.h"
@@ -454,6 +455,7 @@ void Main::StatusleisteAnlegen() {
     for (size_t i = 0; i < labels.size(); ++i) {
         panels_.insert(reihe[i], labels[i]);
     }
+    new StatusZeilen(panels_.value(Panel::Status), FeldHinweise(), [this] { Main_Form_Resize(); });
 }
 
 QComboBox* Main::Kombi(const char* name, int laenge) {

@@ -133,7 +133,9 @@ TEST_F(MainTest, TexteDesEditorsUndDerStatusleistePassenBeiDerEntwurfsgroesse) {
     EXPECT_LE(panel("Zeit")->geometry().right(), fenster->statusBar()->width());
     // The smallest window still shows the whole editor.
     fenster->resize(fenster->minimumSize());
-    QApplication::processEvents();
+    for (int i = 0; i < 3; ++i) {  // the status bar's new height, then the layout below it
+        QApplication::processEvents();
+    }
     const QRect innen = fenster->centralWidget()->rect();
     EXPECT_TRUE(innen.contains(fenster->Rahmen->geometry()));
     EXPECT_TRUE(innen.contains(fenster->Rahmen->mapTo(
@@ -345,6 +347,31 @@ TEST_F(MainTest, ListenschriftUndFarbenAusDenEinstellungen) {
     for (const auto& [schluessel, wert] : aussehen) {
         EXPECT_EQ(IniLesen({}, {}, L(schluessel)), L(wert)) << schluessel;
     }
+}
+
+TEST_F(MainTest, JederFeldhinweisStehtGanzInDerStatusleisteUeberDerDerEditorEndet) {
+    starten();
+    fenster->show();
+    QApplication::processEvents();
+    QLabel* status = panel("Status");
+    EXPECT_TRUE(status->wordWrap());
+    const QFontMetrics fm(status->font());
+    // The label indents a framed text by an "x".
+    const QRect platz = status->contentsRect().adjusted(fm.horizontalAdvance(L("x")), 0, 0, 0);
+    const int hoehe = fenster->statusBar()->height();
+    for (const QString& hinweis : FeldHinweise()) {
+        fenster->PanelSetzen(Panel::Status, hinweis);
+        QApplication::processEvents();
+        const QRect text = fm.boundingRect(platz, Qt::TextWordWrap, hinweis);
+        EXPECT_TRUE(platz.contains(text)) << hinweis.toStdString();
+        EXPECT_EQ(fenster->statusBar()->height(), hoehe) << hinweis.toStdString();
+    }
+    EXPECT_LE(panel("Zeit")->geometry().right(), fenster->statusBar()->width());
+    // List and editor end above the status bar.
+    const QRect rahmen(fenster->Rahmen->mapTo(fenster.get(), QPoint()), fenster->Rahmen->size());
+    EXPECT_LE(rahmen.bottom(), fenster->statusBar()->y());
+    EXPECT_LT(fenster->ListeAnzeige->geometry().bottom(), fenster->Rahmen->y());
+    fenster->Aktion(L("PulBeenden"))->trigger();
 }
 
 TEST_F(MainTest, FensterGroesseFolgtDerAnordnung) {
