@@ -158,9 +158,16 @@ Main::Main(NebenFenster& fenster)
     ListenAussehenZeigen();
     // Client 9255 x 6600 twips below the menu bar, the status bar included.
     resize(Px(9255), Px(6600) + menuBar()->sizeHint().height());
+    MindestgroesseSetzen();
+}
+
+void Main::MindestgroesseSetzen() {
     // Below 8000 x 5500 twips the controls keep their places: a smaller window
-    // would cut the editor off, as would one narrower than the editor's row.
-    setMinimumSize(std::max(Px(8000), 2 * Rahmen->x() + editorBreite_ + 8), Px(5500));
+    // would cut the editor off, as would one narrower than the editor's row or
+    // than the panels of the status bar.
+    setMinimumSize(std::max({Px(8000), 2 * Rahmen->x() + editorBreite_ + 8,
+                             statusBar()->minimumSizeHint().width()}),
+                   Px(5500));
 }
 
 Main::~Main() = default;
@@ -455,7 +462,10 @@ void Main::StatusleisteAnlegen() {
     for (size_t i = 0; i < labels.size(); ++i) {
         panels_.insert(reihe[i], labels[i]);
     }
-    new StatusZeilen(panels_.value(Panel::Status), FeldHinweise(), [this] { Main_Form_Resize(); });
+    new StatusZeilen(panels_.value(Panel::Status), FeldHinweise(), [this] {
+        MindestgroesseSetzen();
+        Main_Form_Resize();
+    });
 }
 
 QComboBox* Main::Kombi(const char* name, int laenge) {

@@ -126,6 +126,7 @@ private:
     // The preview and the insertions into the message.
     void EinfuegebefehleVerbinden();
     void StatusleisteAnlegen();
+    void MindestgroesseSetzen();
     void FelderAnlegen();
     // The editor row placed by the widths its texts need in the fonts in force.
     void FelderAnordnen();
