@@ -462,7 +462,7 @@ void Main::StatusleisteAnlegen() {
     for (size_t i = 0; i < labels.size(); ++i) {
         panels_.insert(reihe[i], labels[i]);
     }
-    new StatusZeilen(panels_.value(Panel::Status), FeldHinweise(), [this] {
+    statusZeilen_ = new StatusZeilen(panels_.value(Panel::Status), FeldHinweise(), [this] {
         MindestgroesseSetzen();
         Main_Form_Resize();
     });
@@ -1064,12 +1064,14 @@ void Main::DatumSetzen(const QString& text) {
 
 void Main::PanelSetzen(Panel p, const QString& text) {
     QLabel* l = panels_.value(p);
-    if (l == nullptr || l->text() == text) {
+    if (p == Panel::Status) {
+        if (statusZeilen_->Setzen(text) && isVisible()) {
+            l->repaint();
+        }
         return;
     }
-    l->setText(text);
-    if (p == Panel::Status && isVisible()) {
-        l->repaint();
+    if (l != nullptr && l->text() != text) {
+        l->setText(text);
     }
 }
 

@@ -6,36 +6,32 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <memory>
 #include <utility>
 
 namespace kronel {
 
 namespace {
 
-// A label like the panel measures a text as the panel lays it out.
-class Mass {
-public:
-    explicit Mass(const QLabel& panel) {
-        label_.setFont(panel.font());
-        label_.setFrameStyle(panel.frameStyle());
-        label_.setMargin(panel.margin());
-        label_.setIndent(panel.indent());
-        label_.setAlignment(panel.alignment());
+// Each word wider than the panel may break after any of its characters (a
+// path), the others only between words.
+QString Brechbar(const QString& text, const std::function<int(const QString&)>& breiteVon,
+                 int breite) {
+    QStringList worte = text.split(QLatin1Char(' '));
+    for (QString& wort : worte) {
+        if (wort.size() > 1 && breiteVon(wort) > breite) {
+            QString teile;
+            for (const QChar c : std::as_const(wort)) {
+                if (!teile.isEmpty()) {
+                    teile += QChar(0x200B);  // zero-width space: a break opportunity
+                }
+                teile += c;
+            }
+            wort = teile;
+        }
     }
-    int Hoehe(const QString& text, int breite) {
-        label_.setWordWrap(true);
-        label_.setText(text);
-        return label_.heightForWidth(breite);
-    }
-    int Breite(const QString& wort) {
-        label_.setWordWrap(false);
-        label_.setText(wort);
-        return label_.sizeHint().width();
-    }
-
-private:
-    QLabel label_;
-};
+    return worte.join(QLatin1Char(' '));
+}
 
 }  // namespace
 
@@ -44,7 +40,15 @@ StatusZeilen::StatusZeilen(QLabel* panel, QStringList hinweise,
     : QObject(panel),
       panel_(panel),
       hinweise_(std::move(hinweise)),
-      leisteGeaendert_(std::move(leisteGeaendert)) {
+      leisteGeaendert_(std::move(leisteGeaendert)),
+      mass_(std::make_unique<QLabel>()) {
+    text_ = panel_->text();
+    // A label like the panel measures a text as the panel lays it out.
+    mass_->setFont(panel_->font());
+    mass_->setFrameStyle(panel_->frameStyle());
+    mass_->setMargin(panel_->margin());
+    mass_->setIndent(panel_->indent());
+    mass_->setAlignment(panel_->alignment());
     panel_->setWordWrap(true);
     // A word is never broken: the panel keeps the width of the widest.
     panel_->setMinimumWidth(Breite());
@@ -52,24 +56,54 @@ StatusZeilen::StatusZeilen(QLabel* panel, QStringList hinweise,
     panel_->parentWidget()->installEventFilter(this);
 }
 
+StatusZeilen::~StatusZeilen() = default;
+
+int StatusZeilen::HoeheVon(const QString& text, int breite) const {
+    mass_->setWordWrap(true);
+    mass_->setText(text);
+    return mass_->heightForWidth(breite);
+}
+
+int StatusZeilen::BreiteVon(const QString& wort) const {
+    mass_->setWordWrap(false);
+    mass_->setText(wort);
+    return mass_->sizeHint().width();
+}
+
 int StatusZeilen::Hoehe(int breite) const {
-    Mass mass(*panel_);
     int hoehe = 0;
     for (const QString& h : hinweise_) {
-        hoehe = std::max(hoehe, mass.Hoehe(h, breite));
+        hoehe = std::max(hoehe, HoeheVon(h, breite));
     }
     return hoehe;
 }
 
 int StatusZeilen::Breite() const {
-    Mass mass(*panel_);
     int breite = 1;
     for (const QString& h : hinweise_) {
         for (const QString& wort : h.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-            breite = std::max(breite, mass.Breite(wort));
+            breite = std::max(breite, BreiteVon(wort));
         }
     }
     return breite;
+}
+
+bool StatusZeilen::Setzen(const QString& text) {
+    if (text == text_) {
+        return false;
+    }
+    text_ = text;
+    Zeigen();
+    return true;
+}
+
+void StatusZeilen::Zeigen() {
+    const int breite = panel_->width();
+    const QString gezeigt = Brechbar(
+        text_, [this](const QString& wort) { return BreiteVon(wort); }, breite);
+    panel_->setText(gezeigt);
+    // A text longer than every prompt (where a printout went) makes the bar taller.
+    panel_->setFixedHeight(std::max(hinweisHoehe_, HoeheVon(gezeigt, breite)));
 }
 
 bool StatusZeilen::eventFilter(QObject* ziel, QEvent* e) {
@@ -77,7 +111,8 @@ bool StatusZeilen::eventFilter(QObject* ziel, QEvent* e) {
         const auto* r = static_cast<QResizeEvent*>(e);
         if (ziel == panel_ && r->size().width() != breite_) {
             breite_ = r->size().width();
-            panel_->setFixedHeight(Hoehe(breite_));
+            hinweisHoehe_ = Hoehe(breite_);
+            Zeigen();
         } else if (ziel == panel_->parentWidget() && r->size().height() != r->oldSize().height()) {
             // After the window's layout has given the rest to the client area.
             QTimer::singleShot(0, this, leisteGeaendert_);

@@ -361,28 +361,38 @@ TEST_F(MainTest, JederFeldhinweisStehtGanzInDerStatusleisteUeberDerDerEditorEnde
     QLabel* status = panel("Status");
     EXPECT_TRUE(status->wordWrap());
     const QFontMetrics fm(status->font());
-    auto allesPasst = [&](const char* groesse) {
+    // The text is shown whole in the panel, the panels after it stay in the
+    // window, and list and editor end above the status bar.
+    auto zeigt = [&](const QString& text, const char* groesse) {
+        fenster->PanelSetzen(Panel::Status, text);
+        ruhe();
         // The label indents a framed text by an "x".
         const QRect platz = status->contentsRect().adjusted(fm.horizontalAdvance(L("x")), 0, 0, 0);
-        const int hoehe = fenster->statusBar()->height();
-        for (const QString& hinweis : FeldHinweise()) {
-            fenster->PanelSetzen(Panel::Status, hinweis);
-            ruhe();
-            const QRect text = fm.boundingRect(platz, Qt::TextWordWrap, hinweis);
-            EXPECT_TRUE(platz.contains(text)) << groesse << " " << hinweis.toStdString();
-            EXPECT_EQ(fenster->statusBar()->height(), hoehe) << groesse << hinweis.toStdString();
-        }
+        const QRect gezeigt = fm.boundingRect(platz, Qt::TextWordWrap, status->text());
+        EXPECT_TRUE(platz.contains(gezeigt)) << groesse << " " << text.toStdString();
         EXPECT_LE(panel("Zeit")->geometry().right(), fenster->statusBar()->width()) << groesse;
-        // List and editor end above the status bar.
         const QRect rahmen(fenster->Rahmen->mapTo(fenster.get(), QPoint()),
                            fenster->Rahmen->size());
         EXPECT_LE(rahmen.bottom(), fenster->statusBar()->y()) << groesse;
         EXPECT_LT(fenster->ListeAnzeige->geometry().bottom(), fenster->Rahmen->y()) << groesse;
     };
-    allesPasst("Entwurf");
+    auto allePassen = [&](const char* groesse) {
+        zeigt(L("Bereit"), groesse);
+        const int hoehe = fenster->statusBar()->height();
+        for (const QString& hinweis : FeldHinweise()) {
+            zeigt(hinweis, groesse);
+            EXPECT_EQ(status->text(), hinweis);
+            EXPECT_EQ(fenster->statusBar()->height(), hoehe) << groesse << hinweis.toStdString();
+        }
+    };
+    allePassen("Entwurf");
+    // A path wider than the panel breaks inside its words; the bar grows for it.
+    const QString pfad = L("/home/anna/Dokumente/Kronel-Ausdruck-20261209-093000.pdf");
+    zeigt(L("Der Ausdruck wurde als PDF-Datei »%1« gespeichert.").arg(pfad), "Entwurf");
+    EXPECT_TRUE(status->text().remove(QChar(0x200B)).contains(pfad));
     fenster->resize(fenster->minimumSize());
     ruhe();
-    allesPasst("klein");
+    allePassen("klein");
     fenster->Aktion(L("PulBeenden"))->trigger();
 }
 
