@@ -341,7 +341,7 @@ QString KronelFenster::StatusText() const {
 }
 
 void KronelFenster::StatusUmbrechen() {
-    // A framed label indents its text by an "x"; the status bar grows to the lines.
+    // An "x" to spare, as a framed label indents by it; the status bar grows to the lines.
     const int breite = panelStatus->contentsRect().width() -
                        panelStatus->fontMetrics().horizontalAdvance(QLatin1Char('x'));
     panelStatus->setText(breite > 0 ? Umbrechen(status_, panelStatus->font(), breite) : status_);
