@@ -9,7 +9,9 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QResizeEvent>
 #include <QStyle>
+#include <QTextLayout>
 #include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -36,6 +38,29 @@ namespace {
 
 QString T(const char* s) {
     return QString::fromUtf8(s);
+}
+
+// The text in lines no wider than breite: broken between words, and anywhere
+// in a word longer than a line, so a long path shows whole.
+QString Umbrechen(const QString& text, const QFont& schrift, int breite) {
+    QStringList zeilen;
+    for (const QString& absatz : text.split(QLatin1Char('\n'))) {
+        QTextLayout satz(absatz, schrift);
+        QTextOption art;
+        art.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        satz.setTextOption(art);
+        satz.beginLayout();
+        for (QTextLine z = satz.createLine(); z.isValid(); z = satz.createLine()) {
+            z.setLineWidth(breite);
+            QString zeile = absatz.mid(z.textStart(), z.textLength());
+            while (zeile.endsWith(QLatin1Char(' '))) {
+                zeile.chop(1);
+            }
+            zeilen << zeile;
+        }
+        satz.endLayout();
+    }
+    return zeilen.join(QLatin1Char('\n'));
 }
 
 }  // namespace
@@ -151,6 +176,7 @@ KronelFenster::KronelFenster(QtDrucker* drucker, std::unique_ptr<Zufall> zufall)
     panelStatus = panels.status;
     panelDatum = panels.datum;
     panelZeit = panels.zeit;
+    panelStatus->installEventFilter(this);
 
     Zeit = new QTimer(this);
     Zeit->setObjectName(QStringLiteral("Zeit"));
@@ -305,12 +331,20 @@ void KronelFenster::NachVorne() {
 }
 
 void KronelFenster::StatusSetzen(const QString& text) {
-    panelStatus->setText(text);
+    status_ = text;
+    StatusUmbrechen();
     panelStatus->repaint();
 }
 
 QString KronelFenster::StatusText() const {
-    return panelStatus->text();
+    return status_;
+}
+
+void KronelFenster::StatusUmbrechen() {
+    // An "x" to spare, as a framed label indents by it; the status bar grows to the lines.
+    const int breite = panelStatus->contentsRect().width() -
+                       panelStatus->fontMetrics().horizontalAdvance(QLatin1Char('x'));
+    panelStatus->setText(breite > 0 ? Umbrechen(status_, panelStatus->font(), breite) : status_);
 }
 
 void KronelFenster::DatumZeitSetzen(const QString& datum, const QString& zeit) {
@@ -373,6 +407,11 @@ void KronelFenster::keyPressEvent(QKeyEvent* e) {
 }
 
 bool KronelFenster::eventFilter(QObject* objekt, QEvent* e) {
+    if (objekt == panelStatus && e->type() == QEvent::Resize &&
+        static_cast<QResizeEvent*>(e)->size().width() !=
+            static_cast<QResizeEvent*>(e)->oldSize().width()) {
+        StatusUmbrechen();
+    }
     if (objekt == Text->viewport() && e->type() == QEvent::MouseButtonDblClick) {
         // The double click selects the word first, then hands it to the planner.
         Text->viewport()->removeEventFilter(this);

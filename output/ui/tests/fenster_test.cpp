@@ -4,12 +4,14 @@
 #include <QApplication>
 #include <QDialog>
 #include <QFile>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QToolBar>
 
 #include <tuple>
@@ -98,6 +100,40 @@ TEST_F(Fenster, SchalterPDrucktEinDokument) {
     EXPECT_TRUE(gedruckt.contains(L("*** Ende ***")));
     EXPECT_TRUE(
         gedruckt.contains(L("*09.12.2026 (Mi): 14:30 Zahnarzt Dr. Schäfer, Hauptstraße 5")));
+}
+
+TEST_F(Fenster, LangerPdfHinweisZeigtDenGanzenPfad) {
+    auto f = gelaufen({L("/n")});
+    // The status bar takes the panel's new height one round of events later.
+    auto ruhe = [] {
+        for (int i = 0; i < 3; ++i) {
+            QApplication::processEvents();
+        }
+    };
+    ruhe();
+    const int eineZeile = f->statusBar()->height();
+    // A folder name longer than the panel is broken inside the word.
+    const QString pfad = L("/home/anna/Dokumente/Ausdrucke/") + QString(60, QLatin1Char('W')) +
+                         L("/Kronel-Ausdruck-20261209-093000.pdf");
+    const QString hinweis = L("Der Ausdruck wurde als PDF-Datei »%1« gespeichert.").arg(pfad);
+    f->StatusSetzen(hinweis);
+    ruhe();
+    EXPECT_EQ(f->StatusText(), hinweis);
+    const QString gezeigt = f->panelStatus->text();
+    EXPECT_TRUE(QString(gezeigt).remove(QLatin1Char('\n')).contains(pfad));
+    const QFontMetrics fm(f->panelStatus->font());
+    const QRect platz = f->panelStatus->contentsRect();
+    for (const QString& zeile : gezeigt.split(QLatin1Char('\n'))) {
+        EXPECT_LE(fm.horizontalAdvance(zeile) + fm.horizontalAdvance(L("x")), platz.width())
+            << zeile.toStdString();
+    }
+    EXPECT_LE(fm.boundingRect(platz, 0, gezeigt).height(), platz.height());
+    EXPECT_LE(f->panelZeit->geometry().right(), f->statusBar()->width());
+    // The next note takes one line again.
+    f->StatusSetzen(L("Bereit"));
+    ruhe();
+    EXPECT_EQ(f->panelStatus->text(), L("Bereit"));
+    EXPECT_EQ(f->statusBar()->height(), eineZeile);
 }
 
 TEST_F(Fenster, KnoepfeUndMenues) {

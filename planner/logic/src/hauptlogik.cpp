@@ -116,6 +116,15 @@ QString FeldHinweis(Feld f) {
     return {};
 }
 
+QStringList FeldHinweise() {
+    QStringList hinweise;
+    for (const Feld f : {Feld::STDatum, Feld::SKVon, Feld::SKBis, Feld::SKFilter, Feld::SKZyklus,
+                         Feld::SKAdresse, Feld::STMeldung}) {
+        hinweise << FeldHinweis(f);
+    }
+    return hinweise;
+}
+
 TerminBeschriftung BeschriftungBerechnen(const QString& datum, const QString& von,
                                          const QString& bis, const QDate& heute,
                                          const TerminBeschriftung& vorher) {
@@ -282,7 +291,7 @@ Anordnung AnordnungBerechnen(const Anordnung& jetzt, double bildschirmWeite, dou
     }
     const double h = a.clientHoehe;
     a.rahmen.hoehe = std::min(h / 2.7, 3000.0);
-    a.rahmen.oben = h - a.rahmen.hoehe - 350;
+    a.rahmen.oben = h - a.rahmen.hoehe - a.statusleiste;
     a.liste.hoehe = a.rahmen.oben - a.liste.oben - 10;
     a.meldung.hoehe = a.rahmen.hoehe - a.meldung.oben - 120;
     return a;

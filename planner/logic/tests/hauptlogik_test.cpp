@@ -205,6 +205,11 @@ TEST(Anordnung, BreiteUndHoehe) {
     r = AnordnungBerechnen(a, sw, sh, false);
     EXPECT_DOUBLE_EQ(r.rahmen.hoehe, 3000);
     EXPECT_DOUBLE_EQ(r.liste.hoehe, 10000 - 3000 - 350 - 600 - 10);
+    // A taller status bar lifts the frame, which ends right above it
+    a.statusleiste = 900;
+    r = AnordnungBerechnen(a, sw, sh, false);
+    EXPECT_DOUBLE_EQ(r.rahmen.oben + r.rahmen.hoehe, 10000 - 900);
+    EXPECT_DOUBLE_EQ(r.liste.hoehe, 10000 - 3000 - 900 - 600 - 10);
 
     // The design frame gives the message field its design size
     a = DesignAnordnung();

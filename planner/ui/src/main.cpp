@@ -35,6 +35,7 @@
 #include "planner/meldungseingabe.h"
 #include "planner/zoomtext.h"
 #include "planner_dialogs/fensterverzeichnis.h"
+#include "planner_ui/statuszeile.h"
 #include "planner_ui/symbole.h"
 #include "platform/endesignale.h"
 #include "platform/programmende.h"
@@ -157,9 +158,16 @@ Main::Main(NebenFenster& fenster)
     ListenAussehenZeigen();
     // Client 9255 x 6600 twips below the menu bar, the status bar included.
     resize(Px(9255), Px(6600) + menuBar()->sizeHint().height());
+    MindestgroesseSetzen();
+}
+
+void Main::MindestgroesseSetzen() {
     // Below 8000 x 5500 twips the controls keep their places: a smaller window
-    // would cut the editor off, as would one narrower than the editor's row.
-    setMinimumSize(std::max(Px(8000), 2 * Rahmen->x() + editorBreite_ + 8), Px(5500));
+    // would cut the editor off, as would one narrower than the editor's row or
+    // than the panels of the status bar.
+    setMinimumSize(std::max({Px(8000), 2 * Rahmen->x() + editorBreite_ + 8,
+                             statusBar()->minimumSizeHint().width()}),
+                   Px(5500));
 }
 
 Main::~Main() = default;
@@ -454,6 +462,10 @@ void Main::StatusleisteAnlegen() {
     for (size_t i = 0; i < labels.size(); ++i) {
         panels_.insert(reihe[i], labels[i]);
     }
+    statusZeilen_ = new StatusZeilen(panels_.value(Panel::Status), FeldHinweise(), [this] {
+        MindestgroesseSetzen();
+        Main_Form_Resize();
+    });
 }
 
 QComboBox* Main::Kombi(const char* name, int laenge) {
@@ -865,6 +877,7 @@ Anordnung Main::AnordnungJetzt() const {
     a.liste = Twips(ListeAnzeige->geometry());
     a.rahmen = Twips(Rahmen->geometry());
     a.meldung = Twips(STMeldung->geometry());
+    a.statusleiste = statusBar()->height() * TwipsProPixel;
     return a;
 }
 
@@ -1051,12 +1064,14 @@ void Main::DatumSetzen(const QString& text) {
 
 void Main::PanelSetzen(Panel p, const QString& text) {
     QLabel* l = panels_.value(p);
-    if (l == nullptr || l->text() == text) {
+    if (p == Panel::Status) {
+        if (statusZeilen_->Setzen(text) && isVisible()) {
+            l->repaint();
+        }
         return;
     }
-    l->setText(text);
-    if (p == Panel::Status && isVisible()) {
-        l->repaint();
+    if (l != nullptr && l->text() != text) {
+        l->setText(text);
     }
 }
 

@@ -133,7 +133,9 @@ TEST_F(MainTest, TexteDesEditorsUndDerStatusleistePassenBeiDerEntwurfsgroesse) {
     EXPECT_LE(panel("Zeit")->geometry().right(), fenster->statusBar()->width());
     // The smallest window still shows the whole editor.
     fenster->resize(fenster->minimumSize());
-    QApplication::processEvents();
+    for (int i = 0; i < 3; ++i) {  // the status bar's new height, then the layout below it
+        QApplication::processEvents();
+    }
     const QRect innen = fenster->centralWidget()->rect();
     EXPECT_TRUE(innen.contains(fenster->Rahmen->geometry()));
     EXPECT_TRUE(innen.contains(fenster->Rahmen->mapTo(
@@ -345,6 +347,53 @@ TEST_F(MainTest, ListenschriftUndFarbenAusDenEinstellungen) {
     for (const auto& [schluessel, wert] : aussehen) {
         EXPECT_EQ(IniLesen({}, {}, L(schluessel)), L(wert)) << schluessel;
     }
+}
+
+TEST_F(MainTest, JederFeldhinweisStehtGanzInDerStatusleisteUeberDerDerEditorEndet) {
+    starten();
+    fenster->show();
+    auto ruhe = [] {
+        for (int i = 0; i < 3; ++i) {  // the status bar's new size, then the layout
+            QApplication::processEvents();
+        }
+    };
+    ruhe();
+    QLabel* status = panel("Status");
+    EXPECT_TRUE(status->wordWrap());
+    const QFontMetrics fm(status->font());
+    // The text is shown whole in the panel, the panels after it stay in the
+    // window, and list and editor end above the status bar.
+    auto zeigt = [&](const QString& text, const char* groesse) {
+        fenster->PanelSetzen(Panel::Status, text);
+        ruhe();
+        // The label indents a framed text by an "x".
+        const QRect platz = status->contentsRect().adjusted(fm.horizontalAdvance(L("x")), 0, 0, 0);
+        const QRect gezeigt = fm.boundingRect(platz, Qt::TextWordWrap, status->text());
+        EXPECT_TRUE(platz.contains(gezeigt)) << groesse << " " << text.toStdString();
+        EXPECT_LE(panel("Zeit")->geometry().right(), fenster->statusBar()->width()) << groesse;
+        const QRect rahmen(fenster->Rahmen->mapTo(fenster.get(), QPoint()),
+                           fenster->Rahmen->size());
+        EXPECT_LE(rahmen.bottom(), fenster->statusBar()->y()) << groesse;
+        EXPECT_LT(fenster->ListeAnzeige->geometry().bottom(), fenster->Rahmen->y()) << groesse;
+    };
+    auto allePassen = [&](const char* groesse) {
+        zeigt(L("Bereit"), groesse);
+        const int hoehe = fenster->statusBar()->height();
+        for (const QString& hinweis : FeldHinweise()) {
+            zeigt(hinweis, groesse);
+            EXPECT_EQ(status->text(), hinweis);
+            EXPECT_EQ(fenster->statusBar()->height(), hoehe) << groesse << hinweis.toStdString();
+        }
+    };
+    allePassen("Entwurf");
+    // A path wider than the panel breaks inside its words; the bar grows for it.
+    const QString pfad = L("/home/anna/Dokumente/Kronel-Ausdruck-20261209-093000.pdf");
+    zeigt(L("Der Ausdruck wurde als PDF-Datei »%1« gespeichert.").arg(pfad), "Entwurf");
+    EXPECT_TRUE(status->text().remove(QChar(0x200B)).contains(pfad));
+    fenster->resize(fenster->minimumSize());
+    ruhe();
+    allePassen("klein");
+    fenster->Aktion(L("PulBeenden"))->trigger();
 }
 
 TEST_F(MainTest, FensterGroesseFolgtDerAnordnung) {

@@ -106,12 +106,15 @@ private:
     void Toolbar_ButtonClick(const QString& schluessel);
     void PulDruckerEinrichten_Click();
     void mnuWeiteres_Click();
+    // The status note in the lines the panel's width allows.
+    void StatusUmbrechen();
 
     QtDrucker* drucker_;
     std::unique_ptr<QtFenster> fenster_;
     std::unique_ptr<QtSchriftTraeger> schrift_;
     std::unique_ptr<Ausgabeprogramm> programm_;
     bool ende_ = false;
+    QString status_;  // the status note as set, without its line breaks
 };
 
 // The window of Kronel after its start-up; nullptr when the output ran today

@@ -36,6 +36,8 @@ QString PositionText(qsizetype index, qsizetype anzahl);
 enum class Feld { STDatum, SKVon, SKBis, SKFilter, SKZyklus, SKAdresse, STMeldung };
 // The prompt a field shows in the panel "Status" while it has the focus.
 QString FeldHinweis(Feld f);
+// The prompts of all fields: the status bar is made tall enough for each.
+QStringList FeldHinweise();
 
 // The labels that describe the current appointment.
 struct TerminBeschriftung {
@@ -95,11 +97,12 @@ struct Rechteck {
     double hoehe = 0;
 };
 struct Anordnung {
-    FensterMasse fenster;    // the whole window, borders included
-    double clientHoehe = 0;  // below the menu bar, toolbar and status bar included
-    Rechteck liste;          // ListeAnzeige
-    Rechteck rahmen;         // Rahmen
-    Rechteck meldung;        // STMeldung, inside Rahmen
+    FensterMasse fenster;       // the whole window, borders included
+    double clientHoehe = 0;     // below the menu bar, toolbar and status bar included
+    Rechteck liste;             // ListeAnzeige
+    Rechteck rahmen;            // Rahmen
+    Rechteck meldung;           // STMeldung, inside Rahmen
+    double statusleiste = 350;  // the status bar's height; the frame ends above it
 };
 // The design layout of the window (client 9255 x 6600).
 Anordnung DesignAnordnung();

@@ -30,6 +30,8 @@ class QToolBar;
 
 namespace kronel {
 
+class StatusZeilen;
+
 class Main final : public QMainWindow, public MainSicht, public DruckQuelle {
 public:
     explicit Main(NebenFenster& fenster);
@@ -126,6 +128,7 @@ private:
     // The preview and the insertions into the message.
     void EinfuegebefehleVerbinden();
     void StatusleisteAnlegen();
+    void MindestgroesseSetzen();
     void FelderAnlegen();
     // The editor row placed by the widths its texts need in the fonts in force.
     void FelderAnordnen();
@@ -146,6 +149,7 @@ private:
     NebenFenster& fenster_;
     QMap<QString, QAction*> aktionen_;
     QMap<Panel, QLabel*> panels_;
+    StatusZeilen* statusZeilen_ = nullptr;
     ListenAussehen aussehen_;
     QString meldungVorher_;
     int editorBreite_ = 0;  // the right end of the editor's row in its frame
