@@ -281,7 +281,9 @@ private:
                 if (yb > yt) {
                     rest = TextDrucken(s, links + blank, yt, xr, yb);
                 } else {
-                    d_.setCurrentY(yt + iy);  // no room at all: "..." on this line
+                    // No room at all: "..." on this line, or on the cell's last one
+                    // when the notes filled the cell to its bottom.
+                    d_.setCurrentY(std::min(yt, unten - iy) + iy);
                 }
                 if (!rest.isEmpty()) {
                     d_.setCurrentY(d_.CurrentY() - iy);

@@ -167,6 +167,21 @@ TEST_F(Kalenderblatt, VolleZelleEndetMitPunktenInDerZelle) {
     EXPECT_GT(zeilen, 3);
 }
 
+// Notes that fill the cell leave no room for the texts: "..." still stands
+// inside the cell, on its last line.
+TEST_F(Kalenderblatt, ZelleVollerNotizenPunkteAufDerLetztenZeile) {
+    umgebung.schreiben(
+        umgebung.programm() + L("/Astro.ini"),
+        NachCp1252(L("[Zyklisch]\r\n02.02=Vollmond~Notiz1~Notiz2~Notiz3~Notiz4~Notiz5\r\n")));
+    ASSERT_TRUE(drucken({Satz("20260202", "Alle", L("Zahnarzt"))}));
+    const double unten = 3.25 + 2 * Zeile;
+    ASSERT_NE(text(L("Notiz3")), nullptr);
+    EXPECT_EQ(text(L("Notiz4")), nullptr);
+    const test::DruckStueck* punkte = text(L("..."));
+    ASSERT_NE(punkte, nullptr);
+    EXPECT_NEAR(punkte->y + 7 / 20.0, unten, 1e-9);
+}
+
 TEST_F(Kalenderblatt, MonateUndKopienInDerReihenfolgeUndAusrichtungZurueck) {
     o.LaufAnzMon = 2;
     o.TDruckenAnzahl = 2;
