@@ -3,10 +3,12 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
+#include <QGroupBox>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTimer>
 
 #include "common/einstellungen.h"
 #include "common/modul.h"
@@ -99,6 +101,29 @@ TEST_F(BlattFenster, AutoprintDrucktEinmalUndSchliesst) {
     EXPECT_EQ(IniLesen({}, {}, L("AutoPrintZuletzt")), L("09.12.2026"));
     EXPECT_TRUE(umgebung.meldungen.boxen.empty());
     EXPECT_FALSE(d.ProgressBar->isVisible());
+}
+
+// While the sheet prints, pending events run: nothing of the window may start a
+// second run or close the window then.
+TEST_F(BlattFenster, WaehrendDesDruckensWartetDasFenster) {
+    DruckenBlatt d(nullptr, fenster, &quelle);
+    d.show();
+    int gesehen = 0;
+    QTimer::singleShot(0, &d, [&] {
+        ++gesehen;
+        EXPECT_TRUE(d.druckt());
+        for (QWidget* w : std::initializer_list<QWidget*>{d.Frame1, d.Rahmen1, d.Rahmen2, d.befOk,
+                                                          d.BefAbbruch}) {
+            EXPECT_FALSE(w->isEnabled()) << w->objectName().toStdString();
+        }
+        d.befOk_Click();
+        d.close();
+        EXPECT_TRUE(d.isVisible());
+    });
+    d.befOk_Click();
+    EXPECT_EQ(gesehen, 1);
+    EXPECT_EQ(umgebung.drucker.beendeteDokumente(), 1);
+    EXPECT_FALSE(d.isVisible());
 }
 
 TEST_F(BlattFenster, AbbruchLaesstDasFensterOffen) {
