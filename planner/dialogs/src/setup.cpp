@@ -219,7 +219,10 @@ Setup::Setup(QWidget* besitzer) : QDialog(besitzer) {
     }
     connect(befUserName, &QPushButton::clicked, this,
             Abgesichert(BenutzernameAendern, "befUserName"));
+    // A city is chosen by the mouse, or by the arrow keys, which click no item.
     connect(KSetStadt, &QListWidget::itemClicked, this,
+            Abgesichert([this] { KSetStadt_Click(); }, "KSetStadt"));
+    connect(KSetStadt, &QListWidget::currentRowChanged, this,
             Abgesichert([this] { KSetStadt_Click(); }, "KSetStadt"));
     connect(befNoAstro, &QPushButton::clicked, this,
             Abgesichert([this] { befNoAstro_Click(); }, "befNoAstro"));

@@ -52,8 +52,10 @@ TEST_F(SetupFenster, ZeigtVorgabenUndSpeichertBeimSchliessen) {
 
     s.OSetRndDat->click();
     EXPECT_TRUE(s.OTxtRndDat->isEnabled());
+    s.KSetStadt->setFocus();
+    test::Taste(s.KSetStadt, Qt::Key_Down);  // a key chooses as a click does
+    EXPECT_EQ(s.TSetBreite->text(), L("52.32"));
     s.KSetStadt->setCurrentRow(3);
-    s.KSetStadt_Click();
     EXPECT_EQ(s.TSetBreite->text(), L("50.56"));
     EXPECT_EQ(s.TSetLaenge->text(), L("6.57"));
     s.befNoAstro_Click();
