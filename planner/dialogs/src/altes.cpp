@@ -81,6 +81,9 @@ Altes::Altes(QWidget* besitzer, const QString& schrift)
             Abgesichert([this] { befListeLesen_Click(); }, "Altes_befListeLesen_Click"));
     connect(txtFilter, &QComboBox::activated, this,
             Abgesichert([this] { befListeLesen_Click(); }, "Altes_txtFilter_Click"));
+    // Typing alone does not read again; Enter does.
+    connect(txtFilter->lineEdit(), &QLineEdit::returnPressed, this,
+            Abgesichert([this] { befListeLesen_Click(); }, "Altes_txtFilter_KeyPress"));
     connect(Liste, &QListWidget::currentRowChanged, this,
             Abgesichert([this] { Liste_Click(); }, "Altes_Liste_Click"));
     connect(Liste, &QListWidget::itemDoubleClicked, this,

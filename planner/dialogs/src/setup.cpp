@@ -23,6 +23,7 @@
 #include "common/dateien.h"
 #include "common/hilfe.h"
 #include "common/ton.h"
+#include "platform/ordner.h"
 #include "platform_qt/oberflaeche_qt.h"
 #include "setupbilder.h"
 #include "shared_ui/programm.h"
@@ -218,7 +219,10 @@ Setup::Setup(QWidget* besitzer) : QDialog(besitzer) {
     }
     connect(befUserName, &QPushButton::clicked, this,
             Abgesichert(BenutzernameAendern, "befUserName"));
+    // A city is chosen by the mouse, or by the arrow keys, which click no item.
     connect(KSetStadt, &QListWidget::itemClicked, this,
+            Abgesichert([this] { KSetStadt_Click(); }, "KSetStadt"));
+    connect(KSetStadt, &QListWidget::currentRowChanged, this,
             Abgesichert([this] { KSetStadt_Click(); }, "KSetStadt"));
     connect(befNoAstro, &QPushButton::clicked, this,
             Abgesichert([this] { befNoAstro_Click(); }, "befNoAstro"));
@@ -376,7 +380,10 @@ void Setup::Command1_Click() {
 void Setup::DateiWaehlen(QLineEdit* feld, const QString& titel, const QString& filter, bool ton) {
     feld->setFocus();
     const QString jetzt = feld->text();
-    const QString start = DateiVorhanden(jetzt) ? jetzt : QString();
+    // A name without folder counts from the program folder, not from wherever
+    // the program was started.
+    const QString start =
+        DateiVorhanden(jetzt) ? PfadAufloesen(PfadAbsolut(PfadAusWindows(jetzt))) : QString();
     const QString name = QFileDialog::getOpenFileName(this, titel, start, filter);
     if (name.isEmpty()) {
         return;

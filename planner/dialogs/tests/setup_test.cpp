@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -50,8 +52,10 @@ TEST_F(SetupFenster, ZeigtVorgabenUndSpeichertBeimSchliessen) {
 
     s.OSetRndDat->click();
     EXPECT_TRUE(s.OTxtRndDat->isEnabled());
+    s.KSetStadt->setFocus();
+    test::Taste(s.KSetStadt, Qt::Key_Down);  // a key chooses as a click does
+    EXPECT_EQ(s.TSetBreite->text(), L("52.32"));
     s.KSetStadt->setCurrentRow(3);
-    s.KSetStadt_Click();
     EXPECT_EQ(s.TSetBreite->text(), L("50.56"));
     EXPECT_EQ(s.TSetLaenge->text(), L("6.57"));
     s.befNoAstro_Click();
@@ -138,6 +142,24 @@ TEST_F(SetupFenster, BleibtGeladenUndZeigtBeimNaechstenMalDenStandVonVorher) {
             break;
         }
     }
+}
+
+TEST_F(SetupFenster, DateiwahlBeginntImOrdnerDerGenanntenDatei) {
+    umgebung.schreiben(umgebung.programm() + L("/Kronel.Daz"), "x\r\n");
+    kronel::Setup s;
+    s.Laden(anfrage());
+    s.OSetRndDat->setChecked(true);
+    QString ordner;
+    QStringList gewaehlt;
+    test::BeimNaechstenModalen<QFileDialog>([&](QFileDialog* d) {
+        ordner = d->directory().absolutePath();
+        gewaehlt = d->selectedFiles();
+        d->reject();
+    });
+    s.befSuchRnd->click();
+    EXPECT_EQ(ordner, QDir(umgebung.programm()).absolutePath());
+    EXPECT_EQ(gewaehlt, QStringList{umgebung.programm() + L("/Kronel.Daz")});
+    EXPECT_EQ(s.OTxtRndDat->text(), L("Kronel.Daz"));  // a cancel changes nothing
 }
 
 }  // namespace

@@ -209,9 +209,11 @@ bool Titel::ZeitTimer() {
     if (fertig_) {
         return true;
     }
+    // A failing step is reported with the count the tick reached.
+    const TitelAblauf::Schritt schritt = ablauf_.Tick();
     Absichern(
-        [this] {
-            switch (ablauf_.Tick()) {
+        [this, schritt] {
+            switch (schritt) {
                 case TitelAblauf::Schritt::Nichts:
                     break;
                 case TitelAblauf::Schritt::Statistik:
@@ -231,7 +233,8 @@ bool Titel::ZeitTimer() {
                     break;
             }
         },
-        QStringLiteral("Titel"));
+        QStringLiteral("Es ist ein Fehler beim Aufbau des Titelbildes aufgetreten #") +
+            QString::number(ablauf_.Zaehler()));
     if (ProgrammBeendet()) {
         fertig_ = true;
         Zeit->stop();
