@@ -288,14 +288,14 @@ bool Gesperrt(const QString& pfad, std::optional<DateiSperre>& sperre) {
     if (sperre->gesperrt()) {
         return true;
     }
-    if (!schonEinmal && QFileInfo(pfad + QStringLiteral(".lock")).isFile()) {
+    if (!schonEinmal && QFileInfo(sperre->datei()).isFile()) {
         bekannt.append(pfad);
-        meldungen().zeigen(
-            QStringLiteral("Die Einstellungsdatei »") + pfad +
-                QStringLiteral("« ist von einem anderen Programm gesperrt (»") + pfad +
-                QStringLiteral(".lock«).\r\n\r\nEinstellungen, die dieses Programm jetzt "
-                               "schreibt, gehen verloren."),
-            Box::OK + Box::Ausrufezeichen, ProgrammDateiname());
+        meldungen().zeigen(QStringLiteral("Die Einstellungsdatei »") + pfad +
+                               QStringLiteral("« ist von einem anderen Programm gesperrt (»") +
+                               sperre->datei() +
+                               QStringLiteral("«).\r\n\r\nEinstellungen, die dieses Programm jetzt "
+                                              "schreibt, gehen verloren."),
+                           Box::OK + Box::Ausrufezeichen, ProgrammDateiname());
     }
     return false;
 }

@@ -269,6 +269,25 @@ TEST(Dateien, SperreNenntDenGrund) {
                                                           "gesperrt")));
 }
 
+// One shared file reached through two links (two users' settings folders): the
+// lock lies beside the target, so the two exclude each other.
+TEST(Dateien, SperreEinerVerknuepfungGiltFuerDasZiel) {
+    QTemporaryDir dir;
+    QDir(dir.path()).mkpath(QStringLiteral("a"));
+    QDir(dir.path()).mkpath(QStringLiteral("b"));
+    const QString ziel = dir.filePath(QStringLiteral("RIVIROR.INI"));
+    ASSERT_TRUE(DateiAtomarSchreiben(ziel, "[Kronel]\r\n"));
+    for (const char* link : {"a/RIVIROR.INI", "b/RIVIROR.INI"}) {
+        ASSERT_EQ(::symlink("../RIVIROR.INI", QFile::encodeName(dir.filePath(link)).constData()),
+                  0);
+    }
+    const DateiSperre a(dir.filePath(QStringLiteral("a/RIVIROR.INI")));
+    ASSERT_TRUE(a.gesperrt());
+    EXPECT_EQ(a.datei(), ziel + QStringLiteral(".lock"));
+    EXPECT_FALSE(DateiSperre(dir.filePath(QStringLiteral("b/RIVIROR.INI")), 0).gesperrt());
+    EXPECT_FALSE(DateiSperre(ziel, 0).gesperrt());
+}
+
 // A real full disk: a small tmpfs of the test's own, mounted in a user and
 // mount namespace where the machine allows one. A failed append leaves the file
 // as it was, a failed save the old file and no temporary one; with room again
