@@ -239,7 +239,7 @@ Status DateiAtomarSchreiben(const QString& angegeben, const QByteArray& inhalt,
         return OrdnerStattDatei(angegeben);
     }
     if (vorhanden && (alt.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) {
-        return Fehler(FehlerNr::ZugriffVerweigert, {});
+        return FehlerAusErrno(EACCES, angegeben);  // names the file
     }
     if (tempPfad.isEmpty()) {
         VerwaisteTempDateienEntfernen(pfad);

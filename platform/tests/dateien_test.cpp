@@ -46,11 +46,12 @@ TEST(Dateien, AtomarSchreibenErsetztGanzOderGarNicht) {
     // no temporary file is left behind
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 1);
 
-    // a file without write bits is refused and stays as it was
+    // a file without write bits is refused, by its name, and stays as it was
     ::chmod(QFile::encodeName(p).constData(), 0444);
     const Status s = DateiAtomarSchreiben(p, "drei");
     ASSERT_FALSE(s);
     EXPECT_EQ(s.fehler().nummer, 70);
+    EXPECT_TRUE(s.fehler().beschreibung.endsWith(p)) << qPrintable(s.fehler().beschreibung);
     EXPECT_EQ(Inhalt(p), QByteArray("zwei"));
     EXPECT_TRUE(DateiSchreibgeschuetzt(p));
 
