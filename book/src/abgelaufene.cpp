@@ -277,9 +277,9 @@ Fehler DefekteFehler(const AbgelaufenErgebnis& e) {
     return Fehler(erster.fehler.nummer, text);
 }
 
-Status InsArchiv(const QString& archiv, const QString& termin) {
+Status InsArchiv(const QString& archiv, const QString& termin, int wartezeitMs) {
     // The archive is shared with the reminder, which appends to it as well.
-    const DateiSperre sperre(archiv);
+    const DateiSperre sperre(archiv, wartezeitMs);
     if (!sperre.gesperrt()) {
         return sperre.grund();
     }
@@ -292,6 +292,10 @@ AbgelaufenErgebnis AbgelaufeneFortschreiben(QStringList& termine, const QDate& h
     AbgelaufenErgebnis e;
     e.herkunft.reserve(static_cast<size_t>(termine.size()));
     AbgelaufenPruefer pruefer(heute, regeln);
+    // After one failed append the others of this roll-over do not wait for the
+    // lock again: a lock another process keeps would hold the program for ten
+    // seconds per expired record.
+    int sperreWarten = 10000;
     // The records that stay move up in place: no second list of a whole book.
     qsizetype bleiben = 0;
     auto ablegen = [&](QString&& t, qsizetype herkunft) {
@@ -325,8 +329,9 @@ AbgelaufenErgebnis AbgelaufeneFortschreiben(QStringList& termine, const QDate& h
                 break;
         }
         if (regeln.archivieren) {
-            const Status s = InsArchiv(regeln.archiv, termin);
+            const Status s = InsArchiv(regeln.archiv, termin, sperreWarten);
             if (!s) {
+                sperreWarten = 0;
                 // Never drop an appointment the archive did not take.
                 e.defekte.push_back({termin, s.fehler()});
                 behalten();

@@ -157,8 +157,8 @@ bool FesteFelderGeschrieben(QStringView t) {
     return true;
 }
 
-// What follows the header as one record: empty when it reads as none, or as
-// more than one (every line break lost).
+}  // namespace
+
 QString GeklebterTermin(const QString& kopf) {
     if (DateiartVon(VersionsZehntel(kopf)) != Dateiart::Aktuell) {
         return {};
@@ -171,8 +171,6 @@ QString GeklebterTermin(const QString& kopf) {
     }
     return t;
 }
-
-}  // namespace
 
 QString NachDemKopf(const QString& kopf) {
     if (!kopf.startsWith(QLatin1String(".."))) {

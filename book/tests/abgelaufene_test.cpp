@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QRandomGenerator>
 
 #include "book/abgelaufene.h"
 #include "book/termin.h"
 #include "common/datenpfade.h"
+#include "platform/dateien.h"
 #include "testsupport/testsupport.h"
 
 using namespace kronel;
@@ -219,6 +221,25 @@ TEST_F(Rollover, ArchivNichtBeschreibbarBehaeltDenTermin) {
     const auto e = Laufen(t, r);
     EXPECT_EQ(t.size(), 1);
     EXPECT_EQ(e.defekte.size(), 1u);
+}
+
+// Another process keeps the archive locked: the first expired record waits for
+// the lock, the others of the same roll-over do not; all of them stay.
+TEST_F(Rollover, FremdeArchivsperreWirdNurEinmalAbgewartet) {
+    const QString s = QStringLiteral("-");
+    QStringList t;
+    for (int i = 0; i < 3; ++i) {
+        t.append(Termin(kHeute.addDays(-5), s, s, QStringLiteral("weg%1").arg(i)));
+    }
+    const DateiSperre fremd(archiv);
+    ASSERT_TRUE(fremd.gesperrt());
+    QElapsedTimer uhr;
+    uhr.start();
+    const auto e = Laufen(t);
+    EXPECT_LT(uhr.elapsed(), 15000);
+    EXPECT_EQ(t.size(), 3);
+    EXPECT_EQ(e.defekte.size(), 3u);
+    EXPECT_FALSE(QFile::exists(archiv));
 }
 
 // The records that stay keep their order, each with the index it came from (-1

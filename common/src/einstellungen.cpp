@@ -267,16 +267,20 @@ QString IniLesen(const QString& datei, const QString& abschnitt, const QString& 
 
 namespace {
 
-// Bytes that are no settings file: NUL bytes, or lines without any section.
+// Bytes that are no settings file: NUL bytes, or text without any section.
+// Blank lines and comments alone are an empty settings file (an editor that
+// emptied it).
 bool Fremd(const QByteArray& bytes, const IniDatei& d) {
-    if (bytes.isEmpty()) {
-        return false;
-    }
     if (bytes.contains('\0')) {
         return true;
     }
+    const auto text = [](const Zeile& z) {
+        const QString t = z.text.trimmed();
+        return !t.isEmpty() && !t.startsWith(QLatin1Char(';'));
+    };
     return std::none_of(d.zeilen.begin(), d.zeilen.end(),
-                        [](const Zeile& z) { return Kopfname(z.text).has_value(); });
+                        [](const Zeile& z) { return Kopfname(z.text).has_value(); }) &&
+           std::any_of(d.zeilen.begin(), d.zeilen.end(), text);
 }
 
 // The lock of a settings file; a file another process kept locked once in
@@ -288,14 +292,14 @@ bool Gesperrt(const QString& pfad, std::optional<DateiSperre>& sperre) {
     if (sperre->gesperrt()) {
         return true;
     }
-    if (!schonEinmal && QFileInfo(pfad + QStringLiteral(".lock")).isFile()) {
+    if (!schonEinmal && QFileInfo(sperre->datei()).isFile()) {
         bekannt.append(pfad);
-        meldungen().zeigen(
-            QStringLiteral("Die Einstellungsdatei »") + pfad +
-                QStringLiteral("« ist von einem anderen Programm gesperrt (»") + pfad +
-                QStringLiteral(".lock«).\r\n\r\nEinstellungen, die dieses Programm jetzt "
-                               "schreibt, gehen verloren."),
-            Box::OK + Box::Ausrufezeichen, ProgrammDateiname());
+        meldungen().zeigen(QStringLiteral("Die Einstellungsdatei »") + pfad +
+                               QStringLiteral("« ist von einem anderen Programm gesperrt (»") +
+                               sperre->datei() +
+                               QStringLiteral("«).\r\n\r\nEinstellungen, die dieses Programm jetzt "
+                                              "schreibt, gehen verloren."),
+                           Box::OK + Box::Ausrufezeichen, ProgrammDateiname());
     }
     return false;
 }

@@ -157,7 +157,9 @@ TEST_F(Einstellungen, KaputteDateienWerdenGelesenUndNichtBeschaedigt) {
         EXPECT_FALSE(IniSchreiben({}, L("Neu"), L("K"), L("v")).ok);
         EXPECT_EQ(umgebung.lesen(umgebung.riviror()), inhalt);
     }
-    for (const QByteArray& inhalt : {QByteArray(), ohneZeilenende, langeZeile}) {
+    // Blank lines and comments alone are an empty settings file.
+    for (const QByteArray& inhalt : {QByteArray(), QByteArray("\n"), QByteArray("\r\n; leer\r\n"),
+                                     ohneZeilenende, langeZeile}) {
         umgebung.schreiben(umgebung.riviror(), inhalt);
         EXPECT_EQ(IniLesen({}, {}, L("Fehlt"), L("d")), L("d"));
         ASSERT_TRUE(IniSchreiben({}, L("Neu"), L("K"), L("v")).ok);

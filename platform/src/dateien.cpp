@@ -239,7 +239,7 @@ Status DateiAtomarSchreiben(const QString& angegeben, const QByteArray& inhalt,
         return OrdnerStattDatei(angegeben);
     }
     if (vorhanden && (alt.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) {
-        return Fehler(FehlerNr::ZugriffVerweigert, {});
+        return FehlerAusErrno(EACCES, angegeben);  // names the file
     }
     if (tempPfad.isEmpty()) {
         VerwaisteTempDateienEntfernen(pfad);
@@ -359,16 +359,23 @@ struct DateiSperre::Daten {
     int fd = -1;
     bool gesperrt = false;
     QString pfad;
+    QString datei;
     int fehler = 0;  // errno of the lock file's opening
 };
 
 DateiSperre::DateiSperre(const QString& pfad, int wartezeitMs) : d_(std::make_unique<Daten>()) {
     d_->pfad = pfad;
-    const QByteArray name = Lokal(pfad + QStringLiteral(".lock"));
+    d_->datei = VerknuepfungsZiel(pfad) + QStringLiteral(".lock");
+    const QByteArray name = Lokal(d_->datei);
     d_->fd = ::open(name.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
     if (d_->fd < 0) {
         d_->fehler = errno;
-        return;
+        // Another user's lock file in a shared folder: flock needs no write access.
+        d_->fd = d_->fehler == EACCES ? ::open(name.constData(), O_RDONLY | O_CLOEXEC) : -1;
+        if (d_->fd < 0) {
+            return;
+        }
+        d_->fehler = 0;
     }
     const auto ende = std::chrono::steady_clock::now() + std::chrono::milliseconds(wartezeitMs);
     for (;;) {
@@ -399,8 +406,12 @@ bool DateiSperre::gesperrt() const {
     return d_->gesperrt;
 }
 
+QString DateiSperre::datei() const {
+    return d_->datei;
+}
+
 Fehler DateiSperre::grund() const {
-    const QString sperrdatei = d_->pfad + QStringLiteral(".lock");
+    const QString& sperrdatei = d_->datei;
     if (d_->fehler != 0) {
         return FehlerAusErrno(d_->fehler, sperrdatei);
     }

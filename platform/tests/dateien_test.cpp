@@ -46,11 +46,12 @@ TEST(Dateien, AtomarSchreibenErsetztGanzOderGarNicht) {
     // no temporary file is left behind
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 1);
 
-    // a file without write bits is refused and stays as it was
+    // a file without write bits is refused, by its name, and stays as it was
     ::chmod(QFile::encodeName(p).constData(), 0444);
     const Status s = DateiAtomarSchreiben(p, "drei");
     ASSERT_FALSE(s);
     EXPECT_EQ(s.fehler().nummer, 70);
+    EXPECT_TRUE(s.fehler().beschreibung.endsWith(p)) << qPrintable(s.fehler().beschreibung);
     EXPECT_EQ(Inhalt(p), QByteArray("zwei"));
     EXPECT_TRUE(DateiSchreibgeschuetzt(p));
 
@@ -267,6 +268,25 @@ TEST(Dateien, SperreNenntDenGrund) {
     EXPECT_TRUE(
         zwei.grund().beschreibung.contains(QStringLiteral("von einem anderen Programm "
                                                           "gesperrt")));
+}
+
+// One shared file reached through two links (two users' settings folders): the
+// lock lies beside the target, so the two exclude each other.
+TEST(Dateien, SperreEinerVerknuepfungGiltFuerDasZiel) {
+    QTemporaryDir dir;
+    QDir(dir.path()).mkpath(QStringLiteral("a"));
+    QDir(dir.path()).mkpath(QStringLiteral("b"));
+    const QString ziel = dir.filePath(QStringLiteral("RIVIROR.INI"));
+    ASSERT_TRUE(DateiAtomarSchreiben(ziel, "[Kronel]\r\n"));
+    for (const char* link : {"a/RIVIROR.INI", "b/RIVIROR.INI"}) {
+        ASSERT_EQ(::symlink("../RIVIROR.INI", QFile::encodeName(dir.filePath(link)).constData()),
+                  0);
+    }
+    const DateiSperre a(dir.filePath(QStringLiteral("a/RIVIROR.INI")));
+    ASSERT_TRUE(a.gesperrt());
+    EXPECT_EQ(a.datei(), ziel + QStringLiteral(".lock"));
+    EXPECT_FALSE(DateiSperre(dir.filePath(QStringLiteral("b/RIVIROR.INI")), 0).gesperrt());
+    EXPECT_FALSE(DateiSperre(ziel, 0).gesperrt());
 }
 
 // A real full disk: a small tmpfs of the test's own, mounted in a user and

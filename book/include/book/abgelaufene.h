@@ -86,9 +86,9 @@ private:
 // and how many there are.
 Fehler DefekteFehler(const AbgelaufenErgebnis& e);
 
-// Appends the archive line of a record to the archive, under its lock; the
-// failure names the file.
-Status InsArchiv(const QString& archiv, const QString& termin);
+// Appends the archive line of a record to the archive, under its lock (waited
+// for up to wartezeitMs); the failure names the file.
+Status InsArchiv(const QString& archiv, const QString& termin, int wartezeitMs = 10000);
 
 // Rolls over the whole list in place; the order of the rest is kept.
 AbgelaufenErgebnis AbgelaufeneFortschreiben(QStringList& termine, const QDate& heute,

@@ -58,6 +58,10 @@ QString ZeilePruefen(const QString& zeile, bool* aufgefuellt = nullptr);
 // What stands on the header line after the header ("..Kronelin " and the
 // version number), without blanks around it: empty for a whole header.
 QString NachDemKopf(const QString& kopf);
+// What follows the header as one record: empty when it reads as none, or as
+// more than one (every line break lost), or when the version holds no records
+// of the current layout.
+QString GeklebterTermin(const QString& kopf);
 
 // Lines end with CR LF, LF or CR; a last line end gives no empty last line.
 Dateiinhalt TermindateiLesen(const QByteArray& inhalt);

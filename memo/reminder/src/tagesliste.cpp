@@ -89,7 +89,7 @@ Erinnerungsdatei ErinnerungsdateiLesen(const QByteArray& inhalt) {
     }
     d.termine.reserve(zeilen.size() - 1);
     // A record glued to the header by a lost line break is read as the planner reads it.
-    if (QString geklebt = ZeilePruefen(NachDemKopf(kopf)); !geklebt.isEmpty()) {
+    if (QString geklebt = GeklebterTermin(kopf); !geklebt.isEmpty()) {
         d.termine.append(std::move(geklebt));
     }
     for (qsizetype i = 1; i < zeilen.size(); ++i) {

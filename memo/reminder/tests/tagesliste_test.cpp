@@ -77,6 +77,17 @@ TEST(Erinnerungsdatei, VersionImKopfEntscheidet) {
     EXPECT_TRUE(ErinnerungsdateiLesen({}).termine.isEmpty());
 }
 
+// A lost line break after the header: the one record behind it is read, as
+// the planner reads it; a whole book on one line is no record.
+TEST(Erinnerungsdatei, TerminAmKopf) {
+    const QString eins = Termin("19990312", "-", "-", "08:30 Zahnarzt");
+    const QString zwei = Termin("19990313", "-", "-", "10:00 Friseur");
+    const QByteArray kopf = "..Kronelin 8.010090";
+    EXPECT_EQ(ErinnerungsdateiLesen(kopf + NachCp1252(eins) + "\r\n" + NachCp1252(zwei)).termine,
+              (QStringList{eins, zwei}));
+    EXPECT_TRUE(ErinnerungsdateiLesen(kopf + NachCp1252(eins + zwei + eins)).termine.isEmpty());
+}
+
 TEST(Kandidaten, ZeileMitSchluesselDatumWochentagUndMarke) {
     const QDate tag(1999, 3, 12);
     EXPECT_EQ(Kandidatenzeile(Termin("19990312", "-", "-", "08:30 Zahnarzt°°Karte mit"), tag),

@@ -55,7 +55,9 @@ public:
 // Installs a device (nullptr: the system's) and returns the one before.
 Datentraeger* DatentraegerSetzen(Datentraeger* d);
 
-// Advisory lock on a file shared by the programs: a lock file beside it.
+// Advisory lock on a file shared by the programs: a lock file beside it, or
+// beside its target when it is a symbolic link, so that programs reaching one
+// shared file through different links exclude each other.
 class DateiSperre {
 public:
     explicit DateiSperre(const QString& pfad, int wartezeitMs = 10000);
@@ -63,6 +65,8 @@ public:
     DateiSperre(const DateiSperre&) = delete;
     DateiSperre& operator=(const DateiSperre&) = delete;
     bool gesperrt() const;
+    // The lock file.
+    QString datei() const;
     // Why the lock was not had: the lock file cannot be made (a missing or
     // read-only folder), or another process holds it; both name the file.
     Fehler grund() const;
