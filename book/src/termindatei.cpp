@@ -205,6 +205,7 @@ struct TermineLesen::Zustand {
     std::function<void(const QString&)> je;
     bool kopf = true;
     bool kopfGueltig = false;
+    bool kopfRest = false;
     long long version = 0;
     QString zeile;
 
@@ -216,6 +217,8 @@ struct TermineLesen::Zustand {
             kopfGueltig = k.startsWith(QLatin1String(".."));
             if (const QString t = GeklebterTermin(k); !t.isEmpty()) {
                 je(t);
+            } else {
+                kopfRest = kopfGueltig && !NachDemKopf(k).isEmpty();
             }
             return;
         }
@@ -252,6 +255,10 @@ long long TermineLesen::ende() {
 
 bool TermineLesen::kopfGueltig() const {
     return z_->kopfGueltig;
+}
+
+bool TermineLesen::kopfRestUngelesen() const {
+    return z_->kopfRest;
 }
 
 Dateiinhalt TermindateiLesen(const QByteArray& inhalt) {

@@ -176,11 +176,14 @@ void NachDatumOrdnen(QStringList& termine) {
 // file is read in pieces, each record rolled on as it comes, and only those are
 // kept. Sorted, they stand in the order they have in the whole sorted book.
 // version: that of the header; 0 unless the file was read.
+// kopfRest: what stood after the header could not be read (line breaks lost).
 Status WichtigeTermineLesen(const QString& pfad, const QDate& heute, const QString& benutzerKlein,
-                            QStringList& wichtig, long long& version, bool& kopfGueltig) {
+                            QStringList& wichtig, long long& version, bool& kopfGueltig,
+                            bool& kopfRest) {
     wichtig.clear();
     version = 0;
     kopfGueltig = false;
+    kopfRest = false;
     AbgelaufenPruefer rollen(heute, AusgabeRegeln());
     Periodenspeicher perioden;
     auto behalten = [&](const QString& termin) {
@@ -212,6 +215,7 @@ Status WichtigeTermineLesen(const QString& pfad, const QDate& heute, const QStri
     }
     version = leser.ende();
     kopfGueltig = leser.kopfGueltig();
+    kopfRest = leser.kopfRestUngelesen();
     NachDatumOrdnen(wichtig);
     return {};
 }
@@ -280,9 +284,11 @@ AusgabeEnde Terminausgabe::TermineAusgeben() {
     QStringList wichtig;
     long long version = 0;
     bool kopfGueltig = false;
+    bool kopfRest = false;
     // After Ignore on an unreadable or empty file the version counts as 0.
     if (!schritt([&] {
-            return WichtigeTermineLesen(pfad, heute, benutzerKlein, wichtig, version, kopfGueltig);
+            return WichtigeTermineLesen(pfad, heute, benutzerKlein, wichtig, version, kopfGueltig,
+                                        kopfRest);
         })) {
         return AusgabeEnde::Abgebrochen;
     }
@@ -311,6 +317,19 @@ AusgabeEnde Terminausgabe::TermineAusgeben() {
         return AusgabeEnde::Beenden;
     }
 
+    if (kopfRest) {
+        // The output only reads: the planner keeps the original and the rest.
+        sanduhr.reset();
+        TonAusgeben(QStringLiteral("#SystemExclamation"));
+        meldungen().zeigen(
+            QStringLiteral("Die Termindatei »") + pfad +
+                QStringLiteral("« wurde nicht vollständig gelesen: in ihrer ersten Zeile steht "
+                               "hinter dem Kopf mehr als ein Termin (Zeilenumbrüche fehlen). "
+                               "Diese Termine werden nicht ausgegeben.\r\rBitte starten Sie "
+                               "»Kronelin«: er bewahrt die Datei auf und übernimmt die Zeile "
+                               "in »Kronel.Rest«."),
+            Box::OK | Box::Ausrufezeichen, QStringLiteral("Kronel"));
+    }
     AnzahlMeldungen = MeldungenAnhaengen(Text, wichtig, jetzt, benutzerKlein, zufall_);
     Text = UmbruecheEinruecken(Text);
     anzeige_.AusgabeSetzen(Text);

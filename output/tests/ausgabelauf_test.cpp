@@ -285,6 +285,24 @@ TEST_F(Ausgabelauf, LeereOderFremdeDateiWirdBeimNamenGenannt) {
     EXPECT_EQ(umgebung.zeiger.z, Zeiger::Standard);
 }
 
+// A lost line break after the header: one record behind it is shown; several
+// (every break lost) cannot be read, and the user is told so.
+TEST_F(Ausgabelauf, TermineAmKopfWerdenGezeigtOderGemeldet) {
+    const QString heute = Termin("20261209", "-", "-", "-", "-", "Alle", "Heute");
+    const QString morgen = Termin("20261210", "-", "-", "-", "-", "Alle", "Morgen");
+    umgebung.schreiben(modul().DateiTermine, NachCp1252(L("..Kronelin 8.010000") + heute));
+    EXPECT_EQ(laufen(), AusgabeEnde::Weiter);
+    EXPECT_EQ(lauf.AnzahlMeldungen, 1);
+    EXPECT_TRUE(umgebung.meldungen.boxen.empty());
+
+    umgebung.schreiben(modul().DateiTermine, NachCp1252(L("..Kronelin 8.010000") + heute + morgen));
+    EXPECT_EQ(laufen(), AusgabeEnde::Weiter);
+    EXPECT_EQ(lauf.AnzahlMeldungen, 0);
+    ASSERT_EQ(umgebung.meldungen.boxen.size(), 1u);
+    EXPECT_TRUE(umgebung.meldungen.boxen[0].text.contains(L("»") + modul().DateiTermine +
+                                                          L("« wurde nicht vollständig gelesen")));
+}
+
 TEST_F(Ausgabelauf, FehlendeDateiBeendetMitMeldung) {
     EXPECT_EQ(laufen(), AusgabeEnde::Beenden);
     ASSERT_EQ(umgebung.meldungen.boxen.size(), 1u);

@@ -84,6 +84,9 @@ public:
     long long ende();
     // After the end: the first line began with "..", as every header does.
     bool kopfGueltig() const;
+    // After the end: text after the header that reads as no single record
+    // (line breaks lost); none of it was handed on.
+    bool kopfRestUngelesen() const;
 
 private:
     struct Zustand;
