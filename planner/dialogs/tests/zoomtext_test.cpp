@@ -84,6 +84,8 @@ TEST_F(ZoomTextTest, OhneTextUndOhneHoechstlaenge) {
     EXPECT_EQ(panel("Prozent"), QString());
     test::Tippen(zoom.Text, QString(2000, QLatin1Char('x')).left(1100));
     EXPECT_EQ(zoom.Text->toPlainText().size(), 1100);
+    test::Taste(zoom.Text, Qt::Key_Tab, L("\t"));
+    EXPECT_EQ(zoom.Text->toPlainText().size(), 1100);
 }
 
 TEST_F(ZoomTextTest, SchriftKnoepfeAendernNurDieAnzeige) {
