@@ -93,8 +93,11 @@ Notizen::Notizen(QWidget* besitzer, const QString& schrift, const QString& datei
     connect(BefEinfuegen, &QPushButton::clicked, this, [this] { BefEinfuegen_Click(); });
     connect(BefAbbruch, &QPushButton::clicked, this, [this] { BefAbbruch_Click(); });
     connect(Liste, &QListWidget::itemDoubleClicked, this, [this] { BefEinfuegen_Click(); });
-    connect(Liste, &QListWidget::currentRowChanged, this, [this](int zeile) {
-        liste_.Markieren(zeile);
+    // The selected line, not the current one: a Ctrl+click takes the selection
+    // away and leaves the current line where it was.
+    connect(Liste, &QListWidget::itemSelectionChanged, this, [this] {
+        const QList<QListWidgetItem*> gewaehlt = Liste->selectedItems();
+        liste_.Markieren(gewaehlt.isEmpty() ? -1 : Liste->row(gewaehlt.constFirst()));
         if (!liste_.AdressModus()) {
             BezPosi->setText(liste_.Position());
         }

@@ -97,6 +97,8 @@ ZoomText::ZoomText(QWidget* besitzer) : QDialog(besitzer) {
     Text = new ZoomTextFeld(this);
     Text->setObjectName(QStringLiteral("Text"));
     Text->setGeometry(kRand, kRand, 400, 300);
+    // Tab walks on to the buttons: a tab character never reaches the record.
+    Text->setTabChangesFocus(true);
 
     Abbruch = new QCheckBox(this);
     Abbruch->setObjectName(QStringLiteral("Abbruch"));

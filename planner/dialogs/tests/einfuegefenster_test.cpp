@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTest>
 
 #include "common/einstellungen.h"
 #include "common/modul.h"
@@ -108,6 +109,12 @@ TEST_F(Einfuegefenster, NotizenAufnehmenLoeschenUndEinfuegen) {
         EXPECT_EQ(Element<QLabel>(w, "BezPosi")->text(), L("1/2"));
         // the buttons follow the selection at once, not only by the timer
         liste->setCurrentRow(-1);
+        EXPECT_FALSE(loeschen->isEnabled());
+        EXPECT_FALSE(Knopf(w, "BefEinfügen")->isEnabled());
+        // Ctrl+click takes the selection away but leaves the current line
+        liste->setCurrentRow(1);
+        QTest::mouseClick(liste->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                          liste->visualItemRect(liste->item(1)).center());
         EXPECT_FALSE(loeschen->isEnabled());
         EXPECT_FALSE(Knopf(w, "BefEinfügen")->isEnabled());
         liste->setCurrentRow(1);

@@ -84,6 +84,8 @@ TEST_F(ZoomTextTest, OhneTextUndOhneHoechstlaenge) {
     EXPECT_EQ(panel("Prozent"), QString());
     test::Tippen(zoom.Text, QString(2000, QLatin1Char('x')).left(1100));
     EXPECT_EQ(zoom.Text->toPlainText().size(), 1100);
+    test::Taste(zoom.Text, Qt::Key_Tab, L("\t"));
+    EXPECT_EQ(zoom.Text->toPlainText().size(), 1100);
 }
 
 TEST_F(ZoomTextTest, SchriftKnoepfeAendernNurDieAnzeige) {
@@ -96,6 +98,25 @@ TEST_F(ZoomTextTest, SchriftKnoepfeAendernNurDieAnzeige) {
     zoom.befFontSize[2]->click();
     EXPECT_EQ(zoom.Text->font().pointSizeF(), 12);
     EXPECT_EQ(zoom.Ergebnis().Text, L("Text"));
+}
+
+TEST_F(ZoomTextTest, ZuEngOderZuNiedrigBleibtDieLetzteAnordnung) {
+    zoom.show();
+    zoom.resize(600, 400);
+    const QRect ok = zoom.befOk->geometry();
+    const QSize text = zoom.Text->size();
+    EXPECT_EQ(zoom.width() - ok.x() - ok.width(), zoom.Text->x());  // the same margin right
+    EXPECT_EQ(zoom.befFontSize[2]->geometry().right(), ok.right() - ok.width() % 3);
+    // Too narrow for three button widths: the width keeps its layout, the
+    // height still follows.
+    zoom.resize(3 * ok.width() - 1, 500);
+    EXPECT_EQ(zoom.befOk->geometry(), ok);
+    EXPECT_EQ(zoom.Text->width(), text.width());
+    EXPECT_EQ(zoom.Text->height(), text.height() + 100);
+    // Too low for three button heights: the other way round.
+    zoom.resize(700, 3 * ok.height());
+    EXPECT_EQ(zoom.befOk->x(), ok.x() + 100);
+    EXPECT_EQ(zoom.Text->size(), QSize(text.width() + 100, text.height() + 100));
 }
 
 TEST_F(ZoomTextTest, OkUndSchliessenUebernehmenAbbrechenNicht) {

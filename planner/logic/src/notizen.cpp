@@ -11,10 +11,10 @@ namespace kronel {
 
 namespace {
 
-QStringList DateiZeilen(const QString& pfad) {
+Ergebnis<QStringList> DateiZeilen(const QString& pfad) {
     const Ergebnis<QByteArray> inhalt = DateiLesen(pfad);
     if (!inhalt) {
-        return {};
+        return inhalt.fehler();
     }
     QStringList zeilen;
     ZeilenDurchgehen(QByteArrayView(*inhalt), LetztesZeilenende::SchliesstZeile,
@@ -28,11 +28,16 @@ QStringList DateiZeilen(const QString& pfad) {
 
 void NotizenListe::Laden(const QString& dateiNotizen) {
     adressModus_ = false;
-    zeilen_ = DateiZeilen(dateiNotizen);
+    const Ergebnis<QStringList> notizen = DateiZeilen(dateiNotizen);
+    // A notes file that is there but cannot be read is never written over.
+    const int fehler = notizen ? 0 : notizen.fehler().nummer;
+    unlesbar_ = fehler != 0 && fehler != FehlerNr::DateiNichtGefunden &&
+                fehler != FehlerNr::PfadNichtGefunden;
+    zeilen_ = notizen.wertOder({});
     if (zeilen_.isEmpty()) {
         const QString kuerzel =
             DateiImOrdnerFinden(ProgrammOrdner(), QStringLiteral("Kuerzel.lst"));
-        for (const QString& zeile : DateiZeilen(kuerzel)) {
+        for (const QString& zeile : DateiZeilen(kuerzel).wertOder({})) {
             if (const qsizetype tab = zeile.indexOf(u'\t'); tab >= 0) {
                 zeilen_ << zeile.mid(tab + 1);
             }
@@ -45,6 +50,9 @@ void NotizenListe::Laden(const QString& dateiNotizen) {
 Status NotizenListe::Speichern(const QString& dateiNotizen, bool nurLesen) const {
     if (nurLesen || adressModus_ || zeilen_.isEmpty()) {
         return {};
+    }
+    if (unlesbar_) {
+        return Fehler(FehlerNr::ZugriffVerweigert);
     }
     QByteArray inhalt;
     for (const QString& zeile : zeilen_) {

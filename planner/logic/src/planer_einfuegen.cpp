@@ -3,10 +3,13 @@
 
 #include "planner/planer.h"
 
+#include <algorithm>
+
 #include "common/textfelder.h"
 #include "common/ton.h"
 #include "platform/datum.h"
 #include "platform/dienste.h"
+#include "platform/text.h"
 #include "platform/uhr.h"
 
 namespace kronel {
@@ -19,6 +22,14 @@ namespace {
 QString ProgrammMeldung(const QString& pfad) {
     const QString befehl = pfad.contains(u' ') ? QLatin1Char('"') + pfad + QLatin1Char('"') : pfad;
     return (pfad.contains(u'@') ? QStringLiteral("@@") : QStringLiteral("@")) + befehl;
+}
+
+// Whether the data file keeps the path as it is: Windows-1252 and no control
+// character (a line break would split the message).
+bool Speicherbar(const QString& pfad) {
+    return NurCp1252(pfad) == pfad && std::none_of(pfad.begin(), pfad.end(), [](QChar c) {
+               return c.category() == QChar::Other_Control;
+           });
 }
 
 }  // namespace
@@ -96,16 +107,22 @@ void Planer::Main_PulPrgStartEinfg_Click() {
         return;
     }
     // The output program expands a message before it starts it: a brace or
-    // bracket in the path would be read as a field or a calculation.
-    if (pfad.contains(u'{') || pfad.contains(u'[')) {
+    // bracket in the path would be read as a field or a calculation. A
+    // character the data file cannot hold would come back as "?".
+    const bool feldzeichen = pfad.contains(u'{') || pfad.contains(u'[');
+    if (feldzeichen || !Speicherbar(pfad)) {
         TonAusgeben(QStringLiteral("#SystemExclamation"));
-        meldungen().zeigen(QStringLiteral("Der Pfad »") + pfad +
-                               QStringLiteral("« enthält »{« oder »[«. Die Terminausgabe würde "
+        meldungen().zeigen(
+            QStringLiteral("Der Pfad »") + pfad +
+                (feldzeichen ? QStringLiteral("« enthält »{« oder »[«. Die Terminausgabe würde "
                                               "ihn als Feld oder Berechnung lesen und das "
-                                              "Programm nicht finden.\r\n\r\nBitte wählen Sie "
-                                              "ein Programm, in dessen Pfad diese Zeichen nicht "
-                                              "vorkommen."),
-                           Box::OK + Box::Ausrufezeichen, QStringLiteral("Kronelin"));
+                                              "Programm nicht finden.")
+                             : QStringLiteral("« enthält Zeichen, die die Termindatei nicht "
+                                              "speichern kann. Die Terminausgabe würde das "
+                                              "Programm nicht finden.")) +
+                QStringLiteral("\r\n\r\nBitte wählen Sie ein Programm, in dessen Pfad diese "
+                               "Zeichen nicht vorkommen."),
+            Box::OK + Box::Ausrufezeichen, QStringLiteral("Kronelin"));
         return;
     }
     TerminFelder f = sicht_.FelderLesen();

@@ -1,3 +1,4 @@
+#include "planner/meldungseingabe.h"
 #include "planner/planer.h"
 
 namespace kronel {
@@ -28,7 +29,14 @@ void Planer::Main_bezZoomMeldung_Click() {
     if (ergebnis.Abbruch != 0) {
         return;
     }
-    f.STMeldung = ergebnis.Text;
+    // The editor's text enters the record as typing into the message field
+    // does: no tab or other control character, "?" for what Windows-1252
+    // cannot hold, and no more than fits.
+    const auto feld = [](QString t) {
+        return t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    };
+    f.STMeldung = MeldungEinpassen(feld(f.STMeldung), feld(ergebnis.Text), kMeldungLaenge)
+                      .text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
     sicht_.FelderSetzen(f);
     Uebernehmen(0);
 }

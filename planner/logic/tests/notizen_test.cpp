@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <QFile>
+
+#include <unistd.h>
+
 #include "planner/notizen.h"
 #include "planner/sonderzeichen.h"
 #include "testsupport/testsupport.h"
@@ -119,4 +123,19 @@ TEST(Zeichensaetze, NamenUndGroessen) {
     EXPECT_EQ(saetze[2].zeichen.size(), 6);
     EXPECT_EQ(saetze[4].zeichen.size(), 24);
     EXPECT_EQ(saetze[4].zeichen.back(), QChar(u'~'));
+}
+
+TEST_F(NotizenTest, UnlesbareDateiWirdNichtUeberschrieben) {
+    umgebung.schreiben(datei(), "alt\r\n");
+    ASSERT_TRUE(QFile::setPermissions(datei(), QFileDevice::WriteOwner));
+    // root reads every file: read as nobody, who cannot even enter the folder
+    const bool root = geteuid() == 0;
+    ASSERT_TRUE(!root || seteuid(65534) == 0);
+    liste.Laden(datei());
+    ASSERT_TRUE(!root || seteuid(0) == 0);
+    liste.Aufnehmen(L("neu"));
+    EXPECT_FALSE(liste.Speichern(datei(), false));
+    EXPECT_TRUE(liste.Speichern(datei(), true));  // read-only: nothing to write anyway
+    ASSERT_TRUE(QFile::setPermissions(datei(), QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+    EXPECT_EQ(umgebung.lesen(datei()), "alt\r\n");
 }

@@ -131,8 +131,9 @@ TEST_F(PlanerEinfuegen, ProgrammstartErsetztDieMeldung) {
     EXPECT_EQ(sicht.felder.STMeldung, L("@@/opt/a@b/Rechner"));
 }
 
-TEST_F(PlanerEinfuegen, ProgrammMitFeldzeichenImPfadWirdAbgelehnt) {
-    for (const char* pfad : {"/opt/{Diff}/x", "/opt/[1+1]/x"}) {
+TEST_F(PlanerEinfuegen, ProgrammDessenPfadDieMeldungNichtHaeltWirdAbgelehnt) {
+    // fields, characters beyond Windows-1252, a line break
+    for (const char* pfad : {"/opt/{Diff}/x", "/opt/[1+1]/x", "/opt/łódź/x", "/opt/a\nb/x"}) {
         fenster.stdDialogAntwort.FileName = L(pfad);
         planer.Main_PulPrgStartEinfg_Click();
         EXPECT_EQ(sicht.felder.STMeldung, L("Birne xyz"));

@@ -98,4 +98,10 @@ TEST(ZoomText, PlanerGibtMeldungAuswahlUndSchriftUndUebernimmtNurOk) {
     planer.Main_bezZoomMeldung_Click();
     EXPECT_EQ(sicht.felder.STMeldung, L("Geburtstag\r\nvon Eva"));
     EXPECT_TRUE(planer.buch.ListeTermine[0].endsWith(L("Geburtstag°°von Eva")));
+
+    // The edited text enters the record as typing into the message field does.
+    fenster.zoomTextAntwort = {0, L("Geburtstag\r\nvon\tEva ł") + QString(1100, u'x')};
+    planer.Main_bezZoomMeldung_Click();
+    EXPECT_TRUE(sicht.felder.STMeldung.startsWith(L("Geburtstag\r\nvonEva ?xx")));
+    EXPECT_EQ(sicht.felder.STMeldung.size(), 1024);
 }

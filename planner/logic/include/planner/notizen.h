@@ -17,7 +17,8 @@ public:
     void Laden(const QString& dateiNotizen);
     // Rewrites the notes file with the list, except in read-only mode, in
     // address mode and when the list is empty (deleting every note never
-    // empties the file).
+    // empties the file). A file there that could not be read is kept: a
+    // failure.
     Status Speichern(const QString& dateiNotizen, bool nurLesen) const;
 
     // Adds a note in its sorted place and selects it (the last of equal ones).
@@ -49,6 +50,7 @@ private:
     QStringList zeilen_;
     qsizetype markiert_ = -1;
     bool adressModus_ = false;
+    bool unlesbar_ = false;
 };
 
 }  // namespace kronel
