@@ -118,6 +118,8 @@ QString DirDataVerdeckt() {
             return QStringLiteral("ist ein Ordner, keine Datei");
         case IniArt::Fremd:
             return QStringLiteral("ist keine Einstellungsdatei; sie bleibt unverändert");
+        case IniArt::Unlesbar:
+            return QStringLiteral("kann nicht gelesen werden; sie bleibt unverändert");
         case IniArt::Fehlt:
             return {};
         case IniArt::Einstellungen:

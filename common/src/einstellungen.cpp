@@ -316,7 +316,10 @@ IniArt IniDateiArt(const QString& datei) {
         return IniArt::Ordner;
     }
     const auto bytes = DateiLesen(pfad);
-    return bytes && Fremd(*bytes, Zerlegen(*bytes)) ? IniArt::Fremd : IniArt::Einstellungen;
+    if (!bytes) {
+        return IniArt::Unlesbar;
+    }
+    return Fremd(*bytes, Zerlegen(*bytes)) ? IniArt::Fremd : IniArt::Einstellungen;
 }
 
 bool IniSchluesselNurSpaeter(const QString& datei, const QString& abschnitt,

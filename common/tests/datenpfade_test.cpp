@@ -2,6 +2,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+
+#include <unistd.h>
 
 #include "common/datenpfade.h"
 #include "common/einstellungen.h"
@@ -223,6 +226,30 @@ TEST_F(DatenPfade, VerdeckterDatenOrdnerWirdGemeldetUndNichtFestgeschrieben) {
         EXPECT_TRUE(text.contains(L("»") + umgebung.programm() + L("« verwendet")));
         EXPECT_EQ(umgebung.lesen(umgebung.riviror()), fall.inhalt);
     }
+
+    // A file the user may not read. root reads every file: it reads as nobody,
+    // who may pass the folders.
+    const QByteArray lesbar = zweiterAbschnitt.left(zweiterAbschnitt.indexOf("[Fehler]")) +
+                              "DirData=" + umgebung.daten().toUtf8() + "\r\n";
+    umgebung.schreiben(umgebung.riviror(), lesbar);
+    ASSERT_TRUE(QFile::setPermissions(umgebung.riviror(), QFileDevice::WriteOwner));
+    const bool root = geteuid() == 0;
+    // Only the test's own folders: the one above them is the temporary folder.
+    const QString wurzel = QFileInfo(umgebung.windows()).path();
+    for (const QString& ordner : {wurzel, umgebung.windows()}) {
+        ASSERT_TRUE(!root || QFile::setPermissions(
+                                 ordner, QFile::permissions(ordner) | QFileDevice::ExeOther));
+    }
+    umgebung.meldungen.boxen.clear();
+    ASSERT_TRUE(!root || seteuid(65534) == 0);
+    DatenPfadeSetzen();
+    ASSERT_TRUE(!root || seteuid(0) == 0);
+    ASSERT_FALSE(umgebung.meldungen.boxen.empty());  // nobody cannot list the program folder
+    EXPECT_TRUE(umgebung.meldungen.boxen[0].text.contains(L("kann nicht gelesen werden")));
+    ASSERT_TRUE(QFile::setPermissions(umgebung.riviror(),
+                                      QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+    EXPECT_EQ(umgebung.lesen(umgebung.riviror()), lesbar);
+
     QFile::remove(umgebung.riviror());
     QDir().mkpath(umgebung.riviror());
     umgebung.meldungen.boxen.clear();

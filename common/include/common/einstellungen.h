@@ -31,6 +31,7 @@ enum class IniArt {
     Einstellungen,
     Ordner,  // a folder in its place
     Fremd,   // bytes that are no settings file (NUL bytes, no section at all)
+    Unlesbar,
 };
 IniArt IniDateiArt(const QString& datei);
 // The key stands only in a later section of that name, which no read sees.
