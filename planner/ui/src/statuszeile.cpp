@@ -118,7 +118,15 @@ bool StatusZeilen::eventFilter(QObject* ziel, QEvent* e) {
             QTimer::singleShot(0, this, leisteGeaendert_);
         }
     } else if (e->type() == QEvent::LayoutRequest && ziel == panel_->parentWidget()) {
-        QTimer::singleShot(0, this, leisteGeaendert_);  // a panel's width may have changed
+        // Every text of a panel asks for a layout (the clock each second): the
+        // window is laid out again only when the bar's least width changed.
+        QTimer::singleShot(0, this, [this] {
+            const int mindestens = panel_->parentWidget()->minimumSizeHint().width();
+            if (mindestens != mindestBreite_) {
+                mindestBreite_ = mindestens;
+                leisteGeaendert_();
+            }
+        });
     }
     return QObject::eventFilter(ziel, e);
 }

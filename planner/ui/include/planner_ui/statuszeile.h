@@ -42,6 +42,7 @@ private:
 
     QString text_;
     int breite_ = -1;
+    int mindestBreite_ = -1;
     int hinweisHoehe_ = 0;
     std::unique_ptr<QLabel> mass_;
 };
