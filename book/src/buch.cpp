@@ -334,6 +334,7 @@ LadeErgebnis Terminbuch::TermineLaden() {
     Unvollstaendig = false;
     BewahrtesOriginal.clear();
     bewahrenQuelle_.clear();
+    verweigert_.reset();
     const QString pfad = PfadAufloesen(modul().DateiTermine);
     auto unvollstaendig = [&](const QString& quelle) {
         Unvollstaendig = true;
@@ -353,7 +354,15 @@ LadeErgebnis Terminbuch::TermineLaden() {
             return {};
         }
         auto e = DateiLesen(pfad);
+        verweigert_.reset();
         if (!e) {
+            // Refused for its kind or size: the file stays as it is for the run.
+            if (const Status art = LesbarkeitPruefen(pfad); !art) {
+                verweigert_ = art.fehler();
+                Fehler f = art.fehler();
+                f.beschreibung += QStringLiteral("; sie wird nicht verändert");
+                return f;
+            }
             return e.fehler();
         }
         inhalt = std::move(e.wert());
@@ -508,6 +517,14 @@ Speicherung Terminbuch::TermineSpeichern() {
     }
     if (speichert_) {
         return Speicherung::LaeuftSchon;
+    }
+    if (verweigert_) {
+        Hinweis(QStringLiteral("Die Termine werden nicht gespeichert:\r\n\r\n") +
+                    verweigert_->beschreibung +
+                    QStringLiteral(".\r\n\r\nDie Datei wurde beim Laden nicht gelesen und wird "
+                                   "bis zum Ende des Programms nicht überschrieben."),
+                Box::Ausrufezeichen);
+        return Speicherung::Fehlgeschlagen;
     }
     speichert_ = true;
     struct Ende {

@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <sys/stat.h>
+
 #include <functional>
 
 #include "book/buch.h"
@@ -11,6 +13,7 @@
 #include "common/modul.h"
 #include "platform/dienste.h"
 #include "platform/text.h"
+#include "testsupport/sonderdateien.h"
 #include "testsupport/testsupport.h"
 
 using namespace kronel;
@@ -511,4 +514,37 @@ TEST_F(Buch, OrdnerUndLeereVersionWerdenGemeldet) {
     ASSERT_EQ(umgebung.meldungen.boxen.size(), 1u);
     EXPECT_TRUE(Boxtexte()[0].contains(QStringLiteral("(Kronel 0,50) enthält keine Termine")));
     EXPECT_TRUE(Boxtexte()[0].contains(plD));
+}
+
+// A FIFO or a file beyond the reading limit in the place of the data file, a
+// FIFO as the archive: the load names them without waiting for a writer, and no
+// save or roll-over of the run writes over them.
+TEST_F(Buch, VerweigerteDateienWerdenNieUeberschrieben) {
+    auto fifo = [](const QString& p) {
+        struct stat st {};
+        return ::lstat(QFile::encodeName(p).constData(), &st) == 0 && S_ISFIFO(st.st_mode);
+    };
+    test::FifoAnlegen(plD);
+    test::FifoAnlegen(modul().DateiAltes);
+    umgebung.meldungen.antworten({Antwort::Ignorieren, Antwort::Ignorieren, Antwort::Ignorieren});
+    bool blockiert = false;
+    test::OhneBlockieren(
+        plD, [&] { return buch.TermineLaden(); }, blockiert);
+    EXPECT_FALSE(blockiert);
+    const QString texte = Boxtexte().join(QString());
+    EXPECT_TRUE(texte.contains(QStringLiteral("»") + plD +
+                               QStringLiteral("« ist keine gewöhnliche Datei, sondern eine "
+                                              "benannte Pipe (FIFO); sie wird nicht verändert")));
+    EXPECT_TRUE(texte.contains(QStringLiteral("»") + modul().DateiAltes));  // Silvester expired
+    EXPECT_EQ(buch.TermineSpeichern(), Speicherung::Fehlgeschlagen);
+    EXPECT_TRUE(Boxtexte().constLast().startsWith(QStringLiteral("Die Termine werden nicht")));
+    EXPECT_TRUE(fifo(plD) && fifo(modul().DateiAltes));
+
+    QFile::remove(plD);
+    test::GrosseDateiAnlegen(plD, kLeseGrenze + 1, "..Kronelin 8.010090\r\n");
+    umgebung.meldungen.antworten({Antwort::Ignorieren, Antwort::Ignorieren, Antwort::Ignorieren});
+    buch.TermineLaden();
+    EXPECT_TRUE(Boxtexte().join(QString()).contains(QStringLiteral("« ist größer als 256 MB")));
+    EXPECT_EQ(buch.TermineSpeichern(), Speicherung::Fehlgeschlagen);
+    EXPECT_EQ(QFileInfo(plD).size(), kLeseGrenze + 1);
 }

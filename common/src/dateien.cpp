@@ -1,11 +1,5 @@
 #include "common/dateien.h"
 
-#include <QFile>
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include "platform/dateien.h"
 #include "platform/dienste.h"
 #include "platform/ordner.h"
@@ -20,15 +14,9 @@ bool DateiVorhanden(const QString& name) {
     if (pfad.isEmpty()) {
         return false;
     }
-    const QByteArray lokal = QFile::encodeName(PfadAufloesen(PfadAbsolut(pfad)));
-    const int fd = ::open(lokal.constData(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        return false;
-    }
-    struct stat st {};
-    const bool datei = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode);
-    ::close(fd);
-    return datei;
+    // Opened as every reading opens: a FIFO in the place of the file must not
+    // hold the program.
+    return DateiAnfangLesen(PfadAufloesen(PfadAbsolut(pfad)), 0).ok();
 }
 
 }  // namespace kronel

@@ -1,6 +1,7 @@
 #include "common/datenpfade.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 #include <cmath>
 #include <cstring>
@@ -27,12 +28,35 @@ QString Verbinden(const QString& ordner, const QString& name) {
     return ordner.endsWith(QLatin1Char('/')) ? ordner + name : ordner + QLatin1Char('/') + name;
 }
 
+// Anything but folders counts, FIFOs, devices and broken links too, and the
+// data file in any form: a data file that is no regular file is named by what
+// reads it, the folder is not reported missing.
 bool HatDateien(const QString& ordner) {
     if (ordner.isEmpty()) {
         return false;
     }
     const QDir dir(ordner);
-    return dir.exists() && !dir.entryList(QDir::Files).isEmpty();
+    if (!dir.exists()) {
+        return false;
+    }
+    const QFileInfo termine(PfadAufloesen(Verbinden(ordner, QStringLiteral("Kronel.PlD"))));
+    return termine.exists() || termine.isSymLink() ||
+           !dir.entryList(QDir::Files | QDir::System).isEmpty();
+}
+
+// A link to a data file that is not there: the readers would only find no
+// file, the user is told where the link points.
+void VerwaistenVerweisMelden(const QString& termine) {
+    const QFileInfo info(termine);
+    if (!info.isSymLink() || info.exists()) {
+        return;
+    }
+    TonAusgeben(QStringLiteral("#SystemExclamation"));
+    meldungen().zeigen(QStringLiteral("Die Termindatei »") + termine +
+                           QStringLiteral("« ist ein Verweis auf »") + VerknuepfungsZiel(termine) +
+                           QStringLiteral("«, dort liegt aber keine Datei.\r\n\r\nSetzen Sie "
+                                          "den Verweis neu oder löschen Sie ihn."),
+                       Box::OK + Box::Ausrufezeichen, QStringLiteral("Kronel, Termindatei"));
 }
 
 // Renames the old-named file to the new one only when the new name is free;
@@ -182,6 +206,7 @@ void DatenPfadeSetzen() {
     }
     AltenNamenUmbenennen(ordner, QStringLiteral("Kronel.Dat"), m.DateiTermine);
     AltenNamenUmbenennen(ordner, QStringLiteral("Notizen.Txt"), m.DateiNotizen);
+    VerwaistenVerweisMelden(m.DateiTermine);
 }
 
 QString DatumZuSchluessel(const QString& datum) {

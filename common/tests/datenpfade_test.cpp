@@ -10,6 +10,7 @@
 #include "common/einstellungen.h"
 #include "common/modul.h"
 #include "platform/text.h"
+#include "testsupport/sonderdateien.h"
 #include "testsupport/testsupport.h"
 #include "testsupport/utf8.h"
 
@@ -64,6 +65,24 @@ TEST_F(DatenPfade, LeererOderFehlenderOrdnerMeldetSichUndSetztDiePfadeTrotzdem) 
     ASSERT_EQ(umgebung.meldungen.boxen.size(), 2u);
     EXPECT_TRUE(umgebung.meldungen.boxen[1].text.contains(L("»C:/Daten«")));
     EXPECT_FALSE(QFile::exists(modul().DateiTermine));
+}
+
+// A data file that is no regular file does not make the folder look missing or
+// empty; a link to nothing is named with its target.
+TEST_F(DatenPfade, DatendateiDieKeineGewoehnlicheIstLaesstDenOrdnerGelten) {
+    IniSchreiben({}, L("Kronel"), L("DirData"), umgebung.daten());
+    const QString termine = umgebung.daten() + L("/Kronel.PlD");
+    test::FifoAnlegen(termine);
+    DatenPfadeSetzen();
+    EXPECT_TRUE(umgebung.meldungen.boxen.empty());
+    QFile::remove(termine);
+    ASSERT_TRUE(QFile::link(umgebung.daten() + L("/weg"), termine));
+    DatenPfadeSetzen();
+    ASSERT_EQ(umgebung.meldungen.boxen.size(), 1u);
+    EXPECT_EQ(umgebung.meldungen.boxen[0].titel, L("Kronel, Termindatei"));
+    EXPECT_TRUE(umgebung.meldungen.boxen[0].text.startsWith(
+        L("Die Termindatei »") + termine + L("« ist ein Verweis auf »") + umgebung.daten() +
+        L("/weg«, dort liegt aber keine Datei.")));
 }
 
 TEST_F(DatenPfade, AlteNamenWerdenUmbenannt) {

@@ -4,6 +4,7 @@
 
 #include "common/dateien.h"
 #include "common/ton.h"
+#include "testsupport/sonderdateien.h"
 #include "testsupport/testsupport.h"
 #include "testsupport/utf8.h"
 
@@ -106,4 +107,11 @@ TEST_F(Toene, DateiVorhanden) {
     EXPECT_FALSE(DateiVorhanden(L("C:\\x.wav")));
     EXPECT_TRUE(DateiVorhanden(umgebung.daten() + L("/X.WAV")));
     EXPECT_TRUE(DateiVorhanden(QString(umgebung.daten() + L("/x.wav")).replace(L("/"), L("\\"))));
+    // a FIFO is no file, and asking does not wait for a writer
+    const QString fifo = umgebung.daten() + L("/y.wav");
+    test::FifoAnlegen(fifo);
+    bool blockiert = false;
+    EXPECT_FALSE(test::OhneBlockieren(
+        fifo, [&] { return DateiVorhanden(fifo); }, blockiert));
+    EXPECT_FALSE(blockiert);
 }

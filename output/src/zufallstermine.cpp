@@ -1,11 +1,10 @@
 #include "output/zufallstermine.h"
 
-#include <QFile>
-
 #include "common/dateien.h"
 #include "common/einstellungen.h"
 #include "common/fehlermeldung.h"
 #include "common/ton.h"
+#include "platform/dateien.h"
 #include "platform/dienste.h"
 #include "platform/ordner.h"
 #include "platform/text.h"
@@ -83,9 +82,9 @@ QString ZufallsTermineAusgeben(Zufall& zufall) {
                QStringLiteral("« nicht finden."));
         return {};
     }
-    QFile f(PfadAufloesen(PfadAbsolut(PfadAusWindows(datei))));
-    const QStringList zeilen =
-        f.open(QIODevice::ReadOnly) ? ZeilenTeilen(TextTolerantLesen(f.readAll())) : QStringList();
+    const Ergebnis<QByteArray> inhalt =
+        DateiLesen(PfadAufloesen(PfadAbsolut(PfadAusWindows(datei))));
+    const QStringList zeilen = inhalt ? ZeilenTeilen(TextTolerantLesen(*inhalt)) : QStringList();
     const int n = static_cast<int>(zeilen.size());
     if (n < 12) {
         Melden(QStringLiteral(

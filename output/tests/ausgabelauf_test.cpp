@@ -6,6 +6,7 @@
 #include "common/modul.h"
 #include "output/ausgabelauf.h"
 #include "platform/text.h"
+#include "testsupport/sonderdateien.h"
 #include "testsupport/testsupport.h"
 #include "testsupport/utf8.h"
 #include "testsupport/zufall.h"
@@ -313,6 +314,29 @@ TEST_F(Ausgabelauf, FehlendeDateiBeendetMitMeldung) {
     EXPECT_EQ(box.text, L("Die Termindatei »") + modul().DateiTermine +
                             L("« kann nicht gefunden werden.\r\rIst das Arbeitsverzeichnis richtig "
                               "eingestellt?\r\rBeende jetzt die Terminausgabe."));
+}
+
+// A FIFO or a file beyond the reading limit is named as what it is, without
+// waiting for a writer, not taken for a missing file.
+TEST_F(Ausgabelauf, FifoUndZuGrosseDateiWerdenGenannt) {
+    const QString pfad = modul().DateiTermine;
+    test::FifoAnlegen(pfad);
+    umgebung.meldungen.antworten({Antwort::Abbruch});
+    bool blockiert = false;
+    EXPECT_EQ(test::OhneBlockieren(
+                  pfad, [&] { return laufen(); }, blockiert),
+              AusgabeEnde::Abgebrochen);
+    EXPECT_FALSE(blockiert);
+    ASSERT_EQ(umgebung.meldungen.boxen.size(), 1u);
+    EXPECT_TRUE(umgebung.meldungen.boxen[0].text.contains(L("»") + pfad +
+                                                          L("« ist keine gewöhnliche Datei")));
+    QFile::remove(pfad);
+    test::GrosseDateiAnlegen(pfad, kLeseGrenze + 1, "..Kronelin 8.010090\r\n");
+    umgebung.meldungen.antworten({Antwort::Abbruch});
+    EXPECT_EQ(laufen(), AusgabeEnde::Abgebrochen);
+    ASSERT_EQ(umgebung.meldungen.boxen.size(), 2u);
+    EXPECT_TRUE(
+        umgebung.meldungen.boxen[1].text.contains(L("»") + pfad + L("« ist größer als 256 MB")));
 }
 
 TEST_F(Ausgabelauf, DieMelodieSpieltEinmalProProgrammlauf) {

@@ -85,15 +85,64 @@ struct Deskriptor {
 
 namespace {
 
-// Opens a file for reading, never a folder: its size, or the failure.
-Ergebnis<qsizetype> ZumLesenOeffnen(const QString& pfad, Deskriptor& d) {
-    d.fd = ::open(Lokal(pfad).constData(), O_RDONLY | O_CLOEXEC);
-    if (d.fd < 0) {
+// A FIFO, device or socket is named as what it is, a link by its target too:
+// the user finds it with that.
+Status ArtPruefen(const QString& pfad, mode_t modus) {
+    if (S_ISREG(modus)) {
+        return {};
+    }
+    if (S_ISDIR(modus)) {
+        return OrdnerStattDatei(pfad);
+    }
+    QString art;
+    if (S_ISFIFO(modus)) {
+        art = QStringLiteral(", sondern eine benannte Pipe (FIFO)");
+    } else if (S_ISCHR(modus) || S_ISBLK(modus)) {
+        art = QStringLiteral(", sondern ein Gerät");
+    } else if (S_ISSOCK(modus)) {
+        art = QStringLiteral(", sondern ein Socket");
+    }
+    const QString ziel = VerknuepfungsZiel(pfad);
+    if (ziel != pfad) {
+        art += QStringLiteral(" (»") + ziel + QStringLiteral("«)");
+    }
+    return Fehler(FehlerNr::PfadDateiZugriff,
+                  FehlerBeschreibung(FehlerNr::PfadDateiZugriff) + QStringLiteral(": »") + pfad +
+                      QStringLiteral("« ist keine gewöhnliche Datei") + art);
+}
+
+Fehler ZuGross(const QString& pfad) {
+    return Fehler(FehlerNr::PfadDateiZugriff,
+                  FehlerBeschreibung(FehlerNr::PfadDateiZugriff) + QStringLiteral(": »") + pfad +
+                      QStringLiteral("« ist größer als %1 MB; so große Dateien werden nicht "
+                                     "gelesen")
+                          .arg(kLeseGrenze / (1024 * 1024)));
+}
+
+// Opens a regular file for reading: its size, or the failure. The kind is seen
+// before the opening (opening a device may act on it) and again after it (the
+// name may have changed meanwhile); the opening never waits for a writer.
+Ergebnis<qsizetype> ZumLesenOeffnen(const QString& pfad, Deskriptor& d, bool mitGrenze) {
+    const QByteArray lokal = Lokal(pfad);
+    struct stat st {};
+    auto pruefen = [&]() -> Status {
+        if (Status s = ArtPruefen(pfad, st.st_mode); !s) {
+            return s;
+        }
+        return mitGrenze && st.st_size > kLeseGrenze ? Status(ZuGross(pfad)) : Status();
+    };
+    if (::stat(lokal.constData(), &st) != 0) {
         return FehlerAusErrno(errno, pfad);
     }
-    struct stat st {};
-    if (::fstat(d.fd, &st) == 0 && S_ISDIR(st.st_mode)) {
-        return OrdnerStattDatei(pfad);
+    if (Status s = pruefen(); !s) {
+        return s.fehler();
+    }
+    d.fd = ::open(lokal.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (d.fd < 0 || ::fstat(d.fd, &st) != 0) {
+        return FehlerAusErrno(errno, pfad);
+    }
+    if (Status s = pruefen(); !s) {
+        return s.fehler();
     }
     return st.st_size > 0 ? static_cast<qsizetype>(st.st_size) : qsizetype{0};
 }
@@ -117,9 +166,41 @@ Datentraeger* DatentraegerSetzen(Datentraeger* d) {
     return std::exchange(Installiert(), d);
 }
 
+Status LesbarkeitPruefen(const QString& pfad) {
+    struct stat st {};
+    if (::stat(Lokal(pfad).constData(), &st) != 0) {
+        return {};
+    }
+    if (Status s = ArtPruefen(pfad, st.st_mode); !s) {
+        return s;
+    }
+    return st.st_size > kLeseGrenze ? Status(ZuGross(pfad)) : Status();
+}
+
+Ergebnis<QByteArray> DateiAnfangLesen(const QString& pfad, qsizetype n) {
+    Deskriptor d;
+    if (const auto offen = ZumLesenOeffnen(pfad, d, false); !offen) {
+        return offen.fehler();
+    }
+    QByteArray anfang(n, Qt::Uninitialized);
+    qsizetype gelesen = 0;
+    while (gelesen < n) {
+        const auto m = Lesen(d.fd, anfang.data() + gelesen, n - gelesen, pfad);
+        if (!m) {
+            return m.fehler();
+        }
+        if (*m == 0) {
+            break;
+        }
+        gelesen += *m;
+    }
+    anfang.truncate(gelesen);
+    return anfang;
+}
+
 Ergebnis<QByteArray> DateiLesen(const QString& pfad) {
     Deskriptor d;
-    const auto groesse = ZumLesenOeffnen(pfad, d);
+    const auto groesse = ZumLesenOeffnen(pfad, d, true);
     if (!groesse) {
         return groesse.fehler();
     }
@@ -139,6 +220,10 @@ Ergebnis<QByteArray> DateiLesen(const QString& pfad) {
             break;
         }
         gelesen += *n;
+        // A file that grows while it is read is not followed without end.
+        if (gelesen > kLeseGrenze) {
+            return ZuGross(pfad);
+        }
     }
     inhalt.truncate(gelesen);
     return inhalt;
@@ -146,10 +231,11 @@ Ergebnis<QByteArray> DateiLesen(const QString& pfad) {
 
 Status DateiStueckweiseLesen(const QString& pfad, const std::function<void(QByteArrayView)>& je) {
     Deskriptor d;
-    if (const auto offen = ZumLesenOeffnen(pfad, d); !offen) {
+    if (const auto offen = ZumLesenOeffnen(pfad, d, true); !offen) {
         return offen.fehler();
     }
     char puffer[65536];
+    qint64 gesamt = 0;
     for (;;) {
         const auto n = Lesen(d.fd, puffer, sizeof puffer, pfad);
         if (!n) {
@@ -157,6 +243,10 @@ Status DateiStueckweiseLesen(const QString& pfad, const std::function<void(QByte
         }
         if (*n == 0) {
             return {};
+        }
+        gesamt += *n;
+        if (gesamt > kLeseGrenze) {
+            return ZuGross(pfad);
         }
         je(QByteArrayView(puffer, *n));
     }
@@ -235,8 +325,10 @@ Status DateiAtomarSchreiben(const QString& angegeben, const QByteArray& inhalt,
     }
     struct stat alt {};
     const bool vorhanden = ::stat(Lokal(pfad).constData(), &alt) == 0;
-    if (vorhanden && S_ISDIR(alt.st_mode)) {
-        return OrdnerStattDatei(angegeben);
+    if (vorhanden) {
+        if (Status s = ArtPruefen(angegeben, alt.st_mode); !s) {
+            return s;
+        }
     }
     if (vorhanden && (alt.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) {
         return FehlerAusErrno(EACCES, angegeben);  // names the file
@@ -291,13 +383,24 @@ Status DateiAtomarSchreiben(const QString& angegeben, const QByteArray& inhalt,
 }
 
 Status DateiAnhaengen(const QString& pfad, const QByteArray& inhalt) {
-    Deskriptor d{::open(Lokal(pfad).constData(), O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC, 0666)};
+    struct stat st {};
+    // Bytes sent into a pipe or a device would be gone, and the opening of a
+    // FIFO might wait for a reader.
+    if (::stat(Lokal(pfad).constData(), &st) == 0) {
+        if (Status s = ArtPruefen(pfad, st.st_mode); !s) {
+            return s;
+        }
+    }
+    Deskriptor d{::open(Lokal(pfad).constData(),
+                        O_RDWR | O_APPEND | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0666)};
     if (d.fd < 0) {
         return FehlerAusErrno(errno, pfad);
     }
-    struct stat st {};
     if (::fstat(d.fd, &st) != 0) {
         return FehlerAusErrno(errno, pfad);
+    }
+    if (Status s = ArtPruefen(pfad, st.st_mode); !s) {
+        return s;
     }
     const off_t laenge = st.st_size;
     QByteArray daten = inhalt;

@@ -16,6 +16,7 @@
 #include "platform/dateien.h"
 #include "platform/ordner.h"
 #include "testsupport/drucken.h"
+#include "testsupport/sonderdateien.h"
 #include "testsupport/testsupport.h"
 
 using namespace kronel;
@@ -342,4 +343,47 @@ TEST(Dateien, VollerDatentraeger) {
     QFile::remove(tmpfs + QStringLiteral("/fuell"));
     ASSERT_TRUE(DateiAnhaengen(archiv, "03.01.2026 drei\r\n"));
     EXPECT_EQ(Inhalt(archiv), QByteArray("01.01.2026 eins\r\n03.01.2026 drei\r\n"));
+}
+
+// A FIFO or a device in the place of a file is neither read (without waiting
+// for a writer) nor written; a file beyond the reading limit is not read. Each
+// refusal names the file and why.
+TEST(Dateien, KeineGewoehnlicheOderZuGrosseDateiWirdAbgelehnt) {
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath(QStringLiteral("Kronel.PlD"));
+    const QString geraet = dir.filePath(QStringLiteral("Kronel.Old"));
+    const QString gross = dir.filePath(QStringLiteral("gross"));
+    test::FifoAnlegen(fifo);
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/null"), geraet));
+    test::GrosseDateiAnlegen(gross, kLeseGrenze + 1, "RIFF");
+    const QString kein = QStringLiteral("« ist keine gewöhnliche Datei, sondern ");
+    const std::pair<QString, QString> faelle[] = {
+        {fifo, kein + QStringLiteral("eine benannte Pipe (FIFO)")},
+        {geraet, kein + QStringLiteral("ein Gerät (»/dev/null«)")},
+        {gross, QStringLiteral("« ist größer als 256 MB")}};
+    for (const auto& [p, grund] : faelle) {
+        auto genannt = [&](const Status& s) {
+            return !s && s.fehler().beschreibung.contains(QStringLiteral("»") + p + grund);
+        };
+        bool blockiert = false;
+        EXPECT_TRUE(genannt(test::OhneBlockieren(
+            fifo,
+            [&] {
+                const auto e = DateiLesen(p);
+                return e ? Status() : Status(e.fehler());
+            },
+            blockiert)));
+        EXPECT_TRUE(genannt(test::OhneBlockieren(
+            fifo, [&] { return DateiStueckweiseLesen(p, [](QByteArrayView) {}); }, blockiert)));
+        EXPECT_FALSE(blockiert);
+        EXPECT_TRUE(genannt(LesbarkeitPruefen(p)));
+        EXPECT_EQ(genannt(DateiAnhaengen(p, "x\r\n")), p != gross);
+    }
+    // never replaced (no write through the device link: a fault would hit /dev)
+    EXPECT_FALSE(DateiAtomarSchreiben(fifo, "x"));
+    struct stat st {};
+    EXPECT_TRUE(::lstat(QFile::encodeName(fifo).constData(), &st) == 0 && S_ISFIFO(st.st_mode));
+    EXPECT_EQ(DateiAnfangLesen(gross, 4).wertOder({}), QByteArray("RIFF"));
+    test::GrosseDateiAnlegen(gross, kLeseGrenze);  // the limit itself is read
+    EXPECT_TRUE(LesbarkeitPruefen(gross));
 }

@@ -8,6 +8,7 @@
 #include <QStringView>
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "book/termin.h"
@@ -118,8 +119,11 @@ public:
     Status AbgelaufeneVerarbeiten();
 
     // Reads DateiTermine into the book, with check, roll-over and date order.
+    // A FIFO, device or folder in its place, or a file beyond the reading
+    // limit, is refused by name and kept from every save of this run.
     LadeErgebnis TermineLaden();
-    // Rolls over, backs up and rewrites DateiTermine; sets OLneu.
+    // Rolls over, backs up and rewrites DateiTermine; sets OLneu. A data file
+    // the load refused is not written: the reason is shown, nothing changes.
     Speicherung TermineSpeichern();
 
 private:
@@ -131,6 +135,8 @@ private:
     BuchFenster* fenster_;
     bool speichert_ = false;
     QString bewahrenQuelle_;  // the file to keep before the first save
+    // Why the load refused the data file (its kind or size), or nothing.
+    std::optional<Fehler> verweigert_;
 };
 
 }  // namespace kronel

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFile>
 
 #include "common/datenpfade.h"
 #include "common/einstellungen.h"
@@ -8,6 +9,7 @@
 #include "platform/text.h"
 #include "reminder/erinnerung.h"
 #include "termine.h"
+#include "testsupport/sonderdateien.h"
 #include "testsupport/testsupport.h"
 #include "testsupport/utf8.h"
 
@@ -244,6 +246,17 @@ TEST_F(Reminder, FehlendeDateiWirdGemeldet) {
     EXPECT_TRUE(logik.ListeTermine.isEmpty());
     EXPECT_EQ(logik.PanelStatus, L("Keine Termine mehr."));
     EXPECT_FALSE(logik.Beendet);
+}
+
+// A file beyond the reading limit is named; the copy stays empty.
+TEST_F(Reminder, ZuGrosseDateiWirdGenannt) {
+    const QString pfad = umgebung.daten() + L("/Kronel.PlD");
+    test::GrosseDateiAnlegen(pfad, kLeseGrenze + 1, "..Kronelin 8.010090\r\n");
+    logik.TermineLaden();
+    ASSERT_EQ(BoxenMit(kLadefehler), 1);
+    EXPECT_TRUE(
+        umgebung.meldungen.boxen[0].text.contains(L("»") + pfad + L("« ist größer als 256 MB")));
+    EXPECT_TRUE(logik.ListeTermine.isEmpty());
 }
 
 TEST_F(Reminder, AlteDatenBeendenDasProgrammAndereVersionenBleibenLeer) {

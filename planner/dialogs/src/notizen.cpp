@@ -117,6 +117,7 @@ Notizen::Notizen(QWidget* besitzer, const QString& schrift, const QString& datei
         SanduhrZeiger sanduhr;
         liste_.Laden(dateiNotizen_);
         ListeFuellen();
+        LesefehlerMelden();
         for (const Adressbuch& buch : AdressbuecherSuchen()) {
             auto* zeile = new QListWidgetItem(buch.Name, ListeAdr);
             zeile->setData(Qt::UserRole, buch.Pfad);
@@ -171,12 +172,28 @@ void Notizen::BefLoeschen_Click() {
     ListeFuellen();
 }
 
-void Notizen::NotizenSpeichern() {
-    if (liste_.Speichern(dateiNotizen_, nurLesen_)) {
+void Notizen::LesefehlerMelden() {
+    if (!liste_.Lesefehler()) {
         return;
     }
     TonAusgeben(QStringLiteral("#SystemExclamation"));
-    meldungen().zeigen(QStringLiteral("Die Notizen konnten nicht gespeichert werden."),
+    meldungen().zeigen(QStringLiteral("Die Notizen »") + dateiNotizen_ +
+                           QStringLiteral("« können nicht gelesen werden:\r\n\r\n") +
+                           liste_.Lesefehler()->beschreibung +
+                           QStringLiteral("\r\n\r\nDie Liste bleibt leer, die Datei bleibt "
+                                          "unverändert. Neue Notizen lassen sich einfügen, werden "
+                                          "aber nicht gespeichert."),
+                       Box::OK + Box::Ausrufezeichen, QStringLiteral("Notizen"));
+}
+
+void Notizen::NotizenSpeichern() {
+    const Status s = liste_.Speichern(dateiNotizen_, nurLesen_);
+    if (s) {
+        return;
+    }
+    TonAusgeben(QStringLiteral("#SystemExclamation"));
+    meldungen().zeigen(QStringLiteral("Die Notizen konnten nicht gespeichert werden:\r\n\r\n") +
+                           s.fehler().beschreibung,
                        Box::OK + Box::Ausrufezeichen, QStringLiteral("Notizen"));
 }
 

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -137,9 +139,39 @@ TEST_F(Einfuegefenster, NotizenDieNichtGespeichertWerdenKoennen) {
     EXPECT_EQ(verzeichnis.Notizen({}).BezUebergabe, L("neu"));  // handed over all the same
     EXPECT_EQ(umgebung.lesen(notizen()), "alt\r\n");
     ASSERT_EQ(umgebung.meldungen.boxen.size(), 1u);
-    EXPECT_EQ(umgebung.meldungen.boxen[0].text, L("Die Notizen konnten nicht gespeichert werden."));
+    EXPECT_TRUE(umgebung.meldungen.boxen[0].text.startsWith(
+        L("Die Notizen konnten nicht gespeichert werden:\r\n\r\n")));
+    EXPECT_TRUE(umgebung.meldungen.boxen[0].text.contains(notizen()));
     EXPECT_EQ(umgebung.meldungen.boxen[0].titel, L("Notizen"));
     EXPECT_EQ(umgebung.meldungen.boxen[0].stil, Box::OK + Box::Ausrufezeichen);
+}
+
+// A notes file that cannot be read is named with its reason before the window
+// shows, not seeded; a note typed there is handed over, and leaving says it is
+// not saved.
+TEST_F(Einfuegefenster, UnlesbareNotizenWerdenBeimOeffnenGenannt) {
+    umgebung.schreiben(umgebung.programm() + L("/Kuerzel.lst"), "mfg\tGruss\r\n");
+    QDir().mkpath(notizen());
+    size_t beimOeffnen = 0;
+    BeimNaechstenModalen([&](QWidget* w) {
+        beimOeffnen = umgebung.meldungen.boxen.size();
+        EXPECT_EQ(Element<QListWidget>(w, "Liste")->count(), 0);
+        test::Tippen(Element<QLineEdit>(w, "Text"), L("neu"));
+        Knopf(w, "BefAufnehmen")->click();
+        Knopf(w, "BefEinfügen")->click();
+    });
+    EXPECT_EQ(verzeichnis.Notizen({}).BezUebergabe, L("neu"));
+    EXPECT_EQ(beimOeffnen, 1u);
+    ASSERT_EQ(umgebung.meldungen.boxen.size(), 2u);
+    const test::Box& b = umgebung.meldungen.boxen[0];
+    EXPECT_EQ(b.titel, L("Notizen"));
+    EXPECT_EQ(b.stil, Box::OK + Box::Ausrufezeichen);
+    EXPECT_TRUE(b.text.startsWith(L("Die Notizen »") + notizen() +
+                                  L("« können nicht gelesen werden:\r\n\r\n")));
+    EXPECT_TRUE(b.text.contains(L(" ist ein Ordner")));
+    EXPECT_TRUE(umgebung.meldungen.boxen[1].text.contains(
+        L("»") + notizen() + L("« konnte beim Öffnen nicht gelesen werden")));
+    EXPECT_TRUE(QFileInfo(notizen()).isDir());
 }
 
 TEST_F(Einfuegefenster, AdressmodusSpeichertErstDieNotizen) {

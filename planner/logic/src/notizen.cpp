@@ -29,12 +29,16 @@ Ergebnis<QStringList> DateiZeilen(const QString& pfad) {
 void NotizenListe::Laden(const QString& dateiNotizen) {
     adressModus_ = false;
     const Ergebnis<QStringList> notizen = DateiZeilen(dateiNotizen);
-    // A notes file that is there but cannot be read is never written over.
+    // A notes file that is there but cannot be read is never written over,
+    // and the list does not pretend to be a fresh one.
     const int fehler = notizen ? 0 : notizen.fehler().nummer;
-    unlesbar_ = fehler != 0 && fehler != FehlerNr::DateiNichtGefunden &&
-                fehler != FehlerNr::PfadNichtGefunden;
+    lesefehler_.reset();
+    if (fehler != 0 && fehler != FehlerNr::DateiNichtGefunden &&
+        fehler != FehlerNr::PfadNichtGefunden) {
+        lesefehler_ = notizen.fehler();
+    }
     zeilen_ = notizen.wertOder({});
-    if (zeilen_.isEmpty()) {
+    if (zeilen_.isEmpty() && !lesefehler_) {
         const QString kuerzel =
             DateiImOrdnerFinden(ProgrammOrdner(), QStringLiteral("Kuerzel.lst"));
         for (const QString& zeile : DateiZeilen(kuerzel).wertOder({})) {
@@ -51,8 +55,12 @@ Status NotizenListe::Speichern(const QString& dateiNotizen, bool nurLesen) const
     if (nurLesen || adressModus_ || zeilen_.isEmpty()) {
         return {};
     }
-    if (unlesbar_) {
-        return Fehler(FehlerNr::ZugriffVerweigert);
+    if (lesefehler_) {
+        return Fehler(lesefehler_->nummer,
+                      QStringLiteral("»") + dateiNotizen +
+                          QStringLiteral("« konnte beim Öffnen nicht gelesen werden und bleibt "
+                                         "unverändert (") +
+                          lesefehler_->beschreibung + QLatin1Char(')'));
     }
     QByteArray inhalt;
     for (const QString& zeile : zeilen_) {

@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QFileInfo>
 
 #include <unistd.h>
 
 #include "planner/notizen.h"
 #include "planner/sonderzeichen.h"
+#include "testsupport/sonderdateien.h"
 #include "testsupport/testsupport.h"
 #include "testsupport/utf8.h"
 
@@ -138,4 +140,24 @@ TEST_F(NotizenTest, UnlesbareDateiWirdNichtUeberschrieben) {
     EXPECT_TRUE(liste.Speichern(datei(), true));  // read-only: nothing to write anyway
     ASSERT_TRUE(QFile::setPermissions(datei(), QFileDevice::ReadOwner | QFileDevice::WriteOwner));
     EXPECT_EQ(umgebung.lesen(datei()), "alt\r\n");
+}
+
+// A notes file that is a FIFO is named with its reason, without waiting for a
+// writer; the list is not seeded as if there were no notes, and stays unsaved.
+TEST_F(NotizenTest, UnlesbareDateiWirdGenanntUndNichtErsetzt) {
+    umgebung.schreiben(umgebung.programm() + L("/Kuerzel.lst"), "mfg\tGruss\r\n");
+    test::FifoAnlegen(datei());
+    bool blockiert = false;
+    test::OhneBlockieren(
+        datei(), [&] { return (liste.Laden(datei()), 0); }, blockiert);
+    EXPECT_FALSE(blockiert);
+    ASSERT_TRUE(liste.Lesefehler());
+    EXPECT_TRUE(liste.Lesefehler()->beschreibung.contains(L("»") + datei() +
+                                                          L("« ist keine gewöhnliche Datei")));
+    EXPECT_TRUE(liste.Zeilen().isEmpty());
+    liste.Aufnehmen(L("neu"));
+    const Status s = liste.Speichern(datei(), false);
+    ASSERT_FALSE(s);
+    EXPECT_TRUE(s.fehler().beschreibung.startsWith(L("»") + datei() + L("« konnte beim Öffnen")));
+    EXPECT_FALSE(QFileInfo(datei()).isFile());
 }

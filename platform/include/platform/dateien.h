@@ -13,22 +13,38 @@
 
 namespace kronel {
 
+// Files are read only when they are regular files (or links to one): a FIFO,
+// a device or a socket in the place of a data file would block the opening, or
+// the reading would never end. They are opened without blocking and refused by
+// name ("... ist keine gewöhnliche Datei"); so is a folder. A file of more than
+// kLeseGrenze bytes (far beyond any book of the programs) is refused by name too.
+inline constexpr qint64 kLeseGrenze = qint64{256} * 1024 * 1024;
+
+// Why a file is not read at all: a folder, a FIFO, device or socket, or more
+// than kLeseGrenze bytes. Ok for a regular file, and for a name where nothing
+// is (its reading says that).
+Status LesbarkeitPruefen(const QString& pfad);
+
 Ergebnis<QByteArray> DateiLesen(const QString& pfad);
+// At most n bytes from the start of a file, opened as DateiLesen opens it (the
+// size does not count): a header, or with n 0 whether the file can be read.
+Ergebnis<QByteArray> DateiAnfangLesen(const QString& pfad, qsizetype n);
 // Reads a file in pieces through one buffer, each piece handed to je as it
 // comes: for a reader that takes the bytes in order and keeps little of them,
 // so the whole file never stands in memory.
 Status DateiStueckweiseLesen(const QString& pfad, const std::function<void(QByteArrayView)>& je);
 // Writes the whole file through a temporary file in the same folder. On any
 // failure the old file stays as it was. A file without write permission bits is
-// refused (70), as the system refuses to write a read-only file. A symbolic link
+// refused (70), as the system refuses to write a read-only file; a folder, FIFO,
+// device or socket in its place is refused and stays. A symbolic link
 // stays a link: its target is written, through a temporary file beside the
 // target. Temporary files of this file left by a process that no longer runs
 // (<file>.tmp-<pid>-<n>, a killed save) are removed first.
 Status DateiAtomarSchreiben(const QString& pfad, const QByteArray& inhalt,
                             const QString& tempPfad = {});
 // Appends whole or not at all: a write that fails (a full disk) cuts the file
-// back to its old length. A file whose last line has no line end gets CR LF
-// (or the LF of a lone CR) before the new bytes.
+// back to its old length. Only to a regular file (a missing one is made). A file whose last line
+// has no line end gets CR LF (or the LF of a lone CR) before the new bytes.
 Status DateiAnhaengen(const QString& pfad, const QByteArray& inhalt);
 // The file a path names after every symbolic link is followed (also a link to
 // a file not there yet); the path itself when it is no link.

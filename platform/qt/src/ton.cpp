@@ -1,6 +1,5 @@
 #include <QApplication>
 #include <QDeadlineTimer>
-#include <QFile>
 #include <QSoundEffect>
 #include <QThread>
 #include <QUrl>
@@ -34,12 +33,8 @@ namespace {
 // Only a RIFF/WAVE file is handed to the backend: anything else would be
 // silence after a load in the backend's thread.
 bool IstWave(const QString& pfad) {
-    QFile f(pfad);
-    if (!f.open(QIODevice::ReadOnly)) {
-        return false;
-    }
-    const QByteArray kopf = f.read(12);
-    return kopf.size() == 12 && kopf.startsWith("RIFF") && kopf.mid(8, 4) == "WAVE";
+    const Ergebnis<QByteArray> kopf = DateiAnfangLesen(pfad, 12);
+    return kopf && kopf->size() == 12 && kopf->startsWith("RIFF") && kopf->mid(8, 4) == "WAVE";
 }
 
 }  // namespace

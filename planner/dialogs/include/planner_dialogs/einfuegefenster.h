@@ -73,6 +73,8 @@ protected:
 private:
     void ListeFuellen();
     void AuswahlZeigen();
+    // A notes file that could not be read is named with its reason at once.
+    void LesefehlerMelden();
     // The notes file written; a failure is reported and loses nothing more.
     void NotizenSpeichern();
     void Verlassen(const QString& uebergabe);

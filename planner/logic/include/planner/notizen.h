@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 #include "platform/fehler.h"
 
 namespace kronel {
@@ -14,7 +16,11 @@ class NotizenListe {
 public:
     // The notes file; when it has no line, the expansions of the abbreviation
     // list "Kuerzel.lst" of the program folder. The first line is selected.
+    // A file there that cannot be read (a folder, no permission, a FIFO, too
+    // large) leaves the list empty, unseeded: see Lesefehler().
     void Laden(const QString& dateiNotizen);
+    // Why the notes file there could not be read at the last Laden, naming it.
+    const std::optional<Fehler>& Lesefehler() const { return lesefehler_; }
     // Rewrites the notes file with the list, except in read-only mode, in
     // address mode and when the list is empty (deleting every note never
     // empties the file). A file there that could not be read is kept: a
@@ -50,7 +56,7 @@ private:
     QStringList zeilen_;
     qsizetype markiert_ = -1;
     bool adressModus_ = false;
-    bool unlesbar_ = false;
+    std::optional<Fehler> lesefehler_;
 };
 
 }  // namespace kronel
