@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "common/drucktext.h"
 #include "common/fehlermeldung.h"
 #include "platform/datum.h"
 #include "platform/dienste.h"
@@ -90,29 +91,44 @@ void ListeDrucken(const ListenSteuerelement& liste, const QString& kopf, const Q
         QStringLiteral("ListeDrucken"));
     const QDateTime jetzt = uhr().jetzt();
     int seite = 0;
+    const auto seiteBeginnen = [&] {
+        ++seite;
+        d.setFontName(schrift.isEmpty() ? QStringLiteral("Arial") : schrift);
+        d.setFontSize(groesse > 4 ? groesse : 10);
+        d.setFontBold(false);
+        d.setFontItalic(false);
+        lauf([&] { return d.setScaleMode(Massstab::Zentimeter); });
+        QString zeile = Ersetzen(kopf, QStringLiteral("&[Seite]"), QString::number(seite));
+        zeile = Ersetzen(zeile, QStringLiteral("&[Datum]"), DatumText(jetzt.date()));
+        zeile = Ersetzen(zeile, QStringLiteral("&[Zeit]"),
+                         jetzt.time().toString(QStringLiteral("hh:mm")));
+        d.setCurrentX(links);
+        lauf([&] { return d.Print(zeile); });
+        lauf([&] { return d.Print(QString()); });
+    };
     const int n = liste.ListCount();
     for (int i = 0; i < n && !lauf.abgebrochen(); ++i) {
-        const double h = d.TextHeight(QStringLiteral("Ay"));
-        if (i == 0 || d.ScaleHeight() < d.CurrentY() + h) {
-            if (i > 0) {
+        // An item wider than the printable width goes on at the left margin in
+        // the following lines, each of them tested against the page's bottom.
+        QStringList zeilen;
+        for (qsizetype z = 0; !lauf.abgebrochen(); ++z) {
+            const double h = d.TextHeight(QStringLiteral("Ay"));
+            if (i == 0 && z == 0) {
+                seiteBeginnen();
+            } else if (d.ScaleHeight() < d.CurrentY() + h) {
                 lauf([&] { return d.EndDoc(); });  // every page its own print job
+                seiteBeginnen();
             }
-            ++seite;
-            d.setFontName(schrift.isEmpty() ? QStringLiteral("Arial") : schrift);
-            d.setFontSize(groesse > 4 ? groesse : 10);
-            d.setFontBold(false);
-            d.setFontItalic(false);
-            lauf([&] { return d.setScaleMode(Massstab::Zentimeter); });
-            QString zeile = Ersetzen(kopf, QStringLiteral("&[Seite]"), QString::number(seite));
-            zeile = Ersetzen(zeile, QStringLiteral("&[Datum]"), DatumText(jetzt.date()));
-            zeile = Ersetzen(zeile, QStringLiteral("&[Zeit]"),
-                             jetzt.time().toString(QStringLiteral("hh:mm")));
+            if (z == 0) {
+                const double breite = d.ScaleWidth() - links;
+                zeilen = DruckZeilenUmbrechen(liste.List(i), breite, breite);
+            }
             d.setCurrentX(links);
-            lauf([&] { return d.Print(zeile); });
-            lauf([&] { return d.Print(QString()); });
+            lauf([&] { return d.Print(zeilen.at(z)); });
+            if (z + 1 >= zeilen.size()) {
+                break;
+            }
         }
-        d.setCurrentX(links);
-        lauf([&] { return d.Print(liste.List(i)); });
     }
     if (lauf.abgebrochen()) {
         d.KillDoc();

@@ -44,15 +44,24 @@ struct Fall {
 // 10 pt on the test surface: a character 0.25 cm wide, a line 0.5 cm high.
 TEST(TextDrucken, Randfaelle) {
     const std::vector<Fall> faelle = {
-        {"zu breites Wort auf eigener Zeile",
+        {"zu breites Wort am rechten Rand gebrochen",
          "ab abcdefghij cd",
          1,
          0,
          3,
          10,
          0,
-         {L("1 0 ab "), L("1 0.5 abcdefghij "), L("1 1 cd")},
+         {L("1 0 ab abcd"), L("1 0.5 efghij "), L("1 1 cd")},
          ""},
+        {"gebrochenes Wort endet am unteren Rand, sein Rest kommt zurueck",
+         "abcdefghij kl",
+         0,
+         0,
+         1,
+         1,
+         0,
+         {L("0 0 abc"), L("0 0.5 def")},
+         "ghij kl"},
         {"Wort endet genau am rechten Rand",
          "abc abcd",
          0,
@@ -152,4 +161,31 @@ TEST(TextDrucken, AbbruchNachDruckfehlerGibtLeerenRest) {
     EXPECT_EQ(TextDrucken(L("eins zwei"), 0, 0, 1, 1), QString());
     ASSERT_EQ(umgebung.meldungen.boxen.size(), 1u);
     EXPECT_TRUE(umgebung.meldungen.boxen[0].text.startsWith(L("Fehler bei der Textformatierung.")));
+}
+
+// 10 pt: a character 0.25 cm wide.
+TEST(DruckZeilenUmbrechen, ZwischenWoertenUndNurWoNoetigImWort) {
+    test::TestUmgebung umgebung;
+    ASSERT_TRUE(umgebung.drucker.setScaleMode(Massstab::Zentimeter));
+    struct Fall {
+        const char* zeile;
+        double erste, weitere;
+        QStringList reihen;
+    };
+    const std::vector<Fall> faelle = {
+        {"passt   ", 2, 1, {L("passt   ")}},
+        {"Termin beim Zahnarzt", 3, 2.5, {L("Termin beim "), L("Zahnarzt")}},
+        {"Termin beim Zahnarzt",
+         2.75,
+         2.5,
+         {L("Termin beim"), L("Zahnarzt")}},  // blank at the break
+        {"Termin-Kalender", 2.5, 2.5, {L("Termin-"), L("Kalender")}},
+        // a word wider than every row fills the first one
+        {"ab zzzzzzzzzzzzzzzzzzzzzzz", 2.5, 2.5, {L("ab zzzzzzz"), L("zzzzzzzzzz"), L("zzzzzz")}},
+        {"abc                 ", 2, 2, {L("abc     ")}},  // padding that finds no room
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.zeile);
+        EXPECT_EQ(DruckZeilenUmbrechen(L(f.zeile), f.erste, f.weitere), f.reihen);
+    }
 }

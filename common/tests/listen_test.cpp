@@ -97,6 +97,32 @@ TEST_F(ListeAufDemDrucker, JedeSeiteEinAuftragMitKopf) {
     EXPECT_TRUE(umgebung.meldungen.boxen.empty());
 }
 
+// The 53rd item takes three lines of 17 cm at the left margin: the first ends
+// page 1, the others go on under the header of page 2.
+TEST_F(ListeAufDemDrucker, LangerEintragGehtAmLinkenRandWeiter) {
+    const QString lang = QStringLiteral("wort ").repeated(30).trimmed();
+    liste.eintraege[52] = lang;
+    ListeDrucken(liste, kopf, QString(), 10, 2.0);
+    test::AufnahmeDrucker& d = umgebung.drucker;
+    ASSERT_EQ(d.dokumente.size(), 3u);
+    QString gedruckt;
+    for (const test::DruckDokument& dok : d.dokumente) {
+        for (const test::DruckStueck& st : dok.seiten.at(0).stuecke) {
+            EXPECT_LE(st.x + st.text.size() * 0.25, 19.0 + 1e-9) << st.text.toStdString();
+            if (st.text.startsWith(L("wort"))) {
+                EXPECT_DOUBLE_EQ(st.x, 2.0);
+                gedruckt += st.text;
+            }
+        }
+    }
+    EXPECT_EQ(gedruckt, lang);  // each line of 17 cm ends behind the last blank that fits
+    const auto& seite2 = d.dokumente[1].seiten[0].stuecke;
+    EXPECT_TRUE(seite2[0].text.endsWith(L("Seite 2")));
+    EXPECT_EQ(seite2[1].text, QStringLiteral("wort ").repeated(13));
+    EXPECT_DOUBLE_EQ(seite2[1].y, 1.0);
+    EXPECT_EQ(seite2[3].text, L("Eintrag 54"));
+}
+
 TEST_F(ListeAufDemDrucker, LeereListeDrucktNichts) {
     ListeDrucken(Liste({}), kopf, L("Courier"), 12, 1.0);
     EXPECT_TRUE(umgebung.drucker.dokumente.empty());

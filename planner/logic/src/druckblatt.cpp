@@ -239,14 +239,26 @@ private:
         d_.setFontName(QStringLiteral("Arial"));
         d_.setFontSize(o_.GroesseText);
         const double blank = d_.TextWidth(QStringLiteral(" "));
+        const double iy = d_.TextHeight(QStringLiteral("Iy"));
+        // The cell's texts keep a blank's width off both borders, so that a broken
+        // word never touches the text of the neighbouring cell.
+        const double xl = links + blank;
+        const double xr = links + r.spalte - blank;
         if (feiertage_) {
             const QString feiertag = FeiertagText(tag);
             if (!feiertag.isEmpty()) {
-                d_.setCurrentX(links + blank);
                 d_.setForeColor(Rot * farbe_);
                 d_.setFontItalic(o_.strgPrnSW);
-                if (!schritt([&] { return d_.Print(feiertag); })) {
-                    return false;
+                // Broken inside the cell like the texts, so a long name stays in it.
+                const QStringList reihen = DruckZeilenUmbrechen(feiertag, xr - xl, xr - xl);
+                for (qsizetype i = 0; i < reihen.size(); ++i) {
+                    if (i > 0 && d_.CurrentY() + iy > unten + 1e-9) {
+                        break;
+                    }
+                    d_.setCurrentX(xl);
+                    if (!schritt([&] { return d_.Print(reihen.at(i)); })) {
+                        return false;
+                    }
                 }
                 d_.setFontItalic(false);
             }
@@ -259,9 +271,8 @@ private:
                 if (!o_.strgNoData) {
                     const double y = d_.CurrentY();
                     // Capped at the cell: notes never run into the row below.
-                    if (y < unten) {
-                        (void)TextDrucken(notizen + QLatin1Char('\r'), links + blank, y,
-                                          links + r.spalte, std::min(y + r.zeile, unten));
+                    if (y + iy <= unten + 1e-9) {
+                        (void)TextDrucken(notizen + QLatin1Char('\r'), xl, y, xr, unten);
                     }
                 }
                 d_.setFontItalic(false);
@@ -272,18 +283,14 @@ private:
         if (!o_.strgNoData) {
             const QString s = texte_.holen(tag);
             if (!s.isEmpty()) {
-                const double iy = d_.TextHeight(QStringLiteral("Iy"));
-                const double xr = links + r.spalte;
                 const double yt = d_.CurrentY();
-                // One line above the cell's bottom at the lowest, so "..." stays inside.
-                const double yb = std::min(yt + r.zeile - 3.75 * iy, unten - iy);
+                // The texts fill the cell down to its bottom; "..." goes on their last line.
                 QString rest = s;
-                if (yb > yt) {
-                    rest = TextDrucken(s, links + blank, yt, xr, yb);
+                if (yt + iy <= unten + 1e-9) {
+                    rest = TextDrucken(s, xl, yt, xr, unten);
                 } else {
-                    // No room at all: "..." on this line, or on the cell's last one
-                    // when the notes filled the cell to its bottom.
-                    d_.setCurrentY(std::min(yt, unten - iy) + iy);
+                    // No room at all: "..." on the cell's last line.
+                    d_.setCurrentY(unten);
                 }
                 if (!rest.isEmpty()) {
                     d_.setCurrentY(d_.CurrentY() - iy);

@@ -5,6 +5,7 @@
 
 #include "common/datenpfade.h"
 #include "common/deutschetexte.h"
+#include "common/drucktext.h"
 #include "common/einstellungen.h"
 #include "common/fehlermeldung.h"
 #include "common/textfelder.h"
@@ -109,8 +110,17 @@ QString TagesPraefix(const QDate& tag) {
            TagMonatName(Wochentag(tag), QStringLiteral("WT2")) + QStringLiteral(") ");
 }
 
-QStringList DruckListeAufbauen(const DruckTermine& termine, const DruckListenOptionen& o) {
-    QStringList liste;
+namespace {
+
+// A line of the print list with what the printout needs to know of it.
+struct ListenZeile {
+    QString text;
+    QDate tag;           // none for the day separator
+    bool linie = false;  // a note rule
+};
+
+std::vector<ListenZeile> ListeAufbauen(const DruckTermine& termine, const DruckListenOptionen& o) {
+    std::vector<ListenZeile> liste;
     const std::optional<QDate> von = DatumLesen(o.TDruckenAb);
     if (!von) {
         return liste;
@@ -140,23 +150,23 @@ QStringList DruckListeAufbauen(const DruckTermine& termine, const DruckListenOpt
             text = felder.ersetzen(text, tag, datum);
             qsizetype p;
             while ((p = text.indexOf(QStringLiteral("°°"))) >= 0) {
-                liste.append(praefix + text.left(p));
+                liste.push_back({praefix + text.left(p), tag});
                 text = text.mid(p + 2);
             }
-            liste.append(praefix + text);
+            liste.push_back({praefix + text, tag});
             ++anzahl;
         }
         for (int i = 0; i < leer; ++i) {
-            liste.append(praefix + notiz);
-            liste.append(praefix + linie);
+            liste.push_back({praefix + notiz, tag});
+            liste.push_back({praefix + linie, tag, true});
             ++anzahl;
         }
         if (alleTage && anzahl == 0) {
-            liste.append(praefix + Space(255));
+            liste.push_back({praefix + Space(255), tag});
             anzahl = 1;
         }
         if (anzahl > 0) {
-            liste.append(notiz);
+            liste.push_back({notiz, {}});
         }
         tag = tag.addDays(1);
         if (!tag.isValid() || tag > bis || liste.size() > ZeilenGrenze ||
@@ -164,16 +174,26 @@ QStringList DruckListeAufbauen(const DruckTermine& termine, const DruckListenOpt
             break;
         }
     }
-    for (QString& zeile : liste) {
-        zeile.truncate(ZeilenLaenge);
+    for (ListenZeile& zeile : liste) {
+        zeile.text.truncate(ZeilenLaenge);
     }
     // Upwards, so that each line is compared with the unchanged one above it.
     const QString leerPraefix = Space(PraefixLaenge);
-    for (qsizetype i = liste.size() - 1; i >= 1; --i) {
-        if (QStringView(liste[i]).left(PraefixLaenge) ==
-            QStringView(liste[i - 1]).left(PraefixLaenge)) {
-            liste[i].replace(0, PraefixLaenge, leerPraefix);
+    for (size_t i = liste.size(); i-- > 1;) {
+        if (QStringView(liste[i].text).left(PraefixLaenge) ==
+            QStringView(liste[i - 1].text).left(PraefixLaenge)) {
+            liste[i].text.replace(0, PraefixLaenge, leerPraefix);
         }
+    }
+    return liste;
+}
+
+}  // namespace
+
+QStringList DruckListeAufbauen(const DruckTermine& termine, const DruckListenOptionen& o) {
+    QStringList liste;
+    for (ListenZeile& zeile : ListeAufbauen(termine, o)) {
+        liste.append(std::move(zeile.text));
     }
     return liste;
 }
@@ -209,20 +229,38 @@ bool DruckListeDrucken(const DruckTermine& termine, const DruckListenOptionen& o
     // The options cannot change while the printout runs: stored once.
     DruckOptionenSchreiben(o);
     const double rand = o.TDruckenRandLinks / 10.0;
+    const QString leerPraefix = Space(PraefixLaenge);
     QString titel;
     for (int kopie = 1; kopie <= o.TDruckenAnzahl && !lauf.abgebrochen(); ++kopie) {
         // Each copy prints from a list of its own.
-        const QStringList liste = DruckListeAufbauen(termine, o);
+        const std::vector<ListenZeile> liste = ListeAufbauen(termine, o);
         lauf([&] { return d.setScaleMode(Massstab::Zentimeter); });
         d.setFontName(schrift.name);
         d.setFontSize(schrift.groesse);
         d.setFontBold(schrift.fett);
         d.setFontItalic(schrift.kursiv);
+        const double breite = d.ScaleWidth() - rand;
         int seitenUebrig = o.TDruckenMaxSeiten;
+        bool seitenAnfang = true;
         if (rueck.ereignisse) {
             rueck.ereignisse();
         }
-        for (const QString& zeile : liste) {
+        // Prints one row and ends the page when it touches the bottom reserve of
+        // 1.7 cm; false when the copy has no further page or the run was aborted.
+        const auto zeileDrucken = [&](const QString& zeile) {
+            if (!lauf([&] { return d.Print(zeile); })) {
+                return false;
+            }
+            seitenAnfang = d.CurrentY() + d.TextHeight(zeile) >= d.ScaleHeight() - 1.7 - 1e-9;
+            if (seitenAnfang) {
+                --seitenUebrig;
+                if (!lauf([&] { return d.EndDoc(); }) || seitenUebrig <= 0) {
+                    return false;
+                }
+            }
+            return true;
+        };
+        for (const ListenZeile& z : liste) {
             const QString neu = QStringLiteral("Kopie: %1, Seite: %2")
                                     .arg(kopie)
                                     .arg(o.TDruckenMaxSeiten + 1 - seitenUebrig);
@@ -232,16 +270,35 @@ bool DruckListeDrucken(const DruckTermine& termine, const DruckListenOptionen& o
                     rueck.fortschritt(titel);
                 }
             }
-            d.setCurrentX(rand);
-            if (!lauf([&] { return d.Print(zeile); })) {
-                break;
+            QString zeile = z.text;
+            // A day going on over a page break shows its date again at the top.
+            const auto datum = [&z] { return TagesPraefix(z.tag).left(PraefixLaenge); };
+            if (seitenAnfang && z.tag.isValid() && zeile.startsWith(leerPraefix)) {
+                zeile.replace(0, PraefixLaenge, datum());
             }
-            // A line that touches the bottom reserve of 1.7 cm ends the page.
-            if (d.CurrentY() + d.TextHeight(zeile) >= d.ScaleHeight() - 1.7 - 1e-9) {
-                --seitenUebrig;
-                if (!lauf([&] { return d.EndDoc(); }) || seitenUebrig <= 0) {
-                    break;
+            QStringList reihen{zeile};
+            double spalte = rand;
+            if (d.TextWidth(zeile) > breite + 1e-9) {
+                if (z.linie) {
+                    // The rule ends at the printable width.
+                    reihen = {zeile.left(DruckZeichenBis(zeile, breite + 1e-9))};
+                } else {
+                    // Too wide for the paper: the line goes on in rows under its text.
+                    spalte = rand + d.TextWidth(zeile.left(PraefixLaenge + 1));
+                    reihen = DruckZeilenUmbrechen(zeile, breite, rand + breite - spalte);
                 }
+            }
+            bool weiter = true;
+            for (qsizetype r = 0; r < reihen.size() && weiter; ++r) {
+                if (r > 0 && seitenAnfang && z.tag.isValid()) {
+                    d.setCurrentX(rand);
+                    weiter = lauf([&] { return d.Print(datum(), false); });
+                }
+                d.setCurrentX(r == 0 ? rand : spalte);
+                weiter = weiter && zeileDrucken(reihen.at(r));
+            }
+            if (!weiter) {
+                break;
             }
         }
         lauf([&] { return d.EndDoc(); });

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "common/einstellungen.h"
 #include "common/modul.h"
 #include "planner/druckblatt.h"
@@ -141,8 +143,8 @@ TEST_F(Kalenderblatt, StationFiltertUndStehtInDerFusszeile) {
     EXPECT_TRUE(stuecke().back().schrift.kursiv);
 }
 
-// A holiday, notes and many texts: the texts stop one line above the cell's
-// bottom, and "..." stands inside the cell at its right edge.
+// A holiday, notes and many texts: the texts stop at the cell's bottom, and
+// "..." stands inside the cell at its right edge.
 TEST_F(Kalenderblatt, VolleZelleEndetMitPunktenInDerZelle) {
     QStringList termine;
     for (int i = 0; i < 12; ++i) {
@@ -153,7 +155,7 @@ TEST_F(Kalenderblatt, VolleZelleEndetMitPunktenInDerZelle) {
     const double rechts = 2.5 + Spalte;
     const test::DruckStueck* punkte = text(L("..."));
     ASSERT_NE(punkte, nullptr);
-    EXPECT_NEAR(punkte->x + 3 * 7 / 40.0, rechts, 1e-9);
+    EXPECT_NEAR(punkte->x + 3 * 7 / 40.0, rechts - 7 / 40.0, 1e-9);  // a blank off the border
     EXPECT_LE(punkte->y + 7 / 20.0, unten + 1e-9);
     // every 7-point text of the first column below the row's top is this cell's
     int zeilen = 0;
@@ -161,10 +163,56 @@ TEST_F(Kalenderblatt, VolleZelleEndetMitPunktenInDerZelle) {
         if (st.schrift.groesse == 7 && st.x < rechts && st.y >= unten - Zeile &&
             st.text != L("...")) {
             ++zeilen;
-            EXPECT_LE(st.y + 7 / 20.0, unten - 7 / 20.0 + 1e-9) << st.text.toStdString();
+            EXPECT_LE(st.y + 7 / 20.0, unten + 1e-9) << st.text.toStdString();
         }
     }
     EXPECT_GT(zeilen, 3);
+}
+
+// A word wider than its cell, a holiday name too long for one line: every
+// text of the grid stays inside its own cell, and no letter of the word is lost.
+TEST_F(Kalenderblatt, NichtsVerlaesstSeineZelle) {
+    umgebung.schreiben(umgebung.programm() + L("/Feiertag.Ini"),
+                       NachCp1252(L("[Feiertage]\r\n02.02=Lichtmess\r\n"
+                                    "04.02=Tag der ganz besonders langen Feiertagsnamen\r\n")));
+    const QString wort = L("Donaudampfschifffahrtsgesellschaftskapitänsmütze");
+    ASSERT_TRUE(drucken({Satz("20260202", "Alle", wort), Satz("20260203", "Alle", L("Abgabe"))}));
+    QString zusammen;
+    for (const auto& st : mit(Art::Text)) {
+        const int spalte = static_cast<int>(std::floor((st.x - 2.5) / Spalte + 1e-9));
+        const int zeile = static_cast<int>(std::floor((st.y - 3.25) / Zeile + 1e-9));
+        if (st.x < 2.5 || st.y < 3.25 || zeile > 5) {
+            continue;  // week labels, heading, footer
+        }
+        SCOPED_TRACE(st.text.toStdString());
+        // the cell's texts keep a blank (7 pt: 0.175 cm) off its right border
+        const double rand = st.schrift.groesse == 7 ? 7 / 40.0 : 0.0;
+        EXPECT_LE(st.x + st.text.size() * st.schrift.groesse / 40.0,
+                  2.5 + (spalte + 1) * Spalte - rand + 1e-9);
+        EXPECT_LE(st.y + st.schrift.groesse / 20.0, 3.25 + (zeile + 1) * Zeile + 1e-9);
+        if (spalte == 0 && zeile == 1 && st.schrift.groesse == 7 && st.farbe == 0) {
+            zusammen += st.text;
+        }
+    }
+    EXPECT_EQ(zusammen, L("* ") + wort);
+    EXPECT_NE(text(L("Abgabe")), nullptr);
+    EXPECT_NE(text(L("Lichtmess")), nullptr);
+}
+
+// 15 one-line entries on a day without holiday or notes: below its date label
+// (9 pt, from 0.02 cm) a cell of 16.75 / 6.99 cm holds five lines of 0.35 cm.
+TEST_F(Kalenderblatt, EintraegeFuellenDieZelleSolangePlatzIst) {
+    QStringList termine;
+    for (int i = 1; i <= 15; ++i) {
+        termine << Satz("20260210", "Alle",
+                        QStringLiteral("Eintrag %1").arg(i, 2, 10, QLatin1Char('0')));
+    }
+    ASSERT_TRUE(drucken(termine));
+    EXPECT_NE(text(L("05")), nullptr);
+    EXPECT_EQ(text(L("06")), nullptr);
+    const test::DruckStueck* punkte = text(L("..."));
+    ASSERT_NE(punkte, nullptr);
+    EXPECT_NEAR(punkte->y, 3.25 + 2 * Zeile + 0.02 + 9 / 20.0 + 4 * 7 / 20.0, 1e-9);
 }
 
 // Notes that fill the cell leave no room for the texts: "..." still stands

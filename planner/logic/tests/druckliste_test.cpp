@@ -186,3 +186,55 @@ TEST_F(DruckListeAufDemDrucker, AbbruchVerwirftDasOffeneDokumentOhneDruckvermerk
     ASSERT_EQ(umgebung.meldungen.boxen.size(), 1u);
     EXPECT_TRUE(umgebung.meldungen.boxen[0].text.startsWith(L("Es ist ein Fehler aufgetreten.")));
 }
+
+// 12 pt: a character 0.3 cm wide; from the margin of 1 cm the 19 cm of paper hold
+// 60 characters, and the text column (16 characters in) 44 more.
+TEST_F(DruckListeAufDemDrucker, JedesZeichenDerZeileErreichtDasPapier) {
+    DruckListenOptionen o = Optionen("05.07.1998", "0T", 1, true);
+    o.TDruckenRandLinks = 10;
+    ASSERT_TRUE(DruckListeDrucken(DruckTermine({Satz("19980705", QString(200, QLatin1Char('z')))}),
+                                  o, {L("Courier New"), 12}, {}));
+    ASSERT_EQ(umgebung.drucker.dokumente.size(), 1u);
+    const auto& st = umgebung.drucker.dokumente[0].seiten.at(0).stuecke;
+    ASSERT_GE(st.size(), 3u);
+    EXPECT_EQ(st[0].text, L("05.07.1998 (So) ") + QString(44, QLatin1Char('z')));
+    EXPECT_DOUBLE_EQ(st[0].x, 1.0);
+    EXPECT_EQ(st[1].text, QString(39, QLatin1Char('z')));
+    EXPECT_NEAR(st[1].x, 1.0 + 16 * 0.3, 1e-9);
+    EXPECT_NEAR(st[1].y, 0.6, 1e-9);
+    bool linie = false;
+    for (const test::DruckStueck& s : st) {
+        EXPECT_LE(s.x + s.text.size() * 0.3, 19.0 + 1e-9) << s.text.toStdString();
+        linie = linie || s.text == Blanks(16) + Zeichenkette(44, QLatin1Char('_'));
+    }
+    EXPECT_TRUE(linie);  // the rule ends at the paper's printable width
+}
+
+// 10 pt: 51 rows a page. A day of 111 appointments, the 51st of them two rows
+// long: its second row opens page 2, appointment 101 opens page 3, each under
+// the day's date.
+TEST_F(DruckListeAufDemDrucker, TagUeberDenSeitenumbruchZeigtObenSeinDatum) {
+    QStringList termine;
+    for (int i = 0; i < 111; ++i) {
+        termine << Satz("19980705", i == 50 ? QString(83, QLatin1Char('z'))
+                                            : QStringLiteral("Termin %1").arg(i));
+    }
+    DruckListenOptionen o = Optionen("05.07.1998", "0T", 0, false);
+    o.TDruckenRandLinks = 15;
+    o.TDruckenMaxSeiten = 3;
+    ASSERT_TRUE(DruckListeDrucken(DruckTermine(termine), o, {L("Courier New"), 10}, {}));
+    const auto& dok = umgebung.drucker.dokumente;
+    ASSERT_EQ(dok.size(), 3u);
+    const auto& eins = dok[0].seiten.at(0).stuecke;
+    EXPECT_EQ(eins.size(), 51u);
+    EXPECT_EQ(eins.back().text, Blanks(16) + QString(54, QLatin1Char('z')));
+    const auto& zwei = dok[1].seiten.at(0).stuecke;
+    ASSERT_GE(zwei.size(), 3u);
+    EXPECT_EQ(zwei[0].text, L("05.07.1998 (So)"));
+    EXPECT_DOUBLE_EQ(zwei[0].x, 1.5);
+    EXPECT_EQ(zwei[1].text, QString(29, QLatin1Char('z')));
+    EXPECT_DOUBLE_EQ(zwei[1].x, 1.5 + 4.0);
+    EXPECT_DOUBLE_EQ(zwei[1].y, 0.0);
+    EXPECT_EQ(zwei[2].text, Blanks(16) + L("Termin 51"));
+    EXPECT_EQ(dok[2].seiten.at(0).stuecke.front().text, L("05.07.1998 (So) Termin 101"));
+}

@@ -77,7 +77,9 @@ struct DruckRueckmeldung {
 };
 
 // Prints the copies: each from a list of its own, in the main list's font, at
-// most TDruckenMaxSeiten pages, every page one document. A failure is reported
+// most TDruckenMaxSeiten pages, every page one document. A line wider than the
+// printable width goes on in further rows under its text, a note rule ends there;
+// a day going on over a page break shows its date again. A failure is reported
 // ("Es ist ein Fehler aufgetreten."): Retry repeats the step, Ignore goes on,
 // Abort throws the open document away and gives false. After all copies
 // AutoPrintZuletzt is today.
