@@ -471,8 +471,7 @@ void Main::StatusleisteAnlegen() {
 QComboBox* Main::Kombi(const char* name, int laenge) {
     auto* k = new QComboBox(Rahmen);
     k->setObjectName(U(name));
-    k->setEditable(true);
-    k->setInsertPolicy(QComboBox::NoInsert);
+    KombiFreitext(*k);
     k->setMaxVisibleItems(16);
     if (laenge > 0) {
         k->lineEdit()->setMaxLength(laenge);
