@@ -173,3 +173,15 @@ TEST(QtSteuerelemente, PaketMenueGibtFreiUndVerbirgt) {
     EXPECT_FALSE(a0.isVisible());
     EXPECT_TRUE(a1.isVisible());
 }
+
+TEST(Freitext, GemeinsameFensterOhneKombiMitFreitext) {
+    test::AnwendungSicherstellen();
+    test::TestUmgebung umgebung;
+    test::FolgeZufall zufall;
+    Info info;
+    Tips tips(zufall);
+    HilfeFenster hilfe;
+    for (QWidget* w : std::initializer_list<QWidget*>{&info, &tips, &hilfe}) {
+        EXPECT_EQ(test::KombisBetippen(w), QStringList()) << qPrintable(w->objectName());
+    }
+}

@@ -1,6 +1,7 @@
 #include "testsupport/fensterbedienung.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QKeyEvent>
 #include <QPointer>
 #include <QTimer>
@@ -77,6 +78,38 @@ void Tippen(QWidget* w, const QString& text) {
     for (const QChar c : text) {
         Taste(w, Qt::Key_A, QString(c));
     }
+}
+
+QStringList KombisBetippen(QWidget* fenster) {
+    // Enter that the box leaves to its window stops there.
+    struct EnterHalt final : QObject {
+        bool eventFilter(QObject*, QEvent* e) override {
+            const auto* k = e->type() == QEvent::KeyPress ? static_cast<QKeyEvent*>(e) : nullptr;
+            return k != nullptr && (k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter);
+        }
+    } halt;
+    fenster->installEventFilter(&halt);
+    // Typing goes to the box that has the focus, in the active window.
+    fenster->show();
+    fenster->activateWindow();
+    for (int i = 0; i < 200 && !fenster->isActiveWindow(); ++i) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
+    QStringList texte;
+    for (QComboBox* k : fenster->findChildren<QComboBox*>()) {
+        if (!k->isEditable()) {
+            continue;
+        }
+        k->insertItem(0, QStringLiteral("Ab"));
+        k->setFocus(Qt::OtherFocusReason);
+        k->clearEditText();
+        Tippen(k, QStringLiteral("a"));
+        Taste(k, Qt::Key_Return);
+        texte << k->objectName() + QLatin1Char('=') + k->currentText();
+    }
+    fenster->removeEventFilter(&halt);
+    texte.sort();
+    return texte;
 }
 
 }  // namespace kronel::test

@@ -10,6 +10,7 @@
 
 #include "common/einstellungen.h"
 #include "common/fehlermeldung.h"
+#include "platform_qt/oberflaeche_qt.h"
 #include "platform_qt/seriell_qt.h"
 
 namespace kronel {
@@ -27,8 +28,7 @@ QLabel* Beschriftung(const char* text, const char* name) {
 QComboBox* Kombi(const char* name) {
     auto* k = new QComboBox;
     k->setObjectName(QString::fromUtf8(name));
-    k->setEditable(true);
-    k->setInsertPolicy(QComboBox::NoInsert);
+    KombiFreitext(*k);
     return k;
 }
 

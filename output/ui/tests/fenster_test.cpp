@@ -271,3 +271,8 @@ TEST_F(Fenster, TelefonknopfGibtDieZiffernDerAuswahlWeiter) {
     EXPECT_EQ(nummer, L("14305"));
     EXPECT_EQ(IniLesen({}, L("Allgemein"), L("COM2Dial"), L("(fehlt)")), L("COM"));
 }
+
+TEST_F(Fenster, OhneKombiMitFreitext) {
+    const auto f = gelaufen({L("/n")});
+    EXPECT_EQ(test::KombisBetippen(f.get()), QStringList());
+}

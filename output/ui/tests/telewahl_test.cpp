@@ -17,6 +17,7 @@
 #include "output_ui/telewahl.h"
 #include "platform_qt/seriell_qt.h"
 #include "testsupport/anwendung.h"
+#include "testsupport/fensterbedienung.h"
 #include "testsupport/seriell.h"
 #include "testsupport/testsupport.h"
 #include "testsupport/utf8.h"
@@ -226,4 +227,9 @@ TEST_F(Dialog, PseudoterminalBesetztStummUndSchliessen) {
     EXPECT_TRUE(t.befAbbrechen->isEnabled());
     EXPECT_FALSE(t.isVisible());
     EXPECT_EQ(Gespeichert("COM2Dial"), modem.geraet);
+}
+
+TEST_F(Dialog, KombisBehaltenDasGetippte) {
+    Telewahl t(port);
+    EXPECT_EQ(test::KombisBetippen(&t), (QStringList{L("kombiModem=a"), L("kombiString=a")}));
 }

@@ -39,8 +39,7 @@ Altes::Altes(QWidget* besitzer, const QString& schrift)
     bezeichnung->setObjectName(QStringLiteral("Bezeichnung1"));
     txtFilter = new QComboBox(this);
     txtFilter->setObjectName(QStringLiteral("txtFilter"));
-    txtFilter->setEditable(true);
-    txtFilter->setInsertPolicy(QComboBox::NoInsert);
+    KombiFreitext(*txtFilter);
     bezeichnung->setBuddy(txtFilter);
     Liste = new QListWidget(this);
     Liste->setObjectName(QStringLiteral("Liste"));

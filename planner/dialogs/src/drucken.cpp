@@ -61,7 +61,7 @@ Drucken::Drucken(QWidget* besitzer, NebenFenster& fenster, const DruckQuelle* qu
     TDruckenAb = Benannt(new QLabel(Rahmen2), "TDruckenAb");
     BDruckenBis = Benannt(new QLabel(Rahmen2), "BDruckenBis");
     KDruckenBis = Benannt(new QComboBox(Rahmen2), "KDruckenBis");
-    KDruckenBis->setEditable(true);
+    KombiFreitext(*KDruckenBis);
     for (QLabel* datum : {TDruckenAb, BDruckenBis}) {
         datum->setFrameShape(QFrame::Panel);
         datum->setFrameShadow(QFrame::Sunken);

@@ -54,8 +54,9 @@ QPushButton* Knopf(QWidget* eltern, const char* name, const char* text) {
 
 QComboBox* Kombi(QWidget* eltern, const char* name, bool frei) {
     auto* k = Element<QComboBox>(eltern, QString::fromUtf8(name));
-    k->setEditable(frei);
-    k->setInsertPolicy(QComboBox::NoInsert);
+    if (frei) {
+        KombiFreitext(*k);
+    }
     return k;
 }
 

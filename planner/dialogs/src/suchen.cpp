@@ -32,8 +32,7 @@ Suchen::Suchen(BuchLesen buch, QWidget* besitzer) : QDialog(besitzer), buch_(std
     Rahmen2->setObjectName(QStringLiteral("Rahmen2"));
     KomSuche = new QComboBox(Rahmen2);
     KomSuche->setObjectName(QStringLiteral("KomSuche"));
-    KomSuche->setEditable(true);
-    KomSuche->setInsertPolicy(QComboBox::NoInsert);
+    KombiFreitext(*KomSuche);
     KomSuche->setMinimumContentsLength(28);
     (new QVBoxLayout(Rahmen2))->addWidget(KomSuche);
 

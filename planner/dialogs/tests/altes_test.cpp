@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QTest>
 
 #include "common/modul.h"
 #include "planner_dialogs/buchdialoge.h"
@@ -30,6 +31,25 @@ TEST(AltesFenster, EnterImFilterLiestNeu) {
     EXPECT_EQ(w.Liste->count(), 2);
     test::Taste(w.txtFilter, Qt::Key_Return, L("\r"));
     EXPECT_EQ(w.Liste->count(), 1);
+}
+
+TEST(AltesFenster, FilterIstDasGetippteNichtEineNotiz) {
+    test::AnwendungSicherstellen();
+    test::TestUmgebung umgebung;
+    modul().DateiAltes = umgebung.daten() + L("/Kronel.Old");
+    modul().DateiNotizen = umgebung.daten() + L("/Kronel.Txt");
+    umgebung.schreiben(modul().DateiAltes,
+                       "01.12.2026 Abrechnung\r\n02.12.2026 Abendessen\r\n03.12.2026 Kino\r\n");
+    umgebung.schreiben(modul().DateiNotizen, "Abendessen\r\n");
+    Altes w(nullptr, {});
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    w.txtFilter->setFocus();
+    // "ab" is in both lines that begin with it; the note is only a choice.
+    test::Tippen(w.txtFilter, L("Ab"));
+    test::Taste(w.txtFilter, Qt::Key_Return, L("\r"));
+    EXPECT_EQ(w.txtFilter->currentText(), L("Ab"));
+    EXPECT_EQ(w.Liste->count(), 2);
 }
 
 }  // namespace

@@ -102,6 +102,21 @@ TEST_F(SuchenTest, AutoSuchtGenauEinmalNachDemZeigen) {
     EXPECT_EQ(umgebung.meldungen.boxen[0].text, L("Suche nach »Friseur« war erfolglos."));
 }
 
+TEST_F(SuchenTest, EnterSuchtDasGetippteNichtDenVerlauf) {
+    IniSchreiben({}, {}, L("Suche"), L("a3;chor;"));
+    const SuchenErgebnis e = zeigen({}, [](Suchen* s) {
+        test::Tippen(s->KomSuche, L("a"));
+        s->Zeit_Timer();
+        test::Taste(s->KomSuche, Qt::Key_Return, L("\r"));
+        if (s->isVisible()) {
+            s->close();  // nothing found
+        }
+    });
+    // "a3" is in no line; "a" is in the third.
+    EXPECT_EQ(e, (SuchenErgebnis{L("a"), L(" 2")}));
+    EXPECT_EQ(fenster->KomSuche->itemText(0), L("a"));
+}
+
 TEST_F(SuchenTest, DatumssucheSetztDenTagAusDemMonatsblatt) {
     const SuchenErgebnis e = zeigen({}, [](Suchen* s) {
         test::BeimNaechstenModalen<QDialog>([](QDialog* d) {

@@ -230,7 +230,12 @@ void Planer::DatumWaehlen() {
         sicht_.DatumSetzen(DatumText(gewaehlt));
     }
     Uebernehmen(1);
-    sicht_.FokusSetzen(Feld::STMeldung);
+    FeldGanzMarkieren(Feld::STMeldung);
+}
+
+void Planer::FeldGanzMarkieren(Feld f) {
+    sicht_.FokusSetzen(f);
+    sicht_.AllesMarkieren(f);
 }
 
 void Planer::FensterWaehlen(bool von) {

@@ -125,11 +125,10 @@ void Planer::Main_PulPrgStartEinfg_Click() {
             Box::OK + Box::Ausrufezeichen, QStringLiteral("Kronelin"));
         return;
     }
-    TerminFelder f = sicht_.FelderLesen();
-    f.STMeldung = ProgrammMeldung(pfad);
-    sicht_.FelderSetzen(f);
-    sicht_.FokusSetzen(Feld::STMeldung);
-    Uebernehmen(0);
+    // The program takes the place of the whole message; the caret stands
+    // behind it, so nothing typed next goes before the "@".
+    sicht_.AllesMarkieren(Feld::STMeldung);
+    MeldungErgaenzen(ProgrammMeldung(pfad));
 }
 
 }  // namespace kronel

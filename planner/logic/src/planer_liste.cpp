@@ -65,12 +65,11 @@ void Planer::Main_PulEingeben_Click() {
     if (buch.TerminAnlegen(teile.datum, {}, {}, {}, {}, {}, teile.meldung) == 0) {
         return;
     }
-    sicht_.FokusSetzen(Feld::STDatum);
+    FeldGanzMarkieren(Feld::STDatum);
     if (uebergabe.isEmpty()) {
         NeuesDatumWaehlen();
     } else {
-        sicht_.FokusSetzen(Feld::STMeldung);
-        sicht_.AllesMarkieren(Feld::STMeldung);
+        FeldGanzMarkieren(Feld::STMeldung);
     }
 }
 
@@ -81,7 +80,7 @@ void Planer::Main_PulKopieren_Click() {
     if (ListeVoll() || !buch.TerminKopieren()) {
         return;
     }
-    sicht_.FokusSetzen(Feld::STDatum);
+    FeldGanzMarkieren(Feld::STDatum);
     NeuesDatumWaehlen();
 }
 

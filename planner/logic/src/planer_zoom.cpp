@@ -15,7 +15,7 @@ void Planer::Main_bezZoomMeldung_Click() {
         return;
     }
     DatumUebernehmen();
-    TerminFelder f = sicht_.FelderLesen();
+    const TerminFelder f = sicht_.FelderLesen();
     const auto [start, laenge] = sicht_.MeldungAuswahl();
     ZoomTextAnfrage anfrage;
     anfrage.Caption =
@@ -35,9 +35,14 @@ void Planer::Main_bezZoomMeldung_Click() {
     const auto feld = [](QString t) {
         return t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     };
-    f.STMeldung = MeldungEinpassen(feld(f.STMeldung), feld(ergebnis.Text), kMeldungLaenge)
-                      .text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-    sicht_.FelderSetzen(f);
+    const QString text = MeldungEinpassen(feld(f.STMeldung), feld(ergebnis.Text), kMeldungLaenge)
+                             .text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    if (text != f.STMeldung) {
+        // The edited text takes the place of the whole message, the caret
+        // behind it, as an insertion leaves it.
+        sicht_.AllesMarkieren(Feld::STMeldung);
+        sicht_.MeldungEinfuegen(text);
+    }
     Uebernehmen(0);
 }
 

@@ -106,6 +106,7 @@ TEST_F(PlanerEinfuegen, ProgrammstartErsetztDieMeldung) {
     planer.Main_PulPrgStartEinfg_Click();
     EXPECT_TRUE(aktuell().endsWith(L("Alle   @/opt/Tools/Rechner")));
     EXPECT_EQ(sicht.fokus, Feld::STMeldung);
+    EXPECT_EQ(sicht.meldungStart, 19);  // behind the path, not before the "@"
 
     // a blank is quoted, so the output program starts the whole path
     fenster.stdDialogAntwort.FileName = L("/opt/Meine Tools/Rechner");

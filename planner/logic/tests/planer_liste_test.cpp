@@ -75,6 +75,7 @@ TEST_F(PlanerListe, NeuerTerminMitVorgabenUndKalender) {
     EXPECT_EQ(aktuell(), L("202612243T  1W  -         -   Alle   ?"));
     EXPECT_EQ(sicht.felder.STDatum, L("24.12.2026"));
     EXPECT_EQ(sicht.fokus, Feld::STMeldung);
+    EXPECT_EQ(sicht.ganzMarkiert, Feld::STMeldung);  // typing replaces the "?"
     EXPECT_EQ(sicht.panels[Panel::Position], L(" Termin 4 von 4 "));
     EXPECT_EQ(sicht.panels[Panel::Unsaved].trimmed(), L("*"));
     // The snapshot is the new record as made: the pick can be undone
@@ -88,6 +89,7 @@ TEST_F(PlanerListe, NeuerTerminMitVorgabenUndKalender) {
         EXPECT_EQ(fenster.gezeigt.size(), 1u) << wert;
         EXPECT_EQ(aktuell(), L("202612093T  1W  -         -   Alle   ?")) << wert;
         EXPECT_EQ(sicht.fokus, Feld::STDatum) << wert;
+        EXPECT_EQ(sicht.ganzMarkiert, Feld::STDatum) << wert;
     }
 }
 

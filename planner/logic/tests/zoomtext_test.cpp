@@ -97,6 +97,8 @@ TEST(ZoomText, PlanerGibtMeldungAuswahlUndSchriftUndUebernimmtNurOk) {
     fenster.zoomTextAntwort = {0, L("Geburtstag\r\nvon Eva")};
     planer.Main_bezZoomMeldung_Click();
     EXPECT_EQ(sicht.felder.STMeldung, L("Geburtstag\r\nvon Eva"));
+    EXPECT_EQ(sicht.meldungStart, 19);  // the caret behind the text, nothing selected
+    EXPECT_EQ(sicht.meldungLaenge, 0);
     EXPECT_TRUE(planer.buch.ListeTermine[0].endsWith(L("Geburtstag°°von Eva")));
 
     // The edited text enters the record as typing into the message field does.

@@ -471,8 +471,7 @@ void Main::StatusleisteAnlegen() {
 QComboBox* Main::Kombi(const char* name, int laenge) {
     auto* k = new QComboBox(Rahmen);
     k->setObjectName(U(name));
-    k->setEditable(true);
-    k->setInsertPolicy(QComboBox::NoInsert);
+    KombiFreitext(*k);
     k->setMaxVisibleItems(16);
     if (laenge > 0) {
         k->lineEdit()->setMaxLength(laenge);
@@ -810,10 +809,15 @@ bool Main::eventFilter(QObject* ziel, QEvent* e) {
             const bool frei = planer_->FeldBetreten(f);
             if (!frei) {
                 QTimer::singleShot(0, ListeAnzeige, [this] { ListeAnzeige->setFocus(); });
-            } else if (feld == STDatum) {
-                QTimer::singleShot(0, STDatum, [this] { STDatum->selectAll(); });
-            } else if (feld == STMeldung) {
-                QTimer::singleShot(0, STMeldung, [this] { STMeldung->selectAll(); });
+                break;
+            }
+            // Only Tab and Shift+Tab select the whole text. A click leaves the
+            // caret where it went; a closing menu, a returning window or an
+            // insertion gives the focus back to the text as it was left, and
+            // the commands that select for the user say so themselves.
+            const auto grund = static_cast<QFocusEvent*>(e)->reason();
+            if (grund == Qt::TabFocusReason || grund == Qt::BacktabFocusReason) {
+                AllesMarkieren(f);
             }
             break;
         }

@@ -70,6 +70,15 @@ QStringList KombiEintraege(const QComboBox& kombi) {
     return eintraege;
 }
 
+void KombiFreitext(QComboBox& kombi) {
+    kombi.setEditable(true);
+    kombi.setInsertPolicy(QComboBox::NoInsert);
+    // An editable box completes inline from its list, case-insensitively: one
+    // typed letter would stand for an item the user never meant. Without a
+    // completer Enter also looks for the item with the exact case.
+    kombi.setCompleter(nullptr);
+}
+
 double QtBildschirm::weite() const {
     QScreen* s = Hauptbildschirm();
     return (s != nullptr ? s->availableGeometry().width() : 1024) * TwipsProPixel;

@@ -3,6 +3,7 @@
 // their own event loop once they are open, and keys. Part of the test support
 // for windows (kronel_testsupport_ui), which links Qt Widgets.
 
+#include <QStringList>
 #include <QWidget>
 
 #include <functional>
@@ -28,5 +29,10 @@ void Taste(QWidget* w, int taste, const QString& text = {},
            Qt::KeyboardModifiers mod = Qt::NoModifier);
 // Types any characters, one key each (QTest's key clicks know ASCII only).
 void Tippen(QWidget* w, const QString& text);
+
+// Types "a" and Enter into every editable combo box of fenster, whose list
+// offers "Ab" first; Enter goes no further than the box (no button of the
+// window is pressed). Each box as "objectName=text it then holds", by name.
+QStringList KombisBetippen(QWidget* fenster);
 
 }  // namespace kronel::test

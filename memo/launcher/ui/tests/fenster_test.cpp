@@ -103,3 +103,9 @@ TEST_F(Fenster, LiegtFuenfPixelVorDerUnterenRechtenEcke) {
     EXPECT_EQ(r.bottom() + 1, static_cast<int>(bildschirm().hoehe() / TwipsProPixel) - 5);
     w.close();
 }
+
+TEST_F(Fenster, OhneKombiMitFreitext) {
+    StarterHauptfenster w;
+    w.Form_Load();
+    EXPECT_EQ(test::KombisBetippen(&w), QStringList());
+}

@@ -15,6 +15,7 @@
 #include "platform/text.h"
 #include "reminder_ui/hauptfenster.h"
 #include "testsupport/anwendung.h"
+#include "testsupport/fensterbedienung.h"
 #include "testsupport/testsupport.h"
 #include "testsupport/utf8.h"
 
@@ -132,4 +133,10 @@ TEST_F(Fenster, StatusleisteZeigtIhreTexteGanz) {
             << l->text().toStdString();
     }
     w.close();
+}
+
+TEST_F(Fenster, OhneKombiMitFreitext) {
+    ErinnerungsHauptfenster w;
+    ASSERT_TRUE(w.Form_Load());
+    EXPECT_EQ(test::KombisBetippen(&w), QStringList());
 }

@@ -220,6 +220,9 @@ private:
     void UebergabeHolen(Fenstername fenster);
     void NeuesDatumWaehlen();
     // ---- end of the list commands ----
+    // The focus to a text field with its whole text selected, as the moves
+    // into the date or the message that the user did not make by key do.
+    void FeldGanzMarkieren(Feld f);
     std::optional<QString> AustauschDateiWaehlen(bool speichern);
     // Inserts at the caret of the message and commits; an empty text does nothing.
     void MeldungErgaenzen(const QString& text);

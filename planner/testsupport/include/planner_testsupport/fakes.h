@@ -51,7 +51,13 @@ public:
     void FokusSetzen(Feld f) override { fokus = f; }
     void FormResize() override { schritte << QStringLiteral("FormResize"); }
     void UndoSchalten(bool an) override { undo = an; }
-    void AllesMarkieren(Feld f) override { ganzMarkiert = f; }
+    void AllesMarkieren(Feld f) override {
+        ganzMarkiert = f;
+        if (f == Feld::STMeldung) {
+            meldungStart = 0;
+            meldungLaenge = static_cast<int>(felder.STMeldung.size());
+        }
+    }
     std::pair<int, int> MeldungAuswahl() const override { return meldungAuswahl; }
     SchriftWerte MeldungSchrift() const override { return meldungSchrift; }
     void EreignisseZulassen() override {

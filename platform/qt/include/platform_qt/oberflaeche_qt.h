@@ -116,4 +116,9 @@ qint32 WertAusFarbe(const QColor& farbe);
 // The items of a combo box, in order.
 QStringList KombiEintraege(const QComboBox& kombi);
 
+// Makes kombi a combo box with free text: what the user types is its text; the
+// list is a choice. Nothing completes from the list, nothing typed is added to
+// it, and Enter takes an item only when the text equals it exactly.
+void KombiFreitext(QComboBox& kombi);
+
 }  // namespace kronel
