@@ -900,9 +900,11 @@ void Main::Main_Form_Resize() {
     if (!isMaximized()) {
         const FensterMasse& m = neu.fenster;
         const FensterMasse& v = jetzt.fenster;
-        if (m.links != v.links || m.oben != v.oben || m.weite != v.weite || m.hoehe != v.hoehe) {
-            QtFenster f(this);
+        QtFenster f(this);
+        if (m.weite != v.weite || m.hoehe != v.hoehe) {
             f.masseSetzen(m);
+        } else if (m.links != v.links || m.oben != v.oben) {
+            f.verschieben(m.links, m.oben);  // back onto the screen, the size as it is
         }
         AnordnungSetzen(neu);
     } else {
