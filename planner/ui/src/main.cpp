@@ -462,6 +462,12 @@ void Main::StatusleisteAnlegen() {
     for (size_t i = 0; i < labels.size(); ++i) {
         panels_.insert(reihe[i], labels[i]);
     }
+    // "Position" and "Unsaved" keep the width of their design texts: a growing
+    // count or the unsaved mark never narrows the prompt panel nor widens the window.
+    for (const Panel p : {Panel::Position, Panel::Unsaved}) {
+        QLabel* l = panels_.value(p);
+        l->setFixedWidth(l->sizeHint().width());
+    }
     statusZeilen_ = new StatusZeilen(panels_.value(Panel::Status), FeldHinweise(), [this] {
         MindestgroesseSetzen();
         Main_Form_Resize();
