@@ -15,22 +15,35 @@ namespace {
 
 const QChar kAuslassung(0x2026);  // "…"
 
-// Each word wider than the panel may break after any of its characters (a
-// path), the others only between words.
+const QChar kBruchstelle(0x200B);  // zero-width space: a break opportunity
+
+// A word wider than the panel (a path) may break after each "/", a part still
+// too wide after any of its characters; the others break only between words.
 QString Brechbar(const QString& text, const std::function<int(const QString&)>& breiteVon,
                  int breite) {
+    auto zuBreit = [&](const QString& wort) { return wort.size() > 1 && breiteVon(wort) > breite; };
     QStringList worte = text.split(QLatin1Char(' '));
     for (QString& wort : worte) {
-        if (wort.size() > 1 && breiteVon(wort) > breite) {
-            QString teile;
-            for (const QChar c : std::as_const(wort)) {
-                if (!teile.isEmpty()) {
-                    teile += QChar(0x200B);  // zero-width space: a break opportunity
-                }
-                teile += c;
-            }
-            wort = teile;
+        if (!zuBreit(wort)) {
+            continue;
         }
+        QStringList teile = wort.split(QLatin1Char('/'));
+        for (qsizetype i = 0; i < teile.size(); ++i) {
+            if (i + 1 < teile.size()) {
+                teile[i] += QLatin1Char('/');
+            }
+            if (zuBreit(teile[i])) {
+                QString zeichen;
+                for (const QChar c : std::as_const(teile[i])) {
+                    if (!zeichen.isEmpty()) {
+                        zeichen += kBruchstelle;
+                    }
+                    zeichen += c;
+                }
+                teile[i] = zeichen;
+            }
+        }
+        wort = teile.join(kBruchstelle);
     }
     return worte.join(QLatin1Char(' '));
 }
