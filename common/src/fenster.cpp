@@ -33,6 +33,12 @@ void FensterPositionLesen(FensterSteuerelement& main, const QString& praefix) {
     auto lesen = [&](const char* name, double vorgabe) {
         return Val(IniLesen({}, {}, praefix + QString::fromUtf8(name), ZahlText(vorgabe)));
     };
+    // A missing key gives each default back.
+    auto gespeichert = [&](const char* name) {
+        const QString schluessel = praefix + QString::fromUtf8(name);
+        return IniLesen({}, {}, schluessel, QStringLiteral("0")) ==
+               IniLesen({}, {}, schluessel, QStringLiteral("1"));
+    };
     double h = lesen("Form_Höhe", jetzt.hoehe);
     double w = lesen("Form_Weite", jetzt.weite);
     double l = lesen("Form_Links", -1);
@@ -55,7 +61,14 @@ void FensterPositionLesen(FensterSteuerelement& main, const QString& praefix) {
         main.zustandSetzen(FensterZustand::Maximiert);
     }
     if (main.zustand() == FensterZustand::Normal) {
-        main.masseSetzen({l, t, w, h});
+        // Without stored sizes the window keeps its own: before a window manager
+        // has framed it, its present size is only the inside.
+        if (!gespeichert("Form_Höhe") && !gespeichert("Form_Weite") && h == jetzt.hoehe &&
+            w == jetzt.weite) {
+            main.verschieben(l, t);
+        } else {
+            main.masseSetzen({l, t, w, h});
+        }
     }
     if (QCoreApplication::instance() != nullptr) {
         QCoreApplication::processEvents();

@@ -106,7 +106,7 @@ void Zeitstarter::EckeEinnehmen(FensterSteuerelement& fenster) const {
     FensterMasse m = fenster.masse();
     m.links = bildschirm().weite() - m.weite - kRand;
     m.oben = bildschirm().hoehe() - m.hoehe - kRand;
-    fenster.masseSetzen(m);
+    fenster.verschieben(m.links, m.oben);
 }
 
 void Zeitstarter::EinstellungenLesen(FensterSteuerelement& fenster) {

@@ -177,7 +177,7 @@ void Erinnerung::OptionenLesen(FensterSteuerelement& fenster) {
     }
     m.links = std::max(0.0, m.links);
     m.oben = std::max(0.0, m.oben);
-    fenster.masseSetzen(m);
+    fenster.verschieben(m.links, m.oben);
 }
 
 void Erinnerung::OptionenSpeichern(const FensterSteuerelement& fenster) const {

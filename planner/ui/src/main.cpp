@@ -462,6 +462,12 @@ void Main::StatusleisteAnlegen() {
     for (size_t i = 0; i < labels.size(); ++i) {
         panels_.insert(reihe[i], labels[i]);
     }
+    // "Position" and "Unsaved" keep the width of their design texts: a growing
+    // count or the unsaved mark never narrows the prompt panel nor widens the window.
+    for (const Panel p : {Panel::Position, Panel::Unsaved}) {
+        QLabel* l = panels_.value(p);
+        l->setFixedWidth(l->sizeHint().width());
+    }
     statusZeilen_ = new StatusZeilen(panels_.value(Panel::Status), FeldHinweise(), [this] {
         MindestgroesseSetzen();
         Main_Form_Resize();
@@ -904,9 +910,11 @@ void Main::Main_Form_Resize() {
     if (!isMaximized()) {
         const FensterMasse& m = neu.fenster;
         const FensterMasse& v = jetzt.fenster;
-        if (m.links != v.links || m.oben != v.oben || m.weite != v.weite || m.hoehe != v.hoehe) {
-            QtFenster f(this);
+        QtFenster f(this);
+        if (m.weite != v.weite || m.hoehe != v.hoehe) {
             f.masseSetzen(m);
+        } else if (m.links != v.links || m.oben != v.oben) {
+            f.verschieben(m.links, m.oben);  // back onto the screen, the size as it is
         }
         AnordnungSetzen(neu);
     } else {

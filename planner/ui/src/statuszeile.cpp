@@ -13,27 +13,98 @@ namespace kronel {
 
 namespace {
 
-// Each word wider than the panel may break after any of its characters (a
-// path), the others only between words.
+const QChar kAuslassung(0x2026);  // "…"
+
+const QChar kBruchstelle(0x200B);  // zero-width space: a break opportunity
+
+// A word wider than the panel (a path) may break after each "/", a part still
+// too wide after any of its characters; the others break only between words.
 QString Brechbar(const QString& text, const std::function<int(const QString&)>& breiteVon,
                  int breite) {
+    auto zuBreit = [&](const QString& wort) { return wort.size() > 1 && breiteVon(wort) > breite; };
     QStringList worte = text.split(QLatin1Char(' '));
     for (QString& wort : worte) {
-        if (wort.size() > 1 && breiteVon(wort) > breite) {
-            QString teile;
-            for (const QChar c : std::as_const(wort)) {
-                if (!teile.isEmpty()) {
-                    teile += QChar(0x200B);  // zero-width space: a break opportunity
-                }
-                teile += c;
-            }
-            wort = teile;
+        if (!zuBreit(wort)) {
+            continue;
         }
+        QStringList teile = wort.split(QLatin1Char('/'));
+        for (qsizetype i = 0; i < teile.size(); ++i) {
+            if (i + 1 < teile.size()) {
+                teile[i] += QLatin1Char('/');
+            }
+            if (zuBreit(teile[i])) {
+                QString zeichen;
+                for (const QChar c : std::as_const(teile[i])) {
+                    if (!zeichen.isEmpty()) {
+                        zeichen += kBruchstelle;
+                    }
+                    zeichen += c;
+                }
+                teile[i] = zeichen;
+            }
+        }
+        wort = teile.join(kBruchstelle);
     }
     return worte.join(QLatin1Char(' '));
 }
 
+// The text with n of its characters kept, half from its start, half from its end.
+QString MitteKuerzen(const QString& text, qsizetype n) {
+    return text.left(n - n / 2) + kAuslassung + text.right(n / 2);
+}
+
+// The largest n from von to bis for which passt holds, found by halving (the
+// longer a text, the less it fits); von - 1 when none does.
+qsizetype Groesstes(qsizetype von, qsizetype bis, const std::function<bool(qsizetype)>& passt) {
+    qsizetype unten = von - 1;
+    qsizetype oben = bis;
+    while (unten < oben) {
+        const qsizetype mitte = unten + (oben - unten + 1) / 2;
+        if (passt(mitte)) {
+            unten = mitte;
+        } else {
+            oben = mitte - 1;
+        }
+    }
+    return unten;
+}
+
 }  // namespace
+
+QString HinweisKuerzen(const QString& text, const std::function<bool(const QString&)>& passt) {
+    if (passt(text)) {
+        return text;
+    }
+    const qsizetype auf = text.indexOf(QChar(0xBB));                         // »
+    const qsizetype zu = auf < 0 ? -1 : text.indexOf(QChar(0xAB), auf + 1);  // «
+    if (zu > auf + 1) {
+        const QString pfad = text.mid(auf + 1, zu - auf - 1);
+        const qsizetype schnitt = pfad.lastIndexOf(QLatin1Char('/'));
+        const QString name = pfad.mid(schnitt + 1);
+        auto mitPfad = [&](const QString& p) { return text.left(auf + 1) + p + text.mid(zu); };
+        if (schnitt > 0) {
+            const QString ordner = pfad.left(schnitt);
+            auto mitOrdner = [&](qsizetype n) {
+                return mitPfad(MitteKuerzen(ordner, n) + QLatin1Char('/') + name);
+            };
+            const qsizetype n =
+                Groesstes(0, ordner.size() - 1, [&](qsizetype k) { return passt(mitOrdner(k)); });
+            if (n >= 0) {
+                return mitOrdner(n);
+            }
+        }
+        const QString vorn = schnitt >= 0 ? QString(kAuslassung) + QLatin1Char('/') : QString();
+        auto mitName = [&](qsizetype n) { return mitPfad(vorn + MitteKuerzen(name, n)); };
+        const qsizetype n =
+            Groesstes(1, name.size() - 1, [&](qsizetype k) { return passt(mitName(k)); });
+        if (n >= 1) {
+            return mitName(n);
+        }
+    }
+    auto mitAnfang = [&](qsizetype n) { return text.left(n) + kAuslassung; };
+    return mitAnfang(std::max<qsizetype>(
+        0, Groesstes(0, text.size() - 1, [&](qsizetype k) { return passt(mitAnfang(k)); })));
+}
 
 StatusZeilen::StatusZeilen(QLabel* panel, QStringList hinweise,
                            std::function<void()> leisteGeaendert)
@@ -41,8 +112,9 @@ StatusZeilen::StatusZeilen(QLabel* panel, QStringList hinweise,
       panel_(panel),
       hinweise_(std::move(hinweise)),
       leisteGeaendert_(std::move(leisteGeaendert)),
-      mass_(std::make_unique<QLabel>()) {
-    text_ = panel_->text();
+      mass_(std::make_unique<QLabel>()),
+      tip_(panel->toolTip()),
+      text_(panel->text()) {
     // A label like the panel measures a text as the panel lays it out.
     mass_->setFont(panel_->font());
     mass_->setFrameStyle(panel_->frameStyle());
@@ -50,8 +122,31 @@ StatusZeilen::StatusZeilen(QLabel* panel, QStringList hinweise,
     mass_->setIndent(panel_->indent());
     mass_->setAlignment(panel_->alignment());
     panel_->setWordWrap(true);
-    // A word is never broken: the panel keeps the width of the widest.
-    panel_->setMinimumWidth(Breite());
+    // The narrowest width at which no prompt takes more than two lines, and no
+    // word of a prompt is broken.
+    int breiteste = 1;
+    int laengste = 1;
+    for (const QString& h : std::as_const(hinweise_)) {
+        laengste = std::max(laengste, BreiteVon(h));
+        for (const QString& wort : h.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+            breiteste = std::max(breiteste, BreiteVon(wort));
+        }
+    }
+    const int zweiZeilen = HoeheVon(QStringLiteral("x\nx"), laengste);
+    int unten = breiteste;
+    int oben = std::max(breiteste, laengste);
+    while (unten < oben) {
+        const int mitte = unten + (oben - unten) / 2;
+        if (HinweisHoehe(mitte) <= zweiZeilen) {
+            oben = mitte;
+        } else {
+            unten = mitte + 1;
+        }
+    }
+    breite_ = unten;
+    hoehe_ = HinweisHoehe(breite_);
+    panel_->setMinimumWidth(breite_);
+    panel_->setFixedHeight(hoehe_);
     panel_->installEventFilter(this);
     panel_->parentWidget()->installEventFilter(this);
 }
@@ -70,22 +165,12 @@ int StatusZeilen::BreiteVon(const QString& wort) const {
     return mass_->sizeHint().width();
 }
 
-int StatusZeilen::Hoehe(int breite) const {
+int StatusZeilen::HinweisHoehe(int breite) const {
     int hoehe = 0;
     for (const QString& h : hinweise_) {
         hoehe = std::max(hoehe, HoeheVon(h, breite));
     }
     return hoehe;
-}
-
-int StatusZeilen::Breite() const {
-    int breite = 1;
-    for (const QString& h : hinweise_) {
-        for (const QString& wort : h.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-            breite = std::max(breite, BreiteVon(wort));
-        }
-    }
-    return breite;
 }
 
 bool StatusZeilen::Setzen(const QString& text) {
@@ -99,19 +184,21 @@ bool StatusZeilen::Setzen(const QString& text) {
 
 void StatusZeilen::Zeigen() {
     const int breite = panel_->width();
-    const QString gezeigt = Brechbar(
-        text_, [this](const QString& wort) { return BreiteVon(wort); }, breite);
-    panel_->setText(gezeigt);
-    // A text longer than every prompt (where a printout went) makes the bar taller.
-    panel_->setFixedHeight(std::max(hinweisHoehe_, HoeheVon(gezeigt, breite)));
+    auto brechbar = [&](const QString& t) {
+        return Brechbar(
+            t, [this](const QString& wort) { return BreiteVon(wort); }, breite);
+    };
+    const QString gezeigt = HinweisKuerzen(
+        text_, [&](const QString& t) { return HoeheVon(brechbar(t), breite) <= hoehe_; });
+    panel_->setText(brechbar(gezeigt));
+    panel_->setToolTip(gezeigt == text_ ? tip_ : text_);
 }
 
 bool StatusZeilen::eventFilter(QObject* ziel, QEvent* e) {
     if (e->type() == QEvent::Resize) {
         const auto* r = static_cast<QResizeEvent*>(e);
-        if (ziel == panel_ && r->size().width() != breite_) {
-            breite_ = r->size().width();
-            hinweisHoehe_ = Hoehe(breite_);
+        if (ziel == panel_ && r->size().width() != gezeigtBreite_) {
+            gezeigtBreite_ = r->size().width();
             Zeigen();
         } else if (ziel == panel_->parentWidget() && r->size().height() != r->oldSize().height()) {
             // After the window's layout has given the rest to the client area.

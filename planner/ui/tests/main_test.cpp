@@ -56,6 +56,17 @@ protected:
         fenster = std::make_unique<Main>(nebenfenster);
         ASSERT_TRUE(fenster->Starten());
     }
+    // Shown and laid out, the status bar's size included.
+    void gezeigtStarten() {
+        starten();
+        fenster->show();
+        Ruhe();
+    }
+    static void Ruhe() {
+        for (int i = 0; i < 3; ++i) {  // the status bar's new size, then the layout
+            QApplication::processEvents();
+        }
+    }
 
     test::TestUmgebung umgebung;
     test::SkriptFenster nebenfenster;
@@ -350,14 +361,7 @@ TEST_F(MainTest, ListenschriftUndFarbenAusDenEinstellungen) {
 }
 
 TEST_F(MainTest, JederFeldhinweisStehtGanzInDerStatusleisteUeberDerDerEditorEndet) {
-    starten();
-    fenster->show();
-    auto ruhe = [] {
-        for (int i = 0; i < 3; ++i) {  // the status bar's new size, then the layout
-            QApplication::processEvents();
-        }
-    };
-    ruhe();
+    gezeigtStarten();
     QLabel* status = panel("Status");
     EXPECT_TRUE(status->wordWrap());
     const QFontMetrics fm(status->font());
@@ -365,7 +369,7 @@ TEST_F(MainTest, JederFeldhinweisStehtGanzInDerStatusleisteUeberDerDerEditorEnde
     // window, and list and editor end above the status bar.
     auto zeigt = [&](const QString& text, const char* groesse) {
         fenster->PanelSetzen(Panel::Status, text);
-        ruhe();
+        Ruhe();
         // The label indents a framed text by an "x".
         const QRect platz = status->contentsRect().adjusted(fm.horizontalAdvance(L("x")), 0, 0, 0);
         const QRect gezeigt = fm.boundingRect(platz, Qt::TextWordWrap, status->text());
@@ -386,13 +390,64 @@ TEST_F(MainTest, JederFeldhinweisStehtGanzInDerStatusleisteUeberDerDerEditorEnde
         }
     };
     allePassen("Entwurf");
-    // A path wider than the panel breaks inside its words; the bar grows for it.
-    const QString pfad = L("/home/anna/Dokumente/Kronel-Ausdruck-20261209-093000.pdf");
-    zeigt(L("Der Ausdruck wurde als PDF-Datei »%1« gespeichert.").arg(pfad), "Entwurf");
-    EXPECT_TRUE(status->text().remove(QChar(0x200B)).contains(pfad));
     fenster->resize(fenster->minimumSize());
-    ruhe();
+    Ruhe();
     allePassen("klein");
+    fenster->Aktion(L("PulBeenden"))->trigger();
+}
+
+TEST_F(MainTest, NurDerBenutzerVerschiebtListeUndEditor) {
+    gezeigtStarten();
+    QLabel* status = panel("Status");
+    const QRect liste = fenster->ListeAnzeige->geometry();
+    const QRect rahmen = fenster->Rahmen->geometry();
+    const QSize groesse = fenster->size();
+    const QSize mindestens = fenster->minimumSize();
+    const QRect feld = status->geometry();
+    auto unverrueckt = [&](const QString& wobei) {
+        Ruhe();
+        EXPECT_EQ(fenster->ListeAnzeige->geometry(), liste) << wobei.toStdString();
+        EXPECT_EQ(fenster->Rahmen->geometry(), rahmen) << wobei.toStdString();
+        EXPECT_EQ(fenster->size(), groesse) << wobei.toStdString();
+        EXPECT_EQ(fenster->minimumSize(), mindestens) << wobei.toStdString();
+        EXPECT_EQ(status->geometry(), feld) << wobei.toStdString();
+    };
+    // Through the fields.
+    for (const QString& hinweis : FeldHinweise()) {
+        fenster->PanelSetzen(Panel::Status, hinweis);
+        unverrueckt(hinweis);
+    }
+    // Where a printout went: shortened to the bar, whole in the tooltip.
+    const QString pdf =
+        L("Der Ausdruck wurde als PDF-Datei "
+          "»/home/anna/Dokumente/Kronel-Ausdruck-20261209-093000.pdf« gespeichert.");
+    fenster->PanelSetzen(Panel::Status, pdf);
+    unverrueckt(pdf);
+    const QString gezeigt = status->text().remove(QChar(0x200B));
+    EXPECT_TRUE(gezeigt.startsWith(L("Der Ausdruck wurde als PDF-Datei »")))
+        << gezeigt.toStdString();
+    EXPECT_TRUE(gezeigt.contains(L("…"))) << gezeigt.toStdString();
+    EXPECT_EQ(status->toolTip(), pdf);
+    // The count past 9 and past 99, the unsaved mark on and off.
+    for (const QString& text :
+         {L(" Termin 9 von 9 "), L(" Termin 10 von 10 "), L(" Termin 100 von 100 ")}) {
+        fenster->PanelSetzen(Panel::Position, text);
+        unverrueckt(text);
+    }
+    fenster->PanelSetzen(Panel::Unsaved, L(" * "));
+    unverrueckt(L("*"));
+    fenster->PanelSetzen(Panel::Unsaved, {});
+    unverrueckt(L("gespeichert"));
+    // A text shown whole has the panel's own tooltip again.
+    fenster->PanelSetzen(Panel::Status, FeldHinweise().constFirst());
+    EXPECT_EQ(status->toolTip(), L("Allgemeiner Hinweis"));
+    // A wide window has room for the file name.
+    fenster->resize(1100, groesse.height());
+    Ruhe();
+    fenster->PanelSetzen(Panel::Status, pdf);
+    EXPECT_TRUE(
+        status->text().remove(QChar(0x200B)).contains(L("/Kronel-Ausdruck-20261209-093000.pdf«")))
+        << status->text().toStdString();
     fenster->Aktion(L("PulBeenden"))->trigger();
 }
 

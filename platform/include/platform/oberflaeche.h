@@ -64,6 +64,8 @@ public:
     virtual FensterMasse masse() const = 0;
     // Moves and sizes in one step.
     virtual void masseSetzen(const FensterMasse& m) = 0;
+    // Moves and keeps the size.
+    virtual void verschieben(double links, double oben) = 0;
     virtual FensterZustand zustand() const = 0;
     virtual void zustandSetzen(FensterZustand z) = 0;
 };

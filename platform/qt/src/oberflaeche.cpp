@@ -13,6 +13,7 @@
 #include <unistd.h>
 
 #include <cmath>
+#include <utility>
 
 #include "platform_qt/oberflaeche_qt.h"
 
@@ -281,11 +282,116 @@ bool QtTextfeld::fokusSetzen() {
     return true;
 }
 
+namespace {
+
+int Px(double twips) {
+    return static_cast<int>(std::lround(twips / TwipsProPixel));
+}
+
+// The client area of a window whose outer edges are m, inside the frame r.
+QRect Innen(const FensterMasse& m, const QMargins& r) {
+    return {Px(m.links) + r.left(), Px(m.oben) + r.top(),
+            std::max(1, Px(m.weite) - r.left() - r.right()),
+            std::max(1, Px(m.hoehe) - r.top() - r.bottom())};
+}
+
+// A window manager frames a window only after it is shown; before, Qt knows
+// no frame, and the client area would take the whole outer size. What the
+// window was given before is given again once the frame is known, so that a
+// restored window keeps its stored size instead of growing by the frame.
+class RahmenNachtrag final : public QObject {
+public:
+    static RahmenNachtrag* Von(QWidget* w) {
+        return dynamic_cast<RahmenNachtrag*>(
+            w->findChild<QObject*>(Name(), Qt::FindDirectChildrenOnly));
+    }
+    static RahmenNachtrag& Fuer(QWidget* w, const QtFenster::RahmenAbfrage& rahmen) {
+        RahmenNachtrag* n = Von(w);
+        return n != nullptr ? *n : *new RahmenNachtrag(w, rahmen);
+    }
+    // The outer edges; with groesse false only the position, the size stays.
+    void Merken(const FensterMasse& ziel, bool groesse) {
+        ziel_ = ziel;
+        groesse_ = groesse_ || groesse;
+        gegeben_ = fenster_->size();
+    }
+    // What the window is given now, the frame known, holds.
+    void Aufgeben() {
+        fertig_ = true;
+        deleteLater();
+    }
+
+protected:
+    bool eventFilter(QObject* ziel, QEvent* e) override {
+        switch (e->type()) {
+            case QEvent::Show:
+            case QEvent::Move:
+            case QEvent::Resize:
+            case QEvent::WindowStateChange:
+                break;
+            default:
+                return QObject::eventFilter(ziel, e);
+        }
+        if (fertig_ || !fenster_->isVisible() ||
+            (fenster_->windowState() &
+             (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen))) {
+            return QObject::eventFilter(ziel, e);
+        }
+        const QMargins r = rahmen_(*fenster_);
+        if (!r.isNull()) {
+            Aufgeben();
+            fenster_->setGeometry(groesse_ ? Innen(ziel_, r)
+                                           : QRect(Innen(ziel_, r).topLeft(), fenster_->size()));
+        } else if (e->type() == QEvent::Resize && fenster_->size() != gegeben_) {
+            Aufgeben();  // sized by the user in a session without a window manager
+        }
+        return QObject::eventFilter(ziel, e);
+    }
+
+private:
+    RahmenNachtrag(QWidget* w, QtFenster::RahmenAbfrage rahmen)
+        : QObject(w), fenster_(w), rahmen_(std::move(rahmen)) {
+        setObjectName(Name());
+        w->installEventFilter(this);
+    }
+    static QString Name() { return QStringLiteral("RahmenNachtrag"); }
+
+    QWidget* fenster_;
+    QtFenster::RahmenAbfrage rahmen_;
+    FensterMasse ziel_;
+    bool groesse_ = false;
+    QSize gegeben_;
+    bool fertig_ = false;
+};
+
+void Nachgetragen(QWidget* w) {
+    if (RahmenNachtrag* n = RahmenNachtrag::Von(w)) {
+        n->Aufgeben();
+    }
+}
+
+}  // namespace
+
+QtFenster::QtFenster(QWidget* w, RahmenAbfrage rahmen) : w_(w), rahmen_(std::move(rahmen)) {
+    if (!rahmen_) {
+        rahmen_ = [](const QWidget& fenster) {
+            const QRect aussen = fenster.frameGeometry();
+            const QRect innen = fenster.geometry();
+            return QMargins(innen.left() - aussen.left(), innen.top() - aussen.top(),
+                            aussen.right() - innen.right(), aussen.bottom() - innen.bottom());
+        };
+    }
+}
+
+QMargins QtFenster::Rahmen() const {
+    return rahmen_(*w_);
+}
+
 FensterMasse QtFenster::masse() const {
     if (w_ == nullptr) {
         return {};
     }
-    const QRect r = w_->frameGeometry();
+    const QRect r = w_->geometry().marginsAdded(Rahmen());
     return {r.x() * TwipsProPixel, r.y() * TwipsProPixel, r.width() * TwipsProPixel,
             r.height() * TwipsProPixel};
 }
@@ -294,14 +400,33 @@ void QtFenster::masseSetzen(const FensterMasse& m) {
     if (w_ == nullptr) {
         return;
     }
-    auto px = [](double twips) { return static_cast<int>(std::lround(twips / TwipsProPixel)); };
-    // The frame is part of the stored size; the client area is what Qt sizes.
-    const QRect rahmen = w_->frameGeometry();
-    const QRect innen = w_->geometry();
-    const int dw = rahmen.width() - innen.width();
-    const int dh = rahmen.height() - innen.height();
-    w_->move(px(m.links), px(m.oben));
-    w_->resize(std::max(1, px(m.weite) - dw), std::max(1, px(m.hoehe) - dh));
+    const QMargins r = Rahmen();
+    if (!r.isNull()) {
+        Nachgetragen(w_);
+        w_->setGeometry(Innen(m, r));
+        return;
+    }
+    // Qt puts a frame that comes later at this position.
+    w_->move(Px(m.links), Px(m.oben));
+    w_->resize(Innen(m, r).size());
+    RahmenNachtrag::Fuer(w_, rahmen_).Merken(m, true);
+}
+
+void QtFenster::verschieben(double links, double oben) {
+    if (w_ == nullptr) {
+        return;
+    }
+    FensterMasse m = masse();
+    m.links = links;
+    m.oben = oben;
+    const QMargins r = Rahmen();
+    if (!r.isNull()) {
+        Nachgetragen(w_);
+        w_->setGeometry(QRect(Innen(m, r).topLeft(), w_->size()));
+        return;
+    }
+    w_->move(Px(links), Px(oben));
+    RahmenNachtrag::Fuer(w_, rahmen_).Merken(m, false);
 }
 
 FensterZustand QtFenster::zustand() const {

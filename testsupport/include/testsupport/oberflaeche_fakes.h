@@ -119,6 +119,11 @@ public:
         m = neu;
         ++bewegt;
     }
+    void verschieben(double links, double oben) override {
+        m.links = links;
+        m.oben = oben;
+        ++bewegt;
+    }
     FensterZustand zustand() const override { return z; }
     void zustandSetzen(FensterZustand neu) override { z = neu; }
     FensterMasse m;

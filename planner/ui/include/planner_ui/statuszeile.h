@@ -1,10 +1,12 @@
 #pragma once
-// The prompt panel of the status bar breaks its text into lines and keeps the
-// height the longest of its prompts needs at the panel's width, so the bar
-// keeps its height from field to field; no word of a prompt is cut, and a
-// longer text (a path) breaks inside words and makes the bar taller. A change
-// of the bar's height or of its panels is reported: the window's layout ends
-// above the bar, and the window is never narrower than the bar's panels.
+// The prompt panel of the status bar keeps one height for the run: the height
+// the longest field prompt needs at the width where each prompt takes at most
+// two lines, and the panel is never narrower than that, so the bar never moves
+// the list and the editor above it. Every prompt is shown whole; a longer text
+// (where a printout went) is shortened to that height, its whole text then in
+// the tooltip. A change of the bar's height or of its panels is reported: the
+// window's layout ends above the bar, and the window is never narrower than
+// the bar's panels.
 
 #include <QObject>
 #include <QStringList>
@@ -16,6 +18,12 @@ class QLabel;
 
 namespace kronel {
 
+// The text as far as passt allows: whole; else with the folder of the file
+// named between » and « shortened in its middle, the file name kept; else the
+// file name shortened in its middle as well; else cut at its end. "…" marks
+// what is left out.
+QString HinweisKuerzen(const QString& text, const std::function<bool(const QString&)>& passt);
+
 class StatusZeilen final : public QObject {
 public:
     StatusZeilen(QLabel* panel, QStringList hinweise, std::function<void()> leisteGeaendert);
@@ -23,28 +31,31 @@ public:
 
     // Shows the text; false when it is shown already.
     bool Setzen(const QString& text);
-    // The panel's height that shows each prompt whole at the width breite.
-    int Hoehe(int breite) const;
-    // The width of the widest word of the prompts in the panel.
-    int Breite() const;
+    // The panel's least width and its height for the run.
+    int Breite() const { return breite_; }
+    int Hoehe() const { return hoehe_; }
 
 protected:
     bool eventFilter(QObject* ziel, QEvent* e) override;
 
 private:
-    QLabel* panel_;
-    QStringList hinweise_;
-    std::function<void()> leisteGeaendert_;
     void Zeigen();
     // The height of the text, the width of a word, each in a label like the panel.
     int HoeheVon(const QString& text, int breite) const;
     int BreiteVon(const QString& wort) const;
+    // The height the prompts need at that width.
+    int HinweisHoehe(int breite) const;
 
-    QString text_;
-    int breite_ = -1;
-    int mindestBreite_ = -1;
-    int hinweisHoehe_ = 0;
+    QLabel* panel_;
+    QStringList hinweise_;
+    std::function<void()> leisteGeaendert_;
     std::unique_ptr<QLabel> mass_;
+    QString tip_;
+    QString text_;
+    int breite_ = 1;
+    int hoehe_ = 0;
+    int gezeigtBreite_ = -1;
+    int mindestBreite_ = -1;
 };
 
 }  // namespace kronel

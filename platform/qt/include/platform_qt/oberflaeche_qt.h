@@ -1,6 +1,7 @@
 #pragma once
 // The Qt side of the desktop services and of the control interfaces.
 
+#include <QMargins>
 #include <QPointer>
 #include <QString>
 #include <QStringList>
@@ -81,14 +82,20 @@ private:
 // A top-level window; the frame counts as the system counts it (outer edges).
 class QtFenster final : public FensterSteuerelement {
 public:
-    explicit QtFenster(QWidget* w) : w_(w) {}
+    // The frame a window manager put around a window; none while it has not.
+    using RahmenAbfrage = std::function<QMargins(const QWidget&)>;
+    // Without a query the frame is the one Qt knows.
+    explicit QtFenster(QWidget* w, RahmenAbfrage rahmen = {});
     FensterMasse masse() const override;
     void masseSetzen(const FensterMasse& m) override;
+    void verschieben(double links, double oben) override;
     FensterZustand zustand() const override;
     void zustandSetzen(FensterZustand z) override;
 
 private:
+    QMargins Rahmen() const;
     QPointer<QWidget> w_;
+    RahmenAbfrage rahmen_;
 };
 
 // A QListWidget or QComboBox as a list control. A sorted list widget puts
