@@ -4,10 +4,12 @@
 // modally and read after it was hidden.
 
 #include <QDialog>
+#include <QSet>
 
 #include "planner/notizen.h"
 
 class QComboBox;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -76,8 +78,10 @@ private:
     // The notes file written; a failure is reported and loses nothing more.
     void NotizenSpeichern();
     void Verlassen(const QString& uebergabe);
+    bool SuchtBeimLoslassen(const QKeyEvent& e);
 
     NotizenListe liste_;
+    QSet<int> mitBefehlstaste_;
     QString dateiNotizen_;
     bool nurLesen_;
 };
