@@ -124,12 +124,15 @@ Notizen::Notizen(QWidget* besitzer, const QString& schrift, const QString& datei
         SanduhrZeiger sanduhr;
         liste_.Laden(dateiNotizen_);
         ListeFuellen();
-        for (const Adressbuch& buch : AdressbuecherSuchen()) {
+        const std::vector<Adressbuch> gefunden = AdressbuecherSuchen();
+        for (const Adressbuch& buch : gefunden) {
             auto* zeile = new QListWidgetItem(buch.Name, ListeAdr);
             zeile->setData(Qt::UserRole, buch.Pfad);
         }
         ListeAdr->setVisible(ListeAdr->count() > 0);
         bezListeAdr->setVisible(ListeAdr->count() > 0);
+        bezHinweis = Hinweis(this, AdressbuecherFehlenHinweis(gefunden));
+        raster->addWidget(bezHinweis, 8, 0, 1, 2);
     }
     Zeit_Timer();
     Zeit->start();

@@ -123,6 +123,10 @@ TEST_F(Einfuegefenster, NotizenAufnehmenLoeschenUndEinfuegen) {
         auto* loeschen = Knopf(w, "BefLöschen");
         EXPECT_EQ(w->focusWidget(), liste);
         EXPECT_FALSE(Element<QListWidget>(w, "ListeAdr")->isVisible());
+        // no books: the window says where their folder is set
+        auto* hinweis = Element<QLabel>(w, "bezHinweis");
+        EXPECT_TRUE(hinweis->isVisible());
+        EXPECT_TRUE(hinweis->text().contains(L("»Dir« im Abschnitt »Solmika«")));
         EXPECT_FALSE(Knopf(w, "BefAufnehmen")->isEnabled());
         Taste(text, Qt::Key_Return);  // empty: nothing added
         EXPECT_EQ(liste->count(), 1);
@@ -175,6 +179,7 @@ TEST_F(Einfuegefenster, AdressmodusSpeichertErstDieNotizen) {
         auto* einfuegen = Knopf(w, "BefEinfügen");
         ASSERT_TRUE(buecher->isVisible());
         EXPECT_TRUE(Element<QLabel>(w, "bezListeAdr")->isVisible());
+        EXPECT_FALSE(Element<QLabel>(w, "bezHinweis")->isVisible());
         test::Tippen(Element<QLineEdit>(w, "Text"), L("neu"));
         Knopf(w, "BefAufnehmen")->click();
         buecher->setCurrentRow(-1);

@@ -57,6 +57,8 @@ public:
     QLineEdit* TxtSuche;
     QTimer* Zeit;
     QLabel* BezUebergabe;
+    // Where the folder of the address books is set, when none was found.
+    QLabel* bezHinweis;
 
     void BefAufnehmen_Click();
     void BefLoeschen_Click();
