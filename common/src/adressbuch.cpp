@@ -50,6 +50,22 @@ std::vector<Adressbuch> AdressbuecherIn(const QString& ordner) {
     return buecher;
 }
 
+QString AdressbuecherFehlenHinweis(const std::vector<Adressbuch>& gefunden) {
+    if (!gefunden.empty()) {
+        return {};
+    }
+    const QString ordner = AdressbuchOrdner();
+    const QString was =
+        ordner.isEmpty()
+            ? QStringLiteral("Kein Ordner für Adressbücher eingestellt")
+            : QStringLiteral("Kein Adressbuch im Ordner »") + ordner + QStringLiteral("«");
+    return was +
+           QStringLiteral(
+               ". Den Ordner der Adressbücher (Dateien *.dat) nennt der "
+               "Schlüssel »Dir« im Abschnitt »Solmika« der Datei »") +
+           IniDateiAufloesen(QStringLiteral("RIVIROR.INI")) + QStringLiteral("«.");
+}
+
 AdressFelder::AdressFelder(QStringView zeile, int anzahl) {
     felder_.reserve(anzahl);
     qsizetype start = 0;

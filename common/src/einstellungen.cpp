@@ -265,6 +265,30 @@ QString IniLesen(const QString& datei, const QString& abschnitt, const QString& 
     return MarkenAlsUmbruch(wert);
 }
 
+QStringList IniWerte(const QString& datei, const QString& abschnitt) {
+    QStringList werte;
+    const QString pfad = IniDateiAufloesen(datei);
+    const QString a = IniAbschnittAufloesen(abschnitt);
+    const IniDatei* d = pfad.isEmpty() || a.isEmpty() ? nullptr : Laden(pfad);
+    if (d == nullptr) {
+        return werte;
+    }
+    bool drin = false;
+    for (const Zeile& z : d->zeilen) {
+        if (const auto kopf = Kopfname(z.text)) {
+            if (drin) {
+                break;  // the first section of that name counts
+            }
+            drin = GleichOhneFall(*kopf, a);
+        } else if (drin) {
+            if (const auto s = SchluesselTeilen(z.text)) {
+                werte << MarkenAlsUmbruch(s->wert);
+            }
+        }
+    }
+    return werte;
+}
+
 namespace {
 
 // Bytes that are no settings file: NUL bytes, or text without any section.

@@ -80,6 +80,20 @@ Ergebnis<QString> FeiertagText(const QString& datum) {
     return FeiertagText(*d);
 }
 
+QStringList FeiertagNamen() {
+    const QString pfad = ProgrammDatei(QStringLiteral("Feiertag.Ini"));
+    QStringList namen;
+    if (pfad.isEmpty()) {
+        return namen;
+    }
+    for (const QString& wert : IniWerte(pfad, QStringLiteral("Feiertage"))) {
+        if (const QString name = Trim(wert); !name.isEmpty() && !namen.contains(name)) {
+            namen << name;
+        }
+    }
+    return namen;
+}
+
 QString AstroText(const QDate& datum) {
     if (!datum.isValid()) {
         return {};

@@ -14,14 +14,31 @@ QString PaketZeile(int n) {
     return n == 0 ? QStringLiteral("kronel;kronelin.exe") : QString();
 }
 
-QString ProgrammPfad(int n) {
-    const QString zeile = PaketZeile(n);
+namespace {
+
+// The program of a row of the table: the file name after the ";" without its
+// ".exe" (the programs carry none on Linux); empty for an empty row.
+QString ZeilenProgramm(const QString& zeile) {
     const qsizetype trenner = zeile.indexOf(QLatin1Char(';'));
     if (trenner < 0) {
         return {};
     }
-    const QString abschnitt = zeile.left(trenner);
     QString datei = zeile.mid(trenner + 1);
+    if (GleichOhneFall(Right(datei, 4), QStringLiteral(".exe"))) {
+        datei.chop(4);
+    }
+    return datei;
+}
+
+}  // namespace
+
+QString ProgrammPfad(int n) {
+    const QString zeile = PaketZeile(n);
+    const QString datei = ZeilenProgramm(zeile);
+    if (datei.isEmpty()) {
+        return {};
+    }
+    const QString abschnitt = zeile.left(zeile.indexOf(QLatin1Char(';')));
     const QString gelesen = IniLesen({}, abschnitt, QStringLiteral("dir"), {});
     if (gelesen.isEmpty() || GleichOhneFall(Left(gelesen, 2), QStringLiteral("a:"))) {
         return {};
@@ -32,10 +49,6 @@ QString ProgrammPfad(int n) {
     }
     while (ordner.size() > 1 && ordner.endsWith(QLatin1Char('/'))) {
         ordner.chop(1);
-    }
-    // The programs carry no ".exe" on Linux.
-    if (GleichOhneFall(Right(datei, 4), QStringLiteral(".exe"))) {
-        datei.chop(4);
     }
     const QString pfad = DateiImOrdnerFinden(ordner, datei);
     return !pfad.isEmpty() && DateiVorhanden(pfad) ? pfad : QString();
@@ -51,7 +64,10 @@ void ProgrammeSuchen(PaketMenue& menue) {
         if (!pfad.isEmpty()) {
             menue.eintragFreigeben(i, true);
         }
-        if (LCase(pfad + QLatin1Char(' ')).contains(ich)) {
+        // The running program never offers itself, also before any program
+        // recorded its folder: the item could only stay grey.
+        if (LCase(pfad + QLatin1Char(' ')).contains(ich) ||
+            GleichOhneFall(ZeilenProgramm(PaketZeile(i)), ProgrammDateiname())) {
             menue.eintragVerbergen(i);
         }
     }

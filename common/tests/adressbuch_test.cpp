@@ -59,3 +59,17 @@ TEST(Adressbuch, BuecherUndZeilen) {
     IniSchreiben({}, L("Solmika"), L("Dir"), L("C:\\Solmika"));
     EXPECT_TRUE(AdressbuecherSuchen().empty());
 }
+
+TEST(Adressbuch, HinweisWoDerOrdnerEingestelltWird) {
+    test::TestUmgebung umgebung;
+    const QString wo = L(". Den Ordner der Adressbücher (Dateien *.dat) nennt der Schlüssel "
+                         "»Dir« im Abschnitt »Solmika« der Datei »") +
+                       umgebung.riviror() + L("«.");
+    EXPECT_EQ(AdressbuecherFehlenHinweis({}), L("Kein Ordner für Adressbücher eingestellt") + wo);
+    const QString ordner = umgebung.daten() + L("/adressen");
+    umgebung.schreiben(ordner + L("/liesmich.txt"), "");
+    IniSchreiben({}, L("Solmika"), L("Dir"), ordner);
+    EXPECT_EQ(AdressbuecherFehlenHinweis(AdressbuecherSuchen()),
+              L("Kein Adressbuch im Ordner »") + ordner + L("«") + wo);
+    EXPECT_EQ(AdressbuecherFehlenHinweis({{L("Privat"), ordner + L("/Privat.dat")}}), QString());
+}

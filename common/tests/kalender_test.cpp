@@ -36,6 +36,16 @@ TEST_F(Kalender, FeiertageJaehrlichUndDatiert) {
     EXPECT_FALSE(FeiertagText(L("32.12.2024")).ok());
 }
 
+TEST_F(Kalender, FeiertagNamenJederEinmal) {
+    EXPECT_TRUE(FeiertagNamen().isEmpty());  // no file
+    datei("Feiertag.Ini",
+          "; Kommentar=kein Name\r\n[Feiertage]\r\n25.12= 1. Weihnachtstag \r\n26.12=   \r\n"
+          "25.12.2024=1. Weihnachtstag\r\n03.10=Tag der Deutschen Einheit\r\n"
+          "[Anderes]\r\n01.01=Neujahr\r\n[feiertage]\r\n01.05=zu spät\r\n");
+    EXPECT_EQ(FeiertagNamen(),
+              QStringList({L("1. Weihnachtstag"), L("Tag der Deutschen Einheit")}));
+}
+
 TEST_F(Kalender, DateinamenOhneRuecksichtAufGrossKlein) {
     datei("FEIERTAG.INI", "[FEIERTAGE]\r\n01.01=Neujahr\r\n");
     EXPECT_EQ(FeiertagText(QDate(2030, 1, 1)), L("Neujahr"));

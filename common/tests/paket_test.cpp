@@ -54,6 +54,13 @@ TEST_F(Paket, ProgrammeSuchenGibtFreiUndVerbirgtDasEigene) {
     MenueAufnahme menue;
     ProgrammeSuchen(menue);
     EXPECT_FALSE(menue.frei[0]);
+    EXPECT_FALSE(menue.verborgen[0]);
+    // The planner offers not itself, though no folder is recorded yet.
+    ProgrammDateinameSetzen(L("Kronelin"));
+    MenueAufnahme planer;
+    ProgrammeSuchen(planer);
+    EXPECT_TRUE(planer.verborgen[0]);
+    ProgrammDateinameSetzen(L("KronMemo"));
     EXPECT_EQ(menue.status, QStringList({L("Suche Programme..."), L("Bereit")}));
     planerAblegen();
     dirSetzen(ordner());

@@ -11,6 +11,7 @@
 
 #include "common/einstellungen.h"
 #include "common/fenster.h"
+#include "common/hilfe.h"
 #include "common/modul.h"
 #include "common/texte.h"
 #include "platform/ordner.h"
@@ -108,6 +109,8 @@ TEST(HilfeSeiten, MitZeichensatzUndAnkernDerKontexte) {
         const QByteArray inhalt = f.readAll();
         EXPECT_TRUE(inhalt.contains("<meta charset=\"utf-8\">")) << name;
         EXPECT_FALSE(QString::fromUtf8(inhalt).contains(QChar::ReplacementCharacter)) << name;
+        // the neutral base address is no web page to show the user
+        EXPECT_FALSE(QString::fromUtf8(inhalt).contains(WebAdresse())) << name;
         if (QByteArray(name) == "Kronel.html") {
             for (int id : {300, 400, 291, 292, 293, 294, 295}) {
                 EXPECT_TRUE(inhalt.contains("id=\"kontext" + QByteArray::number(id) + "\"")) << id;
@@ -148,6 +151,7 @@ TEST(Tips, MitgelieferteTipsSindAlleDa) {
             IniLesen(datei, L("Tips"), QStringLiteral("Tip%1").arg(k, 4, 10, QLatin1Char('0')));
         EXPECT_FALSE(tip.isEmpty()) << k;
         EXPECT_FALSE(tip.contains(QChar::ReplacementCharacter)) << k;
+        EXPECT_FALSE(tip.contains(L("{URL}"), Qt::CaseInsensitive)) << k;
     }
     EXPECT_TRUE(IniLesen(datei, L("Tips"), L("Tip0012")).contains(L("Strg-Taste")));
 }

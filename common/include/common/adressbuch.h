@@ -26,6 +26,10 @@ QString AdressbuchOrdner();
 std::vector<Adressbuch> AdressbuecherSuchen();
 std::vector<Adressbuch> AdressbuecherIn(const QString& ordner);
 
+// For a window that found none of the books: which folder it searched and
+// where that folder is set; empty when books were found.
+QString AdressbuecherFehlenHinweis(const std::vector<Adressbuch>& gefunden);
+
 // The fields of one address: fields 0 to anzahl - 1, each trimmed of blanks;
 // a missing field reads empty, fields after the last are not cut.
 class AdressFelder {

@@ -5,6 +5,7 @@
 // stored as "**". Reading never throws; a write that cannot be done changes nothing.
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -17,6 +18,9 @@ struct IniErgebnis {
 
 QString IniLesen(const QString& datei, const QString& abschnitt, const QString& schluessel,
                  const QString& vorgabe = {});
+// The values of every key of the section (the first section of that name), in
+// the order of the file; empty when the file or the section is missing.
+QStringList IniWerte(const QString& datei, const QString& abschnitt);
 IniErgebnis IniSchreiben(const QString& datei, const QString& abschnitt, const QString& schluessel,
                          const QString& wert);
 // Reads a key, makes its new value from the old one and writes it, all under

@@ -9,6 +9,7 @@
 
 #include <QDate>
 #include <QString>
+#include <QStringList>
 
 #include "platform/fehler.h"
 
@@ -18,6 +19,8 @@ namespace kronel {
 QString FeiertagText(const QDate& datum);
 // The same for a date text; fails (13) when the text is no date.
 Ergebnis<QString> FeiertagText(const QString& datum);
+// Every holiday name of the file once, in the order of the file.
+QStringList FeiertagNamen();
 
 // The notes of the day, several joined by CR LF: the yearly ones first, then
 // those of the date's year; the empty text when there are none.

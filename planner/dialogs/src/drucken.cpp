@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QStyle>
+#include <QTextDocument>
 #include <QTimer>
 
 #include "planner/druckquelle.h"
@@ -297,8 +299,32 @@ void Drucken::BefVorschau_Click() {
     }
     EreignisseZulassen();
     DruckListeAufbauen();
-    Text->setPlainText(
-        DruckVorschauText(Liste).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    const QString vorschau = DruckVorschauText(Liste);
+    Text->setPlainText(QString(vorschau).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    VorschauVerbreitern(vorschau);
+}
+
+// The pane grows until its longest line shows whole, while the window fits the
+// screen; beyond that its scroll bar shows the rest.
+void Drucken::VorschauVerbreitern(const QString& vorschau) {
+    const QFontMetrics masse(Text->font());
+    int zeile = 0;
+    for (const QStringView z : QStringView(vorschau).split(QStringLiteral("\r\n"))) {
+        zeile = std::max(zeile, masse.horizontalAdvance(z.toString()));
+    }
+    layout()->activate();
+    const int noetig = zeile + 2 * static_cast<int>(Text->document()->documentMargin()) +
+                       2 * Text->frameWidth() +
+                       Text->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, Text);
+    int breite = width() + noetig - Text->width();
+    if (const QScreen* s = screen()) {
+        const int rahmen = frameGeometry().width() - width();
+        breite = std::min(breite, s->availableGeometry().width() - rahmen);
+    }
+    if (breite > width()) {
+        resize(breite, height());
+        UeberBesitzerZentrieren(this);
+    }
 }
 
 void Drucken::BefAbbruch_Click() {

@@ -80,7 +80,7 @@ DruckenBlatt::DruckenBlatt(QWidget* besitzer, NebenFenster& fenster, const Druck
         Benannt(new QLabel(QStringLiteral("Schriftgröße Datum"), Rahmen1), "Bezeichnung1"), 2, 0);
     optionenLayout->addWidget(kombiFontSize0, 2, 1);
     optionenLayout->addWidget(
-        Benannt(new QLabel(QStringLiteral("Schirftgröße Text"), Rahmen1), "Bezeichnung2"), 3, 0);
+        Benannt(new QLabel(QStringLiteral("Schriftgröße Text"), Rahmen1), "Bezeichnung2"), 3, 0);
     optionenLayout->addWidget(kombiFontSize1, 3, 1);
     optionenLayout->addWidget(strgPrnQuer, 4, 0, 1, 2);
 

@@ -2,6 +2,7 @@
 // What the side windows share: where they open and their buttons.
 
 #include <QGuiApplication>
+#include <QLabel>
 #include <QPushButton>
 #include <QScreen>
 #include <QWidget>
@@ -34,6 +35,16 @@ inline QPushButton* Knopf(QWidget* fenster, const char* name, const char* text) 
     k->setObjectName(QString::fromUtf8(name));
     k->setAutoDefault(false);
     return k;
+}
+
+// A note beneath a window's lists that says why they stay empty; hidden when
+// there is nothing to say.
+inline QLabel* Hinweis(QWidget* fenster, const QString& text) {
+    auto* l = new QLabel(text, fenster);
+    l->setObjectName(QStringLiteral("bezHinweis"));
+    l->setWordWrap(true);
+    l->setHidden(text.isEmpty());
+    return l;
 }
 
 }  // namespace kronel

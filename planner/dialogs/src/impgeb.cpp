@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "common/adressbuch.h"
+#include "fensterhilfen.h"
 #include "planner/geburtstage.h"
 #include "planner_dialogs/buchdialoge.h"
 #include "platform/dienste.h"
@@ -55,10 +56,13 @@ ImpGeb::ImpGeb(QWidget* besitzer) : QDialog(besitzer) {
             Abgesichert([this] { GeburtstageLaden(); }, "ImpGeb_ListeAdr_Click"));
 
     // The books in German order; the first one is shown at once.
-    for (const Adressbuch& b : AdressbuecherSuchen()) {
+    const std::vector<Adressbuch> gefunden = AdressbuecherSuchen();
+    for (const Adressbuch& b : gefunden) {
         buecher_ << b.Pfad;
         ListeAdr->addItem(b.Name);
     }
+    bezHinweis = Hinweis(this, AdressbuecherFehlenHinweis(gefunden));
+    raster->addWidget(bezHinweis, 3, 0, 1, 5);
     if (ListeAdr->count() > 0) {
         ListeAdr->setCurrentRow(0);
     } else {

@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalBlocker>
 #include <QStatusBar>
 #include <QStyle>
@@ -14,6 +15,7 @@
 
 #include <string_view>
 
+#include "common/kalender.h"
 #include "planner/monatsblatt.h"
 #include "planner_dialogs/fensterverzeichnis.h"
 #include "platform/datum.h"
@@ -85,7 +87,7 @@ Monatsblatt::Monatsblatt(QWidget* besitzer) : QDialog(besitzer) {
         l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         const bool feiertag = std::string_view(schluessel) == "Feiertag";
         if (feiertag) {
-            l->setMinimumWidth(l->fontMetrics().horizontalAdvance(QStringLiteral("Heiligabend ")));
+            FeiertagPlatzSchaffen(l);
         }
         StatusBar->addWidget(l, feiertag ? 1 : 0);
     }
@@ -120,8 +122,32 @@ Monatsblatt::Monatsblatt(QWidget* besitzer) : QDialog(besitzer) {
             Abgesichert([this] { befOk_Click(); }, "Monatsblatt_Calendar_DblClick"));
 }
 
+// Every holiday name of the file fits the panel whole (the user may write
+// long ones), up to half the screen.
+void Monatsblatt::FeiertagPlatzSchaffen(QLabel* panel) {
+    int breite = 0;
+    QStringList namen = FeiertagNamen();
+    namen << QStringLiteral("Heiligabend");
+    for (const QString& name : std::as_const(namen)) {
+        panel->setText(name);
+        breite = std::max(breite, panel->sizeHint().width());
+    }
+    panel->clear();
+    if (const QScreen* s = screen()) {
+        breite = std::min(breite, s->availableGeometry().width() / 2);
+    }
+    panel->setMinimumWidth(breite);
+}
+
 void Monatsblatt::Vorbereiten(const MonatsblattAnfrage& anfrage) {
     setWindowTitle(anfrage.Caption);
+    // The caller's question stands whole in the title bar, beside the window
+    // manager's icon and buttons.
+    QFont fett = font();
+    fett.setBold(true);
+    const int titel =
+        QFontMetrics(fett).horizontalAdvance(anfrage.Caption) + 6 * fontMetrics().height();
+    resize(sizeHint().expandedTo(QSize(titel, 0)));
     if (anfrage.Calendar.isValid()) {
         const QSignalBlocker still(Calendar);  // no pick of the user's
         Calendar->setSelectedDate(anfrage.Calendar);

@@ -20,6 +20,13 @@ namespace kronel {
 
 namespace {
 
+constexpr Qt::KeyboardModifiers kBefehlstasten = Qt::AltModifier | Qt::ControlModifier;
+
+bool IstUmschalttaste(int taste) {
+    return taste == Qt::Key_Alt || taste == Qt::Key_AltGr || taste == Qt::Key_Control ||
+           taste == Qt::Key_Shift || taste == Qt::Key_Meta;
+}
+
 bool IstEnter(const QEvent* e) {
     if (e->type() != QEvent::KeyPress && e->type() != QEvent::KeyRelease) {
         return false;
@@ -118,12 +125,15 @@ Notizen::Notizen(QWidget* besitzer, const QString& schrift, const QString& datei
         liste_.Laden(dateiNotizen_);
         ListeFuellen();
         LesefehlerMelden();
-        for (const Adressbuch& buch : AdressbuecherSuchen()) {
+        const std::vector<Adressbuch> gefunden = AdressbuecherSuchen();
+        for (const Adressbuch& buch : gefunden) {
             auto* zeile = new QListWidgetItem(buch.Name, ListeAdr);
             zeile->setData(Qt::UserRole, buch.Pfad);
         }
         ListeAdr->setVisible(ListeAdr->count() > 0);
         bezListeAdr->setVisible(ListeAdr->count() > 0);
+        bezHinweis = Hinweis(this, AdressbuecherFehlenHinweis(gefunden));
+        raster->addWidget(bezHinweis, 8, 0, 1, 2);
     }
     Zeit_Timer();
     Zeit->start();
@@ -238,6 +248,30 @@ void Notizen::ListeAdr_DblClick() {
     TxtSuche->setFocus();
 }
 
+// A typed key searches when it is let go; Alt, Ctrl and Shift alone and a key
+// pressed with Alt or Ctrl (a mnemonic such as Alt+E, whose button clicks a
+// moment later and reads the line shown) do not. The key pressed with Alt may
+// be let go after Alt, and a mnemonic reaches the field only as a shortcut
+// override, so such keys are remembered until their release.
+bool Notizen::SuchtBeimLoslassen(const QKeyEvent& e) {
+    const int taste = e.key();
+    switch (e.type()) {
+        case QEvent::ShortcutOverride:
+        case QEvent::KeyPress:
+            if ((e.modifiers() & kBefehlstasten) != 0 && !IstUmschalttaste(taste)) {
+                mitBefehlstaste_.insert(taste);
+            }
+            return false;
+        case QEvent::KeyRelease:
+            if (mitBefehlstaste_.remove(taste) || (e.modifiers() & kBefehlstasten) != 0) {
+                return false;
+            }
+            return !IstUmschalttaste(taste);
+        default:
+            return false;
+    }
+}
+
 bool Notizen::eventFilter(QObject* ziel, QEvent* e) {
     if (IstEnter(e)) {
         const bool druck = e->type() == QEvent::KeyPress;
@@ -257,7 +291,9 @@ bool Notizen::eventFilter(QObject* ziel, QEvent* e) {
             return true;  // swallowed; its release searches
         }
     }
-    if (ziel == TxtSuche && e->type() == QEvent::KeyRelease) {
+    const bool taste = e->type() == QEvent::KeyPress || e->type() == QEvent::KeyRelease ||
+                       e->type() == QEvent::ShortcutOverride;
+    if (ziel == TxtSuche && taste && SuchtBeimLoslassen(*static_cast<const QKeyEvent*>(e))) {
         liste_.Suchen(TxtSuche->text());
         AuswahlZeigen();
     }

@@ -145,8 +145,9 @@ Setup::Setup(QWidget* besitzer) : QDialog(besitzer) {
     auto* vorgaben = new QWidget(SSTab);
     auto* g2 = new QGridLayout(vorgaben);
     g2->addLayout(
-        Kopf(vorgaben, 2,
-             Ueberschrift(vorgaben, "Für einige Eingaben könne Sie die Vorschläge fest vorgeben.")),
+        Kopf(
+            vorgaben, 2,
+            Ueberschrift(vorgaben, "Für einige Eingaben können Sie die Vorschläge fest vorgeben.")),
         0, 0, 1, 3);
     KSetVon = Kombi(vorgaben, "KSetVon", true);
     KSetBis = Kombi(vorgaben, "KSetBis", true);
@@ -235,7 +236,7 @@ Setup::Setup(QWidget* besitzer) : QDialog(besitzer) {
             Abgesichert(
                 [this] {
                     DateiWaehlen(OTxtRndDat,
-                                 QStringLiteral("Wähle Sie eine "
+                                 QStringLiteral("Wählen Sie eine "
                                                 "Zufalls-Termin-Datei"),
                                  QStringLiteral("Zufallstermine (*.daz);;"
                                                 "Fachwortbibliotheken "
@@ -246,7 +247,7 @@ Setup::Setup(QWidget* besitzer) : QDialog(besitzer) {
     connect(befSuchSnd, &QPushButton::clicked, this,
             Abgesichert(
                 [this] {
-                    DateiWaehlen(OtxtSound, QStringLiteral("Wähle Sie eine Tondatei"),
+                    DateiWaehlen(OtxtSound, QStringLiteral("Wählen Sie eine Tondatei"),
                                  QStringLiteral("Ton (*.wav)"), true);
                 },
                 "befSuchSnd"));

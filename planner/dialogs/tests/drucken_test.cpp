@@ -95,6 +95,21 @@ TEST_F(DruckenFenster, VorschauVerbreitertUndZeigtNeunPunkte) {
     EXPECT_TRUE(d.Text->toPlainText().isEmpty());
 }
 
+// The preview shows whole lines of up to 99 characters: the window grows for
+// them, up to the width of the screen.
+TEST_F(DruckenFenster, VorschauZeigtGanzeZeilen) {
+    quelle.termine.append(L("20261210-   -   -         -   Alle   ") + QString(90, u'x'));
+    Drucken d(nullptr, fenster, &quelle);
+    d.show();
+    d.BefVorschau_Click();
+    QCoreApplication::processEvents();
+    const int bildschirm = d.screen()->availableGeometry().width();
+    EXPECT_TRUE(d.Text->horizontalScrollBar()->maximum() == 0 ||
+                d.frameGeometry().width() >= bildschirm)
+        << d.frameGeometry().width() << " of " << bildschirm;
+    EXPECT_LE(d.frameGeometry().width(), bildschirm);
+}
+
 // While the copies print, pending events run: nothing of the window may start a
 // second printout, change the list or close the window then.
 TEST_F(DruckenFenster, WaehrendDesDruckensWartetDasFenster) {

@@ -58,6 +58,7 @@ TEST_F(BlattFenster, FrischeVorgabenUndAbbrechenSpeichert) {
     EXPECT_TRUE(d.strgPrnSW->isChecked());
     EXPECT_EQ(d.kombiFontSize0->currentText(), L("9"));
     EXPECT_EQ(d.kombiFontSize1->currentText(), L("7"));
+    EXPECT_EQ(d.findChild<QLabel*>(L("Bezeichnung2"))->text(), L("Schriftgröße Text"));
     EXPECT_EQ(d.TDruckenAb->text(), L("01.12.2026"));
     d.TDruckenAnzahl->setValue(2);
     d.LaufAnzMon->setValue(3);

@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -47,12 +48,35 @@ protected:
     }
     QString notizen() const { return umgebung.daten() + L("/Kronel.Txt"); }
     // A book folder with one book of three telephone lines.
-    void adressbuch() {
+    void adressbuch(const char* zeilen =
+                        "1\tanna\t\t\t\t\t\t1\r\n1\tbernd\t\t\t\t\t\t2\r\n"
+                        "1\tberta\t\t\t\t\t\t3\r\n") {
         const QString ordner = umgebung.daten() + L("/solmika");
-        umgebung.schreiben(ordner + L("/Freunde.Dat"),
-                           "1\tanna\t\t\t\t\t\t1\r\n1\tbernd\t\t\t\t\t\t2\r\n"
-                           "1\tberta\t\t\t\t\t\t3\r\n");
+        umgebung.schreiben(ordner + L("/Freunde.Dat"), zeilen);
         IniSchreiben({}, L("Solmika"), L("Dir"), ordner);
+    }
+    // A book of three Maiers, in this German order.
+    void maiers() {
+        adressbuch(
+            "1\tMaier\tOtto\t\t\t\t\t3\r\n1\tMaier\tAnna\t\t\t\t\t1\r\n"
+            "1\tMaier\tEva\t\t\t\t\t2\r\n");
+    }
+    // Opens the book and types "maier": each key searches on from the line
+    // shown, so the five keys go Anna, Eva, Otto, Anna, Eva.
+    static QLineEdit* maierSuchen(QWidget* w) {
+        Taste(w->findChild<QListWidget*>(L("ListeAdr")), Qt::Key_Down);
+        Taste(w->findChild<QListWidget*>(L("ListeAdr")), Qt::Key_Return);
+        auto* suche = w->findChild<QLineEdit*>(L("TxtSuche"));
+        test::Tippen(suche, L("maier"));
+        EXPECT_EQ(w->findChild<QListWidget*>(L("Liste"))->currentItem()->text(),
+                  L("Maier, Eva - 2"));
+        w->activateWindow();  // the mnemonic is a shortcut of the active window
+        EXPECT_TRUE(QTest::qWaitForWindowActive(w));
+        return suche;
+    }
+    static void loslassen(QWidget* w, int taste, Qt::KeyboardModifiers mod) {
+        QKeyEvent los(QEvent::KeyRelease, taste, mod);
+        QApplication::sendEvent(w, &los);
     }
 
     test::TestUmgebung umgebung;
@@ -101,6 +125,10 @@ TEST_F(Einfuegefenster, NotizenAufnehmenLoeschenUndEinfuegen) {
         auto* loeschen = Knopf(w, "BefLöschen");
         EXPECT_EQ(w->focusWidget(), liste);
         EXPECT_FALSE(Element<QListWidget>(w, "ListeAdr")->isVisible());
+        // no books: the window says where their folder is set
+        auto* hinweis = Element<QLabel>(w, "bezHinweis");
+        EXPECT_TRUE(hinweis->isVisible());
+        EXPECT_TRUE(hinweis->text().contains(L("»Dir« im Abschnitt »Solmika«")));
         EXPECT_FALSE(Knopf(w, "BefAufnehmen")->isEnabled());
         Taste(text, Qt::Key_Return);  // empty: nothing added
         EXPECT_EQ(liste->count(), 1);
@@ -183,6 +211,7 @@ TEST_F(Einfuegefenster, AdressmodusSpeichertErstDieNotizen) {
         auto* einfuegen = Knopf(w, "BefEinfügen");
         ASSERT_TRUE(buecher->isVisible());
         EXPECT_TRUE(Element<QLabel>(w, "bezListeAdr")->isVisible());
+        EXPECT_FALSE(Element<QLabel>(w, "bezHinweis")->isVisible());
         test::Tippen(Element<QLineEdit>(w, "Text"), L("neu"));
         Knopf(w, "BefAufnehmen")->click();
         buecher->setCurrentRow(-1);
@@ -207,4 +236,29 @@ TEST_F(Einfuegefenster, AdressmodusSpeichertErstDieNotizen) {
     });
     EXPECT_EQ(verzeichnis.Notizen({}).BezUebergabe, L("berta - 3"));
     EXPECT_EQ(umgebung.lesen(notizen()), "alt\r\nneu\r\n");
+}
+
+// Alt+E clicks "&Einfügen" a moment later; letting go of E and Alt in the
+// search field comes before that click and must not search on.
+TEST_F(Einfuegefenster, AltEFuegtDieGezeigteAdresseEin) {
+    maiers();
+    BeimNaechstenModalen([&](QWidget* w) {
+        QLineEdit* suche = maierSuchen(w);
+        QTest::keyPress(suche, Qt::Key_E, Qt::AltModifier);
+        loslassen(suche, Qt::Key_E, Qt::AltModifier);  // Alt still held
+    });
+    EXPECT_EQ(verzeichnis.Notizen({}).BezUebergabe, L("Maier, Eva - 2"));
+
+    BeimNaechstenModalen([&](QWidget* w) {
+        QLineEdit* suche = maierSuchen(w);
+        auto* liste = w->findChild<QListWidget*>(L("Liste"));
+        Taste(suche, Qt::Key_Return);  // Enter searches on
+        EXPECT_EQ(liste->currentItem()->text(), L("Maier, Otto - 3"));
+        Taste(suche, Qt::Key_Shift, {}, Qt::ShiftModifier);
+        Taste(suche, Qt::Key_A, {}, Qt::ControlModifier);
+        QTest::keyPress(suche, Qt::Key_E, Qt::AltModifier);
+        loslassen(suche, Qt::Key_Alt, Qt::AltModifier);  // Alt let go first, then E
+        loslassen(suche, Qt::Key_E, Qt::NoModifier);
+    });
+    EXPECT_EQ(verzeichnis.Notizen({}).BezUebergabe, L("Maier, Otto - 3"));
 }

@@ -109,3 +109,29 @@ TEST_F(MonatsblattTest, SchliessenUndDoppelklickBestaetigenDenGezeigtenTag) {
     EXPECT_EQ(verzeichnis.Monatsblatt({L("?"), QDate(2026, 12, 9), {}}).Calendar,
               QDate(2026, 12, 24));
 }
+
+// Any holiday name of the file and the caller's question show whole.
+TEST_F(MonatsblattTest, FeiertageUndFrageStehenGanz) {
+    umgebung.schreiben(umgebung.programm() + L("/Feiertag.Ini"),
+                       "[Feiertage]\r\n03.10=Tag der Deutschen Einheit\r\n"
+                       "24.12=Heiligabend mit Bescherung bei Oma\r\n");
+    Monatsblatt b;
+    const QString frage = L("Nach welchem Datum soll gesucht werden?");
+    b.Vorbereiten({frage, QDate(2026, 10, 3), {}});
+    b.show();
+    auto* feiertag = b.StatusBar->findChild<QLabel*>(L("Feiertag"));
+    for (const QDate tag : {QDate(2026, 10, 3), QDate(2026, 12, 24)}) {
+        b.Calendar->setSelectedDate(tag);
+        b.TimerRefresh_Timer();
+        QCoreApplication::processEvents();  // the status bar lays its panels out anew
+        EXPECT_FALSE(feiertag->text().isEmpty());
+        EXPECT_GE(feiertag->width(), feiertag->sizeHint().width())
+            << feiertag->text().toStdString();
+    }
+    // room for the question in bold beside the title bar's icon, three buttons
+    // and their gaps, six lines high in all
+    QFont fett = b.font();
+    fett.setBold(true);
+    EXPECT_GE(b.width(),
+              QFontMetrics(fett).horizontalAdvance(frage) + 6 * b.fontMetrics().height());
+}

@@ -151,15 +151,32 @@ TEST_F(SetupFenster, DateiwahlBeginntImOrdnerDerGenanntenDatei) {
     s.OSetRndDat->setChecked(true);
     QString ordner;
     QStringList gewaehlt;
-    test::BeimNaechstenModalen<QFileDialog>([&](QFileDialog* d) {
+    QStringList titel;
+    const auto wahl = [&](QFileDialog* d) {
+        titel << d->windowTitle();
         ordner = d->directory().absolutePath();
         gewaehlt = d->selectedFiles();
         d->reject();
-    });
+    };
+    test::BeimNaechstenModalen<QFileDialog>(wahl);
     s.befSuchRnd->click();
     EXPECT_EQ(ordner, QDir(umgebung.programm()).absolutePath());
     EXPECT_EQ(gewaehlt, QStringList{umgebung.programm() + L("/Kronel.Daz")});
     EXPECT_EQ(s.OTxtRndDat->text(), L("Kronel.Daz"));  // a cancel changes nothing
+    test::BeimNaechstenModalen<QFileDialog>(wahl);
+    s.befSuchSnd->click();
+    EXPECT_EQ(titel, QStringList({L("Wählen Sie eine Zufalls-Termin-Datei"),
+                                  L("Wählen Sie eine Tondatei")}));
+}
+
+TEST_F(SetupFenster, UeberschriftDerVorgaben) {
+    kronel::Setup s;
+    QStringList texte;
+    for (const QLabel* l : s.SSTab->widget(2)->findChildren<QLabel*>()) {
+        texte << l->text();
+    }
+    EXPECT_TRUE(texte.contains(L("Für einige Eingaben können Sie die Vorschläge fest vorgeben.")))
+        << texte.join(L(" | ")).toStdString();
 }
 
 }  // namespace

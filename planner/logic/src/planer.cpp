@@ -223,7 +223,7 @@ void Planer::DatumWaehlen() {
         return;  // the check has put a date there; a record without one offers none
     }
     sicht_.PanelSetzen(Panel::Status, QString::fromUtf8("Wählen Sie ein Datum für den Termin"));
-    const MonatsblattAnfrage anfrage{QString::fromUtf8("Wähle Sie ein Datum für den Termin"),
+    const MonatsblattAnfrage anfrage{QString::fromUtf8("Wählen Sie ein Datum für den Termin"),
                                      *start, datum};
     const QDate gewaehlt = fenster_.Monatsblatt(anfrage).Calendar;
     if (gewaehlt.isValid()) {

@@ -342,7 +342,7 @@ TEST_F(PlanerTest, KalenderwahlDesDatums) {
     planer.DatumWaehlen();
     ASSERT_EQ(fenster.monatsblatt.size(), 1u);
     const MonatsblattAnfrage& hin = fenster.monatsblatt[0];
-    EXPECT_EQ(hin.Caption, L("Wähle Sie ein Datum für den Termin"));
+    EXPECT_EQ(hin.Caption, L("Wählen Sie ein Datum für den Termin"));
     EXPECT_EQ(hin.Calendar, QDate(2026, 12, 15));
     EXPECT_EQ(hin.befSwitch1, L("15.12.2026"));
     EXPECT_EQ(sicht.panels[Panel::Status], L("Wählen Sie ein Datum für den Termin"));

@@ -173,6 +173,9 @@ TEST_F(BuchDialoge, GeburtstageDesErstenBuchesZurAuswahl) {
     ImpGeb ohne(nullptr);
     EXPECT_EQ(ohne.ListeAdr->count(), 0);
     EXPECT_FALSE(ohne.befOk->isEnabled());
+    // the empty lists say where the folder of the books is set
+    EXPECT_TRUE(ohne.bezHinweis->isVisibleTo(&ohne));
+    EXPECT_TRUE(ohne.bezHinweis->text().contains(L("»Dir« im Abschnitt »Solmika«")));
 
     const QString ordner = umgebung.daten() + L("/adressen");
     IniSchreiben({}, L("Solmika"), L("Dir"), ordner);
@@ -189,6 +192,7 @@ TEST_F(BuchDialoge, GeburtstageDesErstenBuchesZurAuswahl) {
                                                        adresse("M\xfcller", "", "29.02.????") +
                                                        adresse("Ohne", "", "") + "0\tKurz\r\n");
     ImpGeb w(nullptr);
+    EXPECT_FALSE(w.bezHinweis->isVisibleTo(&w));
     ASSERT_EQ(w.ListeAdr->count(), 2);
     EXPECT_EQ(w.ListeAdr->item(0)->text(), L("Freunde"));
     ASSERT_EQ(w.Liste->count(), 2);

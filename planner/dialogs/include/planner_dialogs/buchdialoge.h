@@ -90,6 +90,8 @@ public:
     QPushButton* befMark[2];
     QPushButton* befOk;
     QPushButton* befAbbrechen;
+    // Where the folder of the books is set, when none was found.
+    QLabel* bezHinweis;
 
     // The selected lines in list order; none after a cancel.
     QStringList Auswahl() const;

@@ -4,10 +4,12 @@
 // modally and read after it was hidden.
 
 #include <QDialog>
+#include <QSet>
 
 #include "planner/notizen.h"
 
 class QComboBox;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -55,6 +57,8 @@ public:
     QLineEdit* TxtSuche;
     QTimer* Zeit;
     QLabel* BezUebergabe;
+    // Where the folder of the address books is set, when none was found.
+    QLabel* bezHinweis;
 
     void BefAufnehmen_Click();
     void BefLoeschen_Click();
@@ -78,8 +82,10 @@ private:
     // The notes file written; a failure is reported and loses nothing more.
     void NotizenSpeichern();
     void Verlassen(const QString& uebergabe);
+    bool SuchtBeimLoslassen(const QKeyEvent& e);
 
     NotizenListe liste_;
+    QSet<int> mitBefehlstaste_;
     QString dateiNotizen_;
     bool nurLesen_;
 };

@@ -44,6 +44,7 @@ protected:
 
 private:
     QLabel* panel(const char* schluessel) const;
+    void FeiertagPlatzSchaffen(QLabel* panel);
 };
 
 // Shows the picker modally over the owner and unloads it: the day it showed.
