@@ -2,6 +2,7 @@
 
 #include "book/termin.h"
 #include "common/fehlermeldung.h"
+#include "common/zahlformat.h"
 #include "platform/dateien.h"
 #include "platform/datum.h"
 #include "platform/text.h"
@@ -266,13 +267,29 @@ Fehler DefekteFehler(const AbgelaufenErgebnis& e) {
                        ? QStringLiteral("Ein Termin konnte nicht fortgeschrieben werden")
                        : QStringLiteral("%1 Termine konnten nicht fortgeschrieben werden")
                              .arg(e.defekte.size());
-    text += QStringLiteral(" und bleibt unverändert");
+    text += e.defekte.size() == 1 ? QStringLiteral(" und bleibt unverändert")
+                                  : QStringLiteral(" und bleiben unverändert");
     if (e.defekte.size() > 1) {
         text += QStringLiteral(", zuerst");
     }
-    text += QStringLiteral(": »") + erster.termin + QStringLiteral("«");
+    // A record may run to tens of thousands of characters: its beginning
+    // names it well enough, its length says the rest.
+    constexpr qsizetype kZitat = 80;
+    QStringList zusatz;
+    text += QStringLiteral(": »") + erster.termin.left(kZitat);
+    if (erster.termin.size() > kZitat) {
+        text += QStringLiteral("…");
+        zusatz.append(
+            ZahlFormatieren(static_cast<double>(erster.termin.size()), QStringLiteral("#,##0"))
+                .wertOder(QString::number(erster.termin.size())) +
+            QStringLiteral(" Zeichen lang"));
+    }
+    text += QStringLiteral("«");
     if (!erster.fehler.beschreibung.isEmpty()) {
-        text += QStringLiteral(" (") + erster.fehler.beschreibung + QStringLiteral(")");
+        zusatz.append(erster.fehler.beschreibung);
+    }
+    if (!zusatz.isEmpty()) {
+        text += QStringLiteral(" (") + zusatz.join(QStringLiteral("; ")) + QStringLiteral(")");
     }
     return Fehler(erster.fehler.nummer, text);
 }

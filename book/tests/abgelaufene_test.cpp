@@ -223,6 +223,28 @@ TEST_F(Rollover, ArchivNichtBeschreibbarBehaeltDenTermin) {
     EXPECT_EQ(e.defekte.size(), 1u);
 }
 
+// A record of 30 KB that the archive did not take: the report quotes its first
+// 80 characters and says how long it is, and still names the archive's fault.
+TEST_F(Rollover, LangerTerminWirdImBerichtAngefangenUndGemessen) {
+    const QString lang = Termin(
+        kHeute.addDays(-3), QStringLiteral("-"), QStringLiteral("-"),
+        QStringLiteral("Anfang") + QString(30000, QLatin1Char('x')) + QStringLiteral("ENDE"));
+    ASSERT_EQ(lang.size(), 30047);
+    QStringList t{lang, Termin(kHeute.addDays(-3), QStringLiteral("-"), QStringLiteral("1T"),
+                               QStringLiteral("{ZyklusZähler:1 kurz"))};
+    AbgelaufenRegeln r;
+    r.archiv = umgebung.daten() + QStringLiteral("/fehlt/Kronel.Old");
+    const Fehler f = DefekteFehler(Laufen(t, r));
+    EXPECT_TRUE(f.beschreibung.startsWith(
+        QStringLiteral("2 Termine konnten nicht fortgeschrieben werden und bleiben unverändert, "
+                       "zuerst: »") +
+        lang.left(80) + QStringLiteral("…« (30.047 Zeichen lang; ")))
+        << qPrintable(f.beschreibung.left(300));
+    EXPECT_TRUE(f.beschreibung.contains(r.archiv));
+    EXPECT_FALSE(f.beschreibung.contains(QStringLiteral("ENDE")));
+    EXPECT_LT(f.beschreibung.size(), 400);
+}
+
 // Another process keeps the archive locked: the first expired record waits for
 // the lock, the others of the same roll-over do not; all of them stay.
 TEST_F(Rollover, FremdeArchivsperreWirdNurEinmalAbgewartet) {

@@ -24,6 +24,7 @@ namespace {
 
 const QString kCrLf = QStringLiteral("\r\n");
 const QString kMarke = QStringLiteral("**");
+int stillTiefe = 0;  // EinstellungsfehlerStill objects alive
 
 // One line of the file as it stands on disk, with its own line end, so that a
 // write of one key leaves every other byte of the file as it was.
@@ -205,6 +206,14 @@ void Hinweis(const QString& grund, const QString& datei, const QString& abschnit
 
 }  // namespace
 
+EinstellungsfehlerStill::EinstellungsfehlerStill() {
+    ++stillTiefe;
+}
+
+EinstellungsfehlerStill::~EinstellungsfehlerStill() {
+    --stillTiefe;
+}
+
 QString StandardAbschnitt(const QString& programmDateiname) {
     const QString gross = UCase(programmDateiname);
     if (gross == QLatin1String("KRONELIN") || gross == QLatin1String("KRONELOL")) {
@@ -307,8 +316,45 @@ bool Fremd(const QByteArray& bytes, const IniDatei& d) {
            std::any_of(d.zeilen.begin(), d.zeilen.end(), text);
 }
 
+const QString kVerloren =
+    QStringLiteral("\r\n\r\nEinstellungen, die dieses Programm jetzt schreibt, gehen verloren.");
+
+// Lost settings are told in a box while a person works with the program; in a
+// run nobody watches a box would wait for nobody, so the note goes to the log.
+void VerlustMelden(const QString& text) {
+    if (modul().Unbeaufsichtigt) {
+        MeldungProtokollieren(text, ProgrammDateiname());
+    } else {
+        meldungen().zeigen(text, Box::OK + Box::Ausrufezeichen, ProgrammDateiname());
+    }
+}
+
+// A write the disk refused (full, failing) is told once per run, naming the
+// file: the window settings and statistics of an ending run are lost with it.
+// A write-protected file or folder and a missing folder decline writes on
+// purpose; only the caller learns of those.
+void SchreibfehlerMelden(const QString& pfad, const Fehler& f) {
+    switch (f.nummer) {
+        case FehlerNr::ZugriffVerweigert:
+        case FehlerNr::DateiNichtGefunden:
+        case FehlerNr::PfadNichtGefunden:
+            return;
+        default:
+            break;
+    }
+    bool& gemeldet = modul().EinstellungsfehlerGemeldet;
+    if (gemeldet || stillTiefe > 0) {
+        return;
+    }
+    gemeldet = true;
+    VerlustMelden(QStringLiteral("Die Einstellungsdatei »") + pfad +
+                  QStringLiteral("« konnte nicht geschrieben werden: ") +
+                  FehlerBeschreibung(f.nummer) + QLatin1Char('.') + kVerloren);
+}
+
 // The lock of a settings file; a file another process kept locked once in
-// this run is tried only once more, and the user hears of it once.
+// this run is tried only once more, and the user hears of it once. A lock
+// file that cannot be made is a refused write.
 bool Gesperrt(const QString& pfad, std::optional<DateiSperre>& sperre) {
     QStringList& bekannt = modul().GesperrteEinstellungen;
     const bool schonEinmal = bekannt.contains(pfad);
@@ -316,14 +362,13 @@ bool Gesperrt(const QString& pfad, std::optional<DateiSperre>& sperre) {
     if (sperre->gesperrt()) {
         return true;
     }
-    if (!schonEinmal && QFileInfo(sperre->datei()).isFile()) {
+    if (!QFileInfo(sperre->datei()).isFile()) {
+        SchreibfehlerMelden(pfad, sperre->grund());
+    } else if (!schonEinmal) {
         bekannt.append(pfad);
-        meldungen().zeigen(QStringLiteral("Die Einstellungsdatei »") + pfad +
-                               QStringLiteral("« ist von einem anderen Programm gesperrt (»") +
-                               sperre->datei() +
-                               QStringLiteral("«).\r\n\r\nEinstellungen, die dieses Programm jetzt "
-                                              "schreibt, gehen verloren."),
-                           Box::OK + Box::Ausrufezeichen, ProgrammDateiname());
+        VerlustMelden(QStringLiteral("Die Einstellungsdatei »") + pfad +
+                      QStringLiteral("« ist von einem anderen Programm gesperrt (»") +
+                      sperre->datei() + QStringLiteral("«).") + kVerloren);
     }
     return false;
 }
@@ -461,7 +506,8 @@ IniErgebnis IniAendern(const QString& datei, const QString& abschnitt, const QSt
             d.zeilen.push_back(std::move(neu));
         }
     }
-    if (!DateiAtomarSchreiben(pfad, Zusammensetzen(d))) {
+    if (const Status s = DateiAtomarSchreiben(pfad, Zusammensetzen(d)); !s) {
+        SchreibfehlerMelden(pfad, s.fehler());
         return ergebnis;
     }
     if (const auto kennung = KennungLesen(pfad)) {

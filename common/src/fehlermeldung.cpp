@@ -56,6 +56,9 @@ int FehlerMeldung(const Fehler& fehler, const QString& text) {
 
     const QString programm = ProgrammDateiname();
     const QString abschnitt = QStringLiteral("Fehler");
+    // A record that cannot be written is lost without a word: the report itself
+    // is what the user must see.
+    const EinstellungsfehlerStill still;
     IniSchreiben({}, abschnitt, QStringLiteral("Programm"), programm);
     IniSchreiben({}, abschnitt, QStringLiteral("Wann"), DatumZeitText(uhr().jetzt()));
     IniSchreiben({}, abschnitt, QStringLiteral("Nummer"),

@@ -8,6 +8,7 @@
 #include <QThread>
 
 #include "common/einstellungen.h"
+#include "common/modul.h"
 #include "platform/dateien.h"
 #include "platform/ordner.h"
 #include "platform/text.h"
@@ -139,6 +140,42 @@ TEST_F(Einstellungen, FehlendeDateiUndFehlgeschlageneSchreibvorgaenge) {
     QFile::setPermissions(umgebung.riviror(), QFile::ReadOwner);
     EXPECT_FALSE(IniSchreiben({}, {}, L("A"), L("2")).ok);
     EXPECT_EQ(IniLesen({}, {}, L("A"), {}), L("1"));
+    // declined on purpose, so no word about it
+    EXPECT_TRUE(umgebung.meldungen.boxen.empty());
+}
+
+// A full disk: the writes change nothing, and the user hears once in the run
+// which file could not be written, whichever file fails after it.
+TEST_F(Einstellungen, VollerDatentraegerWirdEinmalImLaufGenannt) {
+    IniSchreiben({}, {}, L("A"), L("1"));
+    const QByteArray vorher = umgebung.lesen(umgebung.riviror());
+    umgebung.datentraeger.platz = 0;
+    EXPECT_FALSE(IniSchreiben({}, {}, L("A"), L("2")).ok);
+    EXPECT_FALSE(IniSchreiben({}, {}, L("B"), L("3")).ok);
+    EXPECT_FALSE(IniSchreiben(umgebung.windows() + L("/Andere.ini"), L("S"), L("K"), L("v")).ok);
+    ASSERT_EQ(umgebung.meldungen.boxen.size(), 1u);
+    EXPECT_EQ(umgebung.meldungen.boxen[0].text,
+              L("Die Einstellungsdatei »") + umgebung.riviror() +
+                  L("« konnte nicht geschrieben werden: Datenträger voll.\r\n\r\nEinstellungen, "
+                    "die dieses Programm jetzt schreibt, gehen verloren."));
+    EXPECT_EQ(umgebung.meldungen.boxen[0].titel, L("Kronelin"));
+    EXPECT_EQ(umgebung.meldungen.boxen[0].stil, Box::OK + Box::Ausrufezeichen);
+    EXPECT_EQ(umgebung.lesen(umgebung.riviror()), vorher);
+}
+
+// In a run nobody watches the same note goes to the log, once, and no box waits.
+TEST_F(Einstellungen, UnbeaufsichtigtStehtDerSchreibfehlerNurImProtokoll) {
+    modul().Unbeaufsichtigt = true;
+    umgebung.datentraeger.platz = 0;
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(IniSchreiben({}, {}, L("A"), L("1")).ok);
+    EXPECT_FALSE(IniSchreiben({}, {}, L("B"), L("2")).ok);
+    const QString protokoll = QString::fromLocal8Bit(testing::internal::GetCapturedStderr());
+    EXPECT_TRUE(umgebung.meldungen.boxen.empty());
+    EXPECT_EQ(protokoll, L("[Kronelin] Die Einstellungsdatei »") + umgebung.riviror() +
+                             L("« konnte nicht geschrieben werden: Datenträger voll. "
+                               "Einstellungen, die dieses Programm jetzt schreibt, gehen "
+                               "verloren.\n"));
 }
 
 TEST_F(Einstellungen, KaputteDateienWerdenGelesenUndNichtBeschaedigt) {

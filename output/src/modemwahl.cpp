@@ -15,8 +15,61 @@ namespace {
 
 const QString kTitel = QStringLiteral("Telewahl");
 constexpr int kBaud = 300;
-constexpr const char* kAntworten[] = {"OK",   "ERROR",      "NO DIALTONE",
-                                      "BUSY", "NO CARRIER", "NO ANSWER"};
+
+// The modem's result words; what each means stands in the report of a refusal.
+struct Ergebniswort {
+    const char* wort;
+    const char* bedeutung;
+};
+constexpr Ergebniswort kAntworten[] = {
+    {"OK", ""},
+    {"ERROR", "es hat den Wählbefehl nicht verstanden"},
+    {"NO DIALTONE", "kein Freizeichen in der Leitung"},
+    {"BUSY", "besetzt"},
+    {"NO CARRIER", "keine Verbindung zustande gekommen"},
+    {"NO ANSWER", "niemand hat abgenommen"},
+};
+
+// A refusal is no fault of the computer: the report shows the modem's answer
+// alone, without a standard description and so without a tip.
+constexpr int kOhneNummer = -1;
+
+QString Bedeutung(const QString& wort) {
+    for (const Ergebniswort& a : kAntworten) {
+        if (wort == QLatin1String(a.wort)) {
+            return QString::fromUtf8(a.bedeutung);
+        }
+    }
+    return {};
+}
+
+QString SekundenText(int ms) {
+    const int s = (ms + 999) / 1000;
+    return s == 1 ? QStringLiteral("1 Sekunde") : QString::number(s) + QStringLiteral(" Sekunden");
+}
+
+// A port that cannot be opened is no missing file and no write-protected disk:
+// the report says which port and why, with a number that carries no tip.
+Fehler OeffnenFehler(const QString& geraet, const Fehler& f) {
+    QString text;
+    switch (f.nummer) {
+        case FehlerNr::DateiNichtGefunden:
+        case FehlerNr::PfadNichtGefunden:
+            text = QStringLiteral("Die Schnittstelle »") + geraet +
+                   QStringLiteral("« gibt es auf diesem Rechner nicht.");
+            break;
+        case FehlerNr::ZugriffVerweigert:
+            text = QStringLiteral("Die Schnittstelle »") + geraet +
+                   QStringLiteral(
+                       "« darf nicht geöffnet werden: Wer wählen will, muss Mitglied "
+                       "der Gruppe »dialout« sein.");
+            break;
+        default:
+            text = f.beschreibung;
+            break;
+    }
+    return Fehler(FehlerNr::GeraetNichtVerfuegbar, text);
+}
 
 }  // namespace
 
@@ -33,11 +86,11 @@ QString TelefonZiffern(const QString& text) {
 QString ModemAntwort(const QByteArray& empfangen) {
     qsizetype erste = -1;
     QString wort;
-    for (const char* a : kAntworten) {
-        const qsizetype i = empfangen.indexOf(a);
+    for (const Ergebniswort& a : kAntworten) {
+        const qsizetype i = empfangen.indexOf(a.wort);
         if (i >= 0 && (erste < 0 || i < erste)) {
             erste = i;
-            wort = QString::fromLatin1(a);
+            wort = QString::fromLatin1(a.wort);
         }
     }
     return wort;
@@ -90,10 +143,14 @@ Modemwahl::Warteende Modemwahl::Warten(int ms, bool aufAntwort) {
 
 Status Modemwahl::Senden(const QByteArray& daten) {
     if (!port_.offen()) {
-        return Fehler(FehlerNr::PfadDateiZugriff,
+        return Fehler(FehlerNr::GeraetEinAusgabe,
                       QStringLiteral("Die Schnittstelle zum Modem ist nicht geöffnet."));
     }
-    return port_.schreiben(daten);
+    // A write that fails is a fault of the device, not of a file name.
+    if (const Status s = port_.schreiben(daten); !s) {
+        return Fehler(FehlerNr::GeraetEinAusgabe, s.fehler().beschreibung);
+    }
+    return {};
 }
 
 void Modemwahl::Aufraeumen() {
@@ -101,7 +158,7 @@ void Modemwahl::Aufraeumen() {
         return;
     }
     if (beantwortet_) {
-        port_.schreiben(QByteArrayLiteral("ATH0\r"));
+        (void)port_.schreiben(QByteArrayLiteral("ATH0\r"));
     }
     port_.dtrSetzen(false);
     port_.schliessen();
@@ -143,29 +200,44 @@ WahlEnde Modemwahl::Waehlen(const QString& dialString, const QString& anschluss,
     // The ";" brings the modem back to command mode once it has dialled.
     const QByteArray kommando = NachCp1252(befehl + ziffern + QStringLiteral(";\r"));
     const QString geraet = SeriellesGeraet(Trim(anschluss));
-    SchrittLaeufer schritt(
-        [](const Fehler& f) {
-            // The report names the device and the cause under the general sentence.
-            QString text = QStringLiteral(
-                "Es ist ein Fehler beim Wählen aufgetreten. "
-                "Überprüfen Sie bitte die Einstellungen.");
+    bool abgelehnt = false;  // the modem answered, but not with OK
+    SchrittLaeufer lauf(
+        [&abgelehnt](const Fehler& f) {
+            // The general sentence, then what happened; a refusal is no matter
+            // of the settings.
+            QString text = QStringLiteral("Es ist ein Fehler beim Wählen aufgetreten.");
+            if (!abgelehnt) {
+                text += QStringLiteral(" Überprüfen Sie bitte die Einstellungen.");
+            }
             if (!f.beschreibung.isEmpty()) {
                 text += QLatin1Char('~') + f.beschreibung;
             }
             return FehlerMeldung(f, text);
         },
         QStringLiteral("befWählen_Click"));
-    auto weiter = [&](const std::function<Status()>& s) { return schritt(s) && !abgebrochen_; };
+    // Retry runs the step again; Abort and Ignore both end the dial, since
+    // nothing after a failed step makes sense (no handset prompt after a dial
+    // that did not happen).
+    auto schritt = [&](const std::function<Status()>& s) {
+        bool gescheitert = false;
+        const bool weiter = lauf([&] {
+            abgelehnt = false;
+            Status st = s();
+            gescheitert = !st.ok();
+            return st;
+        });
+        return weiter && !gescheitert && !abgebrochen_;
+    };
 
-    if (!weiter([&]() -> Status {
+    if (!schritt([&]() -> Status {
             if (geraet.isEmpty()) {
-                return Fehler(FehlerNr::Eigenschaftswert,
+                return Fehler(FehlerNr::GeraetNichtVerfuegbar,
                               QStringLiteral("»") + Trim(anschluss) +
                                   QStringLiteral("« ist keine serielle Schnittstelle (COM1 bis "
                                                  "COM8 oder ein Gerät wie /dev/ttyUSB0)."));
             }
             if (const Status s = port_.oeffnen(geraet, kBaud); !s) {
-                return s;
+                return OeffnenFehler(geraet, s.fehler());
             }
             port_.eingangVerwerfen();
             return {};
@@ -173,7 +245,7 @@ WahlEnde Modemwahl::Waehlen(const QString& dialString, const QString& anschluss,
         return WahlEnde::Beendet;
     }
     // Retry sends the command again.
-    if (!weiter([&]() -> Status {
+    if (!schritt([&]() -> Status {
             empfangen_.clear();
             if (const Status s = Senden(kommando); !s) {
                 return s;
@@ -183,14 +255,19 @@ WahlEnde Modemwahl::Waehlen(const QString& dialString, const QString& anschluss,
                 return {};
             }
             if (w == Warteende::Zeit) {
-                return Fehler(FehlerNr::NichtBereit, QStringLiteral("Das Modem an »") + geraet +
-                                                         QStringLiteral("« antwortet nicht."));
+                return Fehler(
+                    FehlerNr::GeraetNichtVerfuegbar,
+                    QStringLiteral("Das Modem an »") + geraet +
+                        QStringLiteral("« antwortet nicht (keine Antwort innerhalb von ") +
+                        SekundenText(grenzeMs_) + QStringLiteral(")."));
             }
             beantwortet_ = true;
             if (const QString wort = ModemAntwort(empfangen_); wort != QLatin1String("OK")) {
-                return Fehler(FehlerNr::NichtBereit, QStringLiteral("Das Modem an »") + geraet +
-                                                         QStringLiteral("« meldet »") + wort +
-                                                         QStringLiteral("«."));
+                abgelehnt = true;
+                return Fehler(kOhneNummer, QStringLiteral("Das Modem an »") + geraet +
+                                               QStringLiteral("« meldet »") + wort +
+                                               QStringLiteral("«: ") + Bedeutung(wort) +
+                                               QLatin1Char('.'));
             }
             return {};
         })) {
@@ -204,7 +281,7 @@ WahlEnde Modemwahl::Waehlen(const QString& dialString, const QString& anschluss,
         return WahlEnde::Beendet;
     }
     // The modem hangs up; the call goes on over the handset.
-    if (!weiter([&] { return Senden(QByteArrayLiteral("ATH0\r")); })) {
+    if (!schritt([&] { return Senden(QByteArrayLiteral("ATH0\r")); })) {
         return WahlEnde::Beendet;
     }
     beantwortet_ = false;

@@ -3,6 +3,9 @@
 #include <QCoreApplication>
 #include <QTimer>
 
+#include <deque>
+#include <optional>
+
 #include "output/modemwahl.h"
 #include "testsupport/seriell.h"
 #include "testsupport/testsupport.h"
@@ -114,6 +117,66 @@ TEST_F(Wahl, AblehnungZeitUndWiederholung) {
     EXPECT_EQ(port.gesendet, QByteArray("AT DT5;\r"));
     EXPECT_FALSE(port.offen());
     EXPECT_EQ(port.dtr, std::vector<bool>{false});
+}
+
+// Whatever failed, Ignore (the report's default button) ends the dial as Abort
+// does: no handset prompt, no hang-up for a modem that never answered, the
+// port closed.
+TEST_F(Wahl, IgnorierenBeendetDieWahl) {
+    struct Fall {
+        const char* anschluss;
+        std::deque<QByteArray> antworten;
+        std::optional<Fehler> oeffnenFehler;
+        QByteArray gesendet;
+    };
+    const Fall faelle[] = {
+        {"COM", {}, {}, {}},
+        {"COM3", {}, Fehler(FehlerNr::DateiNichtGefunden), {}},
+        {"COM3", {"BUSY\r\n"}, {}, "AT DT5;\rATH0\r"},
+        {"COM3", {}, {}, "AT DT5;\r"},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.gesendet.toStdString());
+        port.antworten = f.antworten;
+        port.oeffnenFehler = f.oeffnenFehler;
+        port.gesendet.clear();
+        umgebung.meldungen.boxen.clear();
+        umgebung.meldungen.antworten({Antwort::Ignorieren});
+        EXPECT_EQ(waehlen("AT DT", f.anschluss, "5"), WahlEnde::Beendet);
+        ASSERT_EQ(umgebung.meldungen.boxen.size(), 1u)
+            << umgebung.meldungen.boxen.back().text.toStdString();
+        EXPECT_TRUE(
+            umgebung.meldungen.boxen[0].text.startsWith(L("Es ist ein Fehler beim Wählen")));
+        EXPECT_EQ(port.gesendet, f.gesendet);
+        EXPECT_FALSE(port.offen());
+    }
+}
+
+// The report says what happened, with no tip that belongs to another error:
+// the modem's answer alone for a refusal, "device not available" otherwise.
+TEST_F(Wahl, BerichtSagtWasGeschahOhneFremdenTip) {
+    const QString geraet = L("»/dev/ttyS2«");
+    const QString nichtVerfuegbar = L("\r\n\r\nGerät nicht verfügbar (68).");
+    auto bericht = [&](const char* anschluss) {
+        umgebung.meldungen.boxen.clear();
+        waehlen("AT DT", anschluss, "5");
+        return umgebung.meldungen.boxen.empty() ? QString() : umgebung.meldungen.boxen[0].text;
+    };
+    port.antworten = {"\r\nBUSY\r\n"};
+    EXPECT_EQ(bericht("COM3"), L("Es ist ein Fehler beim Wählen aufgetreten.\r\nDas Modem an ") +
+                                   geraet + L(" meldet »BUSY«: besetzt.\r\n\r\n"));
+    EXPECT_EQ(bericht("COM3"), kFehlertext + L("\r\nDas Modem an ") + geraet +
+                                   L(" antwortet nicht (keine Antwort innerhalb von 1 Sekunde).") +
+                                   nichtVerfuegbar);
+    EXPECT_EQ(bericht("COM"), kFehlertext +
+                                  L("\r\n»COM« ist keine serielle Schnittstelle (COM1 bis COM8 "
+                                    "oder ein Gerät wie /dev/ttyUSB0).") +
+                                  nichtVerfuegbar);
+    port.oeffnenFehler = Fehler(FehlerNr::DateiNichtGefunden);
+    EXPECT_EQ(bericht("COM3"), kFehlertext + L("\r\nDie Schnittstelle ") + geraet +
+                                   L(" gibt es auf diesem Rechner nicht.") + nichtVerfuegbar);
+    port.oeffnenFehler = Fehler(FehlerNr::ZugriffVerweigert);
+    EXPECT_TRUE(bericht("COM3").endsWith(L("»dialout« sein.") + nichtVerfuegbar));
 }
 
 TEST_F(Wahl, AbbrechenWaehrendDesWartens) {

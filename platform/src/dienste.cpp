@@ -93,8 +93,17 @@ void DiensteSetzen(const Dienste& d) {
     Aktuell() = d;
 }
 
+void MeldungProtokollieren(const QString& text, const QString& titel) {
+    QString zeilen = text;
+    zeilen.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    const QString zeile =
+        zeilen.split(QLatin1Char('\n'), Qt::SkipEmptyParts).join(QLatin1Char(' '));
+    std::fprintf(stderr, "[%s] %s\n", qPrintable(titel), qPrintable(zeile));
+    std::fflush(stderr);
+}
+
 int KonsolenMeldungen::zeigen(const QString& text, int stil, const QString& titel) {
-    std::fprintf(stderr, "[%s] %s\n", qPrintable(titel), qPrintable(text));
+    MeldungProtokollieren(text, titel);
     return EscapeAntwort(stil);
 }
 

@@ -29,6 +29,18 @@ IniErgebnis IniAendern(const QString& datei, const QString& abschnitt, const QSt
                        const std::function<QString(const QString& alt)>& neu,
                        const QString& vorgabe = {});
 
+// A settings write the disk refuses (full, failing) is told once per run,
+// naming the file; a run nobody watches (modul().Unbeaufsichtigt) only logs it.
+// While an object of this class lives, such failures are not told: the error
+// report's own record is lost silently.
+class EinstellungsfehlerStill {
+public:
+    EinstellungsfehlerStill();
+    ~EinstellungsfehlerStill();
+    EinstellungsfehlerStill(const EinstellungsfehlerStill&) = delete;
+    EinstellungsfehlerStill& operator=(const EinstellungsfehlerStill&) = delete;
+};
+
 // What stands where a settings file belongs.
 enum class IniArt {
     Fehlt,

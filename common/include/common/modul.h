@@ -21,6 +21,11 @@ struct Modul {
     // Settings files another process kept locked in this run: further writes
     // fail at once instead of waiting again.
     QStringList GesperrteEinstellungen;
+    // Nobody answers a box in this run ("/autoprint", the reminder): what would
+    // only inform goes to the log instead.
+    bool Unbeaufsichtigt = false;
+    // A settings file could not be written in this run and the user was told.
+    bool EinstellungsfehlerGemeldet = false;
 };
 
 // The one set of module variables of the running program.

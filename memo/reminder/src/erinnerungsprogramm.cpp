@@ -3,6 +3,7 @@
 #include "common/datenpfade.h"
 #include "common/fehlermeldung.h"
 #include "common/hilfe.h"
+#include "common/modul.h"
 #include "common/systemdatum.h"
 #include "platform/dienste.h"
 #include "platform/ordner.h"
@@ -15,6 +16,9 @@ Erinnerungsprogramm::Erinnerungsprogramm(ErinnerungsOberflaeche& oberflaeche)
     : oberflaeche_(oberflaeche), logik_(oberflaeche) {}
 
 bool Erinnerungsprogramm::Form_Load() {
+    // The reminder runs in the background all day: a note nobody asked for
+    // must not stand in a box until someone looks.
+    modul().Unbeaufsichtigt = true;
     SchrittLaeufer schritt(
         [](const Fehler& f) {
             return FehlerMeldung(f,

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include "common/datenpfade.h"
 #include "common/einstellungen.h"
@@ -226,6 +227,23 @@ TEST_F(Reminder, ArchivOhneSchreibrechtWirdEinmalProLesenGemeldet) {
     logik.Zeit_Timer();
     EXPECT_EQ(BoxenMit(kLadefehler), 3);
     EXPECT_EQ(logik.PanelStatus, L("Keine Termine mehr."));
+}
+
+// A record of 30 KB the archive did not take: the box and the error record in
+// the settings file quote its first 80 characters and say how long it is.
+TEST_F(Reminder, LangerTerminImArchivfehlerWirdAngefangenUndGemessen) {
+    QDir().mkpath(umgebung.daten() + L("/Kronel.Old"));
+    const QString lang = Termin("19990301", "-", "-", "") + QString(30000, QLatin1Char('x'));
+    Datei({lang});
+    umgebung.meldungen.antworten({Antwort::Ignorieren});
+    Um(QDate(1999, 3, 13), 7, 0);
+    logik.Zeit_Timer();
+    ASSERT_EQ(BoxenMit(kLadefehler), 1);
+    const QString& text = umgebung.meldungen.boxen[0].text;
+    EXPECT_TRUE(text.contains(L("»") + lang.left(80) + L("…« (30.037 Zeichen lang; ")))
+        << qPrintable(text.left(300));
+    EXPECT_LT(text.size(), 600);
+    EXPECT_LT(QFileInfo(umgebung.riviror()).size(), 2000);
 }
 
 // A record with a broken date: the report names it, not just the error number.

@@ -98,3 +98,19 @@ TEST_F(Programm, EndeSpeichertEinstellungenUndLageUndEndetZuletzt) {
     EXPECT_EQ(umgebung.hilfe.aufrufe, QStringList{L("schliessen")});
     EXPECT_EQ(oberflaeche.schritte.last(), L("Ende"));
 }
+
+// The reminder runs unattended: settings it cannot write on a full disk are
+// noted in the log once, and no box waits for anybody.
+TEST_F(Programm, SchreibfehlerStehtNurImProtokoll) {
+    IniSchreiben({}, L("Kronel"), L("OLneu"), L("1"));  // the first tick sets it back
+    umgebung.datentraeger.platz = 0;
+    testing::internal::CaptureStderr();
+    ASSERT_TRUE(programm.Form_Load());
+    programm.mnuEnde_Click();
+    const QString protokoll = QString::fromLocal8Bit(testing::internal::GetCapturedStderr());
+    EXPECT_TRUE(umgebung.meldungen.boxen.empty());
+    EXPECT_EQ(protokoll.count(L("[Kronelol] Die Einstellungsdatei »") + umgebung.riviror() +
+                              L("« konnte nicht geschrieben werden: Datenträger voll.")),
+              1)
+        << qPrintable(protokoll);
+}

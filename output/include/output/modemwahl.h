@@ -16,7 +16,7 @@ namespace kronel {
 enum class WahlEnde {
     Korrektur,  // a setting or the number is missing: the window stays for a correction
     Gewaehlt,   // the call is on the handset: the window closes
-    Beendet,    // refused, timed out, Abort or cancelled: the window stays
+    Beendet,    // failed (after Abort or Ignore) or cancelled: the window stays
 };
 
 class Modemwahl {
@@ -29,8 +29,10 @@ public:
     Modemwahl& operator=(const Modemwahl&) = delete;
 
     // Dials the digits of nummer with the dial string (up to its first ";")
-    // on the port named anschluss ("COM2", "/dev/ttyUSB0"). On every way out
-    // the port is closed, hung up first when the modem had answered.
+    // on the port named anschluss ("COM2", "/dev/ttyUSB0"). A failure is
+    // reported; Retry repeats its step, Abort and Ignore end the dial, so the
+    // handset prompt comes only after the modem confirmed the dial. On every
+    // way out the port is closed, hung up first when the modem had answered.
     WahlEnde Waehlen(const QString& dialString, const QString& anschluss, const QString& nummer);
     // A close of the window during the dialling: the wait ends, the port closes.
     void Abbrechen();

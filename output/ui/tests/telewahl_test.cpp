@@ -189,7 +189,8 @@ TEST_F(Dialog, PseudoterminalAlsModem) {
 }
 
 // A refusal, silence and a close during the wait: the port is closed and both
-// buttons are enabled again.
+// buttons are enabled again. Enter in the report (Ignore) ends the dial: no
+// handset prompt, and only the modem that answered is hung up.
 TEST_F(Dialog, PseudoterminalBesetztStummUndSchliessen) {
     for (const QByteArray& antwort : {QByteArray("\r\nBUSY\r\n"), QByteArray()}) {
         Modem modem;
@@ -198,7 +199,11 @@ TEST_F(Dialog, PseudoterminalBesetztStummUndSchliessen) {
         Telewahl t(echt, nullptr, 300, 20);
         fuellen(t, "0301234", modem.geraet, "AT DT");
         const size_t boxenVorher = umgebung.meldungen.boxen.size();
+        umgebung.meldungen.antworten({Antwort::Ignorieren});
         t.befWählen->click();
+        modem.nachlesen(antwort.isEmpty() ? QByteArray(";\r") : QByteArray("ATH0\r"));
+        EXPECT_EQ(modem.empfangen, antwort.isEmpty() ? QByteArray("AT DT0301234;\r")
+                                                     : QByteArray("AT DT0301234;\rATH0\r"));
         EXPECT_EQ(umgebung.meldungen.boxen.size(), boxenVorher + 1);
         EXPECT_TRUE(umgebung.meldungen.boxen.back().text.contains(
             antwort.isEmpty() ? L("antwortet nicht") : L("»BUSY«")))

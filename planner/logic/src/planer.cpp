@@ -46,6 +46,8 @@ Planer::Planer(MainSicht& sicht, NebenFenster& fenster)
     : buch(this), sicht_(sicht), fenster_(fenster) {}
 
 bool Planer::FormLoad() {
+    // The printout of "/autoprint" runs with nobody at the screen.
+    modul().Unbeaufsichtigt = IstAutoprint(Befehlszeile());
     if (!NurEineInstanz()) {
         // The running planner comes to the front; this copy ends here.
         beendet_ = true;

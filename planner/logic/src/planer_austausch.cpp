@@ -29,10 +29,12 @@ QString AustauschDatei() {
     return IniLesen({}, {}, QStringLiteral("ExchangeFile"), QStringLiteral("Kronel.pe$"));
 }
 
-SchrittLaeufer AustauschSchritte() {
+// The report names the file under the general sentence: the standard
+// description alone ("Datenträger voll") does not say which file.
+SchrittLaeufer AustauschSchritte(const QString& was) {
     return SchrittLaeufer(
-        [](const Fehler& f) {
-            return FehlerMeldung(f, QStringLiteral("Es ist ein Fehler aufgetreten."));
+        [was](const Fehler& f) {
+            return FehlerMeldung(f, QStringLiteral("Es ist ein Fehler aufgetreten.~") + was);
         },
         QStringLiteral("Terminaustausch"));
 }
@@ -110,7 +112,8 @@ void Planer::Main_mnuTaustauschSave_Click() {
     const QByteArray zeile =
         NachCp1252(buch.ListeTermine[buch.TerminIndex] + QStringLiteral("\r\n"));
     bool geschrieben = false;
-    AustauschSchritte()([&]() -> Status {
+    AustauschSchritte(QStringLiteral("Der Termin konnte nicht an »") + *datei +
+                      QStringLiteral("« angehängt werden."))([&]() -> Status {
         Status s = DateiAnhaengen(*datei, zeile);
         geschrieben = s.ok();
         return s;
@@ -136,7 +139,8 @@ void Planer::Main_mnuTaustauschLoad_Click() {
         return;
     }
     std::optional<QByteArray> inhalt;
-    AustauschSchritte()([&]() -> Status {
+    AustauschSchritte(QStringLiteral("Die Datei »") + *datei +
+                      QStringLiteral("« konnte nicht gelesen werden."))([&]() -> Status {
         Ergebnis<QByteArray> gelesen = DateiLesen(*datei);
         if (!gelesen) {
             return gelesen.fehler();

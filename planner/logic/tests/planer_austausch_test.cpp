@@ -89,6 +89,21 @@ TEST_F(Austausch, FehlendeOderUnlesbareDateiAendertNichts) {
     EXPECT_EQ(planer.buch.ListeTermine.size(), 2);
 }
 
+// A full disk: the report names the exchange file, and the file keeps what it had.
+TEST_F(Austausch, VollerDatentraegerNenntDieDatei) {
+    umgebung.schreiben(datei(), "alt\r\n");
+    fenster.dateiwahlAntwort = datei();
+    umgebung.datentraeger.platz = 0;
+    umgebung.meldungen.antworten({Antwort::Ignorieren});
+    planer.Main_mnuTaustauschSave_Click();
+    ASSERT_EQ(umgebung.meldungen.boxen.size(), 1u);
+    EXPECT_EQ(umgebung.meldungen.boxen[0].text,
+              L("Es ist ein Fehler aufgetreten.\r\nDer Termin konnte nicht an »") + datei() +
+                  L("« angehängt werden.\r\n\r\nDatenträger voll (61)."));
+    EXPECT_EQ(umgebung.lesen(datei()), QByteArray("alt\r\n"));
+    EXPECT_EQ(gespeichert(), L("-"));
+}
+
 TEST_F(Austausch, KeineTermineProgrammeUndVolleListe) {
     const QString programm = L("20261224-   -   -         -   Alle   @/usr/bin/xclock");
     umgebung.schreiben(datei(), NachCp1252(L("\r\nkein Termin\r\n") + kZimt + L("\r\n") + programm +

@@ -304,6 +304,20 @@ TEST_F(PlanerTest, AutoprintEndetNachDemLadenOhneSpeichernUndOhneDruckvermerk) {
     EXPECT_FALSE(sicht.zeit);
 }
 
+// "/autoprint" runs with nobody at the screen: a settings file it cannot write
+// on a full disk is named in the log, and no box waits.
+TEST_F(PlanerTest, AutoprintNenntDenSchreibfehlerNurImProtokoll) {
+    BefehlszeileSetzen({L("/autoprint")});
+    umgebung.datentraeger.platz = 0;
+    testing::internal::CaptureStderr();
+    EXPECT_FALSE(planer.FormLoad());
+    const QString protokoll = QString::fromLocal8Bit(testing::internal::GetCapturedStderr());
+    EXPECT_EQ(sicht.enden, 1);
+    EXPECT_TRUE(umgebung.meldungen.boxen.empty());
+    EXPECT_EQ(protokoll.count(L("konnte nicht geschrieben werden: Datenträger voll.")), 1)
+        << qPrintable(protokoll);
+}
+
 TEST_F(PlanerTest, AutoprintZeigtDenLieblingsausdruck) {
     BefehlszeileSetzen({L("/autoprint")});
     fenster.da << Fenstername::Drucken << Fenstername::DruckenBlatt;

@@ -149,6 +149,10 @@ WebDienst& web();
 ProzessDienst& prozesse();
 InstanzDienst& instanzen();
 
+// The log of a run nobody watches: a note on standard error (which the desktop
+// session keeps), "[title] text" on one line.
+void MeldungProtokollieren(const QString& text, const QString& titel);
+
 // A box written to standard error and answered as Escape would (see
 // EscapeAntwort), so nothing ever waits for a person; an input box is cancelled.
 class KonsolenMeldungen final : public MeldungsDienst {
