@@ -179,7 +179,7 @@ WahlEnde Modemwahl::Waehlen(const QString& dialString, const QString& anschluss,
     } else if (Trim(anschluss).isEmpty()) {
         fehlt = QStringLiteral("Bitte legen Sie einen Modem-Anschluss fest");
     } else if (ziffern.isEmpty()) {
-        fehlt = QStringLiteral("Bitte legen Sie eine Telefonnummer eingeben");
+        fehlt = QStringLiteral("Bitte geben Sie eine Telefonnummer ein");
     }
     if (!fehlt.isEmpty()) {
         meldungen().zeigen(fehlt, Box::OK | Box::Ausrufezeichen, kTitel);

@@ -72,7 +72,7 @@ TEST_F(Wahl, DreiHinweiseOhneSenden) {
     ASSERT_EQ(umgebung.meldungen.boxen.size(), 3u);
     EXPECT_EQ(umgebung.meldungen.boxen[0].text, L("Bitte legen Sie einen Wählstring fest"));
     EXPECT_EQ(umgebung.meldungen.boxen[1].text, L("Bitte legen Sie einen Modem-Anschluss fest"));
-    EXPECT_EQ(umgebung.meldungen.boxen[2].text, L("Bitte legen Sie eine Telefonnummer eingeben"));
+    EXPECT_EQ(umgebung.meldungen.boxen[2].text, L("Bitte geben Sie eine Telefonnummer ein"));
     for (const test::Box& b : umgebung.meldungen.boxen) {
         EXPECT_EQ(b.titel, L("Telewahl"));
         EXPECT_EQ(b.stil, Box::OK | Box::Ausrufezeichen);
