@@ -33,6 +33,12 @@ int Cp1252Byte(char16_t c) {
 }
 
 bool IstUtf8MitHohenBytes(const QByteArray& b) {
+    // The line-break marker "°°" of the programs' own lines is B0 B0, which
+    // after a letter such as "ä" (E4) or "é" (E9) is valid UTF-8 as well; in
+    // UTF-8 these two bytes end only rare characters no date book holds.
+    if (b.contains("\xB0\xB0")) {
+        return false;
+    }
     bool hoch = false;
     const auto* p = reinterpret_cast<const unsigned char*>(b.constData());
     const qsizetype n = b.size();

@@ -43,6 +43,12 @@ TEST(Codec, ToleranteZeilen) {
     EXPECT_EQ(ZeileTolerantLesen(QByteArray("\xC3\x28")), QStringLiteral("Ã("));
     // overlong encodings are no UTF-8
     EXPECT_EQ(ZeileTolerantLesen(QByteArray("\xC0\xAF")).size(), 2);
+    // A line the programs wrote with a line-break marker after "é" or "ä" is
+    // valid UTF-8 by chance; it stays as written.
+    EXPECT_EQ(ZeileTolerantLesen(QByteArray("Caf\xE9\xB0\xB0Treffen \xE4\xB0\xB0")),
+              QStringLiteral("Café°°Treffen ä°°"));
+    EXPECT_EQ(ZeileTolerantLesen(QByteArray("\xE4\xB8\xAD \xC2\xB0\xC2\xB0")),
+              QStringLiteral("\u4e2d °°"));
     // mixed file: each line decided on its own, line ends kept
     EXPECT_EQ(TextTolerantLesen(QByteArray("\xC3\xA4\r\n\xE4\n")), QStringLiteral("ä\r\nä\n"));
 }
