@@ -183,6 +183,23 @@ QString ZeilenumbruecheVereinheitlichen(const QString& text) {
     return s;
 }
 
+QString EingabeBereinigen(const QString& text, QStringView umbruch) {
+    QString s;
+    s.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c == u'\r' || c == u'\n' || c == QChar(0x2028) || c == QChar(0x2029)) {
+            s += umbruch;
+            if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') {
+                ++i;
+            }
+        } else if (c.category() != QChar::Other_Control) {
+            s += c;
+        }
+    }
+    return NurCp1252(s);
+}
+
 QChar GrossBuchstabe(QChar c) {
     if (c.unicode() < 0x80) {
         return (c >= u'a' && c <= u'z') ? QChar(c.unicode() - 32) : c;

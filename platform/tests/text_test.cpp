@@ -63,6 +63,17 @@ TEST(Zeilen, TeilenUndVereinheitlichen) {
               QStringLiteral("a\r\nb\r\nc\r\nd\r\ne\r\nf"));
 }
 
+TEST(Zeilen, EingabeBereinigen) {
+    // A break of any kind is one umbruch; tabs and other controls go; € stays,
+    // what the files cannot hold (a character outside the BMP too) is one "?".
+    const QString eingabe = QString::fromUtf8(
+        "a\r\nb\rc\nd\u2028e\u2029f\tg\x01\x1b\x7f"
+        "h\xc2\x85i \u20ac\u03a9\xF0\x9F\x98\x80");
+    EXPECT_EQ(EingabeBereinigen(eingabe, u"\n"), QString::fromUtf8("a\nb\nc\nd\ne\nfghi \u20ac??"));
+    EXPECT_EQ(EingabeBereinigen(eingabe, u" "), QString::fromUtf8("a b c d e fghi \u20ac??"));
+    EXPECT_EQ(EingabeBereinigen(QStringLiteral("\r\n\r\n"), u""), QString());
+}
+
 TEST(Gross, EinZeichenZuEinemZeichen) {
     EXPECT_EQ(UCase(QStringLiteral("tagefrüher ß éà")), QStringLiteral("TAGEFRÜHER ß ÉÀ"));
     EXPECT_EQ(LCase(QStringLiteral("ÄÖÜ É")), QStringLiteral("äöü é"));

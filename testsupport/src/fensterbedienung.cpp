@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QPointer>
 #include <QTimer>
 
@@ -77,6 +78,15 @@ void Tippen(QWidget* w, const QString& text) {
     for (const QChar c : text) {
         Taste(w, Qt::Key_A, QString(c));
     }
+}
+
+void Fallenlassen(QWidget* w, const QMimeData& daten, QPoint wo) {
+    QDragEnterEvent hinein(wo, Qt::CopyAction, &daten, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(w, &hinein);
+    QDragMoveEvent ziehen(wo, Qt::CopyAction, &daten, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(w, &ziehen);
+    QDropEvent fallen(wo, Qt::CopyAction, &daten, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(w, &fallen);
 }
 
 }  // namespace kronel::test

@@ -419,8 +419,13 @@ void Main::EinfuegebefehleVerbinden() {
 }
 
 void Main::MeldungEinfuegen(const QString& text) {
+    // Fitted before it goes in, as a paste is.
+    const Einfuegung e = STMeldung->Passend(InsWidget(text));
+    if (e.gekuerzt) {
+        QApplication::beep();
+    }
     QtTextfeld feld(STMeldung);
-    TextEinfuegen(feld, InsWidget(text));
+    TextEinfuegen(feld, e.text);
 }
 
 QString Main::ListenSchrift() const {
@@ -551,8 +556,9 @@ void Main::FelderAnlegen() {
     BezIn = new QLabel(QStringLiteral("in 3 Tagen"), Rahmen);
     BezIn->setObjectName(QStringLiteral("BezIn"));
 
-    STMeldung = new QPlainTextEdit(Rahmen);
+    STMeldung = new MeldungsFeld(Rahmen);
     STMeldung->setObjectName(QStringLiteral("STMeldung"));
+    STMeldung->MaxLength = MeldungHoechstlaenge;
     STMeldung->setGeometry(Pixel({120, 1320, 8775, 975}));
     STMeldung->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     STMeldung->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -561,13 +567,7 @@ void Main::FelderAnlegen() {
     STMeldung->setTabChangesFocus(true);
     STMeldung->installEventFilter(this);
     connect(STMeldung, &QPlainTextEdit::textChanged, this,
-            Abgesichert(
-                [this] {
-                    if (MeldungBegrenzen()) {
-                        planer_->Uebernehmen(0);
-                    }
-                },
-                "Main_STMeldung_KeyUp"));
+            Abgesichert([this] { MeldungGeaendert(); }, "Main_STMeldung_KeyUp"));
 
     bezZoomMeldung = new QLabel(QStringLiteral("zoom"), Rahmen);
     bezZoomMeldung->setObjectName(QStringLiteral("bezZoomMeldung"));
@@ -644,10 +644,28 @@ void Main::NurSpeicherbar(QLineEdit* e) {
     }
 }
 
-bool Main::MeldungBegrenzen() {
+void Main::MeldungGeaendert() {
     const QString text = STMeldung->toPlainText();
-    // 1024 characters at most, line breaks counting two as in the record.
-    const MeldungsEingabe e = MeldungEinpassen(meldungVorher_, text, 1024);
+    if (MeldungEinpassen(meldungVorher_, text, MeldungHoechstlaenge).text != text) {
+        // Never rewritten inside the field's own edit (Qt is still working on
+        // its document); the record waits for the mended text.
+        if (!meldungNachbessern_) {
+            meldungNachbessern_ = true;
+            QTimer::singleShot(
+                0, this, Abgesichert([this] { MeldungNachbessern(); }, "Main_STMeldung_KeyUp"));
+        }
+        return;
+    }
+    if (text != meldungVorher_) {
+        meldungVorher_ = text;
+        planer_->Uebernehmen(0);
+    }
+}
+
+void Main::MeldungNachbessern() {
+    meldungNachbessern_ = false;
+    const QString text = STMeldung->toPlainText();
+    const MeldungsEingabe e = MeldungEinpassen(meldungVorher_, text, MeldungHoechstlaenge);
     if (e.text != text) {
         const QSignalBlocker sperre(STMeldung);
         STMeldung->setPlainText(e.text);
@@ -658,9 +676,10 @@ bool Main::MeldungBegrenzen() {
     if (e.gekuerzt) {
         QApplication::beep();
     }
-    const bool geaendert = e.text != meldungVorher_;
-    meldungVorher_ = e.text;
-    return geaendert;
+    if (e.text != meldungVorher_) {
+        meldungVorher_ = e.text;
+        planer_->Uebernehmen(0);
+    }
 }
 
 void Main::FokusSetzen(Feld f) {
@@ -771,9 +790,8 @@ bool Main::eventFilter(QObject* ziel, QEvent* e) {
             }
             if (ziel == STMeldung && k->key() == Qt::Key_T &&
                 k->modifiers() == Qt::ControlModifier) {
-                QtTextfeld t(STMeldung);
-                TextEinfuegen(
-                    t, QLatin1Char('\n') + QString(80, QLatin1Char('-')) + QLatin1Char('\n'));
+                MeldungEinfuegen(QLatin1Char('\n') + QString(80, QLatin1Char('-')) +
+                                 QLatin1Char('\n'));
                 return true;
             }
             if (ziel == STMeldung && k->key() == Qt::Key_F2 &&

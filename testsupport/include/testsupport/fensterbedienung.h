@@ -5,6 +5,8 @@
 
 #include <QWidget>
 
+class QMimeData;
+
 #include <functional>
 #include <type_traits>
 
@@ -28,5 +30,8 @@ void Taste(QWidget* w, int taste, const QString& text = {},
            Qt::KeyboardModifiers mod = Qt::NoModifier);
 // Types any characters, one key each (QTest's key clicks know ASCII only).
 void Tippen(QWidget* w, const QString& text);
+// Drags daten onto w and drops them at wo, as a person drags from another
+// program (a drop is taken only after the drag entered and moved).
+void Fallenlassen(QWidget* w, const QMimeData& daten, QPoint wo = {2, 2});
 
 }  // namespace kronel::test
