@@ -41,6 +41,7 @@ Altes::Altes(QWidget* besitzer, const QString& schrift)
     txtFilter->setObjectName(QStringLiteral("txtFilter"));
     txtFilter->setEditable(true);
     txtFilter->setInsertPolicy(QComboBox::NoInsert);
+    EinzeiligEinpassen(txtFilter->lineEdit());
     bezeichnung->setBuddy(txtFilter);
     Liste = new QListWidget(this);
     Liste->setObjectName(QStringLiteral("Liste"));

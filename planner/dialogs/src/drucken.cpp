@@ -62,6 +62,7 @@ Drucken::Drucken(QWidget* besitzer, NebenFenster& fenster, const DruckQuelle* qu
     BDruckenBis = Benannt(new QLabel(Rahmen2), "BDruckenBis");
     KDruckenBis = Benannt(new QComboBox(Rahmen2), "KDruckenBis");
     KDruckenBis->setEditable(true);
+    EinzeiligEinpassen(KDruckenBis->lineEdit());
     for (QLabel* datum : {TDruckenAb, BDruckenBis}) {
         datum->setFrameShape(QFrame::Panel);
         datum->setFrameShadow(QFrame::Sunken);

@@ -46,6 +46,7 @@ DruckenBlatt::DruckenBlatt(QWidget* besitzer, NebenFenster& fenster, const Druck
     Frame1 = Benannt(new QGroupBox(QStringLiteral("Druck-Filter"), this), "Frame1");
     kombiAdresse = Benannt(new QComboBox(Frame1), "kombiAdresse");
     kombiAdresse->setEditable(true);
+    EinzeiligEinpassen(kombiAdresse->lineEdit());
     QtListe stationen(kombiAdresse);
     TextInListe(stationen, (quelle_ ? quelle_->Stationen() : QStringList()).join(QLatin1Char(';')) +
                                QLatin1Char(';'));

@@ -34,6 +34,7 @@ Suchen::Suchen(BuchLesen buch, QWidget* besitzer) : QDialog(besitzer), buch_(std
     KomSuche->setObjectName(QStringLiteral("KomSuche"));
     KomSuche->setEditable(true);
     KomSuche->setInsertPolicy(QComboBox::NoInsert);
+    EinzeiligEinpassen(KomSuche->lineEdit());
     KomSuche->setMinimumContentsLength(28);
     (new QVBoxLayout(Rahmen2))->addWidget(KomSuche);
 

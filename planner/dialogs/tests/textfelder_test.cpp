@@ -1,10 +1,22 @@
 #include <gtest/gtest.h>
 
+#include <QAbstractSpinBox>
 #include <QApplication>
 #include <QClipboard>
+#include <QLineEdit>
 #include <QMimeData>
 
+#include <memory>
+
+#include "book/buch.h"
+#include "planner_dialogs/buchdialoge.h"
+#include "planner_dialogs/drucken.h"
+#include "planner_dialogs/druckenblatt.h"
+#include "planner_dialogs/einfuegefenster.h"
+#include "planner_dialogs/setup.h"
+#include "planner_dialogs/suchen.h"
 #include "planner_dialogs/zoomtext.h"
+#include "planner_testsupport/fakes.h"
 #include "testsupport/anwendung.h"
 #include "testsupport/fensterbedienung.h"
 #include "testsupport/testsupport.h"
@@ -23,6 +35,37 @@ protected:
 };
 
 }  // namespace
+
+TEST_F(Textfelder, JedesEinzeiligeFeldDerFensterNimmtNurWasDieDateienHalten) {
+    // A tab would end up in a settings value, a line break in a notes line.
+    Terminbuch buch;
+    test::SkriptFenster nebenfenster;
+    std::vector<std::unique_ptr<QWidget>> fenster;
+    fenster.emplace_back(std::make_unique<Notizen>(nullptr, QString(), QString(), true));
+    fenster.emplace_back(std::make_unique<Sonderzeichen>(nullptr, QString()));
+    fenster.emplace_back(std::make_unique<Suchen>([&buch]() -> const Terminbuch& { return buch; }));
+    fenster.emplace_back(std::make_unique<kronel::Setup>());
+    fenster.emplace_back(std::make_unique<Freizeit>(nullptr, QString(), QStringList()));
+    fenster.emplace_back(std::make_unique<Altes>(nullptr, QString()));
+    fenster.emplace_back(std::make_unique<Drucken>(nullptr, nebenfenster, nullptr));
+    fenster.emplace_back(std::make_unique<DruckenBlatt>(nullptr, nebenfenster, nullptr));
+    QApplication::clipboard()->setText(L("a\tb\r\nc\u4e2d"));
+    int felder = 0;
+    for (const auto& f : fenster) {
+        for (QLineEdit* feld : f->findChildren<QLineEdit*>()) {
+            if (qobject_cast<QAbstractSpinBox*>(feld->parentWidget()) != nullptr) {
+                continue;  // a number field takes digits only
+            }
+            ++felder;
+            feld->clear();
+            feld->paste();
+            EXPECT_EQ(feld->text(), L("ab c?").left(feld->maxLength()))
+                << qPrintable(f->objectName() + L(".") + feld->parentWidget()->objectName() +
+                              L(".") + feld->objectName());
+        }
+    }
+    EXPECT_GE(felder, 14);
+}
 
 TEST_F(Textfelder, DasGrosseFeldPasstEingefuegtesEinUndUebergehtEineLeereZwischenablage) {
     ZoomText zoom;

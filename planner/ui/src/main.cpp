@@ -516,11 +516,9 @@ void Main::FelderAnlegen() {
     STDatum = new QLineEdit(Rahmen);
     STDatum->setObjectName(QStringLiteral("STDatum"));
     STDatum->setMaxLength(10);
+    EinzeiligEinpassen(STDatum);
     STDatum->installEventFilter(this);
-    connect(STDatum, &QLineEdit::textEdited, this, [this] {
-        NurSpeicherbar(STDatum);
-        planer_->DatumGeaendert();
-    });
+    connect(STDatum, &QLineEdit::textEdited, this, [this] { planer_->DatumGeaendert(); });
 
     SKVon = Kombi("SKVon", 4);
     SKBis = Kombi("SKBis", 4);
@@ -529,15 +527,19 @@ void Main::FelderAnlegen() {
     SKFilter = Kombi("SKFilter", 0);
 
     // The commit modes of the combo boxes: typing in SKVon and SKZyklus keeps the
-    // typed text, the others show the stored form at once.
+    // typed text, the others show the stored form as soon as the edit is done
+    // (the record takes it at once).
     const std::pair<QComboBox*, int> modi[] = {
         {SKVon, 0}, {SKBis, 1}, {SKFilter, 1}, {SKZyklus, 0}, {SKAdresse, 1}};
     for (const auto& [kombi, modus] : modi) {
+        EinzeiligEinpassen(kombi->lineEdit());
         connect(kombi->lineEdit(), &QLineEdit::textEdited, this,
                 Abgesichert(
-                    [this, k = kombi, m = modus] {
-                        NurSpeicherbar(k->lineEdit());
-                        planer_->Uebernehmen(m);
+                    [this, m = modus] {
+                        planer_->Uebernehmen(0);
+                        if (m == 1) {
+                            GespeichertZeigenLassen();
+                        }
                     },
                     "Main_SK_KeyUp"));
         connect(kombi, &QComboBox::activated, this,
@@ -634,16 +636,6 @@ void Main::FelderAnordnen() {
                        2 * QFontMetrics(BezIn->font()).lineSpacing() + 2);
 }
 
-void Main::NurSpeicherbar(QLineEdit* e) {
-    const QString t = NurCp1252(e->text());
-    if (t != e->text()) {
-        const QSignalBlocker sperre(e);
-        const int pos = e->cursorPosition();
-        e->setText(t);
-        e->setCursorPosition(pos);
-    }
-}
-
 void Main::MeldungGeaendert() {
     const QString text = STMeldung->toPlainText();
     if (MeldungEinpassen(meldungVorher_, text, MeldungHoechstlaenge).text != text) {
@@ -679,6 +671,20 @@ void Main::MeldungNachbessern() {
     if (e.text != meldungVorher_) {
         meldungVorher_ = e.text;
         planer_->Uebernehmen(0);
+    }
+}
+
+void Main::GespeichertZeigenLassen() {
+    if (!gespeichertZeigen_) {
+        gespeichertZeigen_ = true;
+        QTimer::singleShot(0, this, Abgesichert([this] { GespeichertZeigen(); }, "Main_SK_KeyUp"));
+    }
+}
+
+void Main::GespeichertZeigen() {
+    if (gespeichertZeigen_) {
+        gespeichertZeigen_ = false;
+        planer_->GespeichertZeigen();
     }
 }
 
@@ -802,6 +808,11 @@ bool Main::eventFilter(QObject* ziel, QEvent* e) {
             }
             break;
         }
+        case QEvent::KeyRelease:
+            if (kombi != nullptr) {
+                GespeichertZeigen();
+            }
+            break;
         case QEvent::FocusIn: {
             if (ziel != feld && kombi == nullptr) {
                 break;

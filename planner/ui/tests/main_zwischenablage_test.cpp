@@ -139,3 +139,38 @@ TEST_F(MainZwischenablage, WasAmEinpassenVorbeiKamWirdErstNachDerBearbeitungBeri
     EXPECT_EQ(fenster.STMeldung->toPlainText(), kMeldung + L("?"));
     EXPECT_TRUE(satz().endsWith(L("5?")));
 }
+
+TEST_F(MainZwischenablage, EinzeiligeFelderNehmenKeinenUmbruchInDenTermin) {
+    QLineEdit* station = fenster.SKAdresse->lineEdit();
+    station->selectAll();
+    QApplication::clipboard()->setText(L("hans\r\nx\ty"));
+    station->paste();
+    EXPECT_EQ(station->text(), L("hans xy"));
+    EXPECT_EQ(Mid(satz(), 31, 7), L("Hans xy"));
+    fenster.Aktion(L("PulSpeichern"))->trigger();
+    Terminbuch gelesen;
+    gelesen.TermineLaden();
+    EXPECT_FALSE(gelesen.Unvollstaendig);
+    EXPECT_EQ(gelesen.ListeTermine, fenster.planer().buch.ListeTermine);
+}
+
+TEST_F(MainZwischenablage, DieGespeicherteFormErscheintErstNachDerBearbeitung) {
+    // The record takes the edit at once; the field shows its stored form when
+    // the key is released, or after a paste without a key on the next turn.
+    QLineEdit* bis = fenster.SKBis->lineEdit();
+    bis->selectAll();
+    QApplication::clipboard()->setText(L("2w"));
+    QTest::keyPress(bis, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(bis->text(), L("2w"));
+    EXPECT_EQ(Mid(satz(), 13, 4), L("2W  "));
+    QTest::keyRelease(bis, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(bis->text(), L("2W"));
+
+    bis->selectAll();
+    QApplication::clipboard()->setText(L("3t"));
+    bis->paste();
+    EXPECT_EQ(bis->text(), L("3t"));
+    QApplication::processEvents();
+    EXPECT_EQ(bis->text(), L("3T"));
+    EXPECT_EQ(Mid(satz(), 13, 4), L("3T  "));
+}

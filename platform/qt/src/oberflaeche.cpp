@@ -9,11 +9,13 @@
 #include <QScreen>
 #include <QTextEdit>
 #include <QUrl>
+#include <QValidator>
 
 #include <unistd.h>
 
 #include <cmath>
 
+#include "platform/text.h"
 #include "platform_qt/oberflaeche_qt.h"
 
 namespace kronel {
@@ -68,6 +70,28 @@ QStringList KombiEintraege(const QComboBox& kombi) {
         eintraege << kombi.itemText(i);
     }
     return eintraege;
+}
+
+namespace {
+
+// The line edit asks it after every edit, before its signals.
+class EinzeiligPruefer final : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& text, int& position) const override {
+        const QString passend = EingabeBereinigen(text, u" ");
+        if (passend != text) {
+            position = static_cast<int>(EingabeBereinigen(text.left(position), u" ").size());
+            text = passend;
+        }
+        return Acceptable;
+    }
+};
+
+}  // namespace
+
+void EinzeiligEinpassen(QLineEdit* feld) {
+    feld->setValidator(new EinzeiligPruefer(feld));
 }
 
 double QtBildschirm::weite() const {

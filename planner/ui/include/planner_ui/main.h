@@ -145,8 +145,10 @@ private:
     // What came into the message field past its own fitting, taken back to what
     // the record can hold; run after the field's own edit has ended.
     void MeldungNachbessern();
-    // Characters Windows-1252 cannot hold become "?" as they are typed or pasted.
-    void NurSpeicherbar(QLineEdit* e);
+    // A combo box committed with mode 1 shows the stored form once its own
+    // edit has ended: at the key's release, or on the next turn of the loop.
+    void GespeichertZeigenLassen();
+    void GespeichertZeigen();
 
     std::unique_ptr<Planer> planer_;
     NebenFenster& fenster_;
@@ -156,6 +158,7 @@ private:
     ListenAussehen aussehen_;
     QString meldungVorher_;
     bool meldungNachbessern_ = false;
+    bool gespeichertZeigen_ = false;
     int editorBreite_ = 0;  // the right end of the editor's row in its frame
     bool erstGezeigt_ = false;
     bool prueftDatum_ = false;

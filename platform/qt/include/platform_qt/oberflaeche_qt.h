@@ -116,4 +116,10 @@ qint32 WertAusFarbe(const QColor& farbe);
 // The items of a combo box, in order.
 QStringList KombiEintraege(const QComboBox& kombi);
 
+// A one-line field takes what is typed, pasted or dropped as the files can hold
+// it: a line break becomes a blank, a tab or other control character goes, and
+// what Windows-1252 cannot hold becomes "?". The field fits the text itself,
+// before it shows it or tells of the edit, so no handler has to write it back.
+void EinzeiligEinpassen(QLineEdit* feld);
+
 }  // namespace kronel
