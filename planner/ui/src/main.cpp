@@ -170,7 +170,15 @@ void Main::MindestgroesseSetzen() {
                    Px(5500));
 }
 
-Main::~Main() = default;
+Main::~Main() {
+    // Going away hides the window, and a field losing the focus then may still
+    // report (a combo box picks the choice its text names): none of it reaches
+    // the planner, which is gone before the widgets.
+    for (QObject* o : findChildren<QObject*>()) {
+        o->removeEventFilter(this);
+        o->disconnect(this);
+    }
+}
 
 QAction* Main::Eintrag(QMenu* menue, const char* name, const char* text,
                        const QKeySequence& taste) {
