@@ -93,7 +93,9 @@ struct Taste {
 // windows behind them), and editing, list and function keys. None of them ends
 // the program (F12 does).
 Taste ZufallsTaste(std::mt19937& zufall) {
-    const QStringList zeichen = L("a|Z|2|w| |.|'|ä|ß|€|Ω|中|😀").split(QLatin1Char('|'));
+    // No "€" after "ß" or "Ä": such a pair is UTF-8 as well and is read back as
+    // that (a limit of the tolerant reading, not of the fields).
+    const QStringList zeichen = L("a|Z|2|w| |.|'|ä|ß|Ω|中|😀").split(QLatin1Char('|'));
     const QByteArray strg = "VVCXAZTNKYSPIF";
     const Qt::KeyboardModifiers umschalt = Qt::ShiftModifier;
     const Qt::KeyboardModifiers strgAlt = Qt::ControlModifier | Qt::AltModifier;
@@ -151,12 +153,16 @@ QString Uebergabe(std::mt19937& zufall) {
     }
 }
 
-// The run of one seed; protokollDatei gets one line per event, before it runs.
+// The run of one seed; protokollDatei (if named) gets one line per event,
+// before it runs.
 void Lauf(unsigned saat, const QString& protokollDatei) {
     QFile protokoll(protokollDatei);
-    ASSERT_TRUE(protokoll.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered));
+    ASSERT_TRUE(protokollDatei.isEmpty() ||
+                protokoll.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered));
     const auto notieren = [&](int i, const QString& was) {
-        protokoll.write(QStringLiteral("%1 %2\n").arg(i).arg(was).toUtf8());
+        if (protokoll.isOpen()) {
+            protokoll.write(QStringLiteral("%1 %2\n").arg(i).arg(was).toUtf8());
+        }
     };
 
     test::TestUmgebung umgebung;
@@ -308,7 +314,8 @@ TEST(Zufallseingaben, JedeSaatUebersteht1700TastenOhneAbsturzUndSpeichertEinGanz
             << (!fertig                                    ? "hing"
                 : lauf.exitStatus() == QProcess::CrashExit ? "abgestürzt"
                                                            : "Fehler")
-            << "; letzte Ereignisse:\n"
+            << " (nachzuspielen mit " << kSaat << "=" << saat
+            << " und --gtest_filter=ZufallsLauf.EineSaat); letzte Ereignisse:\n"
             << zeilen.mid(std::max<qsizetype>(0, zeilen.size() - 6)).join('\n').toStdString()
             << "\nAusgabe:\n"
             << Ausgabe(lesen(datei(saat, "aus"))).toStdString();
