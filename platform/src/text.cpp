@@ -33,6 +33,12 @@ int Cp1252Byte(char16_t c) {
 }
 
 bool IstUtf8MitHohenBytes(const QByteArray& b) {
+    // The line-break marker "°°" of the programs' own lines is B0 B0, which
+    // after a letter such as "ä" (E4) or "é" (E9) is valid UTF-8 as well; in
+    // UTF-8 these two bytes end only rare characters no date book holds.
+    if (b.contains("\xB0\xB0")) {
+        return false;
+    }
     bool hoch = false;
     const auto* p = reinterpret_cast<const unsigned char*>(b.constData());
     const qsizetype n = b.size();
@@ -175,6 +181,23 @@ QString ZeilenumbruecheVereinheitlichen(const QString& text) {
         }
     }
     return s;
+}
+
+QString EingabeBereinigen(const QString& text, QStringView umbruch) {
+    QString s;
+    s.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c == u'\r' || c == u'\n' || c == QChar(0x2028) || c == QChar(0x2029)) {
+            s += umbruch;
+            if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') {
+                ++i;
+            }
+        } else if (c.category() != QChar::Other_Control) {
+            s += c;
+        }
+    }
+    return NurCp1252(s);
 }
 
 QChar GrossBuchstabe(QChar c) {

@@ -43,6 +43,12 @@ TEST(Codec, ToleranteZeilen) {
     EXPECT_EQ(ZeileTolerantLesen(QByteArray("\xC3\x28")), QStringLiteral("Ã("));
     // overlong encodings are no UTF-8
     EXPECT_EQ(ZeileTolerantLesen(QByteArray("\xC0\xAF")).size(), 2);
+    // A line the programs wrote with a line-break marker after "é" or "ä" is
+    // valid UTF-8 by chance; it stays as written.
+    EXPECT_EQ(ZeileTolerantLesen(QByteArray("Caf\xE9\xB0\xB0Treffen \xE4\xB0\xB0")),
+              QStringLiteral("Café°°Treffen ä°°"));
+    EXPECT_EQ(ZeileTolerantLesen(QByteArray("\xE4\xB8\xAD \xC2\xB0\xC2\xB0")),
+              QStringLiteral("\u4e2d °°"));
     // mixed file: each line decided on its own, line ends kept
     EXPECT_EQ(TextTolerantLesen(QByteArray("\xC3\xA4\r\n\xE4\n")), QStringLiteral("ä\r\nä\n"));
 }
@@ -55,6 +61,17 @@ TEST(Zeilen, TeilenUndVereinheitlichen) {
               QStringList({QStringLiteral("a"), QString(), QStringLiteral("b")}));
     EXPECT_EQ(ZeilenumbruecheVereinheitlichen(QStringLiteral("a\nb\rc\r\nd\u2028e\u2029f")),
               QStringLiteral("a\r\nb\r\nc\r\nd\r\ne\r\nf"));
+}
+
+TEST(Zeilen, EingabeBereinigen) {
+    // A break of any kind is one umbruch; tabs and other controls go; € stays,
+    // what the files cannot hold (a character outside the BMP too) is one "?".
+    const QString eingabe = QString::fromUtf8(
+        "a\r\nb\rc\nd\u2028e\u2029f\tg\x01\x1b\x7f"
+        "h\xc2\x85i \u20ac\u03a9\xF0\x9F\x98\x80");
+    EXPECT_EQ(EingabeBereinigen(eingabe, u"\n"), QString::fromUtf8("a\nb\nc\nd\ne\nfghi \u20ac??"));
+    EXPECT_EQ(EingabeBereinigen(eingabe, u" "), QString::fromUtf8("a b c d e fghi \u20ac??"));
+    EXPECT_EQ(EingabeBereinigen(QStringLiteral("\r\n\r\n"), u""), QString());
 }
 
 TEST(Gross, EinZeichenZuEinemZeichen) {

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QPointer>
 #include <QTimer>
 
@@ -110,6 +111,15 @@ QStringList KombisBetippen(QWidget* fenster) {
     fenster->removeEventFilter(&halt);
     texte.sort();
     return texte;
+}
+
+void Fallenlassen(QWidget* w, const QMimeData& daten, QPoint wo) {
+    QDragEnterEvent hinein(wo, Qt::CopyAction, &daten, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(w, &hinein);
+    QDragMoveEvent ziehen(wo, Qt::CopyAction, &daten, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(w, &ziehen);
+    QDropEvent fallen(wo, Qt::CopyAction, &daten, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(w, &fallen);
 }
 
 }  // namespace kronel::test

@@ -46,6 +46,7 @@ Freizeit::Freizeit(QWidget* besitzer, const QString& schrift, QStringList termin
     rahmen->setObjectName(QStringLiteral("Rahmen1"));
     txtDatum = new QLineEdit(rahmen);
     txtDatum->setObjectName(QStringLiteral("txtDatum"));
+    EinzeiligEinpassen(txtDatum);
     txtDatum->installEventFilter(this);
     bezInfoDate = new QLabel(rahmen);
     bezInfoDate->setObjectName(QStringLiteral("bezInfoDate"));

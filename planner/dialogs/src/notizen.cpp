@@ -47,6 +47,7 @@ Notizen::Notizen(QWidget* besitzer, const QString& schrift, const QString& datei
     Liste->setUniformItemSizes(true);
     Text = new QLineEdit(this);
     Text->setObjectName(QStringLiteral("Text"));
+    EinzeiligEinpassen(Text);
     BefAufnehmen = Knopf(this, "BefAufnehmen", "&Aufnehmen");
     BefLoeschen = Knopf(this, "BefLöschen", "&Löschen");
     BefEinfuegen = Knopf(this, "BefEinfügen", "&Einfügen");
@@ -61,6 +62,7 @@ Notizen::Notizen(QWidget* besitzer, const QString& schrift, const QString& datei
     bezListeAdr->setWordWrap(true);
     TxtSuche = new QLineEdit(this);
     TxtSuche->setObjectName(QStringLiteral("TxtSuche"));
+    EinzeiligEinpassen(TxtSuche);
     BezUebergabe = new QLabel(this);
     BezUebergabe->setObjectName(QStringLiteral("BezÜbergabe"));
     Zeit = new QTimer(this);

@@ -104,9 +104,11 @@ Setup::Setup(QWidget* besitzer) : QDialog(besitzer) {
     OSetEinmal = Pruefkasten(ausgabe, "OSetEinmal", "Termine nur einmal täglich ausgeben ");
     OSetSound = Pruefkasten(ausgabe, "OSetSound", "Erkennungsmelodie bei Ausgabe");
     OtxtSound = Element<QLineEdit>(ausgabe, QStringLiteral("OtxtSound"));
+    EinzeiligEinpassen(OtxtSound);
     befSuchSnd = Knopf(ausgabe, "befSuchSnd", "Suche");
     OSetRndDat = Pruefkasten(ausgabe, "OSetRndDat", "Zufallsmeldung ausgeben");
     OTxtRndDat = Element<QLineEdit>(ausgabe, QStringLiteral("OTxtRndDat"));
+    EinzeiligEinpassen(OTxtRndDat);
     befSuchRnd = Knopf(ausgabe, "befSuchRnd", "Suche");
     oKombiListeAutoPrint = Kombi(ausgabe, "oKombiListeAutoPrint", true);
     oKombiPrintLieblings = Kombi(ausgabe, "oKombiPrintLieblings", false);
@@ -179,6 +181,8 @@ Setup::Setup(QWidget* besitzer) : QDialog(besitzer) {
     oMESZauto = Pruefkasten(astro, "oMESZauto", "Sommerzeit automatisch berücksichtigen");
     TSetBreite = Element<QLineEdit>(astro, QStringLiteral("TSetBreite"));
     TSetLaenge = Element<QLineEdit>(astro, QStringLiteral("TSetLänge"));
+    EinzeiligEinpassen(TSetBreite);
+    EinzeiligEinpassen(TSetLaenge);
     KSetStadt = Element<QListWidget>(astro, QStringLiteral("KSetStadt"));
     KSetStadt->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     befNoAstro = Knopf(astro, "befNoAstro", "Keine Astro-Hinweise mehr");

@@ -22,6 +22,7 @@ Sonderzeichen::Sonderzeichen(QWidget* besitzer, const QString& schrift) : QDialo
     Liste->setObjectName(QStringLiteral("Liste"));
     Text = new QLineEdit(this);
     Text->setObjectName(QStringLiteral("Text"));
+    EinzeiligEinpassen(Text);
     befKopieren = Knopf(this, "befKopieren", "&Kopieren");
     befOk = Knopf(this, "befOk", "&Einfügen");
     BefLoeschen = Knopf(this, "BefLöschen", "&Löschen");

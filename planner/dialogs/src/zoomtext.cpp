@@ -6,7 +6,6 @@
 #include <QFontDatabase>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QMimeData>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTimer>
@@ -36,24 +35,6 @@ constexpr int kRand = 8;
 
 }  // namespace
 
-bool ZoomTextFeld::Einfuegen(const QString& text) {
-    const QTextCursor c = textCursor();
-    QString passt = text;
-    if (MaxLength > 0) {
-        const QString ganz = toPlainText();
-        const qsizetype ohneAuswahl =
-            SatzLaenge(ganz) -
-            SatzLaenge(c.selectedText().replace(QChar::ParagraphSeparator, QLatin1Char('\n')));
-        passt = EinfuegungKuerzen(text, MaxLength - ohneAuswahl);
-    }
-    if (passt.isEmpty() && !text.isEmpty()) {
-        QApplication::beep();
-        return false;
-    }
-    insertPlainText(passt);
-    return passt.size() == text.size();
-}
-
 void ZoomTextFeld::keyPressEvent(QKeyEvent* e) {
     const bool strg = e->modifiers() == Qt::ControlModifier;
     if (strg && e->key() == Qt::Key_D) {
@@ -64,28 +45,7 @@ void ZoomTextFeld::keyPressEvent(QKeyEvent* e) {
         Einfuegen(ZoomZeitText());
         return;
     }
-    if (MaxLength > 0) {
-        QString text = e->text();
-        if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
-            text = QStringLiteral("\n");
-        }
-        const bool tippt = !text.isEmpty() && (text == QStringLiteral("\n") || text[0].isPrint()) &&
-                           (e->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) == 0;
-        if (tippt) {
-            Einfuegen(text);
-            return;
-        }
-    }
-    QPlainTextEdit::keyPressEvent(e);
-}
-
-void ZoomTextFeld::insertFromMimeData(const QMimeData* quelle) {
-    if (quelle != nullptr && quelle->hasText()) {
-        QString text = quelle->text();
-        text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-        text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-        Einfuegen(text);
-    }
+    MeldungsFeld::keyPressEvent(e);
 }
 
 ZoomText::ZoomText(QWidget* besitzer) : QDialog(besitzer) {

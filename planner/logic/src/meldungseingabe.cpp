@@ -2,31 +2,21 @@
 
 #include <algorithm>
 
+#include "planner/zoomtext.h"
 #include "platform/text.h"
 
 namespace kronel {
 
-namespace {
-
-qsizetype RecordLaenge(const QString& text) {
-    return text.size() + text.count(QLatin1Char('\n'));
-}
-
-// Every kind of line break as "\n", then no control character but "\n".
-QString OhneSteuerzeichen(const QString& eingefuegt) {
-    const QString einheitlich = ZeilenumbruecheVereinheitlichen(eingefuegt)
-                                    .replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    QString s;
-    s.reserve(einheitlich.size());
-    for (const QChar c : einheitlich) {
-        if (c == u'\n' || c.category() != QChar::Other_Control) {
-            s += c;
-        }
+Einfuegung EinfuegungEinpassen(const QString& eingefuegt, std::optional<qsizetype> frei) {
+    Einfuegung e;
+    e.text = EingabeBereinigen(eingefuegt, u"\n");
+    if (frei) {
+        const qsizetype ganz = e.text.size();
+        e.text = EinfuegungKuerzen(e.text, *frei);
+        e.gekuerzt = e.text.size() < ganz;
     }
-    return NurCp1252(s);
+    return e;
 }
-
-}  // namespace
 
 MeldungsEingabe MeldungEinpassen(const QString& alt, const QString& neu, qsizetype grenze) {
     const qsizetype kuerzer = std::min(alt.size(), neu.size());
@@ -41,20 +31,12 @@ MeldungsEingabe MeldungEinpassen(const QString& alt, const QString& neu, qsizety
     }
     const QString davor = alt.left(vorn);
     const QString danach = alt.right(hinten);
-    const QString eingefuegt = OhneSteuerzeichen(neu.mid(vorn, neu.size() - vorn - hinten));
-
-    qsizetype platz = grenze - RecordLaenge(davor) - RecordLaenge(danach);
-    qsizetype passt = 0;
-    for (; passt < eingefuegt.size(); ++passt) {
-        platz -= eingefuegt[passt] == u'\n' ? 2 : 1;
-        if (platz < 0) {
-            break;
-        }
-    }
+    const Einfuegung passt = EinfuegungEinpassen(neu.mid(vorn, neu.size() - vorn - hinten),
+                                                 grenze - SatzLaenge(davor) - SatzLaenge(danach));
     MeldungsEingabe e;
-    e.text = davor + eingefuegt.left(passt) + danach;
-    e.cursor = static_cast<int>(vorn + passt);
-    e.gekuerzt = passt < eingefuegt.size();
+    e.text = davor + passt.text + danach;
+    e.cursor = static_cast<int>(vorn + passt.text.size());
+    e.gekuerzt = passt.gekuerzt;
     return e;
 }
 

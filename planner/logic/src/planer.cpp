@@ -193,6 +193,13 @@ void Planer::Uebernehmen(int modus) {
     UndoAnpassen();
 }
 
+void Planer::GespeichertZeigen() {
+    if (beendet_) {
+        return;
+    }
+    buch.FelderAnzeigen();
+}
+
 void Planer::DatumVerlassen() {
     if (beendet_) {
         return;

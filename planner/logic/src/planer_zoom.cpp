@@ -3,13 +3,6 @@
 
 namespace kronel {
 
-namespace {
-
-// STMeldung holds at most this many characters, a line break counting two.
-constexpr int kMeldungLaenge = 1024;
-
-}  // namespace
-
 void Planer::Main_bezZoomMeldung_Click() {
     if (beendet_ || !fenster_.vorhanden(Fenstername::ZoomText)) {
         return;
@@ -21,7 +14,7 @@ void Planer::Main_bezZoomMeldung_Click() {
     anfrage.Caption =
         QString::fromUtf8("Zoom (Kronel-Meldung für den ") + f.STDatum + QLatin1Char(')');
     anfrage.Text = f.STMeldung;
-    anfrage.MaxLength = kMeldungLaenge;
+    anfrage.MaxLength = MeldungHoechstlaenge;
     anfrage.SelStart = start;
     anfrage.SelLength = laenge;
     anfrage.Schrift = sicht_.MeldungSchrift();
@@ -35,8 +28,9 @@ void Planer::Main_bezZoomMeldung_Click() {
     const auto feld = [](QString t) {
         return t.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     };
-    const QString text = MeldungEinpassen(feld(f.STMeldung), feld(ergebnis.Text), kMeldungLaenge)
-                             .text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    const QString text =
+        MeldungEinpassen(feld(f.STMeldung), feld(ergebnis.Text), MeldungHoechstlaenge)
+            .text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
     if (text != f.STMeldung) {
         // The edited text takes the place of the whole message, the caret
         // behind it, as an insertion leaves it.

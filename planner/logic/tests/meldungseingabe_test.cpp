@@ -51,3 +51,19 @@ TEST(MeldungEinpassen, EinfuegenNimmtWasPasstUndMeldetDenRest) {
     EXPECT_EQ(e.text, L("yy") + ganz.mid(2));
     EXPECT_FALSE(e.gekuerzt);
 }
+
+TEST(EinfuegungEinpassen, PasstVorDemEinfuegenEin) {
+    // Without a limit only the characters are fitted.
+    Einfuegung e = EinfuegungEinpassen(L("a\tb\r\nc\u03a9"), std::nullopt);
+    EXPECT_EQ(e.text, L("ab\nc?"));
+    EXPECT_FALSE(e.gekuerzt);
+    // Counted after the fitting: the tab takes no room, the break two.
+    e = EinfuegungEinpassen(L("a\tb\r\nc"), 4);
+    EXPECT_EQ(e.text, L("ab\n"));
+    EXPECT_TRUE(e.gekuerzt);
+    // A field already over its limit takes nothing.
+    e = EinfuegungEinpassen(L("x"), -3);
+    EXPECT_EQ(e.text, QString());
+    EXPECT_TRUE(e.gekuerzt);
+    EXPECT_FALSE(EinfuegungEinpassen(QString(), 0).gekuerzt);
+}

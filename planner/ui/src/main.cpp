@@ -170,7 +170,15 @@ void Main::MindestgroesseSetzen() {
                    Px(5500));
 }
 
-Main::~Main() = default;
+Main::~Main() {
+    // Going away hides the window, and a field losing the focus then may still
+    // report (a combo box picks the choice its text names): none of it reaches
+    // the planner, which is gone before the widgets.
+    for (QObject* o : findChildren<QObject*>()) {
+        o->removeEventFilter(this);
+        o->disconnect(this);
+    }
+}
 
 QAction* Main::Eintrag(QMenu* menue, const char* name, const char* text,
                        const QKeySequence& taste) {
@@ -419,8 +427,13 @@ void Main::EinfuegebefehleVerbinden() {
 }
 
 void Main::MeldungEinfuegen(const QString& text) {
+    // Fitted before it goes in, as a paste is.
+    const Einfuegung e = STMeldung->Passend(InsWidget(text));
+    if (e.gekuerzt) {
+        QApplication::beep();
+    }
     QtTextfeld feld(STMeldung);
-    TextEinfuegen(feld, InsWidget(text));
+    TextEinfuegen(feld, e.text);
 }
 
 QString Main::ListenSchrift() const {
@@ -516,11 +529,9 @@ void Main::FelderAnlegen() {
     STDatum = new QLineEdit(Rahmen);
     STDatum->setObjectName(QStringLiteral("STDatum"));
     STDatum->setMaxLength(10);
+    EinzeiligEinpassen(STDatum);
     STDatum->installEventFilter(this);
-    connect(STDatum, &QLineEdit::textEdited, this, [this] {
-        NurSpeicherbar(STDatum);
-        planer_->DatumGeaendert();
-    });
+    connect(STDatum, &QLineEdit::textEdited, this, [this] { planer_->DatumGeaendert(); });
 
     SKVon = Kombi("SKVon", 4);
     SKBis = Kombi("SKBis", 4);
@@ -529,15 +540,18 @@ void Main::FelderAnlegen() {
     SKFilter = Kombi("SKFilter", 0);
 
     // The commit modes of the combo boxes: typing in SKVon and SKZyklus keeps the
-    // typed text, the others show the stored form at once.
+    // typed text, the others show the stored form as soon as the edit is done
+    // (the record takes it at once).
     const std::pair<QComboBox*, int> modi[] = {
         {SKVon, 0}, {SKBis, 1}, {SKFilter, 1}, {SKZyklus, 0}, {SKAdresse, 1}};
     for (const auto& [kombi, modus] : modi) {
         connect(kombi->lineEdit(), &QLineEdit::textEdited, this,
                 Abgesichert(
-                    [this, k = kombi, m = modus] {
-                        NurSpeicherbar(k->lineEdit());
-                        planer_->Uebernehmen(m);
+                    [this, m = modus] {
+                        planer_->Uebernehmen(0);
+                        if (m == 1) {
+                            GespeichertZeigenLassen();
+                        }
                     },
                     "Main_SK_KeyUp"));
         connect(kombi, &QComboBox::activated, this,
@@ -556,8 +570,9 @@ void Main::FelderAnlegen() {
     BezIn = new QLabel(QStringLiteral("in 3 Tagen"), Rahmen);
     BezIn->setObjectName(QStringLiteral("BezIn"));
 
-    STMeldung = new QPlainTextEdit(Rahmen);
+    STMeldung = new MeldungsFeld(Rahmen);
     STMeldung->setObjectName(QStringLiteral("STMeldung"));
+    STMeldung->MaxLength = MeldungHoechstlaenge;
     STMeldung->setGeometry(Pixel({120, 1320, 8775, 975}));
     STMeldung->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     STMeldung->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -566,13 +581,7 @@ void Main::FelderAnlegen() {
     STMeldung->setTabChangesFocus(true);
     STMeldung->installEventFilter(this);
     connect(STMeldung, &QPlainTextEdit::textChanged, this,
-            Abgesichert(
-                [this] {
-                    if (MeldungBegrenzen()) {
-                        planer_->Uebernehmen(0);
-                    }
-                },
-                "Main_STMeldung_KeyUp"));
+            Abgesichert([this] { MeldungGeaendert(); }, "Main_STMeldung_KeyUp"));
 
     bezZoomMeldung = new QLabel(QStringLiteral("zoom"), Rahmen);
     bezZoomMeldung->setObjectName(QStringLiteral("bezZoomMeldung"));
@@ -639,20 +648,28 @@ void Main::FelderAnordnen() {
                        2 * QFontMetrics(BezIn->font()).lineSpacing() + 2);
 }
 
-void Main::NurSpeicherbar(QLineEdit* e) {
-    const QString t = NurCp1252(e->text());
-    if (t != e->text()) {
-        const QSignalBlocker sperre(e);
-        const int pos = e->cursorPosition();
-        e->setText(t);
-        e->setCursorPosition(pos);
+void Main::MeldungGeaendert() {
+    const QString text = STMeldung->toPlainText();
+    if (MeldungEinpassen(meldungVorher_, text, MeldungHoechstlaenge).text != text) {
+        // Never rewritten inside the field's own edit (Qt is still working on
+        // its document); the record waits for the mended text.
+        if (!meldungNachbessern_) {
+            meldungNachbessern_ = true;
+            QTimer::singleShot(
+                0, this, Abgesichert([this] { MeldungNachbessern(); }, "Main_STMeldung_KeyUp"));
+        }
+        return;
+    }
+    if (text != meldungVorher_) {
+        meldungVorher_ = text;
+        planer_->Uebernehmen(0);
     }
 }
 
-bool Main::MeldungBegrenzen() {
+void Main::MeldungNachbessern() {
+    meldungNachbessern_ = false;
     const QString text = STMeldung->toPlainText();
-    // 1024 characters at most, line breaks counting two as in the record.
-    const MeldungsEingabe e = MeldungEinpassen(meldungVorher_, text, 1024);
+    const MeldungsEingabe e = MeldungEinpassen(meldungVorher_, text, MeldungHoechstlaenge);
     if (e.text != text) {
         const QSignalBlocker sperre(STMeldung);
         STMeldung->setPlainText(e.text);
@@ -663,9 +680,24 @@ bool Main::MeldungBegrenzen() {
     if (e.gekuerzt) {
         QApplication::beep();
     }
-    const bool geaendert = e.text != meldungVorher_;
-    meldungVorher_ = e.text;
-    return geaendert;
+    if (e.text != meldungVorher_) {
+        meldungVorher_ = e.text;
+        planer_->Uebernehmen(0);
+    }
+}
+
+void Main::GespeichertZeigenLassen() {
+    if (!gespeichertZeigen_) {
+        gespeichertZeigen_ = true;
+        QTimer::singleShot(0, this, Abgesichert([this] { GespeichertZeigen(); }, "Main_SK_KeyUp"));
+    }
+}
+
+void Main::GespeichertZeigen() {
+    if (gespeichertZeigen_) {
+        gespeichertZeigen_ = false;
+        planer_->GespeichertZeigen();
+    }
 }
 
 void Main::FokusSetzen(Feld f) {
@@ -776,9 +808,8 @@ bool Main::eventFilter(QObject* ziel, QEvent* e) {
             }
             if (ziel == STMeldung && k->key() == Qt::Key_T &&
                 k->modifiers() == Qt::ControlModifier) {
-                QtTextfeld t(STMeldung);
-                TextEinfuegen(
-                    t, QLatin1Char('\n') + QString(80, QLatin1Char('-')) + QLatin1Char('\n'));
+                MeldungEinfuegen(QLatin1Char('\n') + QString(80, QLatin1Char('-')) +
+                                 QLatin1Char('\n'));
                 return true;
             }
             if (ziel == STMeldung && k->key() == Qt::Key_F2 &&
@@ -789,6 +820,11 @@ bool Main::eventFilter(QObject* ziel, QEvent* e) {
             }
             break;
         }
+        case QEvent::KeyRelease:
+            if (kombi != nullptr) {
+                GespeichertZeigen();
+            }
+            break;
         case QEvent::FocusIn: {
             if (ziel != feld && kombi == nullptr) {
                 break;

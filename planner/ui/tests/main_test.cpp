@@ -656,3 +656,19 @@ TEST_F(MainTest, OhneEditorIstDieBeschriftungAusgegraut) {
     starten();
     EXPECT_FALSE(fenster->bezZoomMeldung->isEnabled());
 }
+
+TEST_F(MainTest, DerAbbauDesFenstersRuftKeinenHandlerMehr) {
+    // A period typed that names another choice: the box picks it when it loses
+    // the focus, which it does while the window goes away at the program's end.
+    starten();
+    fenster->show();
+    QApplication::setActiveWindow(fenster.get());
+    QComboBox* von = fenster->SKVon;
+    von->setFocus();
+    von->lineEdit()->selectAll();
+    const QString wahl = von->itemText(von->currentIndex() == 2 ? 3 : 2);
+    Tippen(von->lineEdit(), wahl);
+    ASSERT_NE(von->findText(wahl), von->currentIndex());
+    fenster->Aktion(L("PulSpeichern"))->trigger();
+    fenster.reset();
+}

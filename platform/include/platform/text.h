@@ -31,6 +31,10 @@ QStringList ZeilenTeilen(const QString& text,
                          LetztesZeilenende letztes = LetztesZeilenende::SchliesstZeile);
 // Every kind of line break (LF, CR, CR LF, U+2028, U+2029) as CR LF.
 QString ZeilenumbruecheVereinheitlichen(const QString& text);
+// A typed, pasted or dropped text as a text field takes it: every kind of line
+// break becomes umbruch, every other control character (a tab too) goes, and
+// what Windows-1252 cannot hold becomes "?".
+QString EingabeBereinigen(const QString& text, QStringView umbruch);
 
 // --- Case -------------------------------------------------------------------
 QChar GrossBuchstabe(QChar c);

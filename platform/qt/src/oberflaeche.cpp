@@ -9,12 +9,14 @@
 #include <QScreen>
 #include <QTextEdit>
 #include <QUrl>
+#include <QValidator>
 
 #include <unistd.h>
 
 #include <cmath>
 #include <utility>
 
+#include "platform/text.h"
 #include "platform_qt/oberflaeche_qt.h"
 
 namespace kronel {
@@ -78,6 +80,29 @@ void KombiFreitext(QComboBox& kombi) {
     // typed letter would stand for an item the user never meant. Without a
     // completer Enter also looks for the item with the exact case.
     kombi.setCompleter(nullptr);
+    EinzeiligEinpassen(kombi.lineEdit());
+}
+
+namespace {
+
+// The line edit asks it after every edit, before its signals.
+class EinzeiligPruefer final : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& text, int& position) const override {
+        const QString passend = EingabeBereinigen(text, u" ");
+        if (passend != text) {
+            position = static_cast<int>(EingabeBereinigen(text.left(position), u" ").size());
+            text = passend;
+        }
+        return Acceptable;
+    }
+};
+
+}  // namespace
+
+void EinzeiligEinpassen(QLineEdit* feld) {
+    feld->setValidator(new EinzeiligPruefer(feld));
 }
 
 double QtBildschirm::weite() const {

@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMimeData>
 #include <QPlainTextEdit>
 
 #include "common/einstellungen.h"
@@ -13,6 +15,7 @@
 #include "common/texte.h"
 #include "platform_qt/oberflaeche_qt.h"
 #include "testsupport/anwendung.h"
+#include "testsupport/fensterbedienung.h"
 #include "testsupport/testsupport.h"
 #include "testsupport/utf8.h"
 
@@ -110,4 +113,31 @@ TEST(QtSteuerelemente, ListenfeldUndKombifeldAlsListe) {
     EXPECT_EQ(ListeAktuellOben(k, 9), 3);
     EXPECT_EQ(ListeAlsText(k), L("Meier;Schulz;Lange;"));
     EXPECT_EQ(kombi.currentText(), L("Meier"));
+}
+
+TEST(QtSteuerelemente, EinzeiligesFeldPasstGetipptesEingefuegtesUndGezogenesEin) {
+    test::AnwendungSicherstellen();
+    QComboBox kombi;
+    kombi.setEditable(true);
+    QLineEdit* zeile = kombi.lineEdit();
+    EinzeiligEinpassen(zeile);
+    QStringList bearbeitet;
+    QObject::connect(zeile, &QLineEdit::textEdited, [&](const QString& t) { bearbeitet << t; });
+    zeile->setText(L("ab"));
+    zeile->setCursorPosition(1);
+
+    // Fitted before the field tells of the edit: one signal, the fitted text.
+    QApplication::clipboard()->setText(L("x\ty\r\nz\u20ac\u03a9"));
+    zeile->paste();
+    EXPECT_EQ(zeile->text(), L("axy z\u20ac?b"));
+    EXPECT_EQ(zeile->cursorPosition(), 7);
+    EXPECT_EQ(bearbeitet, QStringList{L("axy z\u20ac?b")});
+
+    test::Tippen(zeile, L("\u4e2d"));
+    EXPECT_EQ(zeile->text(), L("axy z\u20ac??b"));
+
+    QMimeData gezogen;
+    gezogen.setText(L("\n1\t2"));
+    test::Fallenlassen(zeile, gezogen);
+    EXPECT_EQ(kombi.currentText(), L(" 12axy z\u20ac??b"));
 }

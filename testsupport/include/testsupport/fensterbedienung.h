@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <QWidget>
 
+class QMimeData;
+
 #include <functional>
 #include <type_traits>
 
@@ -29,6 +31,9 @@ void Taste(QWidget* w, int taste, const QString& text = {},
            Qt::KeyboardModifiers mod = Qt::NoModifier);
 // Types any characters, one key each (QTest's key clicks know ASCII only).
 void Tippen(QWidget* w, const QString& text);
+// Drags daten onto w and drops them at wo, as a person drags from another
+// program (a drop is taken only after the drag entered and moved).
+void Fallenlassen(QWidget* w, const QMimeData& daten, QPoint wo = {2, 2});
 
 // Types "a" and Enter into every editable combo box of fenster, whose list
 // offers "Ab" first; Enter goes no further than the box (no button of the

@@ -4,11 +4,11 @@
 // bar with the caret position and how much of the length is used.
 
 #include <QDialog>
-#include <QPlainTextEdit>
 
 #include <array>
 
 #include "planner/nebenfenster.h"
+#include "planner_dialogs/meldungsfeld.h"
 
 class QCheckBox;
 class QLabel;
@@ -20,18 +20,14 @@ namespace kronel {
 
 class FensterVerzeichnis;
 
-// The text box with a maximum length as the record counts it (0: none): typed,
-// pasted and dropped text and the date and time keys stop where it is reached.
-class ZoomTextFeld final : public QPlainTextEdit {
+// The message's text box with the date and time keys, which stop at the
+// maximum length as typing does.
+class ZoomTextFeld final : public MeldungsFeld {
 public:
-    explicit ZoomTextFeld(QWidget* eltern) : QPlainTextEdit(eltern) {}
-    int MaxLength = 0;
-    // Replaces the selection by as much of text as fits; false when nothing did.
-    bool Einfuegen(const QString& text);
+    explicit ZoomTextFeld(QWidget* eltern) : MeldungsFeld(eltern) {}
 
 protected:
     void keyPressEvent(QKeyEvent* e) override;
-    void insertFromMimeData(const QMimeData* quelle) override;
 };
 
 class ZoomText final : public QDialog {

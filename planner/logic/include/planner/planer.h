@@ -135,6 +135,9 @@ public:
     void FeldVerlassen();
     // The commit of the fields into the current record.
     void Uebernehmen(int modus);
+    // The stored form of the current record in every field again: what a
+    // commit with mode 1 shows, once the field typed in is done with its edit.
+    void GespeichertZeigen();
     // STDatum was typed in (or pasted into); taken over before any command.
     void DatumGeaendert() { datumOffen_ = true; }
     // STDatum left: the date check and the commit.

@@ -14,6 +14,7 @@
 
 #include "planner/druckquelle.h"
 #include "planner/planer.h"
+#include "planner_dialogs/meldungsfeld.h"
 #include "shared_ui/programm.h"
 
 class QAction;
@@ -23,7 +24,6 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QMenu;
-class QPlainTextEdit;
 class QPrinter;
 class QTimer;
 class QToolBar;
@@ -56,7 +56,7 @@ public:
     QComboBox* SKFilter;
     QComboBox* SKZyklus;
     QComboBox* SKAdresse;
-    QPlainTextEdit* STMeldung;
+    MeldungsFeld* STMeldung;
     QLabel* SBVon;
     QLabel* SBBis;
     QLabel* BezIn;
@@ -140,10 +140,15 @@ private:
     void AnordnungSetzen(const Anordnung& a);
     void ListenAussehenZeigen();
     void ZoomBeschriftungSetzen();
-    // Characters Windows-1252 cannot hold become "?" as they are typed or pasted.
-    void NurSpeicherbar(QLineEdit* e);
-    // Keeps an edit to what the record can hold; false when nothing changed.
-    bool MeldungBegrenzen();
+    // An edit of the message field: committed when it brought a change.
+    void MeldungGeaendert();
+    // What came into the message field past its own fitting, taken back to what
+    // the record can hold; run after the field's own edit has ended.
+    void MeldungNachbessern();
+    // A combo box committed with mode 1 shows the stored form once its own
+    // edit has ended: at the key's release, or on the next turn of the loop.
+    void GespeichertZeigenLassen();
+    void GespeichertZeigen();
 
     std::unique_ptr<Planer> planer_;
     NebenFenster& fenster_;
@@ -152,6 +157,8 @@ private:
     StatusZeilen* statusZeilen_ = nullptr;
     ListenAussehen aussehen_;
     QString meldungVorher_;
+    bool meldungNachbessern_ = false;
+    bool gespeichertZeigen_ = false;
     int editorBreite_ = 0;  // the right end of the editor's row in its frame
     bool erstGezeigt_ = false;
     bool prueftDatum_ = false;

@@ -125,7 +125,14 @@ QStringList KombiEintraege(const QComboBox& kombi);
 
 // Makes kombi a combo box with free text: what the user types is its text; the
 // list is a choice. Nothing completes from the list, nothing typed is added to
-// it, and Enter takes an item only when the text equals it exactly.
+// it, Enter takes an item only when the text equals it exactly, and the text
+// fits one line as EinzeiligEinpassen makes it.
 void KombiFreitext(QComboBox& kombi);
+
+// A one-line field takes what is typed, pasted or dropped as the files can hold
+// it: a line break becomes a blank, a tab or other control character goes, and
+// what Windows-1252 cannot hold becomes "?". The field fits the text itself,
+// before it shows it or tells of the edit, so no handler has to write it back.
+void EinzeiligEinpassen(QLineEdit* feld);
 
 }  // namespace kronel

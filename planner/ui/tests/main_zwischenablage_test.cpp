@@ -1,0 +1,176 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QTest>
+#include <QTextDocument>
+
+#include "book/buch.h"
+#include "common/einstellungen.h"
+#include "common/modul.h"
+#include "planner/zoomtext.h"
+#include "planner_testsupport/fakes.h"
+#include "planner_ui/main.h"
+#include "platform/text.h"
+#include "testsupport/anwendung.h"
+#include "testsupport/fensterbedienung.h"
+#include "testsupport/testsupport.h"
+#include "testsupport/utf8.h"
+
+using namespace kronel;
+
+namespace {
+
+using test::L;
+
+const QString kMeldung = L("14:30 Zahnarzt Dr. Schäfer, Hauptstraße 5");
+
+class MainZwischenablage : public ::testing::Test {
+protected:
+    MainZwischenablage() {
+        IniSchreiben({}, {}, L("DirData"), umgebung.daten());
+        QFile f(QStringLiteral(KRONEL_QUELLORDNER "/data/beispiel/Kronel.PlD"));
+        EXPECT_TRUE(f.open(QIODevice::ReadOnly));
+        umgebung.schreiben(datei(), f.readAll());
+        EXPECT_TRUE(fenster.Starten());
+        fenster.show();
+        QApplication::setActiveWindow(&fenster);
+    }
+    ~MainZwischenablage() override {
+        if (!fenster.planer().Beendet()) {
+            fenster.Aktion(L("PulBeenden"))->trigger();
+        }
+    }
+    QString datei() const { return umgebung.daten() + L("/Kronel.PlD"); }
+    QString satz() { return fenster.planer().buch.ListeTermine[0]; }
+    // What each edit of the message's document brought in, as Qt made it.
+    void eingaengeAufnehmen() {
+        QTextDocument* d = fenster.STMeldung->document();
+        QObject::connect(d, &QTextDocument::contentsChange, d, [this, d](int pos, int, int dazu) {
+            eingaenge << d->toPlainText().mid(pos, dazu);
+        });
+    }
+
+    bool anwendung_ = (test::AnwendungSicherstellen(), true);
+    test::TestUmgebung umgebung;
+    test::SkriptFenster nebenfenster;
+    Main fenster{nebenfenster};
+    QStringList eingaenge;
+};
+
+}  // namespace
+
+TEST_F(MainZwischenablage, EineLeereOderFremdeZwischenablageAendertNichtsUndBeendetNichts) {
+    // No owner (nothing at all), an owner that offers no format (Qt read the
+    // first format of none and ended the program), or only formats no text
+    // field takes: Ctrl+V and Shift+Insert change nothing in any field.
+    const auto inhalt = [](int art) -> QMimeData* {
+        if (art == 0) {
+            return nullptr;
+        }
+        auto* m = new QMimeData;
+        if (art == 2) {
+            m->setData(L("image/png"), QByteArray("\x89PNG\r\n"));
+        } else if (art == 3) {
+            m->setData(L("text/markdown"), QByteArray("# Titel"));
+        }
+        return m;
+    };
+    QList<QWidget*> felder{fenster.STMeldung, fenster.STDatum};
+    for (QComboBox* k :
+         {fenster.SKVon, fenster.SKBis, fenster.SKAdresse, fenster.SKZyklus, fenster.SKFilter}) {
+        felder << k->lineEdit();
+    }
+    const QString vorher = satz();
+    for (int art = 0; art < 4; ++art) {
+        for (QWidget* feld : felder) {
+            feld->setFocus();
+            QApplication::clipboard()->setMimeData(inhalt(art));
+            QTest::keyClick(feld, Qt::Key_V, Qt::ControlModifier);
+            QApplication::clipboard()->setMimeData(inhalt(art));
+            QTest::keyClick(feld, Qt::Key_Insert, Qt::ShiftModifier);
+            QApplication::processEvents();
+        }
+        EXPECT_EQ(fenster.STMeldung->toPlainText(), kMeldung) << art;
+        EXPECT_EQ(satz(), vorher) << art;
+    }
+    EXPECT_FALSE(fenster.planer().Beendet());
+}
+
+TEST_F(MainZwischenablage, EingefuegtesUndGezogenesKommtEingepasstInDieMeldung) {
+    eingaengeAufnehmen();
+    fenster.STMeldung->moveCursor(QTextCursor::End);
+    QApplication::clipboard()->setText(L("\tx\r\ny\u20ac\u4e2d"));
+    QTest::keyClick(fenster.STMeldung, Qt::Key_V, Qt::ControlModifier);
+    // One edit, and it holds only what the record takes.
+    EXPECT_EQ(eingaenge, QStringList{L("x\ny\u20ac?")});
+    EXPECT_EQ(fenster.STMeldung->toPlainText(), kMeldung + L("x\ny\u20ac?"));
+    EXPECT_TRUE(satz().endsWith(L("5x°°y\u20ac?")));
+
+    eingaenge.clear();
+    QMimeData gezogen;
+    gezogen.setText(L("a\tb "));
+    test::Fallenlassen(fenster.STMeldung->viewport(), gezogen);
+    EXPECT_EQ(eingaenge, QStringList{L("ab ")});
+    EXPECT_TRUE(fenster.STMeldung->toPlainText().startsWith(L("ab 14:30")));
+
+    // 2 000 characters: what fits into 1 024, the rest is left out.
+    eingaenge.clear();
+    fenster.STMeldung->moveCursor(QTextCursor::End);
+    QApplication::clipboard()->setText(QString(2000, QLatin1Char('z')));
+    fenster.STMeldung->paste();
+    ASSERT_EQ(eingaenge.size(), 1);
+    EXPECT_EQ(SatzLaenge(fenster.STMeldung->toPlainText()), 1024);
+    EXPECT_EQ(Mid(satz(), 38).size(), 1024);
+}
+
+TEST_F(MainZwischenablage, WasAmEinpassenVorbeiKamWirdErstNachDerBearbeitungBerichtigt) {
+    // Ctrl+Alt keys are Qt's own; what such a key brings in is mended once
+    // Qt is done with its edit, never inside it.
+    eingaengeAufnehmen();
+    fenster.STMeldung->moveCursor(QTextCursor::End);
+    test::Taste(fenster.STMeldung, Qt::Key_A, L("\u03a9"), Qt::ControlModifier | Qt::AltModifier);
+    EXPECT_EQ(eingaenge.size(), 1);
+    QApplication::processEvents();
+    EXPECT_EQ(fenster.STMeldung->toPlainText(), kMeldung + L("?"));
+    EXPECT_TRUE(satz().endsWith(L("5?")));
+}
+
+TEST_F(MainZwischenablage, EinzeiligeFelderNehmenKeinenUmbruchInDenTermin) {
+    QLineEdit* station = fenster.SKAdresse->lineEdit();
+    station->selectAll();
+    QApplication::clipboard()->setText(L("hans\r\nx\ty"));
+    station->paste();
+    EXPECT_EQ(station->text(), L("hans xy"));
+    EXPECT_EQ(Mid(satz(), 31, 7), L("Hans xy"));
+    fenster.Aktion(L("PulSpeichern"))->trigger();
+    Terminbuch gelesen;
+    gelesen.TermineLaden();
+    EXPECT_FALSE(gelesen.Unvollstaendig);
+    EXPECT_EQ(gelesen.ListeTermine, fenster.planer().buch.ListeTermine);
+}
+
+TEST_F(MainZwischenablage, DieGespeicherteFormErscheintErstNachDerBearbeitung) {
+    // The record takes the edit at once; the field shows its stored form when
+    // the key is released, or after a paste without a key on the next turn.
+    QLineEdit* bis = fenster.SKBis->lineEdit();
+    bis->selectAll();
+    QApplication::clipboard()->setText(L("2w"));
+    QTest::keyPress(bis, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(bis->text(), L("2w"));
+    EXPECT_EQ(Mid(satz(), 13, 4), L("2W  "));
+    QTest::keyRelease(bis, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(bis->text(), L("2W"));
+
+    bis->selectAll();
+    QApplication::clipboard()->setText(L("3t"));
+    bis->paste();
+    EXPECT_EQ(bis->text(), L("3t"));
+    QApplication::processEvents();
+    EXPECT_EQ(bis->text(), L("3T"));
+    EXPECT_EQ(Mid(satz(), 13, 4), L("3T  "));
+}
