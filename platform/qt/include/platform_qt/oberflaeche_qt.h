@@ -118,7 +118,8 @@ QStringList KombiEintraege(const QComboBox& kombi);
 
 // Makes kombi a combo box with free text: what the user types is its text; the
 // list is a choice. Nothing completes from the list, nothing typed is added to
-// it, and Enter takes an item only when the text equals it exactly.
+// it, Enter takes an item only when the text equals it exactly, and leaving the
+// box takes none.
 void KombiFreitext(QComboBox& kombi);
 
 }  // namespace kronel
