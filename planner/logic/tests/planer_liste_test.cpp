@@ -137,6 +137,7 @@ TEST_F(PlanerListe, KopieIstUngespeichertUndNimmtDasGetippteDatumMit) {
     EXPECT_EQ(sicht.undo, false);
     EXPECT_EQ(sicht.felder.STMeldung, L("Birne"));
     EXPECT_EQ(sicht.fokus, Feld::STDatum);
+    EXPECT_EQ(sicht.ganzMarkiert, Feld::STDatum);  // the new date replaces the copied one
     // The book has changed, the panel says so
     EXPECT_EQ(planer.buch.Ungespeichert, 1);
     EXPECT_EQ(sicht.panels[Panel::Unsaved].trimmed(), L("*"));

@@ -163,6 +163,23 @@ TEST_F(MainEinfuegen, EinfuegungAusDemMenueAmCursorOhneMarkierung) {
     EXPECT_FALSE(f.markiert());
 }
 
+TEST_F(MainEinfuegen, EineKombiVerlassenIstKeineWahlAusIhrerListe) {
+    // "1W" stands in the list of SKVon, but the box was filled, not chosen.
+    umgebung.schreiben(umgebung.daten() + L("/Kronel.PlD"),
+                       "..Kronelin 8.010000\r\n"
+                       "202612151W  -   -         -   Alle   Chorprobe\r\n");
+    AktivesPlanerfenster f(nebenfenster);
+    f.main.STMeldung->setFocus(Qt::MouseFocusReason);
+    f.marke(9);
+    f.main.SKVon->setFocus(Qt::MouseFocusReason);
+    // The insertion takes the focus out of the box; the message keeps its
+    // trailing blank and the caret behind it.
+    f.taste(Qt::Key_F2, Qt::ShiftModifier);
+    EXPECT_EQ(f.markeJetzt(), 17);
+    f.tasten(L("01.01.2027"));
+    EXPECT_EQ(f.meldung(), L("Chorprobe{Diff:} 01.01.2027"));
+}
+
 TEST_F(MainEinfuegen, NachNotizUndZoomStehtDieMarkeHinterDemText) {
     nebenfenster.da << Fenstername::Notizen << Fenstername::ZoomText;
     nebenfenster.notizenAntwort.BezUebergabe = L("Arzt ");

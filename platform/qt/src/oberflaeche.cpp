@@ -80,6 +80,10 @@ void KombiFreitext(QComboBox& kombi) {
     // typed letter would stand for an item the user never meant. Without a
     // completer Enter also looks for the item with the exact case.
     kombi.setCompleter(nullptr);
+    // Leaving the box would take the item that equals its text as a choice
+    // from the list (activated), though the user only passed through it: a
+    // window that commits or reads again on a choice would do so unasked.
+    QObject::disconnect(kombi.lineEdit(), &QLineEdit::editingFinished, &kombi, nullptr);
     EinzeiligEinpassen(kombi.lineEdit());
 }
 

@@ -125,8 +125,8 @@ QStringList KombiEintraege(const QComboBox& kombi);
 
 // Makes kombi a combo box with free text: what the user types is its text; the
 // list is a choice. Nothing completes from the list, nothing typed is added to
-// it, Enter takes an item only when the text equals it exactly, and the text
-// fits one line as EinzeiligEinpassen makes it.
+// it, Enter takes an item only when the text equals it exactly, leaving the box
+// takes none, and the text fits one line as EinzeiligEinpassen makes it.
 void KombiFreitext(QComboBox& kombi);
 
 // A one-line field takes what is typed, pasted or dropped as the files can hold
