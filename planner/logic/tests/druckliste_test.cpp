@@ -238,3 +238,29 @@ TEST_F(DruckListeAufDemDrucker, TagUeberDenSeitenumbruchZeigtObenSeinDatum) {
     EXPECT_EQ(zwei[2].text, Blanks(16) + L("Termin 51"));
     EXPECT_EQ(dok[2].seiten.at(0).stuecke.front().text, L("05.07.1998 (So) Termin 101"));
 }
+
+// In a proportional font (here a blank half as wide as a digit) the repeated
+// date is wider than the blanked prefix: the row that opens page 2 stands under
+// the text column of the day's dated line, not under the date.
+TEST_F(DruckListeAufDemDrucker, WiederholtesDatumUeberdecktKeineFortsetzung) {
+    umgebung.drucker.blankAnteil = 0.5;
+    QStringList termine;
+    for (int i = 0; i < 51; ++i) {
+        termine << Satz("19980705", i == 50 ? QString(83, QLatin1Char('z'))
+                                            : QStringLiteral("Termin %1").arg(i));
+    }
+    DruckListenOptionen o = Optionen("05.07.1998", "0T", 0, false);
+    o.TDruckenRandLinks = 15;
+    o.TDruckenMaxSeiten = 2;
+    ASSERT_TRUE(DruckListeDrucken(DruckTermine(termine), o, {L("Arial"), 10}, {}));
+    ASSERT_GE(umgebung.drucker.dokumente.size(), 2u);
+    // page 1 ends with 16 blanks (2 cm) and 62 z (15.5 cm) of the 17.5 cm
+    EXPECT_EQ(umgebung.drucker.dokumente[0].seiten.at(0).stuecke.back().text,
+              Blanks(16) + QString(62, QLatin1Char('z')));
+    const auto& zwei = umgebung.drucker.dokumente[1].seiten.at(0).stuecke;
+    ASSERT_GE(zwei.size(), 2u);
+    EXPECT_EQ(zwei[0].text, L("05.07.1998 (So)"));
+    // "05.07.1998 (So) ": 14 characters of 0.25 cm and two blanks of 0.125 cm
+    EXPECT_EQ(zwei[1].text, QString(21, QLatin1Char('z')));
+    EXPECT_DOUBLE_EQ(zwei[1].x, 1.5 + 3.75);
+}
