@@ -503,7 +503,8 @@ TEST_F(Buch, OrdnerUndLeereVersionWerdenGemeldet) {
     umgebung.meldungen.antworten({Antwort::Ignorieren});
     buch.TermineLaden();
     ASSERT_FALSE(umgebung.meldungen.boxen.empty());
-    EXPECT_TRUE(Boxtexte()[0].contains(plD + QStringLiteral(" ist ein Ordner")))
+    EXPECT_TRUE(
+        Boxtexte()[0].contains(QStringLiteral("»") + plD + QStringLiteral("« ist ein Ordner")))
         << qPrintable(Boxtexte()[0]);
     QDir().rmdir(plD);
 

@@ -45,17 +45,25 @@ bool HatDateien(const QString& ordner) {
 }
 
 // A link to a data file that is not there: the readers would only find no
-// file, the user is told where the link points.
+// file, the user is told where the link points (a chain of links that ends
+// where it began points nowhere).
 void VerwaistenVerweisMelden(const QString& termine) {
     const QFileInfo info(termine);
     if (!info.isSymLink() || info.exists()) {
         return;
     }
+    const QString ziel = VerknuepfungsZiel(termine);
+    const QString was =
+        QFileInfo(ziel).isSymLink()
+            ? QStringLiteral(
+                  "« ist ein Verweis, der im Kreis auf sich selbst führt; dort liegt "
+                  "keine Datei.")
+            : QStringLiteral("« ist ein Verweis auf »") + ziel +
+                  QStringLiteral("«, dort liegt aber keine Datei.");
     TonAusgeben(QStringLiteral("#SystemExclamation"));
-    meldungen().zeigen(QStringLiteral("Die Termindatei »") + termine +
-                           QStringLiteral("« ist ein Verweis auf »") + VerknuepfungsZiel(termine) +
-                           QStringLiteral("«, dort liegt aber keine Datei.\r\n\r\nSetzen Sie "
-                                          "den Verweis neu oder löschen Sie ihn."),
+    meldungen().zeigen(QStringLiteral("Die Termindatei »") + termine + was +
+                           QStringLiteral("\r\n\r\nSetzen Sie den Verweis neu oder löschen Sie "
+                                          "ihn."),
                        Box::OK + Box::Ausrufezeichen, QStringLiteral("Kronel, Termindatei"));
 }
 

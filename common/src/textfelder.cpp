@@ -136,7 +136,7 @@ TextFelderStapel::Kuerzel TextFelderStapel::kuerzelSuchen(const QString& name, Q
         } else {
             SchrittLaeufer lauf(
                 [](const Fehler& f) {
-                    return FehlerMeldung(
+                    return FehlerMeldungMitBeschreibung(
                         f, QStringLiteral(
                                "Es ist ein Fehler beim Auswerten der Formeln aufgetreten."));
                 },

@@ -83,6 +83,14 @@ TEST_F(DatenPfade, DatendateiDieKeineGewoehnlicheIstLaesstDenOrdnerGelten) {
     EXPECT_TRUE(umgebung.meldungen.boxen[0].text.startsWith(
         L("Die Termindatei »") + termine + L("« ist ein Verweis auf »") + umgebung.daten() +
         L("/weg«, dort liegt aber keine Datei.")));
+    // a link to itself has no target to name
+    QFile::remove(termine);
+    ASSERT_TRUE(QFile::link(termine, termine));
+    DatenPfadeSetzen();
+    ASSERT_EQ(umgebung.meldungen.boxen.size(), 2u);
+    EXPECT_TRUE(umgebung.meldungen.boxen[1].text.startsWith(
+        L("Die Termindatei »") + termine +
+        L("« ist ein Verweis, der im Kreis auf sich selbst führt; dort liegt keine Datei.")));
 }
 
 TEST_F(DatenPfade, AlteNamenWerdenUmbenannt) {

@@ -129,6 +129,8 @@ TEST_F(TextFelder, UnlesbareAbkuerzungslisteWirdGemeldet) {
     ASSERT_EQ(umgebung.meldungen.boxen.size(), 2u);  // Retry, then Ignore
     EXPECT_TRUE(umgebung.meldungen.boxen[0].text.startsWith(
         L("Es ist ein Fehler beim Auswerten der Formeln aufgetreten.\r\n\r\n")));
+    EXPECT_TRUE(umgebung.meldungen.boxen[0].text.contains(umgebung.programm() +
+                                                          L("/Kuerzel.lst« ist ein Ordner")));
     // Abort: what is expanded so far and the rest as written, never an empty text.
     umgebung.meldungen.antworten({3});
     EXPECT_EQ(E("{m} {xyz} {j}"), L("3 {xyz} {j}"));

@@ -270,8 +270,8 @@ AusgabeEnde Terminausgabe::TermineAusgeben() {
     AnzahlMeldungen = 0;
 
     const QString pfad = modul().DateiTermine;
-    // A FIFO or device in its place is named by the reading, not taken for no file.
-    if (const QFileInfo info(pfad); !info.exists() || info.isDir()) {
+    // A folder, FIFO or device in its place is named by the reading, not taken for no file.
+    if (!QFileInfo::exists(pfad)) {
         TonAusgeben(QStringLiteral("#SystemHand"));
         meldungen().zeigen(QStringLiteral("Die Termindatei »") + pfad +
                                QStringLiteral("« kann nicht gefunden werden.\r\rIst das "

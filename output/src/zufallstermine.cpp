@@ -77,14 +77,22 @@ QString ZufallsTermineAusgeben(Zufall& zufall) {
     // file is found without regard to it, a bare name in the program folder.
     const QString datei =
         IniLesen({}, {}, QStringLiteral("ZufallsTermineFile"), QStringLiteral("Kronel.Daz"));
-    if (!DateiVorhanden(datei)) {
+    const QString pfad = PfadAufloesen(PfadAbsolut(PfadAusWindows(datei)));
+    // Only a file that is not there is not found: a FIFO, device or folder there,
+    // or a file too large, is named with why it is not read.
+    const Status art = LesbarkeitPruefen(pfad);
+    if (art && !DateiVorhanden(datei)) {
         Melden(QStringLiteral("Kann die Zufalls-Termin-Datei »") + datei +
                QStringLiteral("« nicht finden."));
         return {};
     }
-    const Ergebnis<QByteArray> inhalt =
-        DateiLesen(PfadAufloesen(PfadAbsolut(PfadAusWindows(datei))));
-    const QStringList zeilen = inhalt ? ZeilenTeilen(TextTolerantLesen(*inhalt)) : QStringList();
+    const Ergebnis<QByteArray> inhalt = art ? DateiLesen(pfad) : Ergebnis<QByteArray>(art.fehler());
+    if (!inhalt) {
+        Melden(QStringLiteral("Die Zufalls-Termin-Datei kann nicht gelesen werden:\r\n\r\n") +
+               inhalt.fehler().beschreibung);
+        return {};
+    }
+    const QStringList zeilen = ZeilenTeilen(TextTolerantLesen(*inhalt));
     const int n = static_cast<int>(zeilen.size());
     if (n < 12) {
         Melden(QStringLiteral(

@@ -337,6 +337,13 @@ TEST_F(Ausgabelauf, FifoUndZuGrosseDateiWerdenGenannt) {
     ASSERT_EQ(umgebung.meldungen.boxen.size(), 2u);
     EXPECT_TRUE(
         umgebung.meldungen.boxen[1].text.contains(L("»") + pfad + L("« ist größer als 256 MB")));
+    // a folder is there too, not missing
+    QFile::remove(pfad);
+    QDir().mkpath(pfad);
+    umgebung.meldungen.antworten({Antwort::Abbruch});
+    EXPECT_EQ(laufen(), AusgabeEnde::Abgebrochen);
+    ASSERT_EQ(umgebung.meldungen.boxen.size(), 3u);
+    EXPECT_TRUE(umgebung.meldungen.boxen[2].text.contains(L("»") + pfad + L("« ist ein Ordner")));
 }
 
 TEST_F(Ausgabelauf, DieMelodieSpieltEinmalProProgrammlauf) {

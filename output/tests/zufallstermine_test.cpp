@@ -5,7 +5,9 @@
 #include "common/einstellungen.h"
 #include "output/autoprint.h"
 #include "output/zufallstermine.h"
+#include "platform/dateien.h"
 #include "platform/text.h"
+#include "testsupport/sonderdateien.h"
 #include "testsupport/testsupport.h"
 #include "testsupport/utf8.h"
 #include "testsupport/zufall.h"
@@ -59,6 +61,24 @@ TEST_F(Spruch, AbgeschaltetOderOhneDateiOderZuKurz) {
     EXPECT_EQ(umgebung.meldungen.boxen[1].text,
               L("In der Zufalls-Termin-Datei sind leider nicht genügend viele Zeilen vorhanden."));
     EXPECT_EQ(ini("ZufallsTermineZuletzt"), L("(fehlt)"));
+    EXPECT_EQ(zufall.gezogen, 0);
+}
+
+// A FIFO or an oversized file is there: named with why it is not read, not as
+// missing or as too short.
+TEST_F(Spruch, FifoOderZuGrosseDateiWirdGenannt) {
+    const QString pfad = umgebung.programm() + L("/Kronel.Daz");
+    test::FifoAnlegen(pfad);
+    test::FolgeZufall zufall;
+    EXPECT_EQ(ZufallsTermineAusgeben(zufall), QString());
+    QFile::remove(pfad);
+    test::GrosseDateiAnlegen(pfad, kLeseGrenze + 1, "erste Zeile\r\n");
+    EXPECT_EQ(ZufallsTermineAusgeben(zufall), QString());
+    ASSERT_EQ(umgebung.meldungen.boxen.size(), 2u);
+    EXPECT_TRUE(umgebung.meldungen.boxen[0].text.contains(L("»") + pfad +
+                                                          L("« ist keine gewöhnliche Datei")));
+    EXPECT_TRUE(
+        umgebung.meldungen.boxen[1].text.contains(L("»") + pfad + L("« ist größer als 256 MB")));
     EXPECT_EQ(zufall.gezogen, 0);
 }
 

@@ -67,8 +67,8 @@ Status AllesSchreiben(int fd, const QByteArray& inhalt, const QString& pfad) {
 // A folder where a file belongs: the name says which.
 Fehler OrdnerStattDatei(const QString& pfad) {
     return Fehler(FehlerNr::PfadDateiZugriff, FehlerBeschreibung(FehlerNr::PfadDateiZugriff) +
-                                                  QStringLiteral(": ") + pfad +
-                                                  QStringLiteral(" ist ein Ordner, keine Datei"));
+                                                  QStringLiteral(": »") + pfad +
+                                                  QStringLiteral("« ist ein Ordner, keine Datei"));
 }
 
 // Closes a descriptor on every way out.

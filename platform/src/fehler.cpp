@@ -104,7 +104,12 @@ Fehler FehlerAusErrno(int err, const QString& zusatz) {
             break;
     }
     QString text = FehlerBeschreibung(n);
-    if (!zusatz.isEmpty()) {
+    if (err == ELOOP && !zusatz.isEmpty()) {
+        // A chain of links that never reaches a file: the bare access fault
+        // would leave the user guessing.
+        text += QStringLiteral(": »") + zusatz +
+                QStringLiteral("« ist ein Verweis, der im Kreis auf sich selbst führt");
+    } else if (!zusatz.isEmpty()) {
         text += QStringLiteral(": ") + zusatz;
     }
     return Fehler(n, text);

@@ -386,4 +386,11 @@ TEST(Dateien, KeineGewoehnlicheOderZuGrosseDateiWirdAbgelehnt) {
     EXPECT_EQ(DateiAnfangLesen(gross, 4).wertOder({}), QByteArray("RIFF"));
     test::GrosseDateiAnlegen(gross, kLeseGrenze);  // the limit itself is read
     EXPECT_TRUE(LesbarkeitPruefen(gross));
+    // a link that leads back to itself is named as such, not as a bare access fault
+    const QString kreis = dir.filePath(QStringLiteral("Kreis"));
+    ASSERT_TRUE(QFile::link(kreis, kreis));
+    const auto e = DateiLesen(kreis);
+    EXPECT_TRUE(!e && e.fehler().beschreibung.contains(
+                          QStringLiteral("»") + kreis +
+                          QStringLiteral("« ist ein Verweis, der im Kreis auf sich selbst führt")));
 }

@@ -12,6 +12,12 @@ QStringList DruckSeite::texte() const {
     return t;
 }
 
+double AufnahmeDrucker::zeilenBreiteCm(const Zustand& s, const QString& zeile) const {
+    const auto blanks = static_cast<double>(zeile.count(QLatin1Char(' ')));
+    return EinfachesSeitenmodell::zeilenBreiteCm(s, zeile) -
+           blanks * (1.0 - blankAnteil) * s.groesse / 40.0;
+}
+
 int AufnahmeDrucker::beendeteDokumente() const {
     int n = 0;
     for (const DruckDokument& d : dokumente) {

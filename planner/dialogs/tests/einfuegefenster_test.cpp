@@ -196,7 +196,7 @@ TEST_F(Einfuegefenster, UnlesbareNotizenWerdenBeimOeffnenGenannt) {
     EXPECT_EQ(b.stil, Box::OK + Box::Ausrufezeichen);
     EXPECT_TRUE(b.text.startsWith(L("Die Notizen »") + notizen() +
                                   L("« können nicht gelesen werden:\r\n\r\n")));
-    EXPECT_TRUE(b.text.contains(L(" ist ein Ordner")));
+    EXPECT_TRUE(b.text.contains(L("»") + notizen() + L("« ist ein Ordner, keine Datei")));
     EXPECT_TRUE(umgebung.meldungen.boxen[1].text.contains(
         L("»") + notizen() + L("« konnte beim Öffnen nicht gelesen werden")));
     EXPECT_TRUE(QFileInfo(notizen()).isDir());

@@ -41,10 +41,6 @@ bool HatEigeneUmlaute(const QString& text) {
     return false;
 }
 
-int Melden(const Fehler& f, const QString& text) {
-    return FehlerMeldung(f, text);
-}
-
 }  // namespace
 
 QString ArchivzeileAnzeigen(const QByteArray& gespeichert) {
@@ -84,8 +80,9 @@ QStringList ArchivLesen(const QString& pfad, const QString& filter) {
     QByteArray inhalt;
     SchrittLaeufer schritt(
         [](const Fehler& f) {
-            return Melden(f, QStringLiteral("Es ist ein Fehler beim Lesen der alten Termine "
-                                            "aufgetreten."));
+            return FehlerMeldungMitBeschreibung(
+                f, QStringLiteral("Es ist ein Fehler beim Lesen der alten Termine "
+                                  "aufgetreten."));
         },
         QStringLiteral("ArchivLesen"));
     schritt([&]() -> Status {
@@ -133,8 +130,9 @@ bool ArchivzeileLoeschen(const QString& pfad, const QString& zeile) {
     }
     SchrittLaeufer schritt(
         [](const Fehler& f) {
-            return Melden(f, QString::fromUtf8("Es ist ein Fehler beim Löschen des alten "
-                                               "Termins aufgetreten."));
+            return FehlerMeldungMitBeschreibung(
+                f, QString::fromUtf8("Es ist ein Fehler beim Löschen des alten "
+                                     "Termins aufgetreten."));
         },
         QStringLiteral("ArchivzeileLoeschen"));
     bool geschrieben = false;

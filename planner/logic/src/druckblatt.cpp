@@ -283,18 +283,29 @@ private:
         if (!o_.strgNoData) {
             const QString s = texte_.holen(tag);
             if (!s.isEmpty()) {
-                const double yt = d_.CurrentY();
-                // The texts fill the cell down to its bottom; "..." goes on their last line.
+                const double punkte = d_.TextWidth(QStringLiteral("..."));
+                // The texts fill the cell down to its bottom. Its last line keeps
+                // room for "..." unless what is left fits on it, so that "..." never
+                // covers a letter.
                 QString rest = s;
-                if (yt + iy <= unten + 1e-9) {
-                    rest = TextDrucken(s, xl, yt, xr, unten);
-                } else {
-                    // No room at all: "..." on the cell's last line.
-                    d_.setCurrentY(unten);
+                if (d_.CurrentY() + 2 * iy <= unten + 1e-9) {
+                    rest = TextDrucken(s, xl, d_.CurrentY(), xr, unten - iy);
+                }
+                double y = d_.CurrentY();
+                if (!rest.isEmpty() && y + iy <= unten + 1e-9) {
+                    QString letzte = rest;
+                    if (letzte.endsWith(QStringLiteral("\r\n"))) {
+                        letzte.chop(2);
+                    }
+                    const bool passt = !letzte.contains(QLatin1Char('\r')) &&
+                                       d_.TextWidth(letzte) < xr - xl - 1e-9;
+                    rest = TextDrucken(rest, xl, y, passt ? xr : xr - punkte, unten);
+                } else if (!rest.isEmpty()) {
+                    y = unten - iy;  // no room at all: "..." on the cell's last line
                 }
                 if (!rest.isEmpty()) {
-                    d_.setCurrentY(d_.CurrentY() - iy);
-                    d_.setCurrentX(xr - d_.TextWidth(QStringLiteral("...")));
+                    d_.setCurrentY(y);
+                    d_.setCurrentX(xr - punkte);
                     if (!schritt([&] { return d_.Print(QStringLiteral("..."), false); })) {
                         return false;
                     }

@@ -283,8 +283,11 @@ bool DruckListeDrucken(const DruckTermine& termine, const DruckListenOptionen& o
                     // The rule ends at the printable width.
                     reihen = {zeile.left(DruckZeichenBis(zeile, breite + 1e-9))};
                 } else {
-                    // Too wide for the paper: the line goes on in rows under its text.
-                    spalte = rand + d.TextWidth(zeile.left(PraefixLaenge + 1));
+                    // Too wide for the paper: the line goes on in rows under the text
+                    // of the day's dated line, behind a date repeated at a page's top
+                    // also where a proportional font makes the date wider than blanks.
+                    spalte = rand + d.TextWidth(z.tag.isValid() ? TagesPraefix(z.tag)
+                                                                : zeile.left(PraefixLaenge + 1));
                     reihen = DruckZeilenUmbrechen(zeile, breite, rand + breite - spalte);
                 }
             }

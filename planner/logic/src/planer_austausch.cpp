@@ -30,11 +30,13 @@ QString AustauschDatei() {
 }
 
 // The report names the file under the general sentence: the standard
-// description alone ("Datenträger voll") does not say which file.
-SchrittLaeufer AustauschSchritte(const QString& was) {
+// description alone ("Datenträger voll") does not say which file. A reading
+// adds why it failed: a FIFO, a device or a file too large is named as such.
+SchrittLaeufer AustauschSchritte(const QString& was, bool mitGrund = false) {
     return SchrittLaeufer(
-        [was](const Fehler& f) {
-            return FehlerMeldung(f, QStringLiteral("Es ist ein Fehler aufgetreten.~") + was);
+        [was, mitGrund](const Fehler& f) {
+            const QString text = QStringLiteral("Es ist ein Fehler aufgetreten.~") + was;
+            return mitGrund ? FehlerMeldungMitBeschreibung(f, text) : FehlerMeldung(f, text);
         },
         QStringLiteral("Terminaustausch"));
 }
@@ -131,7 +133,9 @@ void Planer::Main_mnuTaustauschLoad_Click() {
     if (!datei) {
         return;
     }
-    if (!QFileInfo(*datei).isFile()) {
+    // Only a file that is not there is not found: a FIFO, device or folder there
+    // is named by the reading.
+    if (!QFileInfo::exists(*datei)) {
         TonAusgeben(QStringLiteral("#SystemHand"));
         meldungen().zeigen(
             QString::fromUtf8("Kann die Datei »") + *datei + QString::fromUtf8("« nicht finden!"),
@@ -139,8 +143,9 @@ void Planer::Main_mnuTaustauschLoad_Click() {
         return;
     }
     std::optional<QByteArray> inhalt;
-    AustauschSchritte(QStringLiteral("Die Datei »") + *datei +
-                      QStringLiteral("« konnte nicht gelesen werden."))([&]() -> Status {
+    AustauschSchritte(
+        QStringLiteral("Die Datei »") + *datei + QStringLiteral("« konnte nicht gelesen werden."),
+        true)([&]() -> Status {
         Ergebnis<QByteArray> gelesen = DateiLesen(*datei);
         if (!gelesen) {
             return gelesen.fehler();

@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <QFileInfo>
+
 #include "planner/altes.h"
 #include "platform/text.h"
+#include "testsupport/sonderdateien.h"
 #include "testsupport/testsupport.h"
 #include "testsupport/utf8.h"
 
@@ -100,6 +103,20 @@ TEST_F(Archiv, GescheitertesLoeschenBehaeltDasArchivUndMeldet) {
     ASSERT_EQ(umgebung.meldungen.boxen.size(), 1u);
     EXPECT_TRUE(umgebung.meldungen.boxen[0].text.contains(
         L("Es ist ein Fehler beim Löschen des alten Termins aufgetreten.")));
+}
+
+// A FIFO as the archive is named with why it is not read, and neither listing
+// nor deleting touches it.
+TEST_F(Archiv, KeineGewoehnlicheDateiWirdGenanntUndBleibt) {
+    test::FifoAnlegen(pfad());
+    umgebung.meldungen.antworten({Antwort::Abbruch, Antwort::Abbruch});
+    EXPECT_TRUE(ArchivLesen(pfad(), {}).isEmpty());
+    EXPECT_FALSE(ArchivzeileLoeschen(pfad(), L("01.01.2000 weg")));
+    ASSERT_EQ(umgebung.meldungen.boxen.size(), 2u);
+    for (const test::Box& b : umgebung.meldungen.boxen) {
+        EXPECT_TRUE(b.text.contains(L("»") + pfad() + L("« ist keine gewöhnliche Datei")));
+    }
+    EXPECT_FALSE(QFileInfo(pfad()).isFile());
 }
 
 TEST_F(Archiv, UebergabeNurMitGueltigemDatum) {

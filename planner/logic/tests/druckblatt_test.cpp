@@ -215,6 +215,32 @@ TEST_F(Kalenderblatt, EintraegeFuellenDieZelleSolangePlatzIst) {
     EXPECT_NEAR(punkte->y, 3.25 + 2 * Zeile + 0.02 + 9 / 20.0 + 4 * 7 / 20.0, 1e-9);
 }
 
+// Below the date label a cell of the second row holds five 7-point lines of
+// 3.055 cm (a blank off each border). A word too long for the cell fills them,
+// the fifth leaves room for "..." instead of running under it; five entries of
+// 16 characters (2.8 cm) fill a cell to its last line without any "...".
+TEST_F(Kalenderblatt, PunkteUeberdeckenKeinenText) {
+    QStringList termine{Satz("20260203", "Alle", QString(200, QLatin1Char('x')))};
+    for (int i = 1; i <= 5; ++i) {
+        termine << Satz("20260204", "Alle", QStringLiteral("Zahnarzt Nr. %1").arg(i));
+    }
+    ASSERT_TRUE(drucken(termine));
+    const double links = 2.5 + Spalte;  // 03.02.
+    const test::DruckStueck* punkte = text(L("..."));
+    ASSERT_NE(punkte, nullptr);
+    EXPECT_NEAR(punkte->x, links + Spalte - 7 / 40.0 - 3 * 7 / 40.0, 1e-9);
+    int zeilen = 0;
+    for (const auto& st : mit(Art::Text)) {
+        if (st.schrift.groesse == 7 && st.x >= links && st.x < links + Spalte &&
+            std::abs(st.y - punkte->y) < 1e-9 && st.text != L("...")) {
+            ++zeilen;
+            EXPECT_LE(st.x + st.text.size() * 7 / 40.0, punkte->x + 1e-9) << st.text.toStdString();
+        }
+    }
+    EXPECT_EQ(zeilen, 1);
+    EXPECT_NE(text(L("5")), nullptr);  // the last entry's last word, on the fifth line
+}
+
 // Notes that fill the cell leave no room for the texts: "..." still stands
 // inside the cell, on its last line.
 TEST_F(Kalenderblatt, ZelleVollerNotizenPunkteAufDerLetztenZeile) {

@@ -130,6 +130,19 @@ namespace {
 // reaches 27.7 - 1.7 cm, so it holds 51 lines. Each empty day gives two lines.
 class DruckListeAufDemDrucker : public ::testing::Test {
 protected:
+    // One day of the given number of appointments at 10 pt from a margin of
+    // 1.5 cm, the 51st of them 83 characters long.
+    bool langenTagDrucken(int termine, int seiten, const char* schrift) {
+        QStringList t;
+        for (int i = 0; i < termine; ++i) {
+            t << Satz("19980705",
+                      i == 50 ? QString(83, QLatin1Char('z')) : QStringLiteral("Termin %1").arg(i));
+        }
+        DruckListenOptionen o = Optionen("05.07.1998", "0T", 0, false);
+        o.TDruckenRandLinks = 15;
+        o.TDruckenMaxSeiten = seiten;
+        return DruckListeDrucken(DruckTermine(t), o, {L(schrift), 10}, {});
+    }
     std::vector<int> druckenUndZaehlen(const char* code, int kopien, int seiten) {
         DruckListenOptionen o = Optionen("01.01.2026", code, 0, true);
         o.TDruckenAnzahl = kopien;
@@ -214,15 +227,7 @@ TEST_F(DruckListeAufDemDrucker, JedesZeichenDerZeileErreichtDasPapier) {
 // long: its second row opens page 2, appointment 101 opens page 3, each under
 // the day's date.
 TEST_F(DruckListeAufDemDrucker, TagUeberDenSeitenumbruchZeigtObenSeinDatum) {
-    QStringList termine;
-    for (int i = 0; i < 111; ++i) {
-        termine << Satz("19980705", i == 50 ? QString(83, QLatin1Char('z'))
-                                            : QStringLiteral("Termin %1").arg(i));
-    }
-    DruckListenOptionen o = Optionen("05.07.1998", "0T", 0, false);
-    o.TDruckenRandLinks = 15;
-    o.TDruckenMaxSeiten = 3;
-    ASSERT_TRUE(DruckListeDrucken(DruckTermine(termine), o, {L("Courier New"), 10}, {}));
+    ASSERT_TRUE(langenTagDrucken(111, 3, "Courier New"));
     const auto& dok = umgebung.drucker.dokumente;
     ASSERT_EQ(dok.size(), 3u);
     const auto& eins = dok[0].seiten.at(0).stuecke;
@@ -237,4 +242,22 @@ TEST_F(DruckListeAufDemDrucker, TagUeberDenSeitenumbruchZeigtObenSeinDatum) {
     EXPECT_DOUBLE_EQ(zwei[1].y, 0.0);
     EXPECT_EQ(zwei[2].text, Blanks(16) + L("Termin 51"));
     EXPECT_EQ(dok[2].seiten.at(0).stuecke.front().text, L("05.07.1998 (So) Termin 101"));
+}
+
+// In a proportional font (here a blank half as wide as a digit) the repeated
+// date is wider than the blanked prefix: the row that opens page 2 stands under
+// the text column of the day's dated line, not under the date.
+TEST_F(DruckListeAufDemDrucker, WiederholtesDatumUeberdecktKeineFortsetzung) {
+    umgebung.drucker.blankAnteil = 0.5;
+    ASSERT_TRUE(langenTagDrucken(51, 2, "Arial"));
+    ASSERT_GE(umgebung.drucker.dokumente.size(), 2u);
+    // page 1 ends with 16 blanks (2 cm) and 62 z (15.5 cm) of the 17.5 cm
+    EXPECT_EQ(umgebung.drucker.dokumente[0].seiten.at(0).stuecke.back().text,
+              Blanks(16) + QString(62, QLatin1Char('z')));
+    const auto& zwei = umgebung.drucker.dokumente[1].seiten.at(0).stuecke;
+    ASSERT_GE(zwei.size(), 2u);
+    EXPECT_EQ(zwei[0].text, L("05.07.1998 (So)"));
+    // "05.07.1998 (So) ": 14 characters of 0.25 cm and two blanks of 0.125 cm
+    EXPECT_EQ(zwei[1].text, QString(21, QLatin1Char('z')));
+    EXPECT_DOUBLE_EQ(zwei[1].x, 1.5 + 3.75);
 }

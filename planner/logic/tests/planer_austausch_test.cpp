@@ -5,6 +5,7 @@
 #include "planner/planer.h"
 #include "planner_testsupport/fakes.h"
 #include "platform/text.h"
+#include "testsupport/sonderdateien.h"
 #include "testsupport/testsupport.h"
 #include "testsupport/utf8.h"
 
@@ -74,12 +75,21 @@ TEST_F(Austausch, FehlendeOderUnlesbareDateiAendertNichts) {
     EXPECT_EQ(umgebung.meldungen.boxen[0].tonVorher, QStringList{L("#SystemHand")});
     EXPECT_EQ(gespeichert(), L("-"));
 
+    // A FIFO there is named as what it is, not as missing
+    test::FifoAnlegen(datei());
+    umgebung.meldungen.antworten({Antwort::Abbruch});
+    planer.Main_mnuTaustauschLoad_Click();
+    ASSERT_EQ(umgebung.meldungen.boxen.size(), 2u);
+    EXPECT_TRUE(umgebung.meldungen.boxen[1].text.contains(L("»") + datei() +
+                                                          L("« ist keine gewöhnliche Datei")));
+    EXPECT_EQ(planer.buch.ListeTermine.size(), 2);
+
     // Ignore after a failed write: no success sound, no path
     fenster.dateiwahlAntwort = umgebung.daten() + L("/fehlt/x.pe$");
     umgebung.meldungen.antworten({Antwort::Ignorieren});
     planer.Main_mnuTaustauschSave_Click();
-    EXPECT_EQ(umgebung.meldungen.boxen.size(), 2u);
-    EXPECT_TRUE(umgebung.meldungen.boxen[1].text.contains(L("Es ist ein Fehler aufgetreten.")));
+    EXPECT_EQ(umgebung.meldungen.boxen.size(), 3u);
+    EXPECT_TRUE(umgebung.meldungen.boxen[2].text.contains(L("Es ist ein Fehler aufgetreten.")));
     EXPECT_FALSE(umgebung.ton.aufrufe.contains(L("piep 48 #SystemExclamation")));
     EXPECT_EQ(gespeichert(), L("-"));
 

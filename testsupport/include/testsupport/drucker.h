@@ -52,8 +52,12 @@ public:
     std::optional<Fehler> naechsterFehler;
     // Drawing calls that still succeed before naechsterFehler strikes.
     int fehlerNach = 0;
+    // A blank's width as a share of every other character's: below 1 the page
+    // measures as a proportional font does, where a blank is narrower than a digit.
+    double blankAnteil = 1.0;
 
 protected:
+    double zeilenBreiteCm(const Zustand& s, const QString& zeile) const override;
     Status dokumentBeginnen(const Zustand& s) override;
     Status seiteBeginnen(const Zustand& s) override;
     Status zeileZeichnen(const Zustand& s, double x, double y, const QString& zeile) override;
