@@ -1199,7 +1199,9 @@ std::unique_ptr<QWidget> PlanerFensterBauen(ProgrammUmgebung& umgebung) {
             QTimer::singleShot(0, f, Abgesichert([f] { f->planer().SignalEnde(); }, "Main_Signal"));
         }
         gestartet = true;
-        f->setWindowState(zustand);
+        // Added to the state the stored size gave: a window that ended
+        // maximized starts maximized, minimized as well when started so.
+        f->setWindowState(f->windowState() | zustand);
         f->show();
     });
     if (!gestartet || ProgrammBeendet()) {
