@@ -123,19 +123,27 @@ Monatsblatt::Monatsblatt(QWidget* besitzer) : QDialog(besitzer) {
 }
 
 // Every holiday name of the file fits the panel whole (the user may write
-// long ones), up to half the screen.
+// long ones): on one line up to half the screen's width, a longer one broken
+// into lines at that width, the panel as high as the longest needs.
 void Monatsblatt::FeiertagPlatzSchaffen(QLabel* panel) {
-    int breite = 0;
     QStringList namen = FeiertagNamen();
     namen << QStringLiteral("Heiligabend");
+    int breite = 0;
     for (const QString& name : std::as_const(namen)) {
         panel->setText(name);
         breite = std::max(breite, panel->sizeHint().width());
     }
-    panel->clear();
-    if (const QScreen* s = screen()) {
-        breite = std::min(breite, s->availableGeometry().width() / 2);
+    if (const QScreen* s = screen(); s != nullptr && breite > s->availableGeometry().width() / 2) {
+        breite = s->availableGeometry().width() / 2;
+        panel->setWordWrap(true);
+        int hoehe = 0;
+        for (const QString& name : std::as_const(namen)) {
+            panel->setText(name);
+            hoehe = std::max(hoehe, panel->heightForWidth(breite));
+        }
+        panel->setMinimumHeight(hoehe);
     }
+    panel->clear();
     panel->setMinimumWidth(breite);
 }
 
