@@ -5,6 +5,7 @@
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLayout>
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalBlocker>
@@ -149,13 +150,6 @@ void Monatsblatt::FeiertagPlatzSchaffen(QLabel* panel) {
 
 void Monatsblatt::Vorbereiten(const MonatsblattAnfrage& anfrage) {
     setWindowTitle(anfrage.Caption);
-    // The caller's question stands whole in the title bar, beside the window
-    // manager's icon and buttons.
-    QFont fett = font();
-    fett.setBold(true);
-    const int titel =
-        QFontMetrics(fett).horizontalAdvance(anfrage.Caption) + 6 * fontMetrics().height();
-    resize(sizeHint().expandedTo(QSize(titel, 0)));
     if (anfrage.Calendar.isValid()) {
         const QSignalBlocker still(Calendar);  // no pick of the user's
         Calendar->setSelectedDate(anfrage.Calendar);
@@ -163,6 +157,19 @@ void Monatsblatt::Vorbereiten(const MonatsblattAnfrage& anfrage) {
     if (!anfrage.befSwitch1.isEmpty()) {
         befSwitch[1]->setText(anfrage.befSwitch1);
     }
+    // The panels describe the day before the first tick, and the status bar
+    // lays them out at once (it does so only when asked): the window opens at
+    // the size it keeps, centred over its owner, instead of growing to the
+    // right when it is shown.
+    PanelsZeigen();
+    StatusBar->layout()->activate();
+    // The caller's question stands whole in the title bar, beside the window
+    // manager's icon and buttons.
+    QFont fett = font();
+    fett.setBold(true);
+    const int titel =
+        QFontMetrics(fett).horizontalAdvance(anfrage.Caption) + 6 * fontMetrics().height();
+    resize(sizeHint().expandedTo(QSize(titel, 0)));
 }
 
 QLabel* Monatsblatt::panel(const char* schluessel) const {
@@ -196,6 +203,10 @@ void Monatsblatt::TimerRefresh_Timer() {
         const QSignalBlocker still(Calendar);
         Calendar->setSelectedDate(gehalten);
     }
+    PanelsZeigen();
+}
+
+void Monatsblatt::PanelsZeigen() {
     const MonatsblattPanels p = MonatsblattPanelsBilden(Calendar->selectedDate(), Heute());
     panel("Datum")->setText(p.Datum);
     panel("KW")->setText(p.KW);

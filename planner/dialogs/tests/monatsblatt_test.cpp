@@ -155,3 +155,23 @@ TEST_F(MonatsblattTest, FeiertageUndFrageStehenGanz) {
     EXPECT_GE(b.width(),
               QFontMetrics(fett).horizontalAdvance(frage) + 6 * b.fontMetrics().height());
 }
+
+// Opened over its owner, the picker keeps the size it was placed with: neither
+// the status bar's first layout nor the panels' first texts widen it to the
+// right of the centre.
+TEST_F(MonatsblattTest, BehaeltDieGroesseMitDerEsZentriertWurde) {
+    umgebung.schreiben(umgebung.programm() + L("/Feiertag.Ini"),
+                       "[Feiertage]\r\n25.12=1. Weihnachtstag\r\n");
+    QWidget besitzer;
+    besitzer.setGeometry(100, 100, 730, 460);
+    besitzer.show();
+    Monatsblatt b(&besitzer);
+    b.Vorbereiten({L("Wählen Sie ein Datum für den Termin"), QDate(2026, 12, 25), {}});
+    const QSize platziert = b.size();
+    b.show();
+    b.TimerRefresh_Timer();
+    for (int i = 0; i < 3; ++i) {
+        QCoreApplication::processEvents();
+    }
+    EXPECT_EQ(b.size(), platziert);
+}
