@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextBrowser>
@@ -176,6 +177,28 @@ TEST(QtSteuerelemente, PaketMenueGibtFreiUndVerbirgt) {
     ProgrammeSuchen(menue);  // the planner does not offer itself
     EXPECT_FALSE(a0.isVisible());
     EXPECT_TRUE(a1.isVisible());
+}
+
+// The planner's submenu holds only the planner: left without an item, the
+// submenu's entry stands grey instead of opening nothing.
+TEST(QtSteuerelemente, PaketMenueOhneSichtbarenEintragIstGrau) {
+    test::AnwendungSicherstellen();
+    test::TestUmgebung umgebung;
+    const QString ich = ProgrammDateiname();
+    QMenu programme(L("&Zusätzliche Programme"));
+    QList<QAction*> eintraege;
+    for (const QString& text : {L("&Kronel..."), QString(), QString()}) {
+        eintraege << programme.addAction(text);
+        eintraege.back()->setVisible(eintraege.size() == 1);  // the rows left empty
+    }
+    QtPaketMenue menue(eintraege, {});
+    ProgrammDateinameSetzen(L("KronMemo"));
+    ProgrammeSuchen(menue);
+    EXPECT_TRUE(programme.menuAction()->isEnabled());  // "Kronel..." is there, if grey
+    ProgrammDateinameSetzen(L("Kronelin"));
+    ProgrammeSuchen(menue);
+    EXPECT_FALSE(programme.menuAction()->isEnabled());
+    ProgrammDateinameSetzen(ich);
 }
 
 TEST(Freitext, GemeinsameFensterOhneKombiMitFreitext) {
