@@ -14,11 +14,16 @@ namespace {
 
 const QString kEndung = QStringLiteral(".dat");
 
+// The folder of the books as the settings name it.
+QString DirEinstellung() {
+    return IniLesen(QStringLiteral("RIVIROR.INI"), QStringLiteral("Solmika"),
+                    QStringLiteral("Dir"));
+}
+
 }  // namespace
 
 QString AdressbuchOrdner() {
-    const QString dir = PfadAusWindows(
-        IniLesen(QStringLiteral("RIVIROR.INI"), QStringLiteral("Solmika"), QStringLiteral("Dir")));
+    const QString dir = PfadAusWindows(DirEinstellung());
     return dir.isEmpty() ? QString() : PfadAbsolut(dir);
 }
 
@@ -54,7 +59,12 @@ QString AdressbuecherFehlenHinweis(const std::vector<Adressbuch>& gefunden) {
     if (!gefunden.empty()) {
         return {};
     }
-    const QString ordner = AdressbuchOrdner();
+    QString ordner = AdressbuchOrdner();
+    if (ordner.isEmpty()) {
+        // A folder with a drive letter names nothing here, yet it is set: it
+        // is named as it stands.
+        ordner = DirEinstellung();
+    }
     const QString was =
         ordner.isEmpty()
             ? QStringLiteral("Kein Ordner für Adressbücher eingestellt")

@@ -72,4 +72,7 @@ TEST(Adressbuch, HinweisWoDerOrdnerEingestelltWird) {
     EXPECT_EQ(AdressbuecherFehlenHinweis(AdressbuecherSuchen()),
               L("Kein Adressbuch im Ordner »") + ordner + L("«") + wo);
     EXPECT_EQ(AdressbuecherFehlenHinweis({{L("Privat"), ordner + L("/Privat.dat")}}), QString());
+    // A folder on a drive names nothing here, but it is set: named as it stands.
+    IniSchreiben({}, L("Solmika"), L("Dir"), L("C:\\Solmika"));
+    EXPECT_EQ(AdressbuecherFehlenHinweis({}), L("Kein Adressbuch im Ordner »C:\\Solmika«") + wo);
 }

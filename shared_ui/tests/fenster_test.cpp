@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTextBrowser>
@@ -163,6 +164,8 @@ TEST(QtSteuerelemente, PaketMenueGibtFreiUndVerbirgt) {
     umgebung.schreiben(ordner + L("/Kronelin"), "#!");
     IniSchreiben({}, L("Kronel"), L("Dir"), ordner);
     QAction a0(L("&Kronel...")), a1(L("1")), a2(L("2")), a3(L("3"));
+    QMenu programme;
+    programme.addActions({&a0, &a1, &a2, &a3});
     QStringList status;
     QtPaketMenue menue({&a0, &a1, &a2, &a3}, [&](const QString& t) { status.append(t); });
     ProgrammDateinameSetzen(L("KronMemo"));
@@ -176,6 +179,13 @@ TEST(QtSteuerelemente, PaketMenueGibtFreiUndVerbirgt) {
     ProgrammeSuchen(menue);  // the planner does not offer itself
     EXPECT_FALSE(a0.isVisible());
     EXPECT_TRUE(a1.isVisible());
+    EXPECT_TRUE(programme.menuAction()->isEnabled());
+    // Without the rows the planner leaves empty, the submenu would open nothing.
+    for (QAction* a : {&a1, &a2, &a3}) {
+        a->setVisible(false);
+    }
+    ProgrammeSuchen(menue);
+    EXPECT_FALSE(programme.menuAction()->isEnabled());
 }
 
 TEST(Freitext, GemeinsameFensterOhneKombiMitFreitext) {

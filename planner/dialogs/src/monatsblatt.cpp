@@ -5,6 +5,7 @@
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLayout>
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalBlocker>
@@ -123,31 +124,32 @@ Monatsblatt::Monatsblatt(QWidget* besitzer) : QDialog(besitzer) {
 }
 
 // Every holiday name of the file fits the panel whole (the user may write
-// long ones), up to half the screen.
+// long ones): on one line up to half the screen's width, a longer one broken
+// into lines at that width, the panel as high as the longest needs.
 void Monatsblatt::FeiertagPlatzSchaffen(QLabel* panel) {
-    int breite = 0;
     QStringList namen = FeiertagNamen();
     namen << QStringLiteral("Heiligabend");
+    int breite = 0;
     for (const QString& name : std::as_const(namen)) {
         panel->setText(name);
         breite = std::max(breite, panel->sizeHint().width());
     }
-    panel->clear();
-    if (const QScreen* s = screen()) {
-        breite = std::min(breite, s->availableGeometry().width() / 2);
+    if (const QScreen* s = screen(); s != nullptr && breite > s->availableGeometry().width() / 2) {
+        breite = s->availableGeometry().width() / 2;
+        panel->setWordWrap(true);
+        int hoehe = 0;
+        for (const QString& name : std::as_const(namen)) {
+            panel->setText(name);
+            hoehe = std::max(hoehe, panel->heightForWidth(breite));
+        }
+        panel->setMinimumHeight(hoehe);
     }
+    panel->clear();
     panel->setMinimumWidth(breite);
 }
 
 void Monatsblatt::Vorbereiten(const MonatsblattAnfrage& anfrage) {
     setWindowTitle(anfrage.Caption);
-    // The caller's question stands whole in the title bar, beside the window
-    // manager's icon and buttons.
-    QFont fett = font();
-    fett.setBold(true);
-    const int titel =
-        QFontMetrics(fett).horizontalAdvance(anfrage.Caption) + 6 * fontMetrics().height();
-    resize(sizeHint().expandedTo(QSize(titel, 0)));
     if (anfrage.Calendar.isValid()) {
         const QSignalBlocker still(Calendar);  // no pick of the user's
         Calendar->setSelectedDate(anfrage.Calendar);
@@ -155,6 +157,19 @@ void Monatsblatt::Vorbereiten(const MonatsblattAnfrage& anfrage) {
     if (!anfrage.befSwitch1.isEmpty()) {
         befSwitch[1]->setText(anfrage.befSwitch1);
     }
+    // The panels describe the day before the first tick, and the status bar
+    // lays them out at once (it does so only when asked): the window opens at
+    // the size it keeps, centred over its owner, instead of growing to the
+    // right when it is shown.
+    PanelsZeigen();
+    StatusBar->layout()->activate();
+    // The caller's question stands whole in the title bar, beside the window
+    // manager's icon and buttons.
+    QFont fett = font();
+    fett.setBold(true);
+    const int titel =
+        QFontMetrics(fett).horizontalAdvance(anfrage.Caption) + 6 * fontMetrics().height();
+    resize(sizeHint().expandedTo(QSize(titel, 0)));
 }
 
 QLabel* Monatsblatt::panel(const char* schluessel) const {
@@ -188,6 +203,10 @@ void Monatsblatt::TimerRefresh_Timer() {
         const QSignalBlocker still(Calendar);
         Calendar->setSelectedDate(gehalten);
     }
+    PanelsZeigen();
+}
+
+void Monatsblatt::PanelsZeigen() {
     const MonatsblattPanels p = MonatsblattPanelsBilden(Calendar->selectedDate(), Heute());
     panel("Datum")->setText(p.Datum);
     panel("KW")->setText(p.KW);

@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTableView>
 #include <QTimer>
@@ -110,28 +111,67 @@ TEST_F(MonatsblattTest, SchliessenUndDoppelklickBestaetigenDenGezeigtenTag) {
               QDate(2026, 12, 24));
 }
 
+namespace {
+
+// The label shows its whole text: laid out at the label's width (broken into
+// lines when it wraps), the text needs no more room than the label has.
+bool GanzGezeigt(const QLabel& l) {
+    const QFontMetrics fm(l.font());
+    // A framed label indents its text by half an "x" on each side.
+    const QRect platz = l.contentsRect().adjusted(0, 0, -fm.horizontalAdvance(QLatin1Char('x')), 0);
+    const QRect noetig =
+        fm.boundingRect(QRect(0, 0, platz.width(), 100000),
+                        l.wordWrap() ? int(Qt::TextWordWrap) : int(Qt::TextSingleLine), l.text());
+    return noetig.width() <= platz.width() && noetig.height() <= platz.height();
+}
+
+}  // namespace
+
 // Any holiday name of the file and the caller's question show whole.
 TEST_F(MonatsblattTest, FeiertageUndFrageStehenGanz) {
+    // The third name is wider than half the screen.
     umgebung.schreiben(umgebung.programm() + L("/Feiertag.Ini"),
                        "[Feiertage]\r\n03.10=Tag der Deutschen Einheit\r\n"
-                       "24.12=Heiligabend mit Bescherung bei Oma\r\n");
+                       "24.12=Heiligabend mit Bescherung bei Oma\r\n"
+                       "26.12=2. Weihnachtstag mit dem Besuch der ganzen Familie aus Oberammergau, "
+                       "Garmisch-Partenkirchen und Mittenwald bei Tante Hildegard\r\n");
     Monatsblatt b;
     const QString frage = L("Nach welchem Datum soll gesucht werden?");
     b.Vorbereiten({frage, QDate(2026, 10, 3), {}});
     b.show();
     auto* feiertag = b.StatusBar->findChild<QLabel*>(L("Feiertag"));
-    for (const QDate tag : {QDate(2026, 10, 3), QDate(2026, 12, 24)}) {
+    for (const QDate tag : {QDate(2026, 10, 3), QDate(2026, 12, 24), QDate(2026, 12, 26)}) {
         b.Calendar->setSelectedDate(tag);
         b.TimerRefresh_Timer();
         QCoreApplication::processEvents();  // the status bar lays its panels out anew
         EXPECT_FALSE(feiertag->text().isEmpty());
-        EXPECT_GE(feiertag->width(), feiertag->sizeHint().width())
-            << feiertag->text().toStdString();
+        EXPECT_TRUE(GanzGezeigt(*feiertag)) << feiertag->text().toStdString();
     }
+    EXPECT_LE(b.frameGeometry().width(), b.screen()->availableGeometry().width());
     // room for the question in bold beside the title bar's icon, three buttons
     // and their gaps, six lines high in all
     QFont fett = b.font();
     fett.setBold(true);
     EXPECT_GE(b.width(),
               QFontMetrics(fett).horizontalAdvance(frage) + 6 * b.fontMetrics().height());
+}
+
+// Opened over its owner, the picker keeps the size it was placed with: neither
+// the status bar's first layout nor the panels' first texts widen it to the
+// right of the centre.
+TEST_F(MonatsblattTest, BehaeltDieGroesseMitDerEsZentriertWurde) {
+    umgebung.schreiben(umgebung.programm() + L("/Feiertag.Ini"),
+                       "[Feiertage]\r\n25.12=1. Weihnachtstag\r\n");
+    QWidget besitzer;
+    besitzer.setGeometry(100, 100, 730, 460);
+    besitzer.show();
+    Monatsblatt b(&besitzer);
+    b.Vorbereiten({L("Wählen Sie ein Datum für den Termin"), QDate(2026, 12, 25), {}});
+    const QSize platziert = b.size();
+    b.show();
+    b.TimerRefresh_Timer();
+    for (int i = 0; i < 3; ++i) {
+        QCoreApplication::processEvents();
+    }
+    EXPECT_EQ(b.size(), platziert);
 }

@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
@@ -40,6 +41,7 @@
 #include "platform/endesignale.h"
 #include "platform/programmende.h"
 #include "platform/text.h"
+#include "platform/uhr.h"
 #include "platform_qt/oberflaeche_qt.h"
 #include "printing/qtdrucker.h"
 #include "shared_ui/info.h"
@@ -162,6 +164,10 @@ Main::Main(NebenFenster& fenster)
 }
 
 void Main::MindestgroesseSetzen() {
+    // The bar lays its panels out only when asked: before the window is first
+    // shown, its least width is known only so, and the window is placed at
+    // the width it will show with.
+    statusBar()->layout()->activate();
     // Below 8000 x 5500 twips the controls keep their places: a smaller window
     // would cut the editor off, as would one narrower than the editor's row or
     // than the panels of the status bar.
@@ -475,12 +481,33 @@ void Main::StatusleisteAnlegen() {
     for (size_t i = 0; i < labels.size(); ++i) {
         panels_.insert(reihe[i], labels[i]);
     }
-    // "Position" and "Unsaved" keep the width of their design texts: a growing
-    // count or the unsaved mark never narrows the prompt panel nor widens the window.
-    for (const Panel p : {Panel::Position, Panel::Unsaved}) {
-        QLabel* l = panels_.value(p);
-        l->setFixedWidth(l->sizeHint().width());
+    // The panels beside the prompts keep the width of the widest text they can
+    // show: a growing count, the unsaved mark, a longer weekday or month never
+    // narrows the prompt panel nor widens the window, and the window's least
+    // width is known before it is placed.
+    auto festeBreite = [](QLabel* l, const QStringList& texte) {
+        const QString text = l->text();
+        int breite = 0;
+        for (const QString& t : texte) {
+            l->setText(t);
+            breite = std::max(breite, l->sizeHint().width());
+        }
+        l->setText(text);
+        l->setFixedWidth(breite);
+    };
+    QStringList tage;
+    const QDate neujahr(uhr().heute().year(), 1, 1);
+    for (QDate d = neujahr; d.year() == neujahr.year(); d = d.addDays(1)) {
+        tage << DatumPanelText(d);
     }
+    QStringList zeiten;
+    for (int minute = 0; minute < 24 * 60; ++minute) {
+        zeiten << ZeitPanelText(QTime(minute / 60, minute % 60));
+    }
+    festeBreite(panels_.value(Panel::Position), {panels_.value(Panel::Position)->text()});
+    festeBreite(panels_.value(Panel::Unsaved), {panels_.value(Panel::Unsaved)->text()});
+    festeBreite(panels_.value(Panel::Datum), tage);
+    festeBreite(panels_.value(Panel::Zeit), zeiten);
     statusZeilen_ = new StatusZeilen(panels_.value(Panel::Status), FeldHinweise(), [this] {
         MindestgroesseSetzen();
         Main_Form_Resize();
@@ -1235,7 +1262,9 @@ std::unique_ptr<QWidget> PlanerFensterBauen(ProgrammUmgebung& umgebung) {
             QTimer::singleShot(0, f, Abgesichert([f] { f->planer().SignalEnde(); }, "Main_Signal"));
         }
         gestartet = true;
-        f->setWindowState(zustand);
+        // Added to the state the stored size gave: a window that ended
+        // maximized starts maximized, minimized as well when started so.
+        f->setWindowState(f->windowState() | zustand);
         f->show();
     });
     if (!gestartet || ProgrammBeendet()) {

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDate>
 #include <QFile>
 #include <QFontMetrics>
 #include <QKeyEvent>
@@ -19,6 +20,7 @@
 #include <QWheelEvent>
 
 #include "common/einstellungen.h"
+#include "common/fenster.h"
 #include "common/modul.h"
 #include "planner_testsupport/fakes.h"
 #include "planner_ui/main.h"
@@ -451,6 +453,25 @@ TEST_F(MainTest, NurDerBenutzerVerschiebtListeUndEditor) {
     fenster->Aktion(L("PulBeenden"))->trigger();
 }
 
+// Without stored sizes the window opens at its least width, centred across
+// the screen (1024 pixels wide): the panels' texts filled in by the start do not
+// widen it to the right of the centre.
+TEST_F(MainTest, ErsterStartMittigInSeinerGanzenBreite) {
+    starten();
+    const int links = fenster->x();  // placed before it is shown
+    fenster->show();
+    Ruhe();
+    EXPECT_EQ(fenster->width(), fenster->minimumWidth());
+    EXPECT_NEAR(links + fenster->width() / 2, 1024 / 2, 1);
+    // A longer date later in the run keeps the bar's least width.
+    const int mindestens = fenster->minimumWidth();
+    fenster->PanelSetzen(Panel::Datum, DatumPanelText(QDate(2026, 9, 30)));
+    fenster->PanelSetzen(Panel::Zeit, L(" 23:59 "));
+    Ruhe();
+    EXPECT_EQ(fenster->minimumWidth(), mindestens);
+    fenster->Aktion(L("PulBeenden"))->trigger();
+}
+
 TEST_F(MainTest, FensterGroesseFolgtDerAnordnung) {
     starten();
     fenster->show();
@@ -570,8 +591,9 @@ TEST_F(MainTest, FeldHinweiseEnterAlsTabUndNurLesenFokus) {
 }
 
 TEST_F(MainTest, FensterpositionRundreise) {
+    // 800 x 500 pixels: wider than the status bar's least width.
     const std::pair<const char*, const char*> masse[] = {{"KronelinForm_Höhe", "7500"},
-                                                         {"KronelinForm_Weite", "9000"},
+                                                         {"KronelinForm_Weite", "12000"},
                                                          {"KronelinForm_Links", "1500"},
                                                          {"KronelinForm_Oben", "1200"}};
     for (const auto& [schluessel, wert] : masse) {
@@ -579,7 +601,7 @@ TEST_F(MainTest, FensterpositionRundreise) {
     }
     starten();
     const QRect r = fenster->frameGeometry();
-    EXPECT_EQ(r.width(), 600);
+    EXPECT_EQ(r.width(), 800);
     EXPECT_EQ(r.height(), 500);
     // Changed meanwhile: the end writes where the window is.
     for (const auto& [schluessel, wert] : masse) {

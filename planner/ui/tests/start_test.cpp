@@ -5,6 +5,8 @@
 #include <QFile>
 #include <QWidget>
 
+#include <utility>
+
 #include "common/einstellungen.h"
 #include "planner_ui/main.h"
 #include "shared_ui/programm.h"
@@ -42,26 +44,48 @@ private:
     bool gezeigt_ = false;
 };
 
+// A planner on the sample data, built by the program's own start function.
+class PlanerStart : public ::testing::Test {
+protected:
+    PlanerStart() {
+        test::AnwendungSicherstellen();
+        IniSchreiben({}, {}, L("DirData"), umgebung.daten());
+        IniSchreiben({}, {}, L("AutoTip"), L("0"));
+        IniSchreiben({}, L("Allgemein"), L("User"), L("tester"));
+        QFile beispiel(QStringLiteral(KRONEL_QUELLORDNER "/data/beispiel/Kronel.PlD"));
+        EXPECT_TRUE(beispiel.open(QIODevice::ReadOnly));
+        umgebung.schreiben(umgebung.daten() + L("/Kronel.PlD"), beispiel.readAll());
+    }
+    std::unique_ptr<QWidget> bauen() { return PlanerFensterBauen(programm); }
+
+    test::TestUmgebung umgebung;
+    ProgrammUmgebung programm;
+};
+
 }  // namespace
 
-TEST(PlanerStart, MinimiertGestartetZeigtDenTitelNormalUndMainMinimiert) {
-    test::AnwendungSicherstellen();
-    test::TestUmgebung umgebung;
-    IniSchreiben({}, {}, L("DirData"), umgebung.daten());
-    IniSchreiben({}, {}, L("AutoTip"), L("0"));
-    IniSchreiben({}, L("Allgemein"), L("User"), L("tester"));
-    QFile beispiel(QStringLiteral(KRONEL_QUELLORDNER "/data/beispiel/Kronel.PlD"));
-    ASSERT_TRUE(beispiel.open(QIODevice::ReadOnly));
-    umgebung.schreiben(umgebung.daten() + L("/Kronel.PlD"), beispiel.readAll());
-
+TEST_F(PlanerStart, MinimiertGestartetZeigtDenTitelNormalUndMainMinimiert) {
     MinimiertGestartet start;
     qApp->installEventFilter(&start);
-    ProgrammUmgebung programm;
-    const std::unique_ptr<QWidget> main = PlanerFensterBauen(programm);
+    const std::unique_ptr<QWidget> main = bauen();
     qApp->removeEventFilter(&start);
 
     ASSERT_NE(main, nullptr);
     EXPECT_FALSE(start.titelBeimGehen & Qt::WindowMinimized);
     EXPECT_TRUE(main->windowState() & Qt::WindowMinimized);
+    EXPECT_TRUE(main->isVisible());
+}
+
+// Stored at the screen's size, as a window maximized at the end stores itself:
+// the next start maximizes it again.
+TEST_F(PlanerStart, MaximiertBeendetStartetMaximiert) {
+    for (const auto& [schluessel, wert] :
+         {std::pair{"KronelinForm_Höhe", "11520"}, std::pair{"KronelinForm_Weite", "15360"},
+          std::pair{"KronelinForm_Links", "0"}, std::pair{"KronelinForm_Oben", "0"}}) {
+        IniSchreiben({}, {}, L(schluessel), L(wert));
+    }
+    const std::unique_ptr<QWidget> main = bauen();
+    ASSERT_NE(main, nullptr);
+    EXPECT_TRUE(main->isMaximized());
     EXPECT_TRUE(main->isVisible());
 }

@@ -13,6 +13,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -369,8 +370,7 @@ protected:
         const QMargins r = rahmen_(*fenster_);
         if (!r.isNull()) {
             Aufgeben();
-            fenster_->setGeometry(groesse_ ? Innen(ziel_, r)
-                                           : QRect(Innen(ziel_, r).topLeft(), fenster_->size()));
+            fenster_->setGeometry(groesse_ ? Innen(ziel_, r) : AufDemSchirm(r));
         } else if (e->type() == QEvent::Resize && fenster_->size() != gegeben_) {
             Aufgeben();  // sized by the user in a session without a window manager
         }
@@ -378,6 +378,26 @@ protected:
     }
 
 private:
+    // Placed without its frame, the window stood inside the screen's right
+    // and bottom edges where it was placed so; the frame does not push it
+    // beyond them.
+    QRect AufDemSchirm(const QMargins& r) const {
+        QRect innen(Innen(ziel_, r).topLeft(), fenster_->size());
+        const QScreen* s = fenster_->screen();
+        if (s == nullptr) {
+            return innen;
+        }
+        const QRect schirm = s->availableGeometry();
+        const QRect vorher(Px(ziel_.links), Px(ziel_.oben), gegeben_.width(), gegeben_.height());
+        const QRect aussen = innen.marginsAdded(r);
+        const int rechts = vorher.right() <= schirm.right() ? aussen.right() - schirm.right() : 0;
+        const int unten =
+            vorher.bottom() <= schirm.bottom() ? aussen.bottom() - schirm.bottom() : 0;
+        innen.translate(-std::clamp(rechts, 0, std::max(0, aussen.left() - schirm.left())),
+                        -std::clamp(unten, 0, std::max(0, aussen.top() - schirm.top())));
+        return innen;
+    }
+
     RahmenNachtrag(QWidget* w, QtFenster::RahmenAbfrage rahmen)
         : QObject(w), fenster_(w), rahmen_(std::move(rahmen)) {
         setObjectName(Name());

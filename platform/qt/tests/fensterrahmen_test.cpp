@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QScreen>
 #include <QWidget>
 
 #include <utility>
@@ -85,4 +86,26 @@ TEST_F(FensterRahmen, OhneGespeicherteMasseBleibtDieEntworfeneInnengroesse) {
     // centred as it stood: (15360 - 9255) / 2 and (11520 - 6885) / 2 twips, to the pixel
     EXPECT_DOUBLE_EQ(f.masse().links, 204 * 15);
     EXPECT_DOUBLE_EQ(f.masse().oben, 155 * 15);
+}
+
+TEST_F(FensterRahmen, DerRahmenSchiebtKeinFensterUeberDenSchirmrand) {
+    // The reminder keeps its window on the screen by its size before the
+    // frame comes: placed in the lower right corner it stays whole.
+    QWidget fenster;
+    fenster.resize(340, 150);
+    const QRect schirm = QGuiApplication::primaryScreen()->availableGeometry();
+    QtFenster f(&fenster, RahmenNachDemZeigen());
+    f.verschieben((schirm.right() + 1 - 340) * 15.0, (schirm.bottom() + 1 - 150) * 15.0);
+    fenster.show();
+    QApplication::processEvents();
+    EXPECT_EQ(fenster.geometry(),
+              QRect(schirm.right() - 2 - 339, schirm.bottom() - 2 - 149, 340, 150));
+    // One placed beyond the edge already keeps its place.
+    QWidget weiter;
+    weiter.resize(340, 150);
+    QtFenster g(&weiter, RahmenNachDemZeigen());
+    g.verschieben((schirm.right() - 100) * 15.0, 1500);
+    weiter.show();
+    QApplication::processEvents();
+    EXPECT_EQ(weiter.geometry().topLeft(), QPoint(schirm.right() - 100 + 2, 125));
 }

@@ -45,6 +45,8 @@ protected:
 private:
     QLabel* panel(const char* schluessel) const;
     void FeiertagPlatzSchaffen(QLabel* panel);
+    // The status panels for the day shown.
+    void PanelsZeigen();
 };
 
 // Shows the picker modally over the owner and unloads it: the day it showed.
