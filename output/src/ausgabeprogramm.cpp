@@ -7,6 +7,7 @@
 
 #include "common/datenpfade.h"
 #include "common/deutschetexte.h"
+#include "common/drucktext.h"
 #include "common/einstellungen.h"
 #include "common/fehlermeldung.h"
 #include "common/fenster.h"
@@ -349,6 +350,13 @@ void Ausgabeprogramm::PulDrucken_Click() {
         text.replace(regel,
                      QString(static_cast<qsizetype>(d.ScaleWidth() / strich), QLatin1Char('_')));
     }
+    // A line wider than the paper goes on in the following lines, so nothing is
+    // cut off at its edge; the surface carries the rows on to a new page.
+    QStringList reihen;
+    for (const QString& zeile : ZeilenTeilen(text, LetztesZeilenende::BeginntZeile)) {
+        reihen += DruckZeilenUmbrechen(zeile, d.ScaleWidth(), d.ScaleWidth());
+    }
+    text = reihen.join(kZeilenende);
     if (!schritt([&] { return d.Print(text, true); })) {
         return;
     }

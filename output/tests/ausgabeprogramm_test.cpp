@@ -401,6 +401,103 @@ TEST_F(Programm, DruckenSchicktEinDokumentMitFusszeile) {
     EXPECT_EQ(umgebung.zeiger.z, Zeiger::Standard);
 }
 
+namespace {
+
+// Courier New 10 pt on the recording surface: 0.25 cm a character, so 76 fit
+// into the printable width of 19 cm; 55 lines of 0.5 cm fit on a page of 27.7 cm.
+constexpr double kZeileCm = 0.5;
+constexpr double kBreiteCm = 19.0;
+constexpr double kHoeheCm = 27.7;
+
+// A 200-character line and the rows it takes: each ends behind the last blank
+// that fits, so the rows together hold every character of the line.
+const QString kLangeZeile =
+    L("*09.12.2026 (Mi): Besprechung01 Besprechung02 Besprechung03 "
+      "Besprechung04 Besprechung05 Besprechung06 Besprechung07 "
+      "Besprechung08 Besprechung09 Besprechung10 Besprechung11 "
+      "Besprechung12 Besprechung13!");
+const QStringList kLangeReihen{
+    L("*09.12.2026 (Mi): Besprechung01 Besprechung02 Besprechung03 Besprechung04 "),
+    L("Besprechung05 Besprechung06 Besprechung07 Besprechung08 Besprechung09 "),
+    L("Besprechung10 Besprechung11 Besprechung12 Besprechung13!")};
+
+// Every text of the document within the printable area, in page order.
+QStringList TexteImDruckbereich(const test::DruckDokument& dok) {
+    QStringList texte;
+    for (const test::DruckSeite& seite : dok.seiten) {
+        for (const test::DruckStueck& st : seite.stuecke) {
+            if (st.art != test::DruckStueck::Art::Text) {
+                continue;
+            }
+            const double zeichen = st.schrift.groesse / 40.0;
+            EXPECT_LE(st.x + static_cast<double>(st.text.size()) * zeichen, kBreiteCm + 1e-9)
+                << qPrintable(st.text);
+            EXPECT_LE(st.y + st.schrift.groesse / 20.0, kHoeheCm + 1e-9) << qPrintable(st.text);
+            texte.append(st.text);
+        }
+    }
+    return texte;
+}
+
+}  // namespace
+
+TEST_F(Programm, DruckenBrichtLangeZeilenUmOhneEinZeichenZuVerlieren) {
+    auto p = gestartet();
+    // A word wider than a whole row fills the row it starts in and goes on below.
+    QString wort;
+    while (wort.size() < 150) {
+        wort += L("Donaudampfschifffahrt");
+    }
+    wort.truncate(150);
+    const QString wortZeile = L("*09.12.2026 (Mi): Anfang ") + wort;
+    const QString regel(80, u'_');
+    oberflaeche.text = L("Meldungen für Anna.\r\n") + regel + L("\r\n\r\n") + kLangeZeile +
+                       L("\r\n") + wortZeile + L("\r\n\r\n*** Ende ***\r\n");
+    p->PulDrucken_Click();
+    ASSERT_EQ(umgebung.drucker.dokumente.size(), 1u);
+    const test::DruckDokument& dok = umgebung.drucker.dokumente[0];
+    ASSERT_EQ(dok.seiten.size(), 1u);
+    const QStringList texte = TexteImDruckbereich(dok);
+    ASSERT_EQ(texte.size(), 10);
+    EXPECT_EQ(texte[0], L("Meldungen für Anna."));
+    EXPECT_EQ(texte[1], QString(76, u'_'));
+    EXPECT_EQ(texte.mid(2, 3), kLangeReihen);
+    EXPECT_EQ(kLangeZeile.size(), 200);
+    EXPECT_EQ(kLangeReihen.join(QString()), kLangeZeile);
+    EXPECT_EQ(texte.mid(5, 3),
+              QStringList({wortZeile.left(76), wortZeile.mid(76, 76), wortZeile.mid(152)}));
+    EXPECT_EQ(texte[8], L("*** Ende ***"));
+    EXPECT_TRUE(texte[9].contains(L("Ausdruck vom 09.12.2026")));
+    // The rows follow each other line by line; the empty line stays.
+    const std::vector<test::DruckStueck>& st = dok.seiten[0].stuecke;
+    EXPECT_DOUBLE_EQ(st[2].y, 3 * kZeileCm);
+    EXPECT_DOUBLE_EQ(st[7].y, 8 * kZeileCm);
+    EXPECT_DOUBLE_EQ(st[7].x, 0.0);
+}
+
+TEST_F(Programm, DruckenSetztUmgebrocheneZeilenAufDerNaechstenSeiteFort) {
+    auto p = gestartet();
+    // 19 lines of three rows each: the 56th row no longer fits on the first page.
+    QString text;
+    QStringList reihen;
+    for (int i = 0; i < 19; ++i) {
+        text += kLangeZeile + L("\r\n");
+        reihen += kLangeReihen;
+    }
+    oberflaeche.text = text;
+    p->PulDrucken_Click();
+    ASSERT_EQ(umgebung.drucker.dokumente.size(), 1u);
+    const test::DruckDokument& dok = umgebung.drucker.dokumente[0];
+    ASSERT_EQ(dok.seiten.size(), 2u);
+    QStringList texte = TexteImDruckbereich(dok);
+    ASSERT_FALSE(texte.isEmpty());
+    EXPECT_TRUE(texte.takeLast().contains(L("Ausdruck vom 09.12.2026")));
+    EXPECT_EQ(texte, reihen);
+    ASSERT_EQ(dok.seiten[0].texte().size(), 55);
+    EXPECT_EQ(dok.seiten[1].texte().first(), kLangeReihen[1]);
+    EXPECT_DOUBLE_EQ(dok.seiten[1].stuecke[0].y, 0.0);
+}
+
 TEST_F(Programm, AbbruchBeimDruckenLaesstKeinenAuftragUndKeineSanduhr) {
     auto p = gestartet();
     umgebung.drucker.naechsterFehler = Fehler(FehlerNr::Druckerfehler);
