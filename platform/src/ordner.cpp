@@ -1,6 +1,7 @@
 #include "platform/ordner.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 #include <unistd.h>
@@ -67,6 +68,15 @@ QString ProgrammOrdner() {
         return OhneSchraegstrich(p);
     }
     return QFileInfo(AusfuehrbareDatei()).absolutePath();
+}
+
+void OrdnerUmgebungFestmachen() {
+    for (const char* name : {"KRONEL_WINDIR", "KRONEL_SYSDIR", "KRONEL_PROGDIR"}) {
+        const QString w = Umgebung(name);
+        if (!w.isEmpty() && QDir::isRelativePath(w)) {
+            qputenv(name, QFile::encodeName(QDir::current().absoluteFilePath(w)));
+        }
+    }
 }
 
 QString ProgrammDateiname() {

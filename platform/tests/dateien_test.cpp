@@ -184,6 +184,19 @@ TEST(Ordner, UmgebungBestimmtDieOrdner) {
     EXPECT_FALSE(ProgrammOrdner().endsWith(QLatin1Char('/')));
 }
 
+// A program started by another runs in its own folder: a relative folder of
+// the environment is made full once, where the first program was started.
+TEST(Ordner, RelativeOrdnerDerUmgebungWerdenVollstaendig) {
+    test::Umgebungsvariablen u;
+    u.setzen("KRONEL_WINDIR", "lauf/windows");
+    u.setzen("KRONEL_SYSDIR", "/tmp/s");
+    u.loeschen("KRONEL_PROGDIR");
+    OrdnerUmgebungFestmachen();
+    EXPECT_EQ(WindowsOrdner(), QDir::currentPath() + QStringLiteral("/lauf/windows"));
+    EXPECT_EQ(SystemOrdner(), QStringLiteral("/tmp/s"));
+    EXPECT_TRUE(qEnvironmentVariableIsEmpty("KRONEL_PROGDIR"));
+}
+
 // A linked file (a shared folder): the save writes the target, in the target's
 // folder, and the link stays a link; a relative link and one to a file not
 // there yet count alike.

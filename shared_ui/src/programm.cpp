@@ -9,6 +9,7 @@
 
 #include "platform/befehlszeile.h"
 #include "platform/dienste.h"
+#include "platform/ordner.h"
 #include "platform/programmende.h"
 #include "platform/tastatur.h"
 #include "platform/uhr.h"
@@ -53,6 +54,7 @@ int ProgrammAusfuehren(int argc, char** argv, const FensterBauen& bauen) {
     QApplication app(argc, argv);
     DeutscheUebersetzungenLaden(app);
     DiensteInstallieren();
+    OrdnerUmgebungFestmachen();
     QStringList argumente = QCoreApplication::arguments();
     if (!argumente.isEmpty()) {
         argumente.removeFirst();

@@ -13,6 +13,10 @@ QString WindowsOrdner();
 QString SystemOrdner();
 // $KRONEL_PROGDIR, else the folder of the running executable.
 QString ProgrammOrdner();
+// Turns a relative $KRONEL_WINDIR, $KRONEL_SYSDIR or $KRONEL_PROGDIR into a
+// full path of the folder the program was started in. The programs start each
+// other in their own folder, where the relative path would name other folders.
+void OrdnerUmgebungFestmachen();
 // The file name of the running program without folder and extension ("Kronelin").
 QString ProgrammDateiname();
 // Tests name the program whose rules they check (empty: the executable's name
