@@ -128,16 +128,33 @@ TEST_F(MainZwischenablage, EingefuegtesUndGezogenesKommtEingepasstInDieMeldung) 
     EXPECT_EQ(Mid(satz(), 38).size(), 1024);
 }
 
-TEST_F(MainZwischenablage, WasAmEinpassenVorbeiKamWirdErstNachDerBearbeitungBerichtigt) {
-    // Ctrl+Alt keys are Qt's own; what such a key brings in is mended once
-    // Qt is done with its edit, never inside it.
+TEST_F(MainZwischenablage, JedeTasteMitTextWirdVorDemEinfuegenEingepasst) {
+    // Keys whose text Qt's own edit would insert as it is: Ctrl+Alt (AltGr on
+    // some keyboards), Alt alone, a character beyond 16 bits, a format
+    // character. Each comes in fitted, in one edit, and is not mended later.
     eingaengeAufnehmen();
     fenster.STMeldung->moveCursor(QTextCursor::End);
     test::Taste(fenster.STMeldung, Qt::Key_A, L("\u03a9"), Qt::ControlModifier | Qt::AltModifier);
-    EXPECT_EQ(eingaenge.size(), 1);
+    test::Taste(fenster.STMeldung, Qt::Key_Q, L("q"), Qt::AltModifier);
+    test::Taste(fenster.STMeldung, Qt::Key_A, L("\U0001F600"));
+    test::Taste(fenster.STMeldung, Qt::Key_A, L("\u200d"));
     QApplication::processEvents();
-    EXPECT_EQ(fenster.STMeldung->toPlainText(), kMeldung + L("?"));
-    EXPECT_TRUE(satz().endsWith(L("5?")));
+    EXPECT_EQ(eingaenge, (QStringList{L("?"), L("q"), L("?"), L("?")}));
+    EXPECT_EQ(fenster.STMeldung->toPlainText(), kMeldung + L("?q??"));
+    EXPECT_TRUE(satz().endsWith(L("5?q??")));
+
+    // A full field takes none of them.
+    fenster.STMeldung->moveCursor(QTextCursor::End);
+    QApplication::clipboard()->setText(QString(2000, QLatin1Char('z')));
+    fenster.STMeldung->paste();
+    const QString voll = fenster.STMeldung->toPlainText();
+    ASSERT_EQ(SatzLaenge(voll), MeldungHoechstlaenge);
+    eingaenge.clear();
+    test::Taste(fenster.STMeldung, Qt::Key_Q, L("q"), Qt::AltModifier);
+    test::Taste(fenster.STMeldung, Qt::Key_A, L("\u03a9"), Qt::ControlModifier | Qt::AltModifier);
+    QApplication::processEvents();
+    EXPECT_TRUE(eingaenge.isEmpty()) << qPrintable(eingaenge.join(L("|")));
+    EXPECT_EQ(fenster.STMeldung->toPlainText(), voll);
 }
 
 TEST_F(MainZwischenablage, EinzeiligeFelderNehmenKeinenUmbruchInDenTermin) {
