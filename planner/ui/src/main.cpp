@@ -427,10 +427,15 @@ void Main::EinfuegebefehleVerbinden() {
 }
 
 void Main::MeldungEinfuegen(const QString& text) {
-    // Fitted before it goes in, as a paste is.
+    // Fitted before it goes in, as a paste is; what finds no room (a message
+    // read from the file may be longer than the field takes) leaves the field
+    // as it was, its selection too.
     const Einfuegung e = STMeldung->Passend(InsWidget(text));
     if (e.gekuerzt) {
         QApplication::beep();
+        if (e.text.isEmpty()) {
+            return;
+        }
     }
     QtTextfeld feld(STMeldung);
     TextEinfuegen(feld, e.text);

@@ -157,6 +157,24 @@ TEST_F(MainZwischenablage, JedeTasteMitTextWirdVorDemEinfuegenEingepasst) {
     EXPECT_EQ(fenster.STMeldung->toPlainText(), voll);
 }
 
+TEST_F(MainZwischenablage, EineEinfuegungOhnePlatzLaesstDieAuswahlStehen) {
+    // A message read from the file may be longer than the field takes: an
+    // insertion that finds no room changes nothing, the selection included.
+    const QString lang = kMeldung + QString(1100, QLatin1Char('x'));
+    fenster.planer().buch.ListeTermine[0] = Left(satz(), 37) + lang;
+    fenster.planer().GespeichertZeigen();
+    ASSERT_EQ(fenster.STMeldung->toPlainText(), lang);
+    QTextCursor c = fenster.STMeldung->textCursor();
+    c.setPosition(6);
+    c.setPosition(14, QTextCursor::KeepAnchor);
+    fenster.STMeldung->setTextCursor(c);
+    ASSERT_EQ(fenster.STMeldung->textCursor().selectedText(), L("Zahnarzt"));
+    fenster.Aktion(L("PulFormelDiffEinfg"))->trigger();
+    QTest::keyClick(fenster.STMeldung, Qt::Key_T, Qt::ControlModifier);
+    EXPECT_TRUE(fenster.STMeldung->toPlainText() == lang);
+    EXPECT_TRUE(Mid(satz(), 38) == lang);
+}
+
 TEST_F(MainZwischenablage, EinzeiligeFelderNehmenKeinenUmbruchInDenTermin) {
     QLineEdit* station = fenster.SKAdresse->lineEdit();
     station->selectAll();
