@@ -498,7 +498,7 @@ QComboBox* Main::Kombi(const char* name, int laenge) {
     KombiFreitext(*k);
     k->setMaxVisibleItems(16);
     if (laenge > 0) {
-        k->lineEdit()->setMaxLength(laenge);
+        EinzeiligEinpassen(k->lineEdit(), laenge);
     }
     k->installEventFilter(this);
     k->lineEdit()->installEventFilter(this);
@@ -533,8 +533,7 @@ void Main::FelderAnlegen() {
 
     STDatum = new QLineEdit(Rahmen);
     STDatum->setObjectName(QStringLiteral("STDatum"));
-    STDatum->setMaxLength(10);
-    EinzeiligEinpassen(STDatum);
+    EinzeiligEinpassen(STDatum, 10);
     STDatum->installEventFilter(this);
     connect(STDatum, &QLineEdit::textEdited, this, [this] { planer_->DatumGeaendert(); });
 

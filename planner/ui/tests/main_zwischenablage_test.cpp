@@ -175,6 +175,27 @@ TEST_F(MainZwischenablage, EineEinfuegungOhnePlatzLaesstDieAuswahlStehen) {
     EXPECT_TRUE(Mid(satz(), 38) == lang);
 }
 
+TEST_F(MainZwischenablage, EineLaengengrenzeNimmtDasEingepassteNichtDasRohe) {
+    // A date copied with a tab or a line break before it: the field's ten
+    // characters hold the date, not its first eight ("24.12.20" is another
+    // date). What the edit brings in is cut, what stood there stays.
+    fenster.STDatum->setFocus();
+    for (const char* kopie : {"\t24.12.2026", "\t\t\t24.12.2026", "24.\t12.\t2026"}) {
+        fenster.STDatum->selectAll();
+        QApplication::clipboard()->setText(L(kopie));
+        fenster.STDatum->paste();
+        EXPECT_EQ(fenster.STDatum->text(), L("24.12.2026")) << kopie;
+    }
+    QLineEdit* von = fenster.SKVon->lineEdit();
+    von->setText(L("2"));
+    von->setCursorPosition(0);
+    QApplication::clipboard()->setText(L("\t\t1\t0\tT"));
+    von->paste();
+    EXPECT_EQ(von->text(), L("10T2"));
+    test::Tippen(von, L("x"));
+    EXPECT_EQ(von->text(), L("10T2"));
+}
+
 TEST_F(MainZwischenablage, EinzeiligeFelderNehmenKeinenUmbruchInDenTermin) {
     QLineEdit* station = fenster.SKAdresse->lineEdit();
     station->selectAll();
