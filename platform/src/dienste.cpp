@@ -111,6 +111,15 @@ std::optional<QString> KonsolenMeldungen::eingabe(const QString&, const QString&
     return std::nullopt;
 }
 
+MeldungenInsProtokoll::MeldungenInsProtokoll() : vorher_(Aktuell().meldungen) {
+    static KonsolenMeldungen protokoll;
+    Aktuell().meldungen = &protokoll;
+}
+
+MeldungenInsProtokoll::~MeldungenInsProtokoll() {
+    Aktuell().meldungen = vorher_;
+}
+
 Status SystemProzesse::starten(const QString& programm, const QStringList& argumente,
                                const QString& arbeitsordner) {
     if (programm.isEmpty()) {

@@ -32,18 +32,34 @@ bool MeldungsFeld::Einfuegen(const QString& text) {
     return !e.gekuerzt;
 }
 
-void MeldungsFeld::keyPressEvent(QKeyEvent* e) {
-    // Typing goes in as a paste does; keys with Ctrl or Alt are Qt's (shortcuts).
-    QString text = e->text();
-    const Qt::KeyboardModifiers mod = e->modifiers() & ~Qt::KeypadModifier;
-    const bool zeile = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
-    if (zeile && (mod & ~Qt::ShiftModifier) == 0) {
-        text = QStringLiteral("\n");
+namespace {
+
+// Whether Qt's own edit would insert the key's text as it is: Ctrl alone or
+// with Shift makes a shortcut, Ctrl+Alt is AltGr; besides printable text Qt
+// takes format characters, private ones and characters beyond 16 bits.
+bool TextTaste(const QKeyEvent* e) {
+    const QString text = e->text();
+    const Qt::KeyboardModifiers mod = e->modifiers();
+    if (text.isEmpty() || mod == Qt::ControlModifier ||
+        mod == (Qt::ControlModifier | Qt::ShiftModifier)) {
+        return false;
     }
-    const bool tippt = !text.isEmpty() && (zeile || text[0].isPrint()) &&
-                       (mod & (Qt::ControlModifier | Qt::AltModifier)) == 0;
-    if (tippt && !isReadOnly()) {
-        Einfuegen(text);
+    const QChar c = text[0];
+    return c.isPrint() || c.category() == QChar::Other_Format ||
+           c.category() == QChar::Other_PrivateUse ||
+           (c.isHighSurrogate() && text.size() > 1 && text[1].isLowSurrogate());
+}
+
+}  // namespace
+
+void MeldungsFeld::keyPressEvent(QKeyEvent* e) {
+    // Whatever a key would bring in goes in as a paste does; the rest (shortcuts,
+    // moving, deleting) is Qt's.
+    const Qt::KeyboardModifiers mod = e->modifiers() & ~Qt::KeypadModifier;
+    const bool zeile = (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) &&
+                       (mod & ~Qt::ShiftModifier) == 0;
+    if ((zeile || TextTaste(e)) && !isReadOnly()) {
+        Einfuegen(zeile ? QStringLiteral("\n") : e->text());
         ensureCursorVisible();
         return;
     }

@@ -354,6 +354,10 @@ void Planer::SitzungsEnde() {
 
 void Planer::SignalEnde() {
     verlaesst_ = true;
+    // Nobody answers a box now: the session or the terminal is going away,
+    // and the same signal again ends the program in the middle of the save.
+    // What the save and the end would tell or ask goes to the log.
+    const MeldungenInsProtokoll protokoll;
     SitzungsEnde();
     PulBeenden();
 }

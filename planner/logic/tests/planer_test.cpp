@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QFile>
+
 #include "common/einstellungen.h"
 #include "common/modul.h"
 #include "common/startwachen.h"
@@ -290,6 +292,45 @@ TEST_F(PlanerTest, SignalSpeichertMeldetAbUndEndet) {
     EXPECT_EQ(sicht.enden, 1);
     EXPECT_TRUE(umgebung.meldungen.boxen.empty());
     EXPECT_TRUE(fenster.gezeigt.empty());
+}
+
+// A signal ends the planner when nobody can answer (the session or the
+// terminal goes away): what the save tells or asks stands in the log, and the
+// planner ends without waiting on a box.
+TEST_F(PlanerTest, SignalendeWartetAufKeinMeldungsfenster) {
+    ASSERT_TRUE(planer.FormLoad());
+    sicht.felder.STMeldung = L("Signal");
+    planer.Uebernehmen(0);
+    // The book is saved, but OLneu cannot be set.
+    QFile::setPermissions(umgebung.riviror(), QFile::ReadOwner);
+    testing::internal::CaptureStderr();
+    planer.SignalEnde();
+    const QString protokoll = QString::fromLocal8Bit(testing::internal::GetCapturedStderr());
+    QFile::setPermissions(umgebung.riviror(), QFile::ReadOwner | QFile::WriteOwner);
+    EXPECT_TRUE(umgebung.meldungen.boxen.empty());
+    EXPECT_TRUE(protokoll.contains(L("Die Termine wurden gespeichert, aber in der "
+                                     "Einstellungsdatei »") +
+                                   umgebung.riviror()))
+        << qPrintable(protokoll);
+    EXPECT_TRUE(AusCp1252(umgebung.lesen(datei())).contains(L("Alle   Signal")));
+    EXPECT_EQ(sicht.enden, 1);
+}
+
+// A save that fails at a signal's end is not retried for nobody: the report
+// stands in the log and the planner ends.
+TEST_F(PlanerTest, SignalendeBeiFehlgeschlagenemSpeichernEndetOhneFrage) {
+    ASSERT_TRUE(planer.FormLoad());
+    sicht.felder.STMeldung = L("Signal");
+    planer.Uebernehmen(0);
+    modul().DateiTermine = umgebung.daten() + L("/fehlt/Kronel.PlD");
+    testing::internal::CaptureStderr();
+    planer.SignalEnde();
+    const QString protokoll = QString::fromLocal8Bit(testing::internal::GetCapturedStderr());
+    EXPECT_TRUE(umgebung.meldungen.boxen.empty());
+    EXPECT_TRUE(protokoll.contains(L("Es ist ein Fehler beim Speichern der Termine aufgetreten.")))
+        << qPrintable(protokoll);
+    EXPECT_EQ(sicht.enden, 1);
+    EXPECT_TRUE(planer.Beendet());
 }
 
 TEST_F(PlanerTest, AutoprintEndetNachDemLadenOhneSpeichernUndOhneDruckvermerk) {

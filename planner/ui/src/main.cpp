@@ -433,10 +433,15 @@ void Main::EinfuegebefehleVerbinden() {
 }
 
 void Main::MeldungEinfuegen(const QString& text) {
-    // Fitted before it goes in, as a paste is.
+    // Fitted before it goes in, as a paste is; what finds no room (a message
+    // read from the file may be longer than the field takes) leaves the field
+    // as it was, its selection too.
     const Einfuegung e = STMeldung->Passend(InsWidget(text));
     if (e.gekuerzt) {
         QApplication::beep();
+        if (e.text.isEmpty()) {
+            return;
+        }
     }
     QtTextfeld feld(STMeldung);
     TextEinfuegen(feld, e.text);
@@ -520,7 +525,7 @@ QComboBox* Main::Kombi(const char* name, int laenge) {
     KombiFreitext(*k);
     k->setMaxVisibleItems(16);
     if (laenge > 0) {
-        k->lineEdit()->setMaxLength(laenge);
+        EinzeiligEinpassen(k->lineEdit(), laenge);
     }
     k->installEventFilter(this);
     k->lineEdit()->installEventFilter(this);
@@ -555,8 +560,7 @@ void Main::FelderAnlegen() {
 
     STDatum = new QLineEdit(Rahmen);
     STDatum->setObjectName(QStringLiteral("STDatum"));
-    STDatum->setMaxLength(10);
-    EinzeiligEinpassen(STDatum);
+    EinzeiligEinpassen(STDatum, 10);
     STDatum->installEventFilter(this);
     connect(STDatum, &QLineEdit::textEdited, this, [this] { planer_->DatumGeaendert(); });
 

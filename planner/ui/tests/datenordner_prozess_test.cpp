@@ -28,7 +28,8 @@ const QByteArray kUebermorgen("20991230-   -   -         -   Alle   Tag davor");
 
 // The built planner on a data folder with a fault: started offscreen, every box
 // written to a protocol and answered with its default button, ended by SIGTERM
-// as a session ends it (it saves on the way out).
+// as a session ends it (it saves on the way out, and what it tells then stands
+// on standard error).
 class DatenordnerProzess : public ::testing::Test {
 protected:
     DatenordnerProzess() {
@@ -40,7 +41,8 @@ protected:
     QString protokoll() const { return umgebung.programm() + L("/meldungen.txt"); }
     QString plD() const { return umgebung.daten() + L("/Kronel.PlD"); }
 
-    // Start, wait until the planner runs, end it: the boxes it showed.
+    // Start, wait until the planner runs, end it: the boxes it showed and what
+    // it logged.
     QString Laufen() {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(L("TMPDIR"), tempOrdner());
@@ -71,7 +73,15 @@ protected:
                           << umgebung.lesen(protokoll()).constData();
         }
         EXPECT_EQ(planer.exitStatus(), QProcess::NormalExit);
-        return QString::fromUtf8(umgebung.lesen(protokoll()));
+        QString boxen = QString::fromUtf8(umgebung.lesen(protokoll()));
+        // A logged box is one line "[title] text"; the rest is Qt's.
+        for (const QString& zeile :
+             QString::fromLocal8Bit(planer.readAllStandardError()).split(QLatin1Char('\n'))) {
+            if (zeile.startsWith(QLatin1Char('['))) {
+                boxen += zeile + QLatin1Char('\n');
+            }
+        }
+        return boxen;
     }
     // The originals the first save kept beside the data file.
     QStringList Bewahrt() const {

@@ -128,16 +128,72 @@ TEST_F(MainZwischenablage, EingefuegtesUndGezogenesKommtEingepasstInDieMeldung) 
     EXPECT_EQ(Mid(satz(), 38).size(), 1024);
 }
 
-TEST_F(MainZwischenablage, WasAmEinpassenVorbeiKamWirdErstNachDerBearbeitungBerichtigt) {
-    // Ctrl+Alt keys are Qt's own; what such a key brings in is mended once
-    // Qt is done with its edit, never inside it.
+TEST_F(MainZwischenablage, JedeTasteMitTextWirdVorDemEinfuegenEingepasst) {
+    // Keys whose text Qt's own edit would insert as it is: Ctrl+Alt (AltGr on
+    // some keyboards), Alt alone, a character beyond 16 bits, a format
+    // character. Each comes in fitted, in one edit, and is not mended later.
     eingaengeAufnehmen();
     fenster.STMeldung->moveCursor(QTextCursor::End);
     test::Taste(fenster.STMeldung, Qt::Key_A, L("\u03a9"), Qt::ControlModifier | Qt::AltModifier);
-    EXPECT_EQ(eingaenge.size(), 1);
+    test::Taste(fenster.STMeldung, Qt::Key_Q, L("q"), Qt::AltModifier);
+    test::Taste(fenster.STMeldung, Qt::Key_A, L("\U0001F600"));
+    test::Taste(fenster.STMeldung, Qt::Key_A, L("\u200d"));
     QApplication::processEvents();
-    EXPECT_EQ(fenster.STMeldung->toPlainText(), kMeldung + L("?"));
-    EXPECT_TRUE(satz().endsWith(L("5?")));
+    EXPECT_EQ(eingaenge, (QStringList{L("?"), L("q"), L("?"), L("?")}));
+    EXPECT_EQ(fenster.STMeldung->toPlainText(), kMeldung + L("?q??"));
+    EXPECT_TRUE(satz().endsWith(L("5?q??")));
+
+    // A full field takes none of them.
+    fenster.STMeldung->moveCursor(QTextCursor::End);
+    QApplication::clipboard()->setText(QString(2000, QLatin1Char('z')));
+    fenster.STMeldung->paste();
+    const QString voll = fenster.STMeldung->toPlainText();
+    ASSERT_EQ(SatzLaenge(voll), MeldungHoechstlaenge);
+    eingaenge.clear();
+    test::Taste(fenster.STMeldung, Qt::Key_Q, L("q"), Qt::AltModifier);
+    test::Taste(fenster.STMeldung, Qt::Key_A, L("\u03a9"), Qt::ControlModifier | Qt::AltModifier);
+    QApplication::processEvents();
+    EXPECT_TRUE(eingaenge.isEmpty()) << qPrintable(eingaenge.join(L("|")));
+    EXPECT_EQ(fenster.STMeldung->toPlainText(), voll);
+}
+
+TEST_F(MainZwischenablage, EineEinfuegungOhnePlatzLaesstDieAuswahlStehen) {
+    // A message read from the file may be longer than the field takes: an
+    // insertion that finds no room changes nothing, the selection included.
+    const QString lang = kMeldung + QString(1100, QLatin1Char('x'));
+    fenster.planer().buch.ListeTermine[0] = Left(satz(), 37) + lang;
+    fenster.planer().GespeichertZeigen();
+    ASSERT_EQ(fenster.STMeldung->toPlainText(), lang);
+    QTextCursor c = fenster.STMeldung->textCursor();
+    c.setPosition(6);
+    c.setPosition(14, QTextCursor::KeepAnchor);
+    fenster.STMeldung->setTextCursor(c);
+    ASSERT_EQ(fenster.STMeldung->textCursor().selectedText(), L("Zahnarzt"));
+    fenster.Aktion(L("PulFormelDiffEinfg"))->trigger();
+    QTest::keyClick(fenster.STMeldung, Qt::Key_T, Qt::ControlModifier);
+    EXPECT_TRUE(fenster.STMeldung->toPlainText() == lang);
+    EXPECT_TRUE(Mid(satz(), 38) == lang);
+}
+
+TEST_F(MainZwischenablage, EineLaengengrenzeNimmtDasEingepassteNichtDasRohe) {
+    // A date copied with a tab or a line break before it: the field's ten
+    // characters hold the date, not its first eight ("24.12.20" is another
+    // date). What the edit brings in is cut, what stood there stays.
+    fenster.STDatum->setFocus();
+    for (const char* kopie : {"\t24.12.2026", "\t\t\t24.12.2026", "24.\t12.\t2026"}) {
+        fenster.STDatum->selectAll();
+        QApplication::clipboard()->setText(L(kopie));
+        fenster.STDatum->paste();
+        EXPECT_EQ(fenster.STDatum->text(), L("24.12.2026")) << kopie;
+    }
+    QLineEdit* von = fenster.SKVon->lineEdit();
+    von->setText(L("2"));
+    von->setCursorPosition(0);
+    QApplication::clipboard()->setText(L("\t\t1\t0\tT"));
+    von->paste();
+    EXPECT_EQ(von->text(), L("10T2"));
+    test::Tippen(von, L("x"));
+    EXPECT_EQ(von->text(), L("10T2"));
 }
 
 TEST_F(MainZwischenablage, EinzeiligeFelderNehmenKeinenUmbruchInDenTermin) {

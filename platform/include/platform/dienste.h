@@ -162,6 +162,20 @@ public:
                                    const QString& vorgabe) override;
 };
 
+// While an object lives every box goes to the log and is answered as Escape
+// would (KonsolenMeldungen): for work that runs when nobody can answer, such as
+// a program's end by a signal. The boxes before and after are the installed ones.
+class MeldungenInsProtokoll {
+public:
+    MeldungenInsProtokoll();
+    ~MeldungenInsProtokoll();
+    MeldungenInsProtokoll(const MeldungenInsProtokoll&) = delete;
+    MeldungenInsProtokoll& operator=(const MeldungenInsProtokoll&) = delete;
+
+private:
+    MeldungsDienst* vorher_;
+};
+
 class StillerTon final : public TonDienst {
 public:
     void piepen(int, const QString&) override {}

@@ -93,21 +93,39 @@ namespace {
 // The line edit asks it after every edit, before its signals.
 class EinzeiligPruefer final : public QValidator {
 public:
-    using QValidator::QValidator;
+    EinzeiligPruefer(int hoechstens, QObject* eltern)
+        : QValidator(eltern), hoechstens_(hoechstens) {}
     State validate(QString& text, int& position) const override {
-        const QString passend = EingabeBereinigen(text, u" ");
+        QString passend = EingabeBereinigen(text, u" ");
+        qsizetype pos =
+            passend == text ? position : EingabeBereinigen(text.left(position), u" ").size();
+        if (hoechstens_ > 0 && passend.size() > hoechstens_) {
+            // As a field's own limit does: of what the edit brought in (before
+            // the caret) the end stays out.
+            const qsizetype weg = std::min<qsizetype>(passend.size() - hoechstens_, pos);
+            passend.remove(pos - weg, weg);
+            pos -= weg;
+            passend.truncate(hoechstens_);
+        }
         if (passend != text) {
-            position = static_cast<int>(EingabeBereinigen(text.left(position), u" ").size());
             text = passend;
+            position = static_cast<int>(pos);
         }
         return Acceptable;
     }
+
+private:
+    int hoechstens_;
 };
 
 }  // namespace
 
-void EinzeiligEinpassen(QLineEdit* feld) {
-    feld->setValidator(new EinzeiligPruefer(feld));
+void EinzeiligEinpassen(QLineEdit* feld, int hoechstens) {
+    const QValidator* vorher = feld->validator();
+    feld->setValidator(new EinzeiligPruefer(hoechstens, feld));
+    if (vorher != nullptr && vorher->parent() == feld) {
+        delete vorher;
+    }
 }
 
 double QtBildschirm::weite() const {

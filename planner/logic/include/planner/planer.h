@@ -158,7 +158,8 @@ public:
     // The desktop session ends: a loaded book is saved without a question
     // (never under "/autoprint" or read-only).
     void SitzungsEnde();
-    // Ended by a signal: as at the end of the session, then signed off and ended.
+    // Ended by a signal: as at the end of the session, then signed off and ended;
+    // no box waits, what it would say stands in the log.
     void SignalEnde();
     bool Beendet() const { return beendet_; }
 

@@ -133,6 +133,9 @@ void KombiFreitext(QComboBox& kombi);
 // it: a line break becomes a blank, a tab or other control character goes, and
 // what Windows-1252 cannot hold becomes "?". The field fits the text itself,
 // before it shows it or tells of the edit, so no handler has to write it back.
-void EinzeiligEinpassen(QLineEdit* feld);
+// hoechstens (0: none) is the field's length limit, taken here instead of by
+// the field's own maxLength, which would cut the raw text before a tab or a
+// line break is gone; called again, it replaces the earlier fitting.
+void EinzeiligEinpassen(QLineEdit* feld, int hoechstens = 0);
 
 }  // namespace kronel
