@@ -101,3 +101,16 @@ TEST(EndeSignale, DerHandlerLaesstErrnoStehen) {
     WartenBis(aufrufe, 1);
     EXPECT_EQ(aufrufe, 1);
 }
+TEST(EndeSignaleDeathTest, EinZweitesSignalBeendetSofort) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            int argc = 0;
+            QCoreApplication app(argc, nullptr);
+            QObject besitzer;
+            EndeSignaleAbfangen(&besitzer, [] {});
+            std::raise(SIGTERM);  // waits for the event loop
+            std::raise(SIGTERM);  // a stuck handler: the second one ends the program
+        },
+        ::testing::KilledBySignal(SIGTERM), "");
+}
