@@ -25,11 +25,16 @@ function(kronel_test name)
         KRONEL_TESTDATEN="${CMAKE_CURRENT_SOURCE_DIR}/data"
         KRONEL_QUELLORDNER="${CMAKE_SOURCE_DIR}"
         KRONEL_PROGRAMMORDNER_BAU="${KRONEL_PROGRAMMORDNER}")
+    set(umgebung
+        "QT_QPA_PLATFORM=offscreen;TZ=Europe/Berlin;LC_ALL=C.UTF-8;LANG=C.UTF-8;KRONEL_ENTWICKLUNG=0")
     gtest_discover_tests(${name}
         DISCOVERY_TIMEOUT 60
         DISCOVERY_MODE PRE_TEST
-        PROPERTIES ENVIRONMENT
-        "QT_QPA_PLATFORM=offscreen;TZ=Europe/Berlin;LC_ALL=C.UTF-8;LANG=C.UTF-8;KRONEL_ENTWICKLUNG=0")
+        PROPERTIES ENVIRONMENT "${umgebung}")
+    # The whole program in one process as well: a test that leaves something
+    # behind for a later one fails there, whatever the order of one test each.
+    add_test(NAME GanzesProgramm.${name} COMMAND ${name})
+    set_tests_properties(GanzesProgramm.${name} PROPERTIES ENVIRONMENT "${umgebung}")
 endfunction()
 
 # Fails the configure when one of the given targets reaches Qt6::Gui or Qt6::Widgets.
