@@ -55,37 +55,46 @@ bool ZoomTextFeld::Einfuegen(const QString& text) {
 }
 
 void ZoomTextFeld::keyPressEvent(QKeyEvent* e) {
-    const bool strg = e->modifiers() == Qt::ControlModifier;
-    if (strg && e->key() == Qt::Key_D) {
-        Einfuegen(ZoomDatumText());
-        return;
-    }
-    if (strg && e->key() == Qt::Key_U) {
-        Einfuegen(ZoomZeitText());
-        return;
-    }
-    if (MaxLength > 0) {
-        QString text = e->text();
-        if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
-            text = QStringLiteral("\n");
-        }
-        const bool tippt = !text.isEmpty() && (text == QStringLiteral("\n") || text[0].isPrint()) &&
-                           (e->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) == 0;
-        if (tippt) {
-            Einfuegen(text);
-            return;
-        }
-    }
-    QPlainTextEdit::keyPressEvent(e);
+    AbgesichertAusfuehren(
+        [&] {
+            const bool strg = e->modifiers() == Qt::ControlModifier;
+            if (strg && e->key() == Qt::Key_D) {
+                Einfuegen(ZoomDatumText());
+                return;
+            }
+            if (strg && e->key() == Qt::Key_U) {
+                Einfuegen(ZoomZeitText());
+                return;
+            }
+            if (MaxLength > 0) {
+                QString text = e->text();
+                if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
+                    text = QStringLiteral("\n");
+                }
+                const bool tippt = !text.isEmpty() &&
+                                   (text == QStringLiteral("\n") || text[0].isPrint()) &&
+                                   (e->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) == 0;
+                if (tippt) {
+                    Einfuegen(text);
+                    return;
+                }
+            }
+            QPlainTextEdit::keyPressEvent(e);
+        },
+        "ZoomTextFeld_keyPressEvent");
 }
 
 void ZoomTextFeld::insertFromMimeData(const QMimeData* quelle) {
-    if (quelle != nullptr && quelle->hasText()) {
-        QString text = quelle->text();
-        text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-        text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-        Einfuegen(text);
-    }
+    AbgesichertAusfuehren(
+        [&] {
+            if (quelle != nullptr && quelle->hasText()) {
+                QString text = quelle->text();
+                text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+                text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+                Einfuegen(text);
+            }
+        },
+        "ZoomTextFeld_insertFromMimeData");
 }
 
 ZoomText::ZoomText(QWidget* besitzer) : QDialog(besitzer) {
@@ -219,16 +228,24 @@ void ZoomText::ZeitInfo_Timer() {
 }
 
 void ZoomText::closeEvent(QCloseEvent* e) {
-    // The close box keeps the edited text, as Ok does.
-    befOk_Click();
-    e->accept();
+    AbgesichertAusfuehren(
+        [&] {
+            // The close box keeps the edited text, as Ok does.
+            befOk_Click();
+            e->accept();
+        },
+        "ZoomText_closeEvent");
 }
 
 void ZoomText::reject() {
-    befAbbrechen_Click();
+    AbgesichertAusfuehren([&] { befAbbrechen_Click(); }, "ZoomText_reject");
 }
 
 void ZoomText::resizeEvent(QResizeEvent* e) {
+    AbgesichertAusfuehren([&] { GroesseAendern(e); }, "ZoomText_resizeEvent");
+}
+
+void ZoomText::GroesseAendern(QResizeEvent* e) {
     QDialog::resizeEvent(e);
     const int leiste = StatusBar->sizeHint().height();
     StatusBar->setGeometry(0, height() - leiste, width(), leiste);
