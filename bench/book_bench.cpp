@@ -84,7 +84,7 @@ void BM_SpeichernOhneFlush(benchmark::State& state) {
     buch.TermineLaden();
     const QString ziel = modul().DateiTermine + QStringLiteral(".neu");
     for (auto _ : state) {
-        buch.AbgelaufeneVerarbeiten();
+        (void)buch.AbgelaufeneVerarbeiten();
         const QByteArray inhalt = TermindateiText(buch.ListeTermine, modul().VersionText);
         QFile f(ziel);
         f.open(QIODevice::WriteOnly | QIODevice::Truncate);

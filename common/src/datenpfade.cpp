@@ -74,7 +74,7 @@ void AltenNamenUmbenennen(const QString& ordner, const QString& alterName, const
     if (!DateiVorhanden(alt) || QFileInfo::exists(neu)) {
         return;
     }
-    DateiUmbenennenOhneErsetzen(alt, neu);  // a refused rename is skipped
+    (void)DateiUmbenennenOhneErsetzen(alt, neu);  // a refused rename is skipped
 }
 
 int Ziffer(QChar c) {

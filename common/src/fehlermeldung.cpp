@@ -21,19 +21,19 @@ namespace {
 
 QString Tip(int nummer) {
     switch (nummer) {
-        case 482:
+        case FehlerNr::Druckerfehler:
             return QStringLiteral("Tip: Ist der Drucker angeschaltet?");
-        case 52:
-        case 53:
-        case 64:
-        case 75:
-        case 76:
+        case FehlerNr::DateinameFalsch:
+        case FehlerNr::DateiNichtGefunden:
+        case FehlerNr::DateinameUngueltig:
+        case FehlerNr::PfadDateiZugriff:
+        case FehlerNr::PfadNichtGefunden:
             return QStringLiteral("Tip: Ist der Dateiname in Ordnung?");
-        case 70:
+        case FehlerNr::ZugriffVerweigert:
             return QStringLiteral("Tip: Ist der Schreibschutz entfernt?");
-        case 71:
+        case FehlerNr::NichtBereit:
             return QStringLiteral("Tip: Ist eine Diskette eingelegt?");
-        case 380:
+        case FehlerNr::Eigenschaftswert:
             return QStringLiteral("Tip: Evtl. andere Schriftart wählen.");
         default:
             return {};
@@ -110,7 +110,7 @@ void Absichern(const std::function<void()>& handler, const QString& wo) {
     try {
         handler();
     } catch (const std::bad_alloc&) {
-        FehlerMeldung(Fehler(7), wo);
+        FehlerMeldung(Fehler(FehlerNr::KeinSpeicher), wo);
     } catch (const std::exception& e) {
         FehlerMeldung(Fehler(FehlerNr::UngueltigesArgument, QString::fromLocal8Bit(e.what())),
                       wo + QStringLiteral("~") + QString::fromLocal8Bit(e.what()));

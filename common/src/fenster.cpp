@@ -117,7 +117,7 @@ void DruckFusszeile(double links) {
                           QStringLiteral(" · Ausdruck vom ") + DatumText(uhr().heute());
     d.setCurrentY(d.ScaleHeight() - 2.5 * d.TextHeight(zeile));
     d.setCurrentX(links);
-    d.Print(zeile, false);  // the calendar sheets go on in this line
+    (void)d.Print(zeile, false);  // the calendar sheets go on in this line
     d.setFontItalic(false);
 }
 

@@ -81,11 +81,11 @@ void ListeDrucken(const ListenSteuerelement& liste, const QString& kopf, const Q
     SchrittLaeufer lauf(
         [&still](const Fehler& f) {
             if (still) {
-                return 5;
+                return Antwort::Ignorieren;
             }
             const int antwort =
                 FehlerMeldung(f, QStringLiteral("Es ist ein Fehler beim Drucken aufgetreten."));
-            still = antwort == 5;
+            still = antwort == Antwort::Ignorieren;
             return antwort;
         },
         QStringLiteral("ListeDrucken"));

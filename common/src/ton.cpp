@@ -52,7 +52,7 @@ void TonAusgeben(const QString& name) {
     SchrittLaeufer schritt(
         [](const Fehler& f) {
             if (f.nummer == FehlerNr::PfadNichtGefunden) {
-                return 3;  // silently
+                return Antwort::Abbruch;  // silently
             }
             return FehlerMeldung(f, QStringLiteral("Fehler bei Tonausgabe"));
         },

@@ -116,12 +116,21 @@ TEST(Entwicklung, NurMitKronelEntwicklungEins) {
     EXPECT_FALSE(LaeuftInIDE());
 }
 
-TEST(Absichern, UnerwarteteFehlerWerdenGemeldet) {
+TEST(Absichern, UnerwarteteFehlerWerdenGemeldetUndBleibenDrin) {
     test::TestUmgebung umgebung;
-    bool weiter = false;
-    Absichern([] { throw std::runtime_error("kaputt"); }, L("Main_Zeit_Timer"));
-    weiter = true;
-    EXPECT_TRUE(weiter);
-    ASSERT_EQ(umgebung.meldungen.boxen.size(), 1u);
+    int laeufe = 0;
+    Absichern([&] { ++laeufe; }, L("Main_Zeit_Timer"));
+    EXPECT_EQ(laeufe, 1);
+    EXPECT_TRUE(umgebung.meldungen.boxen.empty());
+
+    // Whatever a handler throws ends as a report with the handler's name.
+    EXPECT_NO_THROW(Absichern([] { throw std::runtime_error("kaputt"); }, L("Main_Zeit_Timer")));
+    EXPECT_NO_THROW(Absichern([] { throw std::bad_alloc(); }, L("Suchen_Zeit_Timer")));
+    EXPECT_NO_THROW(Absichern([] { throw 42; }, L("Notizen_Zeit_Timer")));
+    ASSERT_EQ(umgebung.meldungen.boxen.size(), 3u);
     EXPECT_TRUE(umgebung.meldungen.boxen[0].text.startsWith(L("Main_Zeit_Timer\r\nkaputt")));
+    EXPECT_TRUE(umgebung.meldungen.boxen[1].text.startsWith(L("Suchen_Zeit_Timer\r\n")));
+    EXPECT_TRUE(umgebung.meldungen.boxen[1].text.endsWith(L(" (7).")));  // out of memory
+    EXPECT_TRUE(umgebung.meldungen.boxen[2].text.endsWith(L(" (5).")));
+    EXPECT_EQ(IniLesen({}, L("Fehler"), L("Txt1")), L("Notizen_Zeit_Timer"));
 }

@@ -5,6 +5,8 @@
 #include <exception>
 #include <new>
 
+#include "platform/dienste.h"
+
 namespace kronel {
 
 bool Entwicklungsmodus() {
@@ -31,7 +33,7 @@ bool SchrittLaeufer::operator()(const std::function<Status()>& schritt) {
         try {
             s = schritt();
         } catch (const std::bad_alloc&) {
-            s = Fehler(7);
+            s = Fehler(FehlerNr::KeinSpeicher);
         } catch (const std::exception& e) {
             s = Fehler(FehlerNr::UngueltigesArgument, QString::fromLocal8Bit(e.what()));
         } catch (...) {
@@ -45,11 +47,11 @@ bool SchrittLaeufer::operator()(const std::function<Status()>& schritt) {
         if (Entwicklungsmodus()) {
             MitDiagnoseBeenden(f, wo_);
         }
-        const int antwort = melden_ ? melden_(f) : 5;
-        if (antwort == 4) {
+        const int antwort = melden_ ? melden_(f) : Antwort::Ignorieren;
+        if (antwort == Antwort::Wiederholen) {
             continue;
         }
-        if (antwort == 5) {
+        if (antwort == Antwort::Ignorieren) {
             return true;
         }
         abgebrochen_ = true;

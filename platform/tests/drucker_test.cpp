@@ -137,7 +137,7 @@ TEST(Drucker, EndDocHandsOverAndTheNextDrawingStartsAgainAtTheTop) {
     ASSERT_TRUE(d.EndDoc());
     EXPECT_DOUBLE_EQ(d.CurrentY(), 0.0);
     ASSERT_TRUE(d.Line(1.0, 2.0, 3.0, 4.0, 255));
-    d.PSet(0.5, 0.5, 0);
+    ASSERT_TRUE(d.PSet(0.5, 0.5, 0));
     ASSERT_TRUE(d.EndDoc());
     ASSERT_EQ(d.dokumente.size(), 2u);
     EXPECT_EQ(d.beendeteDokumente(), 2);

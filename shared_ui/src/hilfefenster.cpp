@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "platform_qt/dienste_qt.h"
+#include "shared_ui/programm.h"
 
 namespace kronel {
 
@@ -23,11 +24,15 @@ HilfeFenster::HilfeFenster() {
 }
 
 void HilfeFenster::keyPressEvent(QKeyEvent* e) {
-    if (e->key() == Qt::Key_Escape && e->modifiers() == Qt::NoModifier) {
-        close();
-        return;
-    }
-    QWidget::keyPressEvent(e);
+    AbgesichertAusfuehren(
+        [&] {
+            if (e->key() == Qt::Key_Escape && e->modifiers() == Qt::NoModifier) {
+                close();
+                return;
+            }
+            QWidget::keyPressEvent(e);
+        },
+        "HilfeFenster_keyPressEvent");
 }
 
 Status QtHilfe::zeigen(const QString& datei, const QString& anker) {

@@ -16,6 +16,7 @@
 #include "common/statistik.h"
 #include "platform/dienste.h"
 #include "shared_ui/emblem.h"
+#include "shared_ui/programm.h"
 
 namespace kronel {
 
@@ -110,30 +111,42 @@ void Info::CopyrightHinweis_DblClick() {
 }
 
 bool Info::eventFilter(QObject* o, QEvent* e) {
-    if (o == CopyrightHinweis && e->type() == QEvent::MouseButtonDblClick) {
-        CopyrightHinweis_DblClick();
-        return true;
-    }
-    return QDialog::eventFilter(o, e);
+    return AbgesichertAusfuehren(
+        [&] {
+            if (o == CopyrightHinweis && e->type() == QEvent::MouseButtonDblClick) {
+                CopyrightHinweis_DblClick();
+                return true;
+            }
+            return QDialog::eventFilter(o, e);
+        },
+        "Info_eventFilter", false);
 }
 
 void Info::paintEvent(QPaintEvent* e) {
-    QDialog::paintEvent(e);
-    NameZeichnen(*this, QStringLiteral("Kronel"), 45, KopfHoehe);
-    const int links = CopyrightHinweis->geometry().left();
-    const int rechts = CopyrightHinweis->geometry().right();
-    for (const QLabel* l : {CopyrightName, SysInfo}) {
-        Rille(*this, links, rechts, l->geometry().top() - 7);
-    }
+    AbgesichertAusfuehren(
+        [&] {
+            QDialog::paintEvent(e);
+            NameZeichnen(*this, QStringLiteral("Kronel"), 45, KopfHoehe);
+            const int links = CopyrightHinweis->geometry().left();
+            const int rechts = CopyrightHinweis->geometry().right();
+            for (const QLabel* l : {CopyrightName, SysInfo}) {
+                Rille(*this, links, rechts, l->geometry().top() - 7);
+            }
+        },
+        "Info_paintEvent");
 }
 
 void Info::keyPressEvent(QKeyEvent* e) {
-    // Space hides the box wherever the focus is, as Enter and Esc do.
-    if (e->key() == Qt::Key_Space) {
-        accept();
-        return;
-    }
-    QDialog::keyPressEvent(e);
+    AbgesichertAusfuehren(
+        [&] {
+            // Space hides the box wherever the focus is, as Enter and Esc do.
+            if (e->key() == Qt::Key_Space) {
+                accept();
+                return;
+            }
+            QDialog::keyPressEvent(e);
+        },
+        "Info_keyPressEvent");
 }
 
 Info* InfoFenster() {

@@ -110,15 +110,17 @@ StatusPanels StatusPanelsAnlegen(QMainWindow& fenster) {
 
 void NachVorneBeiAktivierung(QWidget* fenster) {
     QPointer<QWidget> ziel(fenster);
-    instanzen().beiAktivierung([ziel] {
-        if (ziel == nullptr) {
-            return;
-        }
-        ziel->show();
-        ziel->setWindowState(ziel->windowState() & ~Qt::WindowMinimized);
-        ziel->raise();
-        ziel->activateWindow();
-    });
+    instanzen().beiAktivierung(Abgesichert(
+        [ziel] {
+            if (ziel == nullptr) {
+                return;
+            }
+            ziel->show();
+            ziel->setWindowState(ziel->windowState() & ~Qt::WindowMinimized);
+            ziel->raise();
+            ziel->activateWindow();
+        },
+        "Form_Activate"));
 }
 
 }  // namespace kronel

@@ -103,8 +103,12 @@ void Tips::KeineTipsAnzeigen() {
 }
 
 void Tips::closeEvent(QCloseEvent* e) {
-    e->accept();
-    accept();
+    AbgesichertAusfuehren(
+        [&] {
+            e->accept();
+            accept();
+        },
+        "Tips_closeEvent");
 }
 
 void TipsZeigen(QWidget* besitzer) {

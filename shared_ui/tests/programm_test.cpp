@@ -35,6 +35,24 @@ TEST(Abgesichert, ReichtArgumenteWeiterUndMeldetFehlerMitDemNamen) {
     EXPECT_TRUE(umgebung.meldungen.boxen[0].text.startsWith(L("Zeit_Timer\r\nkaputt")));
 }
 
+TEST(AbgesichertAusfuehren, GibtDenWertOderNachEinemFehlerDenErsatz) {
+    test::TestUmgebung umgebung;
+    EXPECT_TRUE(AbgesichertAusfuehren([] { return true; }, "Liste_eventFilter", false));
+    EXPECT_EQ(AbgesichertAusfuehren([]() -> int { throw std::runtime_error("kaputt"); }, "Zahl", 7),
+              7);
+    int laeufe = 0;
+    AbgesichertAusfuehren(
+        [&] {
+            ++laeufe;
+            throw std::runtime_error("weg");
+        },
+        "Fenster_closeEvent");
+    EXPECT_EQ(laeufe, 1);
+    ASSERT_EQ(umgebung.meldungen.boxen.size(), 2u);
+    EXPECT_TRUE(umgebung.meldungen.boxen[0].text.startsWith(L("Zahl\r\nkaputt")));
+    EXPECT_TRUE(umgebung.meldungen.boxen[1].text.startsWith(L("Fenster_closeEvent\r\nweg")));
+}
+
 TEST(Statusleiste, PanelsInIhrerReiheMitNamenTippUndDehnung) {
     test::AnwendungSicherstellen();
     QMainWindow fenster;

@@ -44,6 +44,10 @@ int SkriptMeldungen::zeigen(const QString& text, int stil, const QString& titel)
         ton_->seitLetzterBox.clear();
     }
     boxen.push_back(b);
+    if (beiBox) {
+        const auto waehrend = beiBox;
+        waehrend();
+    }
     if (!antworten_.empty()) {
         const int a = antworten_.front();
         antworten_.pop_front();

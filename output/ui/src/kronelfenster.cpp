@@ -287,14 +287,22 @@ void KronelFenster::SonneSetzen(const QString& text) {
 }
 
 void KronelFenster::showEvent(QShowEvent* e) {
-    programm_->MondZeichnen = 1;
-    QMainWindow::showEvent(e);
+    AbgesichertAusfuehren(
+        [&] {
+            programm_->MondZeichnen = 1;
+            QMainWindow::showEvent(e);
+        },
+        "KronelFenster_showEvent");
 }
 
 void KronelFenster::paintEvent(QPaintEvent* e) {
-    // The window was painted: the next tick draws the moon again.
-    programm_->MondZeichnen = 1;
-    QMainWindow::paintEvent(e);
+    AbgesichertAusfuehren(
+        [&] {
+            // The window was painted: the next tick draws the moon again.
+            programm_->MondZeichnen = 1;
+            QMainWindow::paintEvent(e);
+        },
+        "KronelFenster_paintEvent");
 }
 
 void KronelFenster::PulDruckerEinrichten_Click() {
@@ -389,24 +397,37 @@ void KronelFenster::ProgrammEnde() {
 }
 
 void KronelFenster::closeEvent(QCloseEvent* e) {
-    if (ende_) {
-        e->accept();
-        return;
-    }
-    // Whatever closes the window, the program ends through its stop sequence.
-    e->ignore();
-    Absichern([this] { programm_->PulEnde_Click(); }, QStringLiteral("Form_QueryUnload"));
+    AbgesichertAusfuehren(
+        [&] {
+            if (ende_) {
+                e->accept();
+                return;
+            }
+            // Whatever closes the window, the program ends through its stop sequence.
+            e->ignore();
+            Absichern([this] { programm_->PulEnde_Click(); }, QStringLiteral("Form_QueryUnload"));
+        },
+        "KronelFenster_closeEvent");
 }
 
 void KronelFenster::keyPressEvent(QKeyEvent* e) {
-    if (e->key() == Qt::Key_Escape) {
-        Absichern([this] { programm_->PulEnde_Click(); }, QStringLiteral("Form_KeyPress"));
-        return;
-    }
-    QMainWindow::keyPressEvent(e);
+    AbgesichertAusfuehren(
+        [&] {
+            if (e->key() == Qt::Key_Escape) {
+                Absichern([this] { programm_->PulEnde_Click(); }, QStringLiteral("Form_KeyPress"));
+                return;
+            }
+            QMainWindow::keyPressEvent(e);
+        },
+        "KronelFenster_keyPressEvent");
 }
 
 bool KronelFenster::eventFilter(QObject* objekt, QEvent* e) {
+    return AbgesichertAusfuehren([&] { return Filtern(objekt, e); }, "KronelFenster_eventFilter",
+                                 false);
+}
+
+bool KronelFenster::Filtern(QObject* objekt, QEvent* e) {
     if (objekt == panelStatus && e->type() == QEvent::Resize &&
         static_cast<QResizeEvent*>(e)->size().width() !=
             static_cast<QResizeEvent*>(e)->oldSize().width()) {

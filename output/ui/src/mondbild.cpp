@@ -4,6 +4,7 @@
 #include <QPainter>
 
 #include "output/mondsonne.h"
+#include "shared_ui/programm.h"
 
 namespace kronel {
 
@@ -50,24 +51,32 @@ void MondBild::Zeigen(int p, const QString& text) {
 }
 
 void MondBild::paintEvent(QPaintEvent* e) {
-    QLabel::paintEvent(e);
-    if (p_ < 0) {
-        return;
-    }
-    QPainter maler(this);
-    // Pixel (1, 1) of the disc is transparent: the shade is the window's background.
-    maler.setPen(QPen(palette().color(QPalette::Window), 1));
-    for (const QLineF& linie : MondSchattenLinien(p_, width(), height())) {
-        maler.drawLine(linie);
-    }
+    AbgesichertAusfuehren(
+        [&] {
+            QLabel::paintEvent(e);
+            if (p_ < 0) {
+                return;
+            }
+            QPainter maler(this);
+            // Pixel (1, 1) of the disc is transparent: the shade is the window's background.
+            maler.setPen(QPen(palette().color(QPalette::Window), 1));
+            for (const QLineF& linie : MondSchattenLinien(p_, width(), height())) {
+                maler.drawLine(linie);
+            }
+        },
+        "MondBild_paintEvent");
 }
 
 void MondBild::mousePressEvent(QMouseEvent* e) {
-    if (e->button() == Qt::LeftButton && beiKlick) {
-        beiKlick();
-        return;
-    }
-    QLabel::mousePressEvent(e);
+    AbgesichertAusfuehren(
+        [&] {
+            if (e->button() == Qt::LeftButton && beiKlick) {
+                beiKlick();
+                return;
+            }
+            QLabel::mousePressEvent(e);
+        },
+        "MondBild_mousePressEvent");
 }
 
 }  // namespace kronel

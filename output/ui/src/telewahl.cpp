@@ -12,6 +12,7 @@
 #include "common/fehlermeldung.h"
 #include "platform_qt/oberflaeche_qt.h"
 #include "platform_qt/seriell_qt.h"
+#include "shared_ui/programm.h"
 
 namespace kronel {
 
@@ -70,12 +71,10 @@ Telewahl::Telewahl(SerielleSchnittstelle& port, QWidget* eltern, int grenzeMs, i
     knoepfe->addWidget(befAbbrechen);
     raster->addLayout(knoepfe, 4, 0, 1, 2);
 
-    connect(befWählen, &QPushButton::clicked, this, [this] {
-        Absichern([this] { befWählen_Click(); }, QStringLiteral("befWählen_Click"));
-    });
-    connect(befAbbrechen, &QPushButton::clicked, this, [this] {
-        Absichern([this] { befAbbrechen_Click(); }, QStringLiteral("befAbbrechen_Click"));
-    });
+    connect(befWählen, &QPushButton::clicked, this,
+            Abgesichert([this] { befWählen_Click(); }, "befWaehlen_Click"));
+    connect(befAbbrechen, &QPushButton::clicked, this,
+            Abgesichert([this] { befAbbrechen_Click(); }, "befAbbrechen_Click"));
     Form_Load();
 }
 
@@ -123,12 +122,16 @@ void Telewahl::Schliessen() {
 }
 
 void Telewahl::reject() {
-    Schliessen();
+    AbgesichertAusfuehren([&] { Schliessen(); }, "Telewahl_reject");
 }
 
 void Telewahl::closeEvent(QCloseEvent* e) {
-    e->ignore();
-    Schliessen();
+    AbgesichertAusfuehren(
+        [&] {
+            e->ignore();
+            Schliessen();
+        },
+        "Telewahl_closeEvent");
 }
 
 }  // namespace kronel

@@ -17,23 +17,32 @@ DruckDialog::DruckDialog(QWidget* besitzer) : QDialog(besitzer) {
 }
 
 void DruckDialog::reject() {
-    BefAbbruch_Click();
+    AbgesichertAusfuehren([&] { BefAbbruch_Click(); }, "DruckDialog_reject");
 }
 
 void DruckDialog::showEvent(QShowEvent* e) {
-    QDialog::showEvent(e);
-    // Once per opening, after the window is up.
-    if (!autoprintGeprueft_) {
-        autoprintGeprueft_ = true;
-        if (IstAutoprint(Befehlszeile())) {
-            QTimer::singleShot(0, this, Abgesichert([this] { befOk_Click(); }, "Form_Paint"));
-        }
-    }
+    AbgesichertAusfuehren(
+        [&] {
+            QDialog::showEvent(e);
+            // Once per opening, after the window is up.
+            if (!autoprintGeprueft_) {
+                autoprintGeprueft_ = true;
+                if (IstAutoprint(Befehlszeile())) {
+                    QTimer::singleShot(0, this,
+                                       Abgesichert([this] { befOk_Click(); }, "Form_Paint"));
+                }
+            }
+        },
+        "DruckDialog_showEvent");
 }
 
 void DruckDialog::closeEvent(QCloseEvent* e) {
-    e->ignore();
-    BefAbbruch_Click();
+    AbgesichertAusfuehren(
+        [&] {
+            e->ignore();
+            BefAbbruch_Click();
+        },
+        "DruckDialog_closeEvent");
 }
 
 bool DruckDialog::druckBeginnen() {

@@ -165,16 +165,26 @@ Drucken::Drucken(QWidget* besitzer, NebenFenster& fenster, const DruckQuelle* qu
                                                   QStringLiteral(" für Notizen pro Tag"));
                 },
                 "Drucken_TDruckenLeerzeilen_Change"));
-    connect(TDruckenAnzahl, &QScrollBar::valueChanged, this, [this](int n) {
-        BezDruckenAnzahl->setText(QString::number(n) + Mehrzahl(n, " Kopie", "n"));
-    });
-    connect(TDruckenMaxSeiten, &QScrollBar::valueChanged, this, [this](int n) {
-        BezDruckenMaxSeiten->setText(QStringLiteral("oder max. ") + QString::number(n) +
-                                     Mehrzahl(n, " Seite", "n"));
-    });
-    connect(TDruckenRandLinks, &QScrollBar::valueChanged, this, [this](int n) {
-        BezDruckenRandLinks->setText(QString::number(n) + QStringLiteral(" mm linker Rand"));
-    });
+    connect(TDruckenAnzahl, &QScrollBar::valueChanged, this,
+            Abgesichert(
+                [this](int n) {
+                    BezDruckenAnzahl->setText(QString::number(n) + Mehrzahl(n, " Kopie", "n"));
+                },
+                "Drucken_TDruckenAnzahl_Change"));
+    connect(TDruckenMaxSeiten, &QScrollBar::valueChanged, this,
+            Abgesichert(
+                [this](int n) {
+                    BezDruckenMaxSeiten->setText(QStringLiteral("oder max. ") + QString::number(n) +
+                                                 Mehrzahl(n, " Seite", "n"));
+                },
+                "Drucken_TDruckenMaxSeiten_Change"));
+    connect(TDruckenRandLinks, &QScrollBar::valueChanged, this,
+            Abgesichert(
+                [this](int n) {
+                    BezDruckenRandLinks->setText(QString::number(n) +
+                                                 QStringLiteral(" mm linker Rand"));
+                },
+                "Drucken_TDruckenRandLinks_Change"));
     connect(befOk, &QPushButton::clicked, this,
             Abgesichert([this] { befOk_Click(); }, "Drucken_befOk_Click"));
     connect(BefVorschau, &QPushButton::clicked, this,
@@ -360,17 +370,23 @@ void Drucken::BDruckenBis_Click() {
 }
 
 bool Drucken::eventFilter(QObject* ziel, QEvent* e) {
-    if (e->type() == QEvent::MouseButtonRelease) {
-        if (ziel == TDruckenAb) {
-            Absichern([this] { TDruckenAb_Click(); }, QStringLiteral("Drucken_TDruckenAb_Click"));
-            return true;
-        }
-        if (ziel == BDruckenBis) {
-            Absichern([this] { BDruckenBis_Click(); }, QStringLiteral("Drucken_BDruckenBis_Click"));
-            return true;
-        }
-    }
-    return QDialog::eventFilter(ziel, e);
+    return AbgesichertAusfuehren(
+        [&] {
+            if (e->type() == QEvent::MouseButtonRelease) {
+                if (ziel == TDruckenAb) {
+                    Absichern([this] { TDruckenAb_Click(); },
+                              QStringLiteral("Drucken_TDruckenAb_Click"));
+                    return true;
+                }
+                if (ziel == BDruckenBis) {
+                    Absichern([this] { BDruckenBis_Click(); },
+                              QStringLiteral("Drucken_BDruckenBis_Click"));
+                    return true;
+                }
+            }
+            return QDialog::eventFilter(ziel, e);
+        },
+        "Drucken_eventFilter", false);
 }
 
 }  // namespace kronel

@@ -128,14 +128,21 @@ DruckenBlatt::DruckenBlatt(QWidget* besitzer, NebenFenster& fenster, const Druck
     ganz->addWidget(Rahmen1, 0, 1, 2, 1);
     ganz->addLayout(knoepfe, 2, 0, 1, 2);
 
-    connect(TDruckenAnzahl, &QScrollBar::valueChanged, this, [this](int n) {
-        BezDruckenAnzahl->setText(QString::number(n) +
-                                  (n == 1 ? QStringLiteral(" Kopie") : QStringLiteral(" Kopien")));
-    });
-    connect(LaufAnzMon, &QScrollBar::valueChanged, this, [this](int n) {
-        BezAnzMon->setText(QString::number(n) +
-                           (n == 1 ? QStringLiteral(" Monat") : QStringLiteral(" Monate")));
-    });
+    connect(TDruckenAnzahl, &QScrollBar::valueChanged, this,
+            Abgesichert(
+                [this](int n) {
+                    BezDruckenAnzahl->setText(
+                        QString::number(n) +
+                        (n == 1 ? QStringLiteral(" Kopie") : QStringLiteral(" Kopien")));
+                },
+                "DruckenBlatt_TDruckenAnzahl_Change"));
+    connect(LaufAnzMon, &QScrollBar::valueChanged, this,
+            Abgesichert(
+                [this](int n) {
+                    BezAnzMon->setText(QString::number(n) + (n == 1 ? QStringLiteral(" Monat")
+                                                                    : QStringLiteral(" Monate")));
+                },
+                "DruckenBlatt_LaufAnzMon_Change"));
     TDruckenAnzahl->setValue(o.TDruckenAnzahl);
     LaufAnzMon->setValue(o.LaufAnzMon);
     strgPrnQuer->setChecked(o.strgPrnQuer);
@@ -221,21 +228,29 @@ void DruckenBlatt::TDruckenAb_DblClick() {
 }
 
 void DruckenBlatt::keyPressEvent(QKeyEvent* e) {
-    if (e->key() == Qt::Key_F1) {
-        Absichern([] { HilfeZeigen(QStringLiteral("Kronel.Hlp"), HilfeKontext); },
-                  QStringLiteral("DruckenBlatt_Hilfe"));
-        return;
-    }
-    QDialog::keyPressEvent(e);
+    AbgesichertAusfuehren(
+        [&] {
+            if (e->key() == Qt::Key_F1) {
+                Absichern([] { HilfeZeigen(QStringLiteral("Kronel.Hlp"), HilfeKontext); },
+                          QStringLiteral("DruckenBlatt_Hilfe"));
+                return;
+            }
+            QDialog::keyPressEvent(e);
+        },
+        "DruckenBlatt_keyPressEvent");
 }
 
 bool DruckenBlatt::eventFilter(QObject* ziel, QEvent* e) {
-    if (ziel == TDruckenAb && e->type() == QEvent::MouseButtonDblClick) {
-        Absichern([this] { TDruckenAb_DblClick(); },
-                  QStringLiteral("DruckenBlatt_TDruckenAb_DblClick"));
-        return true;
-    }
-    return QDialog::eventFilter(ziel, e);
+    return AbgesichertAusfuehren(
+        [&] {
+            if (ziel == TDruckenAb && e->type() == QEvent::MouseButtonDblClick) {
+                Absichern([this] { TDruckenAb_DblClick(); },
+                          QStringLiteral("DruckenBlatt_TDruckenAb_DblClick"));
+                return true;
+            }
+            return QDialog::eventFilter(ziel, e);
+        },
+        "DruckenBlatt_eventFilter", false);
 }
 
 }  // namespace kronel

@@ -10,6 +10,7 @@
 #include "common/modul.h"
 #include "planner_dialogs/einfuegefenster.h"
 #include "planner_dialogs/fensterverzeichnis.h"
+#include "shared_ui/programm.h"
 
 namespace kronel {
 
@@ -53,10 +54,13 @@ StdDialogErgebnis ProgrammWaehlen(QWidget* besitzer) {
     }
     auto* filter = new NurProgramme;
     dialog.setProxyModel(filter);
-    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [filter](const QString& name) {
-        filter->aktiv = name.startsWith(kProgramme);
-        filter->invalidate();
-    });
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                     Abgesichert(
+                         [filter](const QString& name) {
+                             filter->aktiv = name.startsWith(kProgramme);
+                             filter->invalidate();
+                         },
+                         "StdDialog_Filter_Click"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return {};
     }

@@ -126,11 +126,16 @@ Freizeit::Freizeit(QWidget* besitzer, const QString& schrift, QStringList termin
 }
 
 bool Freizeit::eventFilter(QObject* ziel, QEvent* e) {
-    if (ziel == txtDatum && e->type() == QEvent::MouseButtonDblClick) {
-        Absichern([this] { befDatum_Click(5); }, QStringLiteral("Freizeit_txtDatum_DblClick"));
-        return true;
-    }
-    return QDialog::eventFilter(ziel, e);
+    return AbgesichertAusfuehren(
+        [&] {
+            if (ziel == txtDatum && e->type() == QEvent::MouseButtonDblClick) {
+                Absichern([this] { befDatum_Click(5); },
+                          QStringLiteral("Freizeit_txtDatum_DblClick"));
+                return true;
+            }
+            return QDialog::eventFilter(ziel, e);
+        },
+        "Freizeit_eventFilter", false);
 }
 
 void Freizeit::txtDatum_Change() {

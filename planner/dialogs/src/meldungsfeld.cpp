@@ -5,6 +5,7 @@
 #include <QMimeData>
 
 #include "planner/zoomtext.h"
+#include "shared_ui/programm.h"
 
 namespace kronel {
 
@@ -53,31 +54,39 @@ bool TextTaste(const QKeyEvent* e) {
 }  // namespace
 
 void MeldungsFeld::keyPressEvent(QKeyEvent* e) {
-    // Whatever a key would bring in goes in as a paste does; the rest (shortcuts,
-    // moving, deleting) is Qt's.
-    const Qt::KeyboardModifiers mod = e->modifiers() & ~Qt::KeypadModifier;
-    const bool zeile = (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) &&
-                       (mod & ~Qt::ShiftModifier) == 0;
-    if ((zeile || TextTaste(e)) && !isReadOnly()) {
-        Einfuegen(zeile ? QStringLiteral("\n") : e->text());
-        ensureCursorVisible();
-        return;
-    }
-    QPlainTextEdit::keyPressEvent(e);
+    AbgesichertAusfuehren(
+        [&] {
+            // Whatever a key would bring in goes in as a paste does; the rest
+            // (shortcuts, moving, deleting) is Qt's.
+            const Qt::KeyboardModifiers mod = e->modifiers() & ~Qt::KeypadModifier;
+            const bool zeile = (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) &&
+                               (mod & ~Qt::ShiftModifier) == 0;
+            if ((zeile || TextTaste(e)) && !isReadOnly()) {
+                Einfuegen(zeile ? QStringLiteral("\n") : e->text());
+                ensureCursorVisible();
+                return;
+            }
+            QPlainTextEdit::keyPressEvent(e);
+        },
+        "MeldungsFeld_KeyPress");
 }
 
 void MeldungsFeld::inputMethodEvent(QInputMethodEvent* e) {
-    if (e->commitString().isEmpty() || isReadOnly()) {
-        QPlainTextEdit::inputMethodEvent(e);
-        return;
-    }
-    const Einfuegung passt = Passend(e->commitString());
-    if (passt.gekuerzt) {
-        QApplication::beep();
-    }
-    QInputMethodEvent eingepasst(e->preeditString(), e->attributes());
-    eingepasst.setCommitString(passt.text, e->replacementStart(), e->replacementLength());
-    QPlainTextEdit::inputMethodEvent(&eingepasst);
+    AbgesichertAusfuehren(
+        [&] {
+            if (e->commitString().isEmpty() || isReadOnly()) {
+                QPlainTextEdit::inputMethodEvent(e);
+                return;
+            }
+            const Einfuegung passt = Passend(e->commitString());
+            if (passt.gekuerzt) {
+                QApplication::beep();
+            }
+            QInputMethodEvent eingepasst(e->preeditString(), e->attributes());
+            eingepasst.setCommitString(passt.text, e->replacementStart(), e->replacementLength());
+            QPlainTextEdit::inputMethodEvent(&eingepasst);
+        },
+        "MeldungsFeld_InputMethod");
 }
 
 bool MeldungsFeld::canInsertFromMimeData(const QMimeData* quelle) const {
@@ -85,9 +94,13 @@ bool MeldungsFeld::canInsertFromMimeData(const QMimeData* quelle) const {
 }
 
 void MeldungsFeld::insertFromMimeData(const QMimeData* quelle) {
-    if (canInsertFromMimeData(quelle)) {
-        Einfuegen(quelle->text());
-    }
+    AbgesichertAusfuehren(
+        [&] {
+            if (canInsertFromMimeData(quelle)) {
+                Einfuegen(quelle->text());
+            }
+        },
+        "MeldungsFeld_Paste");
 }
 
 }  // namespace kronel

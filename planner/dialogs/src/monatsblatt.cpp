@@ -117,8 +117,10 @@ Monatsblatt::Monatsblatt(QWidget* besitzer) : QDialog(besitzer) {
             Abgesichert([this] { TimerRefresh_Timer(); }, "Monatsblatt_TimerRefresh_Timer"));
     TimerRefresh->start();
     // A pick on the sheet is described at once.
-    connect(Calendar, &QCalendarWidget::clicked, this, [this] { TimerRefresh->start(1); });
-    connect(Calendar, &QCalendarWidget::selectionChanged, this, [this] { TimerRefresh->start(1); });
+    connect(Calendar, &QCalendarWidget::clicked, this,
+            Abgesichert([this] { TimerRefresh->start(1); }, "Monatsblatt_Calendar_Click"));
+    connect(Calendar, &QCalendarWidget::selectionChanged, this,
+            Abgesichert([this] { TimerRefresh->start(1); }, "Monatsblatt_Calendar_Click"));
     connect(Calendar, &QCalendarWidget::activated, this,
             Abgesichert([this] { befOk_Click(); }, "Monatsblatt_Calendar_DblClick"));
 }
@@ -215,36 +217,48 @@ void Monatsblatt::PanelsZeigen() {
 }
 
 bool Monatsblatt::eventFilter(QObject* ziel, QEvent* e) {
-    if (e->type() == QEvent::KeyPress || e->type() == QEvent::ShortcutOverride) {
-        auto* k = static_cast<QKeyEvent*>(e);
-        const Qt::KeyboardModifiers mod = k->modifiers() & ~Qt::KeypadModifier;
-        const auto d =
-            MonatsblattTaste(k->key(), mod == Qt::ControlModifier,
-                             (mod & ~Qt::ControlModifier) != 0, Calendar->selectedDate(), Heute());
-        if (d) {
-            if (e->type() == QEvent::KeyPress) {
-                Calendar->setSelectedDate(*d);
+    return AbgesichertAusfuehren(
+        [&] {
+            if (e->type() == QEvent::KeyPress || e->type() == QEvent::ShortcutOverride) {
+                auto* k = static_cast<QKeyEvent*>(e);
+                const Qt::KeyboardModifiers mod = k->modifiers() & ~Qt::KeypadModifier;
+                const auto d = MonatsblattTaste(k->key(), mod == Qt::ControlModifier,
+                                                (mod & ~Qt::ControlModifier) != 0,
+                                                Calendar->selectedDate(), Heute());
+                if (d) {
+                    if (e->type() == QEvent::KeyPress) {
+                        Calendar->setSelectedDate(*d);
+                    }
+                    e->accept();
+                    return true;
+                }
             }
-            e->accept();
-            return true;
-        }
-    }
-    return QDialog::eventFilter(ziel, e);
+            return QDialog::eventFilter(ziel, e);
+        },
+        "Monatsblatt_eventFilter", false);
 }
 
 void Monatsblatt::closeEvent(QCloseEvent* e) {
-    // The close box confirms the day shown.
-    befOk_Click();
-    e->accept();
+    AbgesichertAusfuehren(
+        [&] {
+            // The close box confirms the day shown.
+            befOk_Click();
+            e->accept();
+        },
+        "Monatsblatt_closeEvent");
 }
 
 void Monatsblatt::reject() {
-    befOk_Click();
+    AbgesichertAusfuehren([&] { befOk_Click(); }, "Monatsblatt_reject");
 }
 
 void Monatsblatt::showEvent(QShowEvent* e) {
-    QDialog::showEvent(e);
-    Calendar->setFocus();
+    AbgesichertAusfuehren(
+        [&] {
+            QDialog::showEvent(e);
+            Calendar->setFocus();
+        },
+        "Monatsblatt_showEvent");
 }
 
 MonatsblattErgebnis MonatsblattZeigen(QWidget* besitzer, const MonatsblattAnfrage& anfrage) {

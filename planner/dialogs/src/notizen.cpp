@@ -15,6 +15,7 @@
 #include "planner_dialogs/einfuegefenster.h"
 #include "platform/dienste.h"
 #include "platform_qt/oberflaeche_qt.h"
+#include "shared_ui/programm.h"
 
 namespace kronel {
 
@@ -97,24 +98,35 @@ Notizen::Notizen(QWidget* besitzer, const QString& schrift, const QString& datei
     QtSchriftTraeger liste(Liste);
     SchriftSetzen(liste, schrift, QStringLiteral("Farben"));
 
-    connect(BefAufnehmen, &QPushButton::clicked, this, [this] { BefAufnehmen_Click(); });
-    connect(BefLoeschen, &QPushButton::clicked, this, [this] { BefLoeschen_Click(); });
-    connect(BefEinfuegen, &QPushButton::clicked, this, [this] { BefEinfuegen_Click(); });
-    connect(BefAbbruch, &QPushButton::clicked, this, [this] { BefAbbruch_Click(); });
-    connect(Liste, &QListWidget::itemDoubleClicked, this, [this] { BefEinfuegen_Click(); });
+    connect(BefAufnehmen, &QPushButton::clicked, this,
+            Abgesichert([this] { BefAufnehmen_Click(); }, "Notizen_BefAufnehmen_Click"));
+    connect(BefLoeschen, &QPushButton::clicked, this,
+            Abgesichert([this] { BefLoeschen_Click(); }, "Notizen_BefLoeschen_Click"));
+    connect(BefEinfuegen, &QPushButton::clicked, this,
+            Abgesichert([this] { BefEinfuegen_Click(); }, "Notizen_BefEinfuegen_Click"));
+    connect(BefAbbruch, &QPushButton::clicked, this,
+            Abgesichert([this] { BefAbbruch_Click(); }, "Notizen_BefAbbruch_Click"));
+    connect(Liste, &QListWidget::itemDoubleClicked, this,
+            Abgesichert([this] { BefEinfuegen_Click(); }, "Notizen_Liste_DblClick"));
     // The selected line, not the current one: a Ctrl+click takes the selection
     // away and leaves the current line where it was.
-    connect(Liste, &QListWidget::itemSelectionChanged, this, [this] {
-        const QList<QListWidgetItem*> gewaehlt = Liste->selectedItems();
-        liste_.Markieren(gewaehlt.isEmpty() ? -1 : Liste->row(gewaehlt.constFirst()));
-        if (!liste_.AdressModus()) {
-            BezPosi->setText(liste_.Position());
-        }
-        Zeit_Timer();
-    });
-    connect(Text, &QLineEdit::textChanged, this, [this] { Zeit_Timer(); });
-    connect(ListeAdr, &QListWidget::itemDoubleClicked, this, [this] { ListeAdr_DblClick(); });
-    connect(Zeit, &QTimer::timeout, this, [this] { Zeit_Timer(); });
+    connect(Liste, &QListWidget::itemSelectionChanged, this,
+            Abgesichert(
+                [this] {
+                    const QList<QListWidgetItem*> gewaehlt = Liste->selectedItems();
+                    liste_.Markieren(gewaehlt.isEmpty() ? -1 : Liste->row(gewaehlt.constFirst()));
+                    if (!liste_.AdressModus()) {
+                        BezPosi->setText(liste_.Position());
+                    }
+                    Zeit_Timer();
+                },
+                "Notizen_Liste_Click"));
+    connect(Text, &QLineEdit::textChanged, this,
+            Abgesichert([this] { Zeit_Timer(); }, "Notizen_Text_Change"));
+    connect(ListeAdr, &QListWidget::itemDoubleClicked, this,
+            Abgesichert([this] { ListeAdr_DblClick(); }, "Notizen_ListeAdr_DblClick"));
+    connect(Zeit, &QTimer::timeout, this,
+            Abgesichert([this] { Zeit_Timer(); }, "Notizen_Zeit_Timer"));
     for (QWidget* w : {static_cast<QWidget*>(Text), static_cast<QWidget*>(ListeAdr),
                        static_cast<QWidget*>(TxtSuche)}) {
         w->installEventFilter(this);
@@ -227,8 +239,12 @@ void Notizen::BefAbbruch_Click() {
 }
 
 void Notizen::reject() {
-    BefAbbruch_Click();
-    QDialog::reject();
+    AbgesichertAusfuehren(
+        [&] {
+            BefAbbruch_Click();
+            QDialog::reject();
+        },
+        "Notizen_reject");
 }
 
 void Notizen::ListeAdr_DblClick() {
@@ -275,6 +291,10 @@ bool Notizen::SuchtBeimLoslassen(const QKeyEvent& e) {
 }
 
 bool Notizen::eventFilter(QObject* ziel, QEvent* e) {
+    return AbgesichertAusfuehren([&] { return Filtern(ziel, e); }, "Notizen_eventFilter", false);
+}
+
+bool Notizen::Filtern(QObject* ziel, QEvent* e) {
     if (IstEnter(e)) {
         const bool druck = e->type() == QEvent::KeyPress;
         if (ziel == Text) {

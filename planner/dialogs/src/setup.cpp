@@ -401,22 +401,30 @@ void Setup::DateiWaehlen(QLineEdit* feld, const QString& titel, const QString& f
 }
 
 void Setup::closeEvent(QCloseEvent* e) {
-    // The close box stores as Ok does; the window then goes, the next opening
-    // loads it anew.
-    befOk_Click();
-    e->accept();
-    deleteLater();
+    AbgesichertAusfuehren(
+        [&] {
+            // The close box stores as Ok does; the window then goes, the next opening
+            // loads it anew.
+            befOk_Click();
+            e->accept();
+            deleteLater();
+        },
+        "Setup_closeEvent");
 }
 
 void Setup::keyPressEvent(QKeyEvent* e) {
-    if (e->key() == Qt::Key_F1) {
-        HilfeZeigen(QStringLiteral("Kronel.Hlp"), SetupHilfeId(SSTab->currentIndex()));
-        return;
-    }
-    if (e->key() == Qt::Key_Escape) {
-        return;  // there is no cancel
-    }
-    QDialog::keyPressEvent(e);
+    AbgesichertAusfuehren(
+        [&] {
+            if (e->key() == Qt::Key_F1) {
+                HilfeZeigen(QStringLiteral("Kronel.Hlp"), SetupHilfeId(SSTab->currentIndex()));
+                return;
+            }
+            if (e->key() == Qt::Key_Escape) {
+                return;  // there is no cancel
+            }
+            QDialog::keyPressEvent(e);
+        },
+        "Setup_keyPressEvent");
 }
 
 void SetupEintragen(FensterVerzeichnis& fenster) {

@@ -10,6 +10,7 @@
 #include "planner/sonderzeichen.h"
 #include "planner_dialogs/einfuegefenster.h"
 #include "platform_qt/oberflaeche_qt.h"
+#include "shared_ui/programm.h"
 
 namespace kronel {
 
@@ -53,12 +54,16 @@ Sonderzeichen::Sonderzeichen(QWidget* besitzer, const QString& schrift) : QDialo
     for (const Zeichensatz& satz : Zeichensaetze()) {
         ComboSatz->addItem(satz.name, satz.zeichen);
     }
-    connect(ComboSatz, &QComboBox::currentIndexChanged, this, [this] { ComboSatz_Click(); });
-    connect(befKopieren, &QPushButton::clicked, this, [this] { befKopieren_Click(); });
-    connect(Liste, &QListWidget::itemDoubleClicked, this, [this] { befKopieren_Click(); });
+    connect(ComboSatz, &QComboBox::currentIndexChanged, this,
+            Abgesichert([this] { ComboSatz_Click(); }, "Sonderzeichen_ComboSatz_Click"));
+    connect(befKopieren, &QPushButton::clicked, this,
+            Abgesichert([this] { befKopieren_Click(); }, "Sonderzeichen_befKopieren_Click"));
+    connect(Liste, &QListWidget::itemDoubleClicked, this,
+            Abgesichert([this] { befKopieren_Click(); }, "Sonderzeichen_Liste_DblClick"));
     connect(befOk, &QPushButton::clicked, this, &QDialog::accept);
     connect(BefLoeschen, &QPushButton::clicked, Text, &QLineEdit::clear);
-    connect(BefAbbruch, &QPushButton::clicked, this, [this] { BefAbbruch_Click(); });
+    connect(BefAbbruch, &QPushButton::clicked, this,
+            Abgesichert([this] { BefAbbruch_Click(); }, "Sonderzeichen_BefAbbruch_Click"));
     Liste->installEventFilter(this);
     ComboSatz_Click();
     resize(330, 300);
@@ -88,19 +93,27 @@ void Sonderzeichen::BefAbbruch_Click() {
 }
 
 void Sonderzeichen::reject() {
-    BefAbbruch_Click();
-    QDialog::reject();
+    AbgesichertAusfuehren(
+        [&] {
+            BefAbbruch_Click();
+            QDialog::reject();
+        },
+        "Sonderzeichen_reject");
 }
 
 bool Sonderzeichen::eventFilter(QObject* ziel, QEvent* e) {
-    if (ziel == Liste && e->type() == QEvent::KeyPress) {
-        const int taste = static_cast<QKeyEvent*>(e)->key();
-        if (taste == Qt::Key_Return || taste == Qt::Key_Enter || taste == Qt::Key_Space) {
-            befKopieren_Click();
-            return true;
-        }
-    }
-    return QDialog::eventFilter(ziel, e);
+    return AbgesichertAusfuehren(
+        [&] {
+            if (ziel == Liste && e->type() == QEvent::KeyPress) {
+                const int taste = static_cast<QKeyEvent*>(e)->key();
+                if (taste == Qt::Key_Return || taste == Qt::Key_Enter || taste == Qt::Key_Space) {
+                    befKopieren_Click();
+                    return true;
+                }
+            }
+            return QDialog::eventFilter(ziel, e);
+        },
+        "Sonderzeichen_eventFilter", false);
 }
 
 }  // namespace kronel

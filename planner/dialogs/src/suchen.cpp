@@ -138,21 +138,29 @@ void Suchen::BefAbbruch_Click() {
 }
 
 void Suchen::closeEvent(QCloseEvent* e) {
-    BefAbbruch_Click();
-    e->accept();
+    AbgesichertAusfuehren(
+        [&] {
+            BefAbbruch_Click();
+            e->accept();
+        },
+        "Suchen_closeEvent");
 }
 
 void Suchen::reject() {
-    BefAbbruch_Click();
+    AbgesichertAusfuehren([&] { BefAbbruch_Click(); }, "Suchen_reject");
 }
 
 void Suchen::showEvent(QShowEvent* e) {
-    QDialog::showEvent(e);
-    KomSuche->setFocus();
-    KomSuche->lineEdit()->selectAll();
-    // After the window is on the screen, and once per showing: a repaint under
-    // the box of a failed search must not search again.
-    QTimer::singleShot(0, this, Abgesichert([this] { Gezeigt(); }, "Suchen_Form_Paint"));
+    AbgesichertAusfuehren(
+        [&] {
+            QDialog::showEvent(e);
+            KomSuche->setFocus();
+            KomSuche->lineEdit()->selectAll();
+            // After the window is on the screen, and once per showing: a repaint under
+            // the box of a failed search must not search again.
+            QTimer::singleShot(0, this, Abgesichert([this] { Gezeigt(); }, "Suchen_Form_Paint"));
+        },
+        "Suchen_showEvent");
 }
 
 void Suchen::Gezeigt() {

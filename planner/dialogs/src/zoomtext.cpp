@@ -36,16 +36,20 @@ constexpr int kRand = 8;
 }  // namespace
 
 void ZoomTextFeld::keyPressEvent(QKeyEvent* e) {
-    const bool strg = e->modifiers() == Qt::ControlModifier;
-    if (strg && e->key() == Qt::Key_D) {
-        Einfuegen(ZoomDatumText());
-        return;
-    }
-    if (strg && e->key() == Qt::Key_U) {
-        Einfuegen(ZoomZeitText());
-        return;
-    }
-    MeldungsFeld::keyPressEvent(e);
+    AbgesichertAusfuehren(
+        [&] {
+            const bool strg = e->modifiers() == Qt::ControlModifier;
+            if (strg && e->key() == Qt::Key_D) {
+                Einfuegen(ZoomDatumText());
+                return;
+            }
+            if (strg && e->key() == Qt::Key_U) {
+                Einfuegen(ZoomZeitText());
+                return;
+            }
+            MeldungsFeld::keyPressEvent(e);
+        },
+        "ZoomTextFeld_keyPressEvent");
 }
 
 ZoomText::ZoomText(QWidget* besitzer) : QDialog(besitzer) {
@@ -179,16 +183,24 @@ void ZoomText::ZeitInfo_Timer() {
 }
 
 void ZoomText::closeEvent(QCloseEvent* e) {
-    // The close box keeps the edited text, as Ok does.
-    befOk_Click();
-    e->accept();
+    AbgesichertAusfuehren(
+        [&] {
+            // The close box keeps the edited text, as Ok does.
+            befOk_Click();
+            e->accept();
+        },
+        "ZoomText_closeEvent");
 }
 
 void ZoomText::reject() {
-    befAbbrechen_Click();
+    AbgesichertAusfuehren([&] { befAbbrechen_Click(); }, "ZoomText_reject");
 }
 
 void ZoomText::resizeEvent(QResizeEvent* e) {
+    AbgesichertAusfuehren([&] { GroesseAendern(e); }, "ZoomText_resizeEvent");
+}
+
+void ZoomText::GroesseAendern(QResizeEvent* e) {
     QDialog::resizeEvent(e);
     const int leiste = StatusBar->sizeHint().height();
     StatusBar->setGeometry(0, height() - leiste, width(), leiste);

@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <stdexcept>
+
 #include "common/einstellungen.h"
 #include "common/modul.h"
 #include "planner_dialogs/einfuegefenster.h"
@@ -200,6 +202,33 @@ TEST_F(Einfuegefenster, UnlesbareNotizenWerdenBeimOeffnenGenannt) {
     EXPECT_TRUE(umgebung.meldungen.boxen[1].text.contains(
         L("»") + notizen() + L("« konnte beim Öffnen nicht gelesen werden")));
     EXPECT_TRUE(QFileInfo(notizen()).isDir());
+}
+
+TEST_F(Einfuegefenster, EinFehlerImHandlerWirdGemeldetUndDasFensterBleibt) {
+    // Enter in the book list saves the notes first; what fails under it comes
+    // back as a report, and the window goes on.
+    adressbuch();
+    umgebung.schreiben(notizen(), "alt\r\n");
+    umgebung.datentraeger.umbenennenScheitert = true;
+    bool geworfen = false;
+    umgebung.meldungen.beiBox = [&] {
+        if (!geworfen) {
+            geworfen = true;
+            throw std::runtime_error("kaputt");
+        }
+    };
+    bool offen = false;
+    BeimNaechstenModalen([&](QWidget* w) {
+        auto* buecher = Element<QListWidget>(w, "ListeAdr");
+        buecher->setCurrentRow(0);
+        Taste(buecher, Qt::Key_Return);
+        offen = w->isVisible();
+        Knopf(w, "BefAbbruch")->click();
+    });
+    EXPECT_EQ(verzeichnis.Notizen({}).BezUebergabe, QString());
+    EXPECT_TRUE(offen);
+    ASSERT_GE(umgebung.meldungen.boxen.size(), 2u);
+    EXPECT_TRUE(umgebung.meldungen.boxen[1].text.startsWith(L("Notizen_eventFilter\r\nkaputt")));
 }
 
 TEST_F(Einfuegefenster, AdressmodusSpeichertErstDieNotizen) {

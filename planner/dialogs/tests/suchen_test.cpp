@@ -117,6 +117,16 @@ TEST_F(SuchenTest, EnterSuchtDasGetippteNichtDenVerlauf) {
     EXPECT_EQ(fenster->KomSuche->itemText(0), L("a"));
 }
 
+TEST_F(SuchenTest, AutoSuchtNichtInEinemFensterDasSchonWiederZuIst) {
+    Suchen s([this]() -> const Terminbuch& { return buch; }, &haupt);
+    s.Vorbereiten({L("Friseur"), L("auto")});
+    s.show();
+    s.hide();  // before its first paint
+    QApplication::processEvents();
+    EXPECT_TRUE(umgebung.meldungen.boxen.empty());
+    EXPECT_EQ(IniLesen({}, {}, L("Suche")), L("chor;zahn;"));
+}
+
 TEST_F(SuchenTest, DatumssucheSetztDenTagAusDemMonatsblatt) {
     const SuchenErgebnis e = zeigen({}, [](Suchen* s) {
         test::BeimNaechstenModalen<QDialog>([](QDialog* d) {

@@ -277,6 +277,22 @@ TEST_F(PlanerTest, SitzungsendeSpeichertNurEinGeladenesBuchUndNieUnterAutoprint)
     EXPECT_TRUE(umgebung.lesen(datei()).contains("alt"));
 }
 
+TEST_F(PlanerTest, SitzungsendeWaehrendEinerFrageDesLadensSpeichertNichts) {
+    // The load asks about data of an old version before it has read a line; a
+    // real box lets the end of the session in.
+    const QByteArray dos("..Kronelin 3.48\r\n01.01.1990 irgendwas\r\n");
+    umgebung.schreiben(datei(), dos);
+    int sitzungsenden = 0;
+    umgebung.meldungen.beiBox = [&] {
+        ++sitzungsenden;
+        planer.SitzungsEnde();
+    };
+    umgebung.meldungen.antworten({Antwort::Nein});
+    EXPECT_FALSE(planer.FormLoad());
+    EXPECT_EQ(sitzungsenden, 1);
+    EXPECT_EQ(umgebung.lesen(datei()), dos);
+}
+
 TEST_F(PlanerTest, SignalSpeichertMeldetAbUndEndet) {
     fenster.da << Fenstername::Tips;
     ASSERT_TRUE(planer.FormLoad());

@@ -357,7 +357,7 @@ void Main::BefehleAnlegen() {
         if (schluessel == QStringLiteral("Drucken")) {
             for (const char* name : {"PulDruckenListe", "mnuDruckenBlatt"}) {
                 connect(aktionen_[U(name)], &QAction::enabledChanged, this,
-                        [this] { DruckenFreigeben(); });
+                        Abgesichert([this] { DruckenFreigeben(); }, "Main_Toolbar_Drucken"));
             }
             DruckenFreigeben();
             continue;
@@ -562,7 +562,8 @@ void Main::FelderAnlegen() {
     STDatum->setObjectName(QStringLiteral("STDatum"));
     EinzeiligEinpassen(STDatum, 10);
     STDatum->installEventFilter(this);
-    connect(STDatum, &QLineEdit::textEdited, this, [this] { planer_->DatumGeaendert(); });
+    connect(STDatum, &QLineEdit::textEdited, this,
+            Abgesichert([this] { planer_->DatumGeaendert(); }, "Main_STDatum_Change"));
 
     SKVon = Kombi("SKVon", 4);
     SKBis = Kombi("SKBis", 4);
@@ -787,6 +788,10 @@ bool Main::Starten() {
 }
 
 bool Main::eventFilter(QObject* ziel, QEvent* e) {
+    return AbgesichertAusfuehren([&] { return Filtern(ziel, e); }, "Main_eventFilter", false);
+}
+
+bool Main::Filtern(QObject* ziel, QEvent* e) {
     auto* feld = qobject_cast<QWidget*>(ziel);
     // The line edit inside a combo box counts as the combo box.
     if (feld != nullptr && qobject_cast<QComboBox*>(feld->parentWidget()) != nullptr) {
@@ -881,7 +886,9 @@ bool Main::eventFilter(QObject* ziel, QEvent* e) {
             }
             const bool frei = planer_->FeldBetreten(f);
             if (!frei) {
-                QTimer::singleShot(0, ListeAnzeige, [this] { ListeAnzeige->setFocus(); });
+                QTimer::singleShot(
+                    0, ListeAnzeige,
+                    Abgesichert([this] { ListeAnzeige->setFocus(); }, "Main_Feld_GotFocus"));
                 break;
             }
             // Only Tab and Shift+Tab select the whole text. A click leaves the
@@ -921,29 +928,43 @@ bool Main::eventFilter(QObject* ziel, QEvent* e) {
 }
 
 void Main::closeEvent(QCloseEvent* e) {
-    if (!planer_->Beendet()) {
-        Absichern([this] { planer_->FormQueryUnload(); }, QStringLiteral("Main_Form_QueryUnload"));
-    }
-    if (planer_->Beendet()) {
-        e->accept();
-    } else {
-        e->ignore();
-    }
+    AbgesichertAusfuehren(
+        [&] {
+            if (!planer_->Beendet()) {
+                Absichern([this] { planer_->FormQueryUnload(); },
+                          QStringLiteral("Main_Form_QueryUnload"));
+            }
+            if (planer_->Beendet()) {
+                e->accept();
+            } else {
+                e->ignore();
+            }
+        },
+        "Main_closeEvent");
 }
 
 void Main::showEvent(QShowEvent* e) {
-    QMainWindow::showEvent(e);
-    if (erstGezeigt_) {
-        planer_->FormPaint();
-        return;
-    }
-    erstGezeigt_ = true;
-    QTimer::singleShot(0, this, Abgesichert([this] { planer_->ErsterPaint(); }, "Main_Form_Paint"));
+    AbgesichertAusfuehren(
+        [&] {
+            QMainWindow::showEvent(e);
+            if (erstGezeigt_) {
+                planer_->FormPaint();
+                return;
+            }
+            erstGezeigt_ = true;
+            QTimer::singleShot(0, this,
+                               Abgesichert([this] { planer_->ErsterPaint(); }, "Main_Form_Paint"));
+        },
+        "Main_showEvent");
 }
 
 void Main::resizeEvent(QResizeEvent* e) {
-    QMainWindow::resizeEvent(e);
-    Main_Form_Resize();
+    AbgesichertAusfuehren(
+        [&] {
+            QMainWindow::resizeEvent(e);
+            Main_Form_Resize();
+        },
+        "Main_resizeEvent");
 }
 
 Anordnung Main::AnordnungJetzt() const {
@@ -1229,9 +1250,9 @@ std::unique_ptr<QWidget> PlanerFensterBauen(ProgrammUmgebung& umgebung) {
         NachVorneBeiAktivierung(f);
         // The session may end without a close event: the book is saved all the same.
         QObject::connect(qApp, &QGuiApplication::commitDataRequest, f,
-                         [f](QSessionManager&) { f->planer().SitzungsEnde(); });
+                         Abgesichert([f] { f->planer().SitzungsEnde(); }, "Main_SitzungsEnde"));
         QObject::connect(qApp, &QCoreApplication::aboutToQuit, f,
-                         [f] { f->planer().PulBeenden(); });
+                         Abgesichert([f] { f->planer().PulBeenden(); }, "Main_PulBeenden_Click"));
         // kill, Ctrl+C and a closing session still sign the user off. A signal
         // that comes while the start-up runs (its loads let events in) waits
         // for its end: only then is the book loaded, and so saved.

@@ -9,6 +9,8 @@
 #include <memory>
 #include <utility>
 
+#include "shared_ui/programm.h"
+
 namespace kronel {
 
 namespace {
@@ -195,6 +197,11 @@ void StatusZeilen::Zeigen() {
 }
 
 bool StatusZeilen::eventFilter(QObject* ziel, QEvent* e) {
+    return AbgesichertAusfuehren([&] { return Filtern(ziel, e); }, "StatusZeilen_eventFilter",
+                                 false);
+}
+
+bool StatusZeilen::Filtern(QObject* ziel, QEvent* e) {
     if (e->type() == QEvent::Resize) {
         const auto* r = static_cast<QResizeEvent*>(e);
         if (ziel == panel_ && r->size().width() != gezeigtBreite_) {
@@ -202,18 +209,22 @@ bool StatusZeilen::eventFilter(QObject* ziel, QEvent* e) {
             Zeigen();
         } else if (ziel == panel_->parentWidget() && r->size().height() != r->oldSize().height()) {
             // After the window's layout has given the rest to the client area.
-            QTimer::singleShot(0, this, leisteGeaendert_);
+            QTimer::singleShot(0, this, Abgesichert(leisteGeaendert_, "Main_Form_Resize"));
         }
     } else if (e->type() == QEvent::LayoutRequest && ziel == panel_->parentWidget()) {
         // Every text of a panel asks for a layout (the clock each second): the
         // window is laid out again only when the bar's least width changed.
-        QTimer::singleShot(0, this, [this] {
-            const int mindestens = panel_->parentWidget()->minimumSizeHint().width();
-            if (mindestens != mindestBreite_) {
-                mindestBreite_ = mindestens;
-                leisteGeaendert_();
-            }
-        });
+        QTimer::singleShot(0, this,
+                           Abgesichert(
+                               [this] {
+                                   const int mindestens =
+                                       panel_->parentWidget()->minimumSizeHint().width();
+                                   if (mindestens != mindestBreite_) {
+                                       mindestBreite_ = mindestens;
+                                       leisteGeaendert_();
+                                   }
+                               },
+                               "Main_Form_Resize"));
     }
     return QObject::eventFilter(ziel, e);
 }

@@ -172,22 +172,29 @@ Titel::Titel(std::function<void(Qt::WindowStates)> mainZeigen)
     Zeit->setObjectName(QStringLiteral("Zeit"));
     Zeit->setInterval(100);
     // A tick may open a box with its own event loop: the timer waits meanwhile.
-    connect(Zeit, &QTimer::timeout, this, [this] {
-        Zeit->stop();
-        if (!ZeitTimer()) {
-            Zeit->start();
-        }
-    });
+    connect(Zeit, &QTimer::timeout, this,
+            Abgesichert(
+                [this] {
+                    Zeit->stop();
+                    if (!ZeitTimer()) {
+                        Zeit->start();
+                    }
+                },
+                "Titel_Zeit_Timer"));
 }
 
 void Titel::showEvent(QShowEvent* e) {
-    QWidget::showEvent(e);
-    if (ersteGroesse_) {
-        // The state the program was started in goes to the main window.
-        ersteGroesse_ = false;
-        startZustand_ = windowState();
-        setWindowState(Qt::WindowNoState);
-    }
+    AbgesichertAusfuehren(
+        [&] {
+            QWidget::showEvent(e);
+            if (ersteGroesse_) {
+                // The state the program was started in goes to the main window.
+                ersteGroesse_ = false;
+                startZustand_ = windowState();
+                setWindowState(Qt::WindowNoState);
+            }
+        },
+        "Titel_showEvent");
 }
 
 void Titel::Laden() {
@@ -244,39 +251,43 @@ bool Titel::ZeitTimer() {
 }
 
 void Titel::paintEvent(QPaintEvent* e) {
-    QWidget::paintEvent(e);
-    QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    // The name fills the width less 1600 twips, at most 55 points.
-    const QString name = QStringLiteral("Kronel");
-    QFont f = font();
-    f.setBold(true);
-    f.setPointSizeF(20);
-    const double breite = QFontMetricsF(f).horizontalAdvance(name);
-    f.setPointSizeF(std::min(55.0, (width() - 107) * 20.0 / breite));
-    p.setFont(f);
-    const QFontMetricsF m(f);
-    const double x = (width() - m.horizontalAdvance(name)) / 2;
-    const double y = (Band - m.height()) / 2 + m.ascent() + 20;
-    p.setPen(Dunkelgrau);
-    p.drawText(QPointF(x, y), name);
-    p.setPen(Qt::red);
-    p.drawText(QPointF(x - 2, y - 2), name);
+    AbgesichertAusfuehren(
+        [&] {
+            QWidget::paintEvent(e);
+            QPainter p(this);
+            p.setRenderHint(QPainter::Antialiasing);
+            // The name fills the width less 1600 twips, at most 55 points.
+            const QString name = QStringLiteral("Kronel");
+            QFont f = font();
+            f.setBold(true);
+            f.setPointSizeF(20);
+            const double breite = QFontMetricsF(f).horizontalAdvance(name);
+            f.setPointSizeF(std::min(55.0, (width() - 107) * 20.0 / breite));
+            p.setFont(f);
+            const QFontMetricsF m(f);
+            const double x = (width() - m.horizontalAdvance(name)) / 2;
+            const double y = (Band - m.height()) / 2 + m.ascent() + 20;
+            p.setPen(Dunkelgrau);
+            p.drawText(QPointF(x, y), name);
+            p.setPen(Qt::red);
+            p.drawText(QPointF(x - 2, y - 2), name);
 
-    const int regel = BezAutor->y() - 8;
-    p.setRenderHint(QPainter::Antialiasing, false);
-    p.setPen(Dunkelgrau);
-    p.drawLine(BezAutor->x(), regel, BezAutor->x() + BezAutor->width(), regel);
-    p.setPen(Qt::white);
-    p.drawLine(BezAutor->x(), regel + 1, BezAutor->x() + BezAutor->width(), regel + 1);
+            const int regel = BezAutor->y() - 8;
+            p.setRenderHint(QPainter::Antialiasing, false);
+            p.setPen(Dunkelgrau);
+            p.drawLine(BezAutor->x(), regel, BezAutor->x() + BezAutor->width(), regel);
+            p.setPen(Qt::white);
+            p.drawLine(BezAutor->x(), regel + 1, BezAutor->x() + BezAutor->width(), regel + 1);
 
-    p.drawPixmap(12, Hoehe - 44, Emblem(32, bildschirm().bitsProPixel() >= 8));
-    if (bild_) {
-        p.drawPixmap(8, (regel + 1 - 32) / 2, BildMalen(*bild_));
-    }
-    if (funke_.x() >= 0) {
-        Stern(p, funke_, 9, QColor(255, 230, 0));
-    }
+            p.drawPixmap(12, Hoehe - 44, Emblem(32, bildschirm().bitsProPixel() >= 8));
+            if (bild_) {
+                p.drawPixmap(8, (regel + 1 - 32) / 2, BildMalen(*bild_));
+            }
+            if (funke_.x() >= 0) {
+                Stern(p, funke_, 9, QColor(255, 230, 0));
+            }
+        },
+        "Titel_paintEvent");
 }
 
 void TitelAblaufen(const std::function<void(Qt::WindowStates)>& mainZeigen) {
@@ -288,11 +299,14 @@ void TitelAblaufen(const std::function<void(Qt::WindowStates)>& mainZeigen) {
     }
     QEventLoop schleife;
     // Connected after the tick itself: it looks once the tick has returned.
-    QObject::connect(titel.Zeit, &QTimer::timeout, &schleife, [&] {
-        if (titel.Fertig()) {
-            schleife.quit();
-        }
-    });
+    QObject::connect(titel.Zeit, &QTimer::timeout, &schleife,
+                     Abgesichert(
+                         [&] {
+                             if (titel.Fertig()) {
+                                 schleife.quit();
+                             }
+                         },
+                         "Titel_Zeit_Timer"));
     schleife.exec();
 }
 

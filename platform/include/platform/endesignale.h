@@ -11,7 +11,8 @@ namespace kronel {
 
 // From now on each of the three signals runs handler in the event loop once;
 // the same signal sent again ends the program at once, so a stuck handler
-// cannot keep it alive. The watch lives as long as besitzer.
+// cannot keep it alive. The watch lives as long as besitzer; a later call
+// replaces it.
 void EndeSignaleAbfangen(QObject* besitzer, std::function<void()> handler);
 
 }  // namespace kronel

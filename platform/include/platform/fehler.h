@@ -13,6 +13,7 @@ namespace kronel {
 namespace FehlerNr {
 inline constexpr int UngueltigesArgument = 5;
 inline constexpr int Ueberlauf = 6;
+inline constexpr int KeinSpeicher = 7;
 inline constexpr int DivisionDurchNull = 11;
 inline constexpr int Typfehler = 13;
 inline constexpr int DateinameFalsch = 52;
@@ -47,7 +48,7 @@ Fehler FehlerAusErrno(int err, const QString& zusatz = {});
 
 // Result of a step that can fail: a value or a Fehler.
 template <typename T>
-class Ergebnis {
+class [[nodiscard]] Ergebnis {
 public:
     Ergebnis(T wert) : daten_(std::move(wert)) {}
     Ergebnis(Fehler f) : daten_(std::move(f)) {}
@@ -66,7 +67,7 @@ private:
 };
 
 // A step without a value: empty on success.
-class Status {
+class [[nodiscard]] Status {
 public:
     Status() = default;
     Status(Fehler f) : fehler_(std::move(f)) {}

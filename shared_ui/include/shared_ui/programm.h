@@ -93,6 +93,21 @@ auto Abgesichert(Handler handler, const char* wo) {
     };
 }
 
+// Runs the own work of an event override (an event handler, an event filter,
+// a dialog's reject) at once under the top-level guard. Returns what the work
+// returned, or ersatz after a failure: an event filter answers false, so the
+// event goes on to its target as if the filter had not seen it.
+template <typename Teil, typename Wert>
+Wert AbgesichertAusfuehren(Teil teil, const char* wo, Wert ersatz) {
+    Absichern([&] { ersatz = teil(); }, QString::fromLatin1(wo));
+    return ersatz;
+}
+template <typename Teil>
+void AbgesichertAusfuehren(Teil teil, const char* wo) {
+    static_assert(std::is_void_v<std::invoke_result_t<Teil&>>, "the answer after a failure");
+    Absichern(teil, QString::fromLatin1(wo));
+}
+
 // One panel of a status bar: its control name, the text it starts with, its
 // tooltip and whether it takes the room that is left.
 struct PanelVorgabe {

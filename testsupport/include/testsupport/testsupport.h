@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 
 #include <deque>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -78,6 +79,8 @@ public:
 
     std::vector<Box> boxen;
     std::vector<Eingabe> eingabeBoxen;
+    // Runs while a box is up, as the events a real box lets in.
+    std::function<void()> beiBox;
 
 private:
     AufnahmeTon* ton_;

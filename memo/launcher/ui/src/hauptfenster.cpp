@@ -94,9 +94,9 @@ StarterHauptfenster::StarterHauptfenster()
     connect(Zeit, &QTimer::timeout, this, Abgesichert([p] { p->Zeit_Timer(); }, "Zeit_Timer"));
     // The fields take effect at once; they are stored at the end.
     connect(txtOutAbs, &QLineEdit::textChanged, this,
-            [logik](const QString& t) { logik->txtOutAbs = t; });
+            Abgesichert([logik](const QString& t) { logik->txtOutAbs = t; }, "txtOutAbs_Change"));
     connect(txtOutRel, &QLineEdit::textChanged, this,
-            [logik](const QString& t) { logik->txtOutRel = t; });
+            Abgesichert([logik](const QString& t) { logik->txtOutRel = t; }, "txtOutRel_Change"));
     connect(mnuKronel, &QAction::triggered, this,
             Abgesichert([logik] { logik->mnuKronel_Click(); }, "mnuKronel_Click"));
     connect(mnuKronelin, &QAction::triggered, this,
@@ -104,7 +104,7 @@ StarterHauptfenster::StarterHauptfenster()
     // Closing is the one way out.
     connect(mnuEnde, &QAction::triggered, this, Abgesichert([this] { close(); }, "mnuEnde_Click"));
     connect(mnuStartAsSym, &QAction::triggered, this,
-            [logik](bool an) { logik->mnuStartAsSym = an; });
+            Abgesichert([logik](bool an) { logik->mnuStartAsSym = an; }, "mnuStartAsSym_Click"));
     connect(
         mnuAnleitung, &QAction::triggered, this,
         Abgesichert([] { HilfeZeigen(QStringLiteral("Kronel.Hlp"), 300); }, "mnuAnleitung_Click"));
@@ -152,57 +152,82 @@ void StarterHauptfenster::ProgrammEnde() {
 }
 
 void StarterHauptfenster::closeEvent(QCloseEvent* e) {
-    Absichern([this] { programm_->Form_QueryUnload(); }, QStringLiteral("Form_QueryUnload"));
-    e->accept();
+    AbgesichertAusfuehren(
+        [&] {
+            Absichern([this] { programm_->Form_QueryUnload(); },
+                      QStringLiteral("Form_QueryUnload"));
+            e->accept();
+        },
+        "StarterHauptfenster_closeEvent");
 }
 
 void StarterHauptfenster::showEvent(QShowEvent* e) {
-    QMainWindow::showEvent(e);
-    // The size is final only now that the layout ran: the corner is taken again.
-    if (!gezeigt_) {
-        gezeigt_ = true;
-        programm_->Logik().EckeEinnehmen(*fenster_);
-    }
-    QTimer::singleShot(0, this, Abgesichert([this] { programm_->Zeit_Timer(); }, "Form_Paint"));
+    AbgesichertAusfuehren(
+        [&] {
+            QMainWindow::showEvent(e);
+            // The size is final only now that the layout ran: the corner is taken again.
+            if (!gezeigt_) {
+                gezeigt_ = true;
+                programm_->Logik().EckeEinnehmen(*fenster_);
+            }
+            QTimer::singleShot(0, this,
+                               Abgesichert([this] { programm_->Zeit_Timer(); }, "Form_Paint"));
+        },
+        "StarterHauptfenster_showEvent");
 }
 
 void StarterHauptfenster::moveEvent(QMoveEvent* e) {
-    QMainWindow::moveEvent(e);
-    // A window manager adds its frame after the first showing.
-    if (gezeigt_ && !mitRahmen_ && frameGeometry() != geometry()) {
-        mitRahmen_ = true;
-        programm_->Logik().EckeEinnehmen(*fenster_);
-    }
+    AbgesichertAusfuehren(
+        [&] {
+            QMainWindow::moveEvent(e);
+            // A window manager adds its frame after the first showing.
+            if (gezeigt_ && !mitRahmen_ && frameGeometry() != geometry()) {
+                mitRahmen_ = true;
+                programm_->Logik().EckeEinnehmen(*fenster_);
+            }
+        },
+        "StarterHauptfenster_moveEvent");
 }
 
 void StarterHauptfenster::changeEvent(QEvent* e) {
-    QMainWindow::changeEvent(e);
-    if (e->type() != QEvent::WindowStateChange) {
-        return;
-    }
-    if (windowState() & Qt::WindowMaximized) {
-        QTimer::singleShot(0, this,
-                           [this] { setWindowState(windowState() & ~Qt::WindowMaximized); });
-    }
-    if (!(windowState() & Qt::WindowMinimized)) {
-        QTimer::singleShot(0, this, Abgesichert([this] { programm_->Zeit_Timer(); }, "Form_Paint"));
-    }
+    AbgesichertAusfuehren(
+        [&] {
+            QMainWindow::changeEvent(e);
+            if (e->type() != QEvent::WindowStateChange) {
+                return;
+            }
+            if (windowState() & Qt::WindowMaximized) {
+                QTimer::singleShot(
+                    0, this,
+                    Abgesichert([this] { setWindowState(windowState() & ~Qt::WindowMaximized); },
+                                "Form_Resize"));
+            }
+            if (!(windowState() & Qt::WindowMinimized)) {
+                QTimer::singleShot(0, this,
+                                   Abgesichert([this] { programm_->Zeit_Timer(); }, "Form_Paint"));
+            }
+        },
+        "StarterHauptfenster_changeEvent");
 }
 
 bool StarterHauptfenster::eventFilter(QObject* objekt, QEvent* e) {
-    if (e->type() != QEvent::KeyPress || (objekt != txtOutAbs && objekt != txtOutRel)) {
-        return QMainWindow::eventFilter(objekt, e);
-    }
-    const auto* taste = static_cast<QKeyEvent*>(e);
-    if (taste->key() == Qt::Key_Return || taste->key() == Qt::Key_Enter) {
-        focusNextChild();  // Enter moves on, as Tab does
-        return true;
-    }
-    if (objekt == txtOutRel && taste->text() == QStringLiteral(",")) {
-        txtOutRel->insert(QStringLiteral("."));
-        return true;
-    }
-    return QMainWindow::eventFilter(objekt, e);
+    return AbgesichertAusfuehren(
+        [&] {
+            if (e->type() != QEvent::KeyPress || (objekt != txtOutAbs && objekt != txtOutRel)) {
+                return QMainWindow::eventFilter(objekt, e);
+            }
+            const auto* taste = static_cast<QKeyEvent*>(e);
+            if (taste->key() == Qt::Key_Return || taste->key() == Qt::Key_Enter) {
+                focusNextChild();  // Enter moves on, as Tab does
+                return true;
+            }
+            if (objekt == txtOutRel && taste->text() == QStringLiteral(",")) {
+                txtOutRel->insert(QStringLiteral("."));
+                return true;
+            }
+            return QMainWindow::eventFilter(objekt, e);
+        },
+        "StarterHauptfenster_eventFilter", false);
 }
 
 std::unique_ptr<QWidget> StarterFensterBauen(ProgrammUmgebung&) {

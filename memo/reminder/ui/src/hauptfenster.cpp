@@ -142,8 +142,11 @@ ErinnerungsHauptfenster::ErinnerungsHauptfenster()
                         "strgNoBereich_Click"));
     connect(Liste, &QListWidget::itemDoubleClicked, this,
             Abgesichert([this] { Liste_DblClick(); }, "Liste_DblClick"));
-    connect(Liste, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& pos) { mnuWeiteres->popup(Liste->viewport()->mapToGlobal(pos)); });
+    connect(
+        Liste, &QWidget::customContextMenuRequested, this,
+        Abgesichert(
+            [this](const QPoint& pos) { mnuWeiteres->popup(Liste->viewport()->mapToGlobal(pos)); },
+            "Liste_MouseUp"));
     connect(mnuEnde, &QAction::triggered, this,
             Abgesichert([p] { p->mnuEnde_Click(); }, "mnuEnde_Click"));
     connect(mnuListeClear, &QAction::triggered, this,
@@ -257,21 +260,31 @@ FensterSteuerelement& ErinnerungsHauptfenster::Fenster() {
 }
 
 void ErinnerungsHauptfenster::closeEvent(QCloseEvent* e) {
-    if (beenden_) {
-        e->accept();
-        return;
-    }
-    // The close box ends the program the same way as the menu.
-    e->ignore();
-    Absichern([this] { programm_->mnuEnde_Click(); }, QStringLiteral("Form_QueryUnload"));
+    AbgesichertAusfuehren(
+        [&] {
+            if (beenden_) {
+                e->accept();
+                return;
+            }
+            // The close box ends the program the same way as the menu.
+            e->ignore();
+            Absichern([this] { programm_->mnuEnde_Click(); }, QStringLiteral("Form_QueryUnload"));
+        },
+        "ErinnerungsHauptfenster_closeEvent");
 }
 
 void ErinnerungsHauptfenster::changeEvent(QEvent* e) {
-    QMainWindow::changeEvent(e);
-    if (e->type() == QEvent::WindowStateChange && (windowState() & Qt::WindowMaximized)) {
-        QTimer::singleShot(0, this,
-                           [this] { setWindowState(windowState() & ~Qt::WindowMaximized); });
-    }
+    AbgesichertAusfuehren(
+        [&] {
+            QMainWindow::changeEvent(e);
+            if (e->type() == QEvent::WindowStateChange && (windowState() & Qt::WindowMaximized)) {
+                QTimer::singleShot(
+                    0, this,
+                    Abgesichert([this] { setWindowState(windowState() & ~Qt::WindowMaximized); },
+                                "Form_Resize"));
+            }
+        },
+        "ErinnerungsHauptfenster_changeEvent");
 }
 
 std::unique_ptr<QWidget> ErinnerungFensterBauen(ProgrammUmgebung&) {

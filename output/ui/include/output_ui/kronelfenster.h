@@ -101,6 +101,8 @@ protected:
     void closeEvent(QCloseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     bool eventFilter(QObject* objekt, QEvent* e) override;
+    // The filter's own work, which eventFilter runs under the guard.
+    bool Filtern(QObject* objekt, QEvent* e);
 
 private:
     void Toolbar_ButtonClick(const QString& schluessel);

@@ -73,6 +73,8 @@ public:
 
 protected:
     bool eventFilter(QObject* ziel, QEvent* e) override;
+    // The filter's own work, which eventFilter runs under the guard.
+    bool Filtern(QObject* ziel, QEvent* e);
 
 private:
     void ListeFuellen();

@@ -55,6 +55,8 @@ protected:
     void closeEvent(QCloseEvent* e) override;
     void reject() override;
     void resizeEvent(QResizeEvent* e) override;
+    // Its own work, which resizeEvent runs under the guard.
+    void GroesseAendern(QResizeEvent* e);
 
 private:
     QLabel* panel(const char* schluessel) const;

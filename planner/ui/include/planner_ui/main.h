@@ -103,6 +103,8 @@ public:
 
 protected:
     bool eventFilter(QObject* ziel, QEvent* e) override;
+    // The filter's own work, which eventFilter runs under the guard.
+    bool Filtern(QObject* ziel, QEvent* e);
     void closeEvent(QCloseEvent* e) override;
     void showEvent(QShowEvent* e) override;
     void resizeEvent(QResizeEvent* e) override;
