@@ -110,7 +110,9 @@ Fehler FehlerAusErrno(int err, const QString& zusatz) {
         text += QStringLiteral(": »") + zusatz +
                 QStringLiteral("« ist ein Verweis, der im Kreis auf sich selbst führt");
     } else if (!zusatz.isEmpty()) {
-        text += QStringLiteral(": ") + zusatz;
+        // The path stands between » and «, as in every other message, so a name
+        // with blanks or a trailing dot reads whole.
+        text += QStringLiteral(": »") + zusatz + QStringLiteral("«");
     }
     return Fehler(n, text);
 }

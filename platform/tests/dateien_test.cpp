@@ -52,7 +52,8 @@ TEST(Dateien, AtomarSchreibenErsetztGanzOderGarNicht) {
     const Status s = DateiAtomarSchreiben(p, "drei");
     ASSERT_FALSE(s);
     EXPECT_EQ(s.fehler().nummer, 70);
-    EXPECT_TRUE(s.fehler().beschreibung.endsWith(p)) << qPrintable(s.fehler().beschreibung);
+    EXPECT_TRUE(s.fehler().beschreibung.endsWith(p + QStringLiteral("«")))
+        << qPrintable(s.fehler().beschreibung);
     EXPECT_EQ(Inhalt(p), QByteArray("zwei"));
     EXPECT_TRUE(DateiSchreibgeschuetzt(p));
 
@@ -82,7 +83,8 @@ TEST(Dateien, AtomarSchreibenUeberstehtDenAusfallDesDatentraegers) {
         fall.ausfall();
         const Status s = DateiAtomarSchreiben(p, QByteArray(100000, 'n'));
         ASSERT_FALSE(s) << qPrintable(fall.text);
-        EXPECT_EQ(s.fehler().beschreibung, fall.text + QStringLiteral(": ") + p);
+        EXPECT_EQ(s.fehler().beschreibung,
+                  fall.text + QStringLiteral(": »") + p + QStringLiteral("«"));
         EXPECT_EQ(Inhalt(p), QByteArray("alt"));
         EXPECT_EQ(QDir(umgebung.daten()).entryList(QDir::Files),
                   QStringList{QStringLiteral("a.txt")});
@@ -274,7 +276,7 @@ TEST(Dateien, SperreNenntDenGrund) {
     const DateiSperre ohneOrdner(fehlt, 0);
     ASSERT_FALSE(ohneOrdner.gesperrt());
     EXPECT_EQ(ohneOrdner.grund().nummer, 53);
-    EXPECT_TRUE(ohneOrdner.grund().beschreibung.endsWith(fehlt + QStringLiteral(".lock")));
+    EXPECT_TRUE(ohneOrdner.grund().beschreibung.endsWith(fehlt + QStringLiteral(".lock«")));
     const QString p = dir.filePath(QStringLiteral("Kronel.Old"));
     const DateiSperre eins(p);
     const DateiSperre zwei(p, 0);

@@ -51,6 +51,8 @@ TEST(Fehler, ErrnoUndBeschreibung) {
     EXPECT_EQ(FehlerAusErrno(ENOENT).nummer, 53);
     EXPECT_EQ(FehlerAusErrno(EACCES).nummer, 70);
     EXPECT_EQ(FehlerAusErrno(ENOSPC).nummer, 61);
+    EXPECT_EQ(FehlerAusErrno(EACCES, QStringLiteral("/d/Kronel.Txt")).beschreibung,
+              QStringLiteral("Zugriff verweigert: »/d/Kronel.Txt«"));
     EXPECT_EQ(FehlerBeschreibung(53), QStringLiteral("Datei nicht gefunden"));
     EXPECT_EQ(Fehler(62).beschreibung, QStringLiteral("Einlesen hinter Dateiende"));
 }
