@@ -134,3 +134,19 @@ TEST(Absichern, UnerwarteteFehlerWerdenGemeldetUndBleibenDrin) {
     EXPECT_TRUE(umgebung.meldungen.boxen[2].text.endsWith(L(" (5).")));
     EXPECT_EQ(IniLesen({}, L("Fehler"), L("Txt1")), L("Notizen_Zeit_Timer"));
 }
+
+// A window's close runs the planner's end under a guard of its own inside the
+// guard of the event: the failure is told once, and the event goes on.
+TEST(Absichern, EineWacheInDerWacheMeldetEinmal) {
+    test::TestUmgebung umgebung;
+    bool weiter = false;
+    Absichern(
+        [&] {
+            Absichern([] { throw std::runtime_error("innen"); }, L("Main_Form_QueryUnload"));
+            weiter = true;
+        },
+        L("Main_closeEvent"));
+    EXPECT_TRUE(weiter);
+    ASSERT_EQ(umgebung.meldungen.boxen.size(), 1u);
+    EXPECT_TRUE(umgebung.meldungen.boxen[0].text.startsWith(L("Main_Form_QueryUnload\r\ninnen")));
+}

@@ -313,7 +313,8 @@ AusgabeEnde Terminausgabe::TermineAusgeben() {
                            "gestartet werden?"),
             Box::JaNein | Box::Ausrufezeichen, VersionsTitel(version));
         if (antwort == Antwort::Ja) {
-            (void)PlanerStarten({});
+            // A planner that does not start is told like any failure of the run.
+            schritt([] { return PlanerStarten({}); });
         }
         return AusgabeEnde::Beenden;
     }

@@ -252,6 +252,28 @@ TEST_F(Ausgabelauf, AlteDosDateiFragtNachDemPlaner) {
     EXPECT_EQ(umgebung.zeiger.z, Zeiger::Standard);
 }
 
+TEST_F(Ausgabelauf, AlteDosDateiMeldetEinenPlanerDerNichtStartet) {
+    // No planner in the program folder: Yes to the question must not end the
+    // run without a word. Retry, with the planner there now, starts it.
+    const QString planer = umgebung.programm() + L("/Kronelin");
+    umgebung.meldungen.antworten({Antwort::Ja, Antwort::Wiederholen});
+    umgebung.meldungen.beiBox = [&] {
+        if (umgebung.meldungen.boxen.size() == 2) {
+            umgebung.schreiben(planer, "#!/bin/sh\n");
+        }
+    };
+    datei({Termin("20261209", "-", "-", "-", "-", "Alle", "Heute")}, "..Kronelin 3.20");
+    EXPECT_EQ(laufen(), AusgabeEnde::Beenden);
+    ASSERT_EQ(umgebung.meldungen.boxen.size(), 2u);
+    const test::Box& fehler = umgebung.meldungen.boxen[1];
+    EXPECT_TRUE(fehler.text.startsWith(L("Es ist ein Fehler bei der Terminausgabe aufgetreten.")));
+    EXPECT_TRUE(fehler.text.contains(L("(53).")));
+    EXPECT_EQ(fehler.stil & Box::AbbrechenWiederholenIgnorieren,
+              Box::AbbrechenWiederholenIgnorieren);
+    ASSERT_EQ(umgebung.prozesse.starts.size(), 1u);
+    EXPECT_EQ(umgebung.prozesse.starts[0].programm, planer);
+}
+
 // An empty file, an empty first line, UTF-16 or garbage is no old DOS file:
 // the message names the file and what is wrong with it.
 TEST_F(Ausgabelauf, LeereOderFremdeDateiWirdBeimNamenGenannt) {

@@ -54,8 +54,11 @@ TEST(Info, ZeigtNameUndVersionUndBleibtGeladen) {
     ASSERT_NE(info, nullptr);
     EXPECT_FALSE(info->isVisible());
     EXPECT_TRUE(info->windowTitle().startsWith(L("Kronel, Version 32-Bit ")));
+    // The loaded window keeps the facts of its first showing, in a process that
+    // runs the tests again those of an earlier folder: a new one shows this one's.
+    const Info frisch;
     EXPECT_TRUE(
-        info->SysInfo->text().contains(L("Programm Netzwerk-Ordner: ") + umgebung.programm()));
+        frisch.SysInfo->text().contains(L("Programm Netzwerk-Ordner: ") + umgebung.programm()));
 
     info->CopyrightHinweis_DblClick();
     ASSERT_EQ(umgebung.meldungen.boxen.size(), 1u);
