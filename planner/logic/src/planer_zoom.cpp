@@ -33,9 +33,9 @@ void Planer::Main_bezZoomMeldung_Click() {
             .text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
     if (text != f.STMeldung) {
         // The edited text takes the place of the whole message, the caret
-        // behind it, as an insertion leaves it.
-        sicht_.AllesMarkieren(Feld::STMeldung);
-        sicht_.MeldungEinfuegen(text);
+        // behind it, as an insertion leaves it. Not fitted again: a message
+        // read from the file may be longer than typing could make it.
+        sicht_.MeldungErsetzen(text);
     }
     Uebernehmen(0);
 }

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
 #include <QLayout>
@@ -18,9 +19,11 @@
 #include <QStyle>
 #include <QStyleOptionComboBox>
 #include <QStyledItemDelegate>
+#include <QTextCursor>
 #include <QTimer>
 #include <QToolBar>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <variant>
@@ -433,18 +436,17 @@ void Main::EinfuegebefehleVerbinden() {
 }
 
 void Main::MeldungEinfuegen(const QString& text) {
-    // Fitted before it goes in, as a paste is; what finds no room (a message
-    // read from the file may be longer than the field takes) leaves the field
-    // as it was, its selection too.
-    const Einfuegung e = STMeldung->Passend(InsWidget(text));
-    if (e.gekuerzt) {
-        QApplication::beep();
-        if (e.text.isEmpty()) {
-            return;
-        }
-    }
-    QtTextfeld feld(STMeldung);
-    TextEinfuegen(feld, e.text);
+    // Fitted before it goes in, as a paste is, and undoable like one.
+    STMeldung->Einfuegen(InsWidget(text));
+    QtTextfeld(STMeldung).fokusSetzen();
+}
+
+void Main::MeldungErsetzen(const QString& text) {
+    QTextCursor c = STMeldung->textCursor();
+    c.select(QTextCursor::Document);
+    c.insertText(InsWidget(text));
+    STMeldung->setTextCursor(c);
+    QtTextfeld(STMeldung).fokusSetzen();
 }
 
 QString Main::ListenSchrift() const {
@@ -491,12 +493,15 @@ void Main::StatusleisteAnlegen() {
     // narrows the prompt panel nor widens the window, and the window's least
     // width is known before it is placed.
     auto festeBreite = [](QLabel* l, const QStringList& texte) {
+        // The widest text by its advance; only that one is laid out.
+        const QFontMetrics masse(l->font());
+        const auto breitester =
+            std::max_element(texte.begin(), texte.end(), [&](const QString& a, const QString& b) {
+                return masse.horizontalAdvance(a) < masse.horizontalAdvance(b);
+            });
         const QString text = l->text();
-        int breite = 0;
-        for (const QString& t : texte) {
-            l->setText(t);
-            breite = std::max(breite, l->sizeHint().width());
-        }
+        l->setText(*breitester);
+        const int breite = l->sizeHint().width();
         l->setText(text);
         l->setFixedWidth(breite);
     };

@@ -199,6 +199,24 @@ TEST_F(MainEinfuegen, NachNotizUndZoomStehtDieMarkeHinterDemText) {
     EXPECT_EQ(f.meldung(), L("Chorprobe im Saal!"));
 }
 
+TEST_F(MainEinfuegen, ZoomBehaeltDieUeberlangeMeldungAusDerDatei) {
+    // 1 100 characters in the file: more than typing could put in the field.
+    const QString lang = L("Anfang ") + QString(1093, u'x');
+    umgebung.schreiben(
+        umgebung.daten() + L("/Kronel.PlD"),
+        "..Kronelin 8.010000\r\n20261215-   -   -         -   Alle   " + lang.toLatin1() + "\r\n");
+    nebenfenster.da << Fenstername::ZoomText;
+    nebenfenster.zoomTextAntwort = {0, QString(lang).remove(0, 1)};  // "A" deleted
+    AktivesPlanerfenster f(nebenfenster);
+    ASSERT_EQ(f.meldung(), lang);
+    f.main.STMeldung->setFocus(Qt::MouseFocusReason);
+    f.taste(Qt::Key_F2, Qt::ControlModifier);
+    ASSERT_EQ(nebenfenster.gezeigtNamen(), QStringList{L("ZoomText")});
+    EXPECT_EQ(f.meldung(), QString(lang).remove(0, 1));
+    EXPECT_TRUE(f.main.planer().buch.ListeTermine.last().endsWith(L("Alle   ") + lang.mid(1)));
+    EXPECT_EQ(f.markeJetzt(), 1099);
+}
+
 TEST_F(MainEinfuegen, NeuerTerminNachDemDatumNimmtNurDasGetippte) {
     nebenfenster.da << Fenstername::Monatsblatt;
     nebenfenster.monatsblattAntwort.Calendar = QDate(2026, 12, 24);

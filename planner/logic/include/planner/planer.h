@@ -76,6 +76,9 @@ public:
     // The selection of STMeldung (a line break counting two) and its font.
     virtual std::pair<int, int> MeldungAuswahl() const = 0;
     virtual SchriftWerte MeldungSchrift() const = 0;
+    // The whole message becomes the text as it stands (the caller fitted what
+    // was edited), the caret behind it and the focus in the field.
+    virtual void MeldungErsetzen(const QString& text) = 0;
     // ---- end of the enlarged editor ----
 };
 

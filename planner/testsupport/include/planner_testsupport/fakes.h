@@ -71,6 +71,12 @@ public:
         meldungLaenge = 0;
         fokus = Feld::STMeldung;
     }
+    void MeldungErsetzen(const QString& text) override {
+        felder.STMeldung = text;
+        meldungStart = static_cast<int>(text.size());
+        meldungLaenge = 0;
+        fokus = Feld::STMeldung;
+    }
     QString ListenSchrift() const override { return listenSchrift; }
     void ProgrammEnde() override {
         ++enden;

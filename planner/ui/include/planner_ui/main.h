@@ -92,6 +92,7 @@ public:
     void AllesMarkieren(Feld f) override;
     // Insertions into the message
     void MeldungEinfuegen(const QString& text) override;
+    void MeldungErsetzen(const QString& text) override;
     QString ListenSchrift() const override;
     // DruckQuelle
     QStringList ListeTermine() const override;
