@@ -570,8 +570,12 @@ Speicherung Terminbuch::TermineSpeichern() {
     }
     Ungespeichert = 0;
     // The book is saved: a settings file that cannot take the mark is told
-    // apart, not as a failed save.
-    if (!IniSchreiben({}, {}, Protokoll::OLneu, QStringLiteral("1")).ok) {
+    // apart, not as a failed save, and only here, not by the settings too.
+    const auto ok = [] {
+        const EinstellungsfehlerStill still;
+        return IniSchreiben({}, {}, Protokoll::OLneu, QStringLiteral("1")).ok;
+    };
+    if (!ok()) {
         Hinweis(QStringLiteral("Die Termine wurden gespeichert, aber in der Einstellungsdatei »") +
                     IniDateiAufloesen({}) + QStringLiteral("« konnte »") + Protokoll::OLneu +
                     QStringLiteral("« nicht gesetzt werden.\r\n\r\nDie Erinnerung bemerkt die "

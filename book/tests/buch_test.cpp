@@ -464,6 +464,26 @@ TEST_F(Buch, OlneuMisslingtGetrenntVomSpeichern) {
     EXPECT_TRUE(Boxtexte()[0].contains(QStringLiteral("Erinnerung")));
 }
 
+// The same on a full disk: the one box is the save's, not a second one about
+// the settings file as well.
+TEST_F(Buch, OlneuAufVollemDatentraegerEineMeldung) {
+    buch.TermineLaden();
+    // What a save writes once the book and its backup exist, the mark in the
+    // settings file last; the same save again with one byte too few.
+    ASSERT_EQ(buch.TermineSpeichern(), Speicherung::Gespeichert);
+    constexpr qint64 kViel = 1 << 20;
+    umgebung.datentraeger.platz = kViel;
+    ASSERT_EQ(buch.TermineSpeichern(), Speicherung::Gespeichert);
+    const qint64 geschrieben = kViel - *umgebung.datentraeger.platz;
+    umgebung.datentraeger.platz.reset();
+    IniSchreiben({}, {}, QStringLiteral("OLneu"), QStringLiteral("0"));
+    umgebung.datentraeger.platz = geschrieben - 1;
+    EXPECT_EQ(buch.TermineSpeichern(), Speicherung::Gespeichert);
+    umgebung.datentraeger.platz.reset();
+    ASSERT_EQ(Boxtexte().size(), 1) << Boxtexte().join(u'|').toStdString();
+    EXPECT_TRUE(Boxtexte()[0].startsWith(QStringLiteral("Die Termine wurden gespeichert")));
+}
+
 // Kronel.Rest cannot take the lines and the user answers Ignore: the box says
 // they were not appended, and the original is kept at the next save.
 TEST_F(Buch, NichtAngehaengterRestWirdNichtAlsAngehaengtGemeldet) {

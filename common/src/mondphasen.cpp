@@ -49,6 +49,8 @@ Ergebnis<int> MondphasenUebertragen(const QString& quelle, const QString& ziel) 
         if (!alt.isEmpty()) {
             text += QLatin1Char('~') + alt;
         }
+        // A refused write is told by the caller's report, naming the entry.
+        const EinstellungsfehlerStill still;
         if (!IniSchreiben(ziel, abschnitt, schluessel, text).ok) {
             return Fehler(FehlerNr::ZugriffVerweigert,
                           QStringLiteral("Der Eintrag ") + schluessel + QLatin1Char('.') +
