@@ -3,8 +3,6 @@
 
 #include <QDate>
 
-#include <cstdio>
-
 #include "common/einstellungen.h"
 #include "common/fehlermeldung.h"
 #include "common/standort.h"
@@ -16,6 +14,7 @@
 #include "output/zufallstermine.h"
 #include "platform/datum.h"
 #include "platform/dienste.h"
+#include "platform/ordner.h"
 #include "platform/text.h"
 #include "platform/uhr.h"
 
@@ -86,7 +85,7 @@ void Ausgabeprogramm::AutoPrintPruefen() {
         const QString text = QStringLiteral("»Kronelin« konnte nicht gestartet werden.");
         oberflaeche_.StatusSetzen(text);
         hinweisBis_ = uhr().jetzt().addSecs(15);
-        std::fprintf(stderr, "%s\n", text.toUtf8().constData());
+        MeldungProtokollieren(text, ProgrammDateiname());
     }
 }
 

@@ -4,6 +4,7 @@
 #include <QTimer>
 
 #include "common/fehlermeldung.h"
+#include "common/texte.h"
 #include "common/ton.h"
 #include "platform/dienste.h"
 #include "platform/schritte.h"
@@ -41,11 +42,6 @@ QString Bedeutung(const QString& wort) {
         }
     }
     return {};
-}
-
-QString SekundenText(int ms) {
-    const int s = (ms + 999) / 1000;
-    return s == 1 ? QStringLiteral("1 Sekunde") : QString::number(s) + QStringLiteral(" Sekunden");
 }
 
 // A port that cannot be opened is no missing file and no write-protected disk:
@@ -259,7 +255,7 @@ WahlEnde Modemwahl::Waehlen(const QString& dialString, const QString& anschluss,
                     FehlerNr::GeraetNichtVerfuegbar,
                     QStringLiteral("Das Modem an »") + geraet +
                         QStringLiteral("« antwortet nicht (keine Antwort innerhalb von ") +
-                        SekundenText(grenzeMs_) + QStringLiteral(")."));
+                        DauerText((grenzeMs_ + 999) / 1000) + QStringLiteral(")."));
             }
             beantwortet_ = true;
             if (const QString wort = ModemAntwort(empfangen_); wort != QLatin1String("OK")) {

@@ -519,9 +519,9 @@ Fehler DateiSperre::grund() const {
         return FehlerAusErrno(d_->fehler, sperrdatei);
     }
     return Fehler(FehlerNr::ZugriffVerweigert,
-                  QStringLiteral("Die Datei ") + d_->pfad +
-                      QStringLiteral(" ist von einem anderen Programm gesperrt (") + sperrdatei +
-                      QLatin1Char(')'));
+                  QStringLiteral("Die Datei »") + d_->pfad +
+                      QStringLiteral("« ist von einem anderen Programm gesperrt (»") + sperrdatei +
+                      QStringLiteral("«)"));
 }
 
 }  // namespace kronel

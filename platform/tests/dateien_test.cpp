@@ -281,9 +281,10 @@ TEST(Dateien, SperreNenntDenGrund) {
     const DateiSperre eins(p);
     const DateiSperre zwei(p, 0);
     ASSERT_FALSE(zwei.gesperrt());
-    EXPECT_TRUE(
-        zwei.grund().beschreibung.contains(QStringLiteral("von einem anderen Programm "
-                                                          "gesperrt")));
+    EXPECT_EQ(zwei.grund().beschreibung,
+              QStringLiteral("Die Datei »") + p +
+                  QStringLiteral("« ist von einem anderen Programm gesperrt (»") + p +
+                  QStringLiteral(".lock«)"));
 }
 
 // One shared file reached through two links (two users' settings folders): the
