@@ -44,6 +44,7 @@ Telewahl::Telewahl(SerielleSchnittstelle& port, QWidget* eltern, int grenzeMs, i
     Label1 = Beschriftung("Diese Nummer wählen", "Label1");
     txtNummer = new QLineEdit;
     txtNummer->setObjectName(QStringLiteral("txtNummer"));
+    EinzeiligEinpassen(txtNummer);
     Label2 = Beschriftung("über das Modem an", "Label2");
     kombiModem = Kombi("kombiModem");
     Label3 = Beschriftung("Befehls-String", "Label3");

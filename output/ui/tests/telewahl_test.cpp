@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QClipboard>
+
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -119,6 +122,10 @@ TEST_F(Dialog, LaedtWahlenUndAnschluesse) {
     ASSERT_EQ(t.kombiString->count(), 4);
     EXPECT_EQ(t.kombiString->itemText(0), L("AT DT ; Tonwahl"));
     EXPECT_EQ(t.befWählen->objectName(), L("befWählen"));
+    // A pasted number stays one line without tabs, as the settings keep it.
+    QApplication::clipboard()->setText(L("040\t123\r\n45"));
+    t.txtNummer->paste();
+    EXPECT_EQ(t.txtNummer->text(), L("040123 45"));
 }
 
 TEST_F(Dialog, WaehltUeberDenAnschlussUndSchliesst) {

@@ -63,6 +63,9 @@ StarterHauptfenster::StarterHauptfenster()
     txtOutAbs->setObjectName(QStringLiteral("txtOutAbs"));
     txtOutRel = new QLineEdit;
     txtOutRel->setObjectName(QStringLiteral("txtOutRel"));
+    // Both go into the settings file as typed or pasted: one line, no tab.
+    EinzeiligEinpassen(txtOutAbs);
+    EinzeiligEinpassen(txtOutRel);
     const std::pair<const char*, QWidget*> teile[] = {
         {"Bezeichnung1", new QLabel(QStringLiteral("um"))},
         {nullptr, txtOutAbs},

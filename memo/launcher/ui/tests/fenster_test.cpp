@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTimer>
@@ -56,6 +57,16 @@ TEST_F(Fenster, FelderAusDenEinstellungenUndTickImTitel) {
     w.Programm().Zeit_Timer();
     ASSERT_EQ(umgebung.prozesse.starts.size(), 1u);
     EXPECT_EQ(umgebung.prozesse.starts[0].argumente, QStringList{L("/n")});
+}
+
+TEST_F(Fenster, EingefuegtesPasstInEineZeileDerEinstellungen) {
+    StarterHauptfenster w;
+    QApplication::clipboard()->setText(L("a\tb\r\nc\u4e2d"));
+    for (QLineEdit* feld : {w.txtOutAbs, w.txtOutRel}) {
+        feld->clear();
+        feld->paste();
+        EXPECT_EQ(feld->text(), L("ab c?")) << feld->objectName().toStdString();
+    }
 }
 
 TEST_F(Fenster, KommaWirdPunktUndEnterGehtWeiter) {
