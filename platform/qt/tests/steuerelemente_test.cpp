@@ -8,6 +8,7 @@
 #include <QListWidget>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <QTest>
 
 #include "common/einstellungen.h"
 #include "common/fenster.h"
@@ -113,6 +114,31 @@ TEST(QtSteuerelemente, ListenfeldUndKombifeldAlsListe) {
     EXPECT_EQ(ListeAktuellOben(k, 9), 3);
     EXPECT_EQ(ListeAlsText(k), L("Meier;Schulz;Lange;"));
     EXPECT_EQ(kombi.currentText(), L("Meier"));
+}
+
+TEST(QtSteuerelemente, FreitextKombiWaehltBeimVerlassenNichts) {
+    test::AnwendungSicherstellen();
+    QWidget fenster;
+    auto* kombi = new QComboBox(&fenster);
+    auto* weiter = new QLineEdit(&fenster);
+    weiter->move(0, 40);
+    KombiFreitext(*kombi);
+    kombi->addItems({L("Ab"), L("a")});
+    kombi->setCurrentIndex(0);
+    int gewaehlt = 0;
+    QObject::connect(kombi, &QComboBox::activated, [&] { ++gewaehlt; });
+    fenster.show();
+    fenster.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&fenster));
+    kombi->setFocus();
+    kombi->clearEditText();
+    test::Tippen(kombi->lineEdit(), L("a"));
+    // Passing on is no choice of the item "a" from the list.
+    weiter->setFocus(Qt::TabFocusReason);
+    QApplication::processEvents();
+    EXPECT_EQ(gewaehlt, 0);
+    EXPECT_EQ(kombi->currentIndex(), 0);
+    EXPECT_EQ(kombi->currentText(), L("a"));
 }
 
 TEST(QtSteuerelemente, EinzeiligesFeldPasstGetipptesEingefuegtesUndGezogenesEin) {
