@@ -301,22 +301,24 @@ void Drucken::BefVorschau_Click() {
     QPalette p = Text->palette();
     p.setColor(QPalette::Base, Qt::white);
     Text->setPalette(p);
+    // The pane comes in beside the options: the window doubles, or grows
+    // further for the longest line, in one step below.
+    int mindestens = width();
     if (Text->isHidden()) {
-        const int breite = width();
+        mindestens = 2 * width();
         Text->show();
-        resize(2 * breite, height());
-        UeberBesitzerZentrieren(this);
     }
     EreignisseZulassen();
     DruckListeAufbauen();
     const QString vorschau = DruckVorschauText(Liste);
     Text->setPlainText(QString(vorschau).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
-    VorschauVerbreitern(vorschau);
+    VorschauVerbreitern(vorschau, mindestens);
 }
 
-// The pane grows until its longest line shows whole, while the window fits the
-// screen; beyond that its scroll bar shows the rest.
-void Drucken::VorschauVerbreitern(const QString& vorschau) {
+// The window takes at least mindestens and grows until the pane's longest line
+// shows whole, while it fits the screen; beyond that the scroll bar shows the
+// rest.
+void Drucken::VorschauVerbreitern(const QString& vorschau, int mindestens) {
     const QFontMetrics masse(Text->font());
     int zeile = 0;
     for (const QStringView z : QStringView(vorschau).split(QStringLiteral("\r\n"))) {
@@ -326,7 +328,7 @@ void Drucken::VorschauVerbreitern(const QString& vorschau) {
     const int noetig = zeile + 2 * static_cast<int>(Text->document()->documentMargin()) +
                        2 * Text->frameWidth() +
                        Text->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, Text);
-    int breite = width() + noetig - Text->width();
+    int breite = std::max(mindestens, width() + noetig - Text->width());
     if (const QScreen* s = screen()) {
         const int rahmen = frameGeometry().width() - width();
         breite = std::min(breite, s->availableGeometry().width() - rahmen);

@@ -64,7 +64,7 @@ private:
     DruckListenOptionen optionen() const;
     void optionenZeigen(const DruckListenOptionen& o);
     void bedienbar(bool an);
-    void VorschauVerbreitern(const QString& vorschau);
+    void VorschauVerbreitern(const QString& vorschau, int mindestens);
     QScrollBar* regler(const char* name, int min, int max);
 
     NebenFenster& fenster_;
