@@ -27,12 +27,13 @@ TEST(Abgesichert, ReichtArgumenteWeiterUndMeldetFehlerMitDemNamen) {
     QObject::connect(&quelle, &QObject::objectNameChanged, &quelle,
                      Abgesichert([&] { ++ohneArgument; }, "ohneArgument"));
     QObject::connect(&quelle, &QObject::objectNameChanged, &quelle,
-                     Abgesichert([] { throw std::runtime_error("kaputt"); }, "Zeit_Timer"));
+                     Abgesichert([] { throw std::runtime_error("kaputt"); }, "befWählen_Click"));
     quelle.setObjectName(L("neu"));
     EXPECT_EQ(erhalten, L("neu"));
     EXPECT_EQ(ohneArgument, 1);
     ASSERT_EQ(umgebung.meldungen.boxen.size(), 1u);
-    EXPECT_TRUE(umgebung.meldungen.boxen[0].text.startsWith(L("Zeit_Timer\r\nkaputt")));
+    // The handler's name as the source spells it, umlaut included.
+    EXPECT_TRUE(umgebung.meldungen.boxen[0].text.startsWith(L("befWählen_Click\r\nkaputt")));
 }
 
 TEST(AbgesichertAusfuehren, GibtDenWertOderNachEinemFehlerDenErsatz) {

@@ -73,7 +73,7 @@ Telewahl::Telewahl(SerielleSchnittstelle& port, QWidget* eltern, int grenzeMs, i
     raster->addLayout(knoepfe, 4, 0, 1, 2);
 
     connect(befWählen, &QPushButton::clicked, this,
-            Abgesichert([this] { befWählen_Click(); }, "befWaehlen_Click"));
+            Abgesichert([this] { befWählen_Click(); }, "befWählen_Click"));
     connect(befAbbrechen, &QPushButton::clicked, this,
             Abgesichert([this] { befAbbrechen_Click(); }, "befAbbrechen_Click"));
     Form_Load();

@@ -89,7 +89,7 @@ auto Abgesichert(Handler handler, const char* wo) {
     return [handler = std::move(handler), wo](auto... argumente) -> void {
         auto tupel = std::make_tuple(argumente...);
         Absichern([&] { detail::MitVorderenArgumenten<sizeof...(argumente)>(handler, tupel); },
-                  QString::fromLatin1(wo));
+                  QString::fromUtf8(wo));
     };
 }
 
@@ -99,13 +99,13 @@ auto Abgesichert(Handler handler, const char* wo) {
 // event goes on to its target as if the filter had not seen it.
 template <typename Teil, typename Wert>
 Wert AbgesichertAusfuehren(Teil teil, const char* wo, Wert ersatz) {
-    Absichern([&] { ersatz = teil(); }, QString::fromLatin1(wo));
+    Absichern([&] { ersatz = teil(); }, QString::fromUtf8(wo));
     return ersatz;
 }
 template <typename Teil>
 void AbgesichertAusfuehren(Teil teil, const char* wo) {
     static_assert(std::is_void_v<std::invoke_result_t<Teil&>>, "the answer after a failure");
-    Absichern(teil, QString::fromLatin1(wo));
+    Absichern(teil, QString::fromUtf8(wo));
 }
 
 // One panel of a status bar: its control name, the text it starts with, its
