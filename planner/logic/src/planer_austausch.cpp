@@ -30,13 +30,17 @@ QString AustauschDatei() {
 }
 
 // The report names the file under the general sentence: the standard
-// description alone ("Datenträger voll") does not say which file. A reading
-// adds why it failed: a FIFO, a device or a file too large is named as such.
-SchrittLaeufer AustauschSchritte(const QString& was, bool mitGrund = false) {
+// description alone ("Datenträger voll") does not say which file. Why it failed
+// follows where it says more than that: a FIFO, a device or a file too large is
+// named as such.
+SchrittLaeufer AustauschSchritte(const QString& was, const QString& datei) {
     return SchrittLaeufer(
-        [was, mitGrund](const Fehler& f) {
+        [was, datei](const Fehler& f) {
             const QString text = QStringLiteral("Es ist ein Fehler aufgetreten.~") + was;
-            return mitGrund ? FehlerMeldungMitBeschreibung(f, text) : FehlerMeldung(f, text);
+            const bool nurDieDatei = f.beschreibung == FehlerBeschreibung(f.nummer) +
+                                                           QStringLiteral(": »") + datei +
+                                                           QStringLiteral("«");
+            return nurDieDatei ? FehlerMeldung(f, text) : FehlerMeldungMitBeschreibung(f, text);
         },
         QStringLiteral("Terminaustausch"));
 }
@@ -115,7 +119,8 @@ void Planer::Main_mnuTaustauschSave_Click() {
         NachCp1252(buch.ListeTermine[buch.TerminIndex] + QStringLiteral("\r\n"));
     bool geschrieben = false;
     AustauschSchritte(QStringLiteral("Der Termin konnte nicht an »") + *datei +
-                      QStringLiteral("« angehängt werden."))([&]() -> Status {
+                          QStringLiteral("« angehängt werden."),
+                      *datei)([&]() -> Status {
         Status s = DateiAnhaengen(*datei, zeile);
         geschrieben = s.ok();
         return s;
@@ -145,7 +150,7 @@ void Planer::Main_mnuTaustauschLoad_Click() {
     std::optional<QByteArray> inhalt;
     AustauschSchritte(
         QStringLiteral("Die Datei »") + *datei + QStringLiteral("« konnte nicht gelesen werden."),
-        true)([&]() -> Status {
+        *datei)([&]() -> Status {
         Ergebnis<QByteArray> gelesen = DateiLesen(*datei);
         if (!gelesen) {
             return gelesen.fehler();

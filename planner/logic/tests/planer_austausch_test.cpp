@@ -83,6 +83,14 @@ TEST_F(Austausch, FehlendeOderUnlesbareDateiAendertNichts) {
     EXPECT_TRUE(umgebung.meldungen.boxen[1].text.contains(L("»") + datei() +
                                                           L("« ist keine gewöhnliche Datei")));
     EXPECT_EQ(planer.buch.ListeTermine.size(), 2);
+    // and so is it when a record is to be appended to it
+    fenster.dateiwahlAntwort = datei();
+    umgebung.meldungen.antworten({Antwort::Abbruch});
+    planer.Main_mnuTaustauschSave_Click();
+    ASSERT_EQ(umgebung.meldungen.boxen.size(), 3u);
+    EXPECT_TRUE(umgebung.meldungen.boxen[2].text.contains(L("»") + datei() +
+                                                          L("« ist keine gewöhnliche Datei")));
+    umgebung.meldungen.boxen.pop_back();
 
     // Ignore after a failed write: no success sound, no path
     fenster.dateiwahlAntwort = umgebung.daten() + L("/fehlt/x.pe$");
