@@ -279,10 +279,7 @@ Fehler DefekteFehler(const AbgelaufenErgebnis& e) {
     text += QStringLiteral(": »") + erster.termin.left(kZitat);
     if (erster.termin.size() > kZitat) {
         text += QStringLiteral("…");
-        zusatz.append(
-            ZahlFormatieren(static_cast<double>(erster.termin.size()), QStringLiteral("#,##0"))
-                .wertOder(QString::number(erster.termin.size())) +
-            QStringLiteral(" Zeichen lang"));
+        zusatz.append(GanzzahlText(erster.termin.size()) + QStringLiteral(" Zeichen lang"));
     }
     text += QStringLiteral("«");
     if (!erster.fehler.beschreibung.isEmpty()) {

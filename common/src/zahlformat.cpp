@@ -292,4 +292,9 @@ Ergebnis<QString> ZahlFormatieren(double wert, const QString& muster) {
     return Zahl(wert, m);
 }
 
+QString GanzzahlText(qint64 wert) {
+    return ZahlFormatieren(static_cast<double>(wert), QStringLiteral("#,##0"))
+        .wertOder(QString::number(wert));
+}
+
 }  // namespace kronel

@@ -21,4 +21,8 @@ namespace kronel {
 // for a date outside the years 100 to 9999.
 Ergebnis<QString> ZahlFormatieren(double wert, const QString& muster);
 
+// A whole number with German thousands grouping whatever the locale says:
+// "1.234".
+QString GanzzahlText(qint64 wert);
+
 }  // namespace kronel

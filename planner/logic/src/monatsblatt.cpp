@@ -21,9 +21,7 @@ MonatsblattPanels MonatsblattPanelsBilden(const QDate& gezeigt, const QDate& heu
     p.KW = QStringLiteral(" %1. Woche ").arg(KalenderWoche(gezeigt));
     const qint64 n = gezeigt.daysTo(heute);
     const qint64 betrag = std::llabs(n);
-    // German grouping whatever the locale says: "in 1.234 Tagen".
-    const QString zahl = ZahlFormatieren(static_cast<double>(betrag), QStringLiteral("#,##0"))
-                             .wertOder(QString::number(betrag));
+    const QString zahl = GanzzahlText(betrag);  // "in 1.234 Tagen"
     p.vor = (n < 0 ? QStringLiteral(" in ") : QStringLiteral(" vor ")) + zahl +
             (betrag == 1 ? QStringLiteral(" Tag ") : QStringLiteral(" Tagen "));
     p.Feiertag = FeiertagText(gezeigt);
