@@ -196,34 +196,25 @@ WahlEnde Modemwahl::Waehlen(const QString& dialString, const QString& anschluss,
     // The ";" brings the modem back to command mode once it has dialled.
     const QByteArray kommando = NachCp1252(befehl + ziffern + QStringLiteral(";\r"));
     const QString geraet = SeriellesGeraet(Trim(anschluss));
-    bool abgelehnt = false;  // the modem answered, but not with OK
     SchrittLaeufer lauf(
-        [&abgelehnt](const Fehler& f) {
-            // The general sentence, then what happened; a refusal is no matter
-            // of the settings.
+        [](const Fehler& f) {
+            // The general sentence, then what happened; a refusal (the modem
+            // answered, but not with OK) is no matter of the settings.
             QString text = QStringLiteral("Es ist ein Fehler beim Wählen aufgetreten.");
-            if (!abgelehnt) {
+            if (f.nummer != kOhneNummer) {
                 text += QStringLiteral(" Überprüfen Sie bitte die Einstellungen.");
             }
             if (!f.beschreibung.isEmpty()) {
                 text += QLatin1Char('~') + f.beschreibung;
             }
-            return FehlerMeldung(f, text);
+            // Retry runs the step again; Abort and Ignore both end the dial,
+            // since nothing after a failed step makes sense (no handset prompt
+            // after a dial that did not happen).
+            const int antwort = FehlerMeldung(f, text);
+            return antwort == Antwort::Ignorieren ? Antwort::Abbruch : antwort;
         },
         QStringLiteral("befWählen_Click"));
-    // Retry runs the step again; Abort and Ignore both end the dial, since
-    // nothing after a failed step makes sense (no handset prompt after a dial
-    // that did not happen).
-    auto schritt = [&](const std::function<Status()>& s) {
-        bool gescheitert = false;
-        const bool weiter = lauf([&] {
-            abgelehnt = false;
-            Status st = s();
-            gescheitert = !st.ok();
-            return st;
-        });
-        return weiter && !gescheitert && !abgebrochen_;
-    };
+    auto schritt = [&](const std::function<Status()>& s) { return lauf(s) && !abgebrochen_; };
 
     if (!schritt([&]() -> Status {
             if (geraet.isEmpty()) {
@@ -259,7 +250,6 @@ WahlEnde Modemwahl::Waehlen(const QString& dialString, const QString& anschluss,
             }
             beantwortet_ = true;
             if (const QString wort = ModemAntwort(empfangen_); wort != QLatin1String("OK")) {
-                abgelehnt = true;
                 return Fehler(kOhneNummer, QStringLiteral("Das Modem an »") + geraet +
                                                QStringLiteral("« meldet »") + wort +
                                                QStringLiteral("«: ") + Bedeutung(wort) +
