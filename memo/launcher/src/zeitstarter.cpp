@@ -37,7 +37,8 @@ bool StartFaellig(const QString& uhrzeit, const QString& stunden, qint64 sekunde
     const bool uhrzeitTrifft = Left(uhrzeit, 5) == jetzt.toString(QStringLiteral("hh:mm"));
     const double abstand = Val(stunden) * 60 * 60;
     bool start = uhrzeitTrifft || static_cast<double>(sekunden) > abstand;
-    if (abstand == 0 || sekunden < 60) {
+    // No hours, or a negative number of them, switch the automatic start off.
+    if (abstand <= 0 || sekunden < 60) {
         start = false;
     }
     // An output program that is slow, blocked or failing never records its run:

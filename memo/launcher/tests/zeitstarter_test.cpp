@@ -138,11 +138,14 @@ TEST_F(Starter, UmEinsEinmalUndNachMehrAlsZwoelfStundenWieder) {
     EXPECT_TRUE(umgebung.meldungen.boxen.empty());
 }
 
-TEST_F(Starter, NieMitNullStundenOderOhneGueltigeLetzteAusgabe) {
+TEST_F(Starter, NieMitNullOderWenigerStundenOderOhneGueltigeLetzteAusgabe) {
     Letzte("09.12.2026 00:30:00");
-    logik.txtOutRel = L("0");
-    Ticken(Um(0, 55), Um(1, 5));
-    EXPECT_TRUE(ausgabe.starts.empty());
+    // 200 seconds, the time of day 01:00 among them.
+    for (const char* stunden : {"0", "-1", "-0.01"}) {
+        logik.txtOutRel = L(stunden);
+        Ticken(Um(0, 58, 40), Um(1, 2));
+        EXPECT_TRUE(ausgabe.starts.empty()) << stunden;
+    }
 
     logik.txtOutRel = L("12");
     for (const char* wert : {"???", "", "31.02.2026 00:30:00", "gestern"}) {

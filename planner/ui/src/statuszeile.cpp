@@ -83,11 +83,14 @@ QString HinweisKuerzen(const QString& text, const std::function<bool(const QStri
         const QString pfad = text.mid(auf + 1, zu - auf - 1);
         const qsizetype schnitt = pfad.lastIndexOf(QLatin1Char('/'));
         const QString name = pfad.mid(schnitt + 1);
-        auto mitPfad = [&](const QString& p) { return text.left(auf + 1) + p + text.mid(zu); };
+        const QString davor = text.left(auf);
+        auto mitPfad = [&](const QString& p, const QString& d) {
+            return d + QChar(0xBB) + p + text.mid(zu);
+        };
         if (schnitt > 0) {
             const QString ordner = pfad.left(schnitt);
             auto mitOrdner = [&](qsizetype n) {
-                return mitPfad(MitteKuerzen(ordner, n) + QLatin1Char('/') + name);
+                return mitPfad(MitteKuerzen(ordner, n) + QLatin1Char('/') + name, davor);
             };
             const qsizetype n =
                 Groesstes(0, ordner.size() - 1, [&](qsizetype k) { return passt(mitOrdner(k)); });
@@ -96,7 +99,21 @@ QString HinweisKuerzen(const QString& text, const std::function<bool(const QStri
             }
         }
         const QString vorn = schnitt >= 0 ? QString(kAuslassung) + QLatin1Char('/') : QString();
-        auto mitName = [&](qsizetype n) { return mitPfad(vorn + MitteKuerzen(name, n)); };
+        // Then the words before the name, from the first on: the name stays
+        // whole as long as it finds room.
+        const QString weg = davor.isEmpty() ? QString() : QString(kAuslassung);
+        for (qsizetype blank = davor.indexOf(QLatin1Char(' '));;
+             blank = davor.indexOf(QLatin1Char(' '), blank + 1)) {
+            const QString rest = blank < 0 ? QString() : davor.mid(blank + 1);
+            const QString kurz = mitPfad(vorn + name, weg + rest);
+            if (passt(kurz)) {
+                return kurz;
+            }
+            if (blank < 0) {
+                break;
+            }
+        }
+        auto mitName = [&](qsizetype n) { return mitPfad(vorn + MitteKuerzen(name, n), weg); };
         const qsizetype n =
             Groesstes(1, name.size() - 1, [&](qsizetype k) { return passt(mitName(k)); });
         if (n >= 1) {

@@ -29,12 +29,17 @@ TEST(HinweisKuerzen, ErstDerOrdnerInSeinerMitteDannDerDateiname) {
     // "…/" and the whole file name
     const QString nurName = L("Gespeichert als »…/Ausdruck-0930.pdf« heute.");
     EXPECT_EQ(HinweisKuerzen(kSatz, Hoechstens(nurName.size())), nurName);
-    // then the file name in its middle as well
+    // then the words before it, from the first on
     EXPECT_EQ(HinweisKuerzen(kSatz, Hoechstens(nurName.size() - 6)),
-              L("Gespeichert als »…/Ausdr…0.pdf« heute."));
+              L("…als »…/Ausdruck-0930.pdf« heute."));
+    const QString ohneWorte = L("…»…/Ausdruck-0930.pdf« heute.");
+    EXPECT_EQ(HinweisKuerzen(kSatz, Hoechstens(ohneWorte.size())), ohneWorte);
+    // and only then the file name in its middle
+    EXPECT_EQ(HinweisKuerzen(kSatz, Hoechstens(ohneWorte.size() - 6)),
+              L("…»…/Ausdr…0.pdf« heute."));
     // a file name without a folder: 10 of its 17 characters are left
-    EXPECT_EQ(HinweisKuerzen(L("Datei »Ausdruck-0930.pdf« fertig"), Hoechstens(26)),
-              L("Datei »Ausdr…0.pdf« fertig"));
+    EXPECT_EQ(HinweisKuerzen(L("Datei »Ausdruck-0930.pdf« fertig"), Hoechstens(21)),
+              L("…»Ausdr…0.pdf« fertig"));
 }
 
 TEST(HinweisKuerzen, OhneDateinamenOderZuEngAmEndeGekuerzt) {

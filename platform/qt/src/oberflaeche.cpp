@@ -363,6 +363,9 @@ public:
         groesse_ = groesse_ || groesse;
         gegeben_ = fenster_->size();
     }
+    // Outer edges with a size were given to the window, and it holds them
+    // as its inside until the frame is known.
+    bool GroesseGegeben() const { return groesse_ && !fertig_; }
     // What the window is given now, the frame known, holds.
     void Aufgeben() {
         fertig_ = true;
@@ -437,9 +440,21 @@ void Nachgetragen(QWidget* w) {
     }
 }
 
+// Never shown, the window has no frame yet; Qt puts the one that comes at
+// the window's position, around the size its design gave it.
+bool EigeneGroesseUngezeigt(QWidget* w) {
+    const RahmenNachtrag* n = RahmenNachtrag::Von(w);
+    return !w->isVisible() && !w->testAttribute(Qt::WA_WState_ExplicitShowHide) &&
+           (n == nullptr || !n->GroesseGegeben());
+}
+
 }  // namespace
 
-QtFenster::QtFenster(QWidget* w, RahmenAbfrage rahmen) : w_(w), rahmen_(std::move(rahmen)) {
+QtFenster::QtFenster(QWidget* w, RahmenAbfrage rahmen, RahmenAbfrage kommt)
+    : w_(w), rahmen_(std::move(rahmen)), kommt_(std::move(kommt)) {
+    if (!kommt_) {
+        kommt_ = [](const QWidget&) { return FenstermanagerRahmen(); };
+    }
     if (!rahmen_) {
         rahmen_ = [](const QWidget& fenster) {
             const QRect aussen = fenster.frameGeometry();
@@ -458,7 +473,13 @@ FensterMasse QtFenster::masse() const {
     if (w_ == nullptr) {
         return {};
     }
-    const QRect r = w_->geometry().marginsAdded(Rahmen());
+    QRect r = w_->geometry();
+    const QMargins rahmen = Rahmen();
+    if (!rahmen.isNull()) {
+        r = r.marginsAdded(rahmen);
+    } else if (EigeneGroesseUngezeigt(w_)) {
+        r.setSize(r.size().grownBy(kommt_(*w_)));
+    }
     return {r.x() * TwipsProPixel, r.y() * TwipsProPixel, r.width() * TwipsProPixel,
             r.height() * TwipsProPixel};
 }

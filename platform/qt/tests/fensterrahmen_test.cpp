@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QScreen>
+#include <QStringList>
 #include <QWidget>
 
 #include <utility>
@@ -57,6 +58,33 @@ TEST_F(FensterRahmen, GestartetUndBeendetBleibenDieGespeichertenAussenmasse) {
             EXPECT_EQ(IniLesen({}, L("Kronel"), L(schluessel)), L(wert)) << start << schluessel;
         }
     }
+}
+
+TEST_F(FensterRahmen, UngezeigtWieGezeigtGespeichert) {
+    // "/autoprint" ends before its window shows: it stores the outer edges a
+    // start that shows the window stores, at the first run and every later one.
+    auto lauf = [](bool zeigen) {
+        QWidget fenster;
+        fenster.resize(617, 459);  // the designed size
+        QtFenster f(&fenster, RahmenNachDemZeigen(), [](const QWidget&) { return kRahmen; });
+        FensterPositionLesen(f, L("Kronelin"));
+        if (zeigen) {
+            fenster.show();
+            QApplication::processEvents();
+        }
+        FensterPositionSpeichern(f, L("Kronelin"), PositionsText::Ganzzahl);
+        QStringList werte;
+        for (const char* s : {"Höhe", "Weite", "Links", "Oben"}) {
+            werte << IniLesen({}, L("Kronel"), L("KronelinForm_") + L(s));
+        }
+        return werte;
+    };
+    const QStringList gezeigt = lauf(true);
+    EXPECT_EQ(gezeigt.mid(0, 2), (QStringList{L("7290"), L("9315")}));  // 486 x 621 pixels
+    umgebung.schreiben(umgebung.riviror(), {});
+    EXPECT_EQ(lauf(false), gezeigt);
+    EXPECT_EQ(lauf(false), gezeigt);
+    EXPECT_EQ(lauf(true), gezeigt);
 }
 
 TEST_F(FensterRahmen, VerschiebenVorDemRahmenBehaeltDieGroesse) {

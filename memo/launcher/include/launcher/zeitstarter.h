@@ -18,7 +18,7 @@ std::optional<qint64> SekundenSeit(const QString& letzteAusgabe, const QDateTime
 
 // The start rule of the tick. Due when the first five characters of uhrzeit are
 // jetzt as "hh:mm", or when more than stunden hours have passed since the last
-// output; never with stunden 0, and never within a minute of the last output
+// output; never with stunden 0 or below, and never within a minute of the last output
 // (without a valid one, sekunden is 0). A start of our own, eigenerStart, holds
 // off the next for a minute, and a start by the hours for those hours.
 bool StartFaellig(const QString& uhrzeit, const QString& stunden, qint64 sekunden,

@@ -117,6 +117,11 @@ StarterHauptfenster::StarterHauptfenster()
 StarterHauptfenster::~StarterHauptfenster() = default;
 
 bool StarterHauptfenster::Form_Load() {
+    // The window takes the size its layout needs before the start places it
+    // and perhaps minimizes it: growing at its first showing would restore it
+    // (see EckeNachziehen).
+    ensurePolished();
+    layout()->activate();
     programm_->Form_Load();
     return true;
 }
@@ -168,11 +173,7 @@ void StarterHauptfenster::showEvent(QShowEvent* e) {
     AbgesichertAusfuehren(
         [&] {
             QMainWindow::showEvent(e);
-            // The size is final only now that the layout ran: the corner is taken again.
-            if (!gezeigt_) {
-                gezeigt_ = true;
-                programm_->Logik().EckeEinnehmen(*fenster_);
-            }
+            EckeNachziehen();
             QTimer::singleShot(0, this,
                                Abgesichert([this] { programm_->Zeit_Timer(); }, "Form_Paint"));
         },
@@ -183,11 +184,7 @@ void StarterHauptfenster::moveEvent(QMoveEvent* e) {
     AbgesichertAusfuehren(
         [&] {
             QMainWindow::moveEvent(e);
-            // A window manager adds its frame after the first showing.
-            if (gezeigt_ && !mitRahmen_ && frameGeometry() != geometry()) {
-                mitRahmen_ = true;
-                programm_->Logik().EckeEinnehmen(*fenster_);
-            }
+            EckeNachziehen();
         },
         "StarterHauptfenster_moveEvent");
 }
@@ -206,11 +203,28 @@ void StarterHauptfenster::changeEvent(QEvent* e) {
                                 "Form_Resize"));
             }
             if (!(windowState() & Qt::WindowMinimized)) {
+                EckeNachziehen();
                 QTimer::singleShot(0, this,
                                    Abgesichert([this] { programm_->Zeit_Timer(); }, "Form_Paint"));
             }
         },
         "StarterHauptfenster_changeEvent");
+}
+
+void StarterHauptfenster::EckeNachziehen() {
+    // Moving or sizing a minimized window makes Qt's X11 side hint it as
+    // normal, and the window manager restores it: a window that starts as a
+    // symbol takes its corner when it is first restored.
+    if (!isVisible() || (windowState() & Qt::WindowMinimized)) {
+        return;
+    }
+    // The frame is known only once a window manager put it around the shown window.
+    const bool rahmen = frameGeometry() != geometry();
+    if (!gezeigt_ || (rahmen && !mitRahmen_)) {
+        gezeigt_ = true;
+        mitRahmen_ = rahmen;
+        programm_->Logik().EckeEinnehmen(*fenster_);
+    }
 }
 
 bool StarterHauptfenster::eventFilter(QObject* objekt, QEvent* e) {

@@ -120,3 +120,24 @@ TEST_F(Fenster, OhneKombiMitFreitext) {
     w.Form_Load();
     EXPECT_EQ(test::KombisBetippen(&w), QStringList());
 }
+
+TEST_F(Fenster, AlsSymbolUnveraendertBisZurWiederherstellung) {
+    StarterHauptfenster w;
+    w.Form_Load();
+    const QRect gesetzt = w.geometry();
+    EXPECT_EQ(gesetzt.size(), gesetzt.size().expandedTo(w.minimumSizeHint()));
+    w.Starten();
+    QApplication::processEvents();
+    // Under X11 a minimized window that moves or grows comes up normal: it
+    // keeps the size and the place the start gave it before it had a frame.
+    EXPECT_TRUE(w.isMinimized());
+    EXPECT_EQ(w.size(), gesetzt.size());
+    EXPECT_EQ(w.frameGeometry().topLeft(), gesetzt.topLeft());
+
+    w.setWindowState(Qt::WindowNoState);
+    QApplication::processEvents();
+    const QRect r = w.frameGeometry();
+    EXPECT_EQ(r.right() + 1, static_cast<int>(bildschirm().weite() / TwipsProPixel) - 5);
+    EXPECT_EQ(r.bottom() + 1, static_cast<int>(bildschirm().hoehe() / TwipsProPixel) - 5);
+    w.close();
+}

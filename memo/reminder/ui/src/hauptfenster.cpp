@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <utility>
 
 #include "common/fehlermeldung.h"
 #include "common/hilfe.h"
@@ -115,13 +116,19 @@ ErinnerungsHauptfenster::ErinnerungsHauptfenster()
     panelDatum = panels.datum;
     panelZeit = panels.zeit;
     // Wide enough for the longest note, date and time the panels show.
-    panelStatus->setText(QStringLiteral("Noch 99 Termine."));
-    panelDatum->setText(QStringLiteral(" Donnerstag, 30. September 2027, 39. Woche "));
-    panelZeit->setText(QStringLiteral(" 00:00 "));
+    const std::pair<QLabel*, QStringList> inhalte[] = {
+        {panelStatus, {RestText(0), RestText(1), RestText(99)}},
+        {panelDatum, {QStringLiteral(" Donnerstag, 30. September 2027, 39. Woche ")}},
+        {panelZeit, {QStringLiteral(" 00:00 ")}}};
     int noetig = 24;  // the margins and the size grip
-    for (QLabel* l : {panelStatus, panelDatum, panelZeit}) {
-        noetig += l->sizeHint().width() + 8;
+    for (const auto& [l, texte] : inhalte) {
+        int breite = 0;
+        for (const QString& t : texte) {
+            l->setText(t);
+            breite = std::max(breite, l->sizeHint().width());
+        }
         l->clear();
+        noetig += breite + 8;
     }
     resize(std::max(width(), noetig), height());
 

@@ -125,7 +125,7 @@ TEST_F(Fenster, StatusleisteZeigtIhreTexteGanz) {
     ErinnerungsHauptfenster w;
     ASSERT_TRUE(w.Form_Load());
     w.show();
-    w.panelStatus->setText(L("Noch 12 Termine."));
+    w.panelStatus->setText(L("Keine Termine mehr."));
     w.panelDatum->setText(L(" Donnerstag, 30. September 2027, 39. Woche "));
     QApplication::processEvents();
     for (QLabel* l : {w.panelStatus, w.panelDatum, w.panelZeit}) {

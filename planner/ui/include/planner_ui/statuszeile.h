@@ -19,9 +19,10 @@ class QLabel;
 namespace kronel {
 
 // The text as far as passt allows: whole; else with the folder of the file
-// named between » and « shortened in its middle, the file name kept; else the
-// file name shortened in its middle as well; else cut at its end. "…" marks
-// what is left out.
+// named between » and « shortened in its middle, the file name kept; else
+// without the words before », from the first on; else with the file name
+// shortened in its middle as well; else cut at its end. "…" marks what is
+// left out.
 QString HinweisKuerzen(const QString& text, const std::function<bool(const QString&)>& passt);
 
 class StatusZeilen final : public QObject {

@@ -79,13 +79,19 @@ private:
     QPointer<QWidget> w_;
 };
 
+// The frame the desktop's window manager will put around a new top-level
+// window, asked once a process; none off X11 or where no window manager tells.
+QMargins FenstermanagerRahmen();
+
 // A top-level window; the frame counts as the system counts it (outer edges).
 class QtFenster final : public FensterSteuerelement {
 public:
     // The frame a window manager put around a window; none while it has not.
     using RahmenAbfrage = std::function<QMargins(const QWidget&)>;
-    // Without a query the frame is the one Qt knows.
-    explicit QtFenster(QWidget* w, RahmenAbfrage rahmen = {});
+    // Without a query the frame is the one Qt knows. A window never shown that
+    // keeps the size its design gave it counts the frame it will get (kommt;
+    // without it the one FenstermanagerRahmen names) to its outer size.
+    explicit QtFenster(QWidget* w, RahmenAbfrage rahmen = {}, RahmenAbfrage kommt = {});
     FensterMasse masse() const override;
     void masseSetzen(const FensterMasse& m) override;
     void verschieben(double links, double oben) override;
@@ -96,6 +102,7 @@ private:
     QMargins Rahmen() const;
     QPointer<QWidget> w_;
     RahmenAbfrage rahmen_;
+    RahmenAbfrage kommt_;
 };
 
 // A QListWidget or QComboBox as a list control. A sorted list widget puts

@@ -66,6 +66,9 @@ protected:
     bool eventFilter(QObject* objekt, QEvent* e) override;
 
 private:
+    // The lower right corner, again once the size and the frame are final.
+    void EckeNachziehen();
+
     std::unique_ptr<QtFenster> fenster_;
     std::unique_ptr<Starterprogramm> programm_;
     bool gezeigt_ = false;
