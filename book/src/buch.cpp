@@ -335,6 +335,7 @@ LadeErgebnis Terminbuch::TermineLaden() {
     BewahrtesOriginal.clear();
     bewahrenQuelle_.clear();
     verweigert_.reset();
+    stand_.Vergessen();
     const QString pfad = PfadAufloesen(modul().DateiTermine);
     auto unvollstaendig = [&](const QString& quelle) {
         Unvollstaendig = true;
@@ -371,6 +372,11 @@ LadeErgebnis Terminbuch::TermineLaden() {
     });
     if (vorhanden && !gelesen) {
         unvollstaendig(pfad);
+    }
+    if (gelesen) {
+        stand_.Merken(inhalt);
+    } else if (!vorhanden) {
+        stand_.Fehlt();
     }
     if (lauf.abgebrochen()) {
         ergebnis.abgebrochen = true;
@@ -493,25 +499,43 @@ Status Terminbuch::OriginalBewahren() {
     if (!inhalt) {
         return inhalt.fehler();
     }
-    const QString basis = PfadAufloesen(modul().DateiTermine) + QLatin1Char('.') +
-                          uhr().jetzt().toString(QStringLiteral("yyyyMMdd-HHmmss"));
-    // Never over an existing file.
-    QString ziel = basis;
-    for (int n = 2; Vorhanden(ziel); ++n) {
-        ziel = basis + QLatin1Char('-') + QString::number(n);
+    const Ergebnis<QString> ziel =
+        FassungBewahren(PfadAufloesen(modul().DateiTermine), inhalt.wert());
+    if (!ziel) {
+        return ziel.fehler();
     }
-    if (Status s = DateiAtomarSchreiben(ziel, inhalt.wert()); !s) {
-        return s;
-    }
-    BewahrtesOriginal = ziel;
+    BewahrtesOriginal = *ziel;
     Hinweis(QStringLiteral("Die Terminliste wurde beim Laden nicht vollständig übernommen. Die "
                            "ursprüngliche Datei bleibt als »") +
-                ziel + QStringLiteral("« erhalten."),
+                *ziel + QStringLiteral("« erhalten."),
             Box::Information);
     return {};
 }
 
-Speicherung Terminbuch::TermineSpeichern() {
+Status Terminbuch::FremdeFassungBewahren(const QString& pfad) {
+    const auto fremd = stand_.FremdeFassung(pfad);
+    if (!fremd) {
+        return fremd.fehler();
+    }
+    if (!fremd.wert()) {
+        return {};
+    }
+    const Ergebnis<QString> ziel = FassungBewahren(pfad, *fremd.wert());
+    if (!ziel) {
+        return ziel.fehler();
+    }
+    // Seen now: a write that fails after this does not keep it a second time.
+    stand_.Merken(*fremd.wert());
+    // The original of an incomplete load is no longer in the file to keep.
+    if (bewahrenQuelle_ == pfad) {
+        bewahrenQuelle_.clear();
+    }
+    // At a signal's end the box goes to the log.
+    Hinweis(FremdeFassungText(pfad, *ziel), Box::Information);
+    return {};
+}
+
+Speicherung Terminbuch::TermineSpeichern(Speicheranlass anlass) {
     if (modul().NurLesen) {
         return Speicherung::NurLesen;
     }
@@ -526,6 +550,15 @@ Speicherung Terminbuch::TermineSpeichern() {
                 Box::Ausrufezeichen);
         return Speicherung::Fehlgeschlagen;
     }
+    const QString pfad = PfadAufloesen(modul().DateiTermine);
+    if (anlass == Speicheranlass::Ende && Ungespeichert == 0) {
+        // Nothing here that the file lacks: another program's save stays, and
+        // the roll-over comes again at the next load.
+        const auto fremd = stand_.FremdeFassung(pfad);
+        if (fremd && fremd.wert()) {
+            return Speicherung::Belassen;
+        }
+    }
     speichert_ = true;
     struct Ende {
         bool& b;
@@ -535,7 +568,6 @@ Speicherung Terminbuch::TermineSpeichern() {
     SchrittLaeufer lauf(
         Melder(QStringLiteral("Es ist ein Fehler beim Speichern der Termine aufgetreten.")),
         QStringLiteral("TermineSpeichern"));
-    const QString pfad = PfadAufloesen(modul().DateiTermine);
     auto fehlgeschlagen = [&] {
         fenster_->StatusZeigen(kBereit);
         return Speicherung::Fehlgeschlagen;
@@ -551,6 +583,9 @@ Speicherung Terminbuch::TermineSpeichern() {
         return Speicherung::Beenden;
     }
     fenster_->StatusZeigen(QStringLiteral("Termine speichern..."));
+    if (!lauf([&] { return FremdeFassungBewahren(pfad); })) {
+        return fehlgeschlagen();
+    }
     if (!lauf([&] { return OriginalBewahren(); })) {
         return fehlgeschlagen();
     }
@@ -559,15 +594,16 @@ Speicherung Terminbuch::TermineSpeichern() {
     fenster_->EreignisseZulassen();
 
     bool geschrieben = false;
+    const QByteArray text = TermindateiText(ListeTermine, modul().VersionText);
     lauf([&]() -> Status {
-        Status s = DateiAtomarSchreiben(pfad, TermindateiText(ListeTermine, modul().VersionText),
-                                        pfad + QStringLiteral(".neu"));
+        Status s = DateiAtomarSchreiben(pfad, text, pfad + QStringLiteral(".neu"));
         geschrieben = s.ok();
         return s;
     });
     if (!geschrieben) {
         return fehlgeschlagen();
     }
+    stand_.Merken(text);
     Ungespeichert = 0;
     // The book is saved: a settings file that cannot take the mark is told
     // apart, not as a failed save, and only here, not by the settings too.

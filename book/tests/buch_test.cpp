@@ -569,3 +569,39 @@ TEST_F(Buch, VerweigerteDateienWerdenNieUeberschrieben) {
     EXPECT_EQ(buch.TermineSpeichern(), Speicherung::Fehlgeschlagen);
     EXPECT_EQ(QFileInfo(plD).size(), kLeseGrenze + 1);
 }
+
+// Two planners on one data folder, the file not there at first: a save that
+// finds the file changed by the other (also within the same second) keeps that
+// version and names it; every appointment is in the file or a kept one.
+TEST_F(Buch, ZweiPlanerVerlierenKeinenTermin) {
+    Terminbuch bernd;
+    buch.TermineLaden();
+    bernd.TermineLaden();
+    const auto anlegen = [](Terminbuch& b, const char* text) {
+        b.TerminAnlegen(QStringLiteral("24.12.2026"), {}, {}, {}, {}, {}, QString::fromUtf8(text));
+        return b.TermineSpeichern();
+    };
+    ASSERT_EQ(anlegen(buch, "Anna eins"), Speicherung::Gespeichert);
+    EXPECT_TRUE(Gesichert().isEmpty());  // nobody else wrote: nothing kept, nothing said
+    EXPECT_TRUE(umgebung.meldungen.boxen.empty());
+    ASSERT_EQ(anlegen(bernd, "Bernd eins"), Speicherung::Gespeichert);
+    ASSERT_EQ(anlegen(buch, "Anna zwei"), Speicherung::Gespeichert);
+    ASSERT_EQ(Gesichert(), QStringList({QStringLiteral("Kronel.PlD.20261209-093000"),
+                                        QStringLiteral("Kronel.PlD.20261209-093000-2")}));
+    EXPECT_TRUE(Datei(Gesichert()[0]).contains("Anna eins"));
+    EXPECT_TRUE(Datei(Gesichert()[1]).contains("Bernd eins"));
+    ASSERT_EQ(umgebung.meldungen.boxen.size(), 2u);
+    for (int i = 0; i < 2; ++i) {
+        EXPECT_EQ(umgebung.meldungen.boxen[i].stil, Box::OK + Box::Information);
+        EXPECT_TRUE(Boxtexte()[i].contains(umgebung.daten() + QLatin1Char('/') + Gesichert()[i]));
+    }
+    // Both end. Anna's end finds her own file; Bernd, with nothing unsaved,
+    // leaves it as it is.
+    const QByteArray annas = Datei(QStringLiteral("Kronel.PlD"));
+    EXPECT_EQ(buch.TermineSpeichern(Speicheranlass::Ende), Speicherung::Gespeichert);
+    EXPECT_EQ(bernd.TermineSpeichern(Speicheranlass::Ende), Speicherung::Belassen);
+    EXPECT_EQ(Datei(QStringLiteral("Kronel.PlD")), annas);
+    EXPECT_TRUE(annas.contains("Anna eins") && annas.contains("Anna zwei"));
+    EXPECT_EQ(Gesichert().size(), 2);
+    EXPECT_EQ(umgebung.meldungen.boxen.size(), 2u);
+}

@@ -1,8 +1,12 @@
 #include "common/dateien.h"
 
+#include <QCryptographicHash>
+#include <QDateTime>
+
 #include "platform/dateien.h"
 #include "platform/dienste.h"
 #include "platform/ordner.h"
+#include "platform/uhr.h"
 
 namespace kronel {
 
@@ -86,6 +90,76 @@ Status SicherungAnlegen(const QString& pfad, int modus) {
         return inhalt.fehler();
     }
     return DateiAtomarSchreiben(sicherung, *inhalt);
+}
+
+namespace {
+
+QByteArray Pruefsumme(const QByteArray& inhalt) {
+    return QCryptographicHash::hash(inhalt, QCryptographicHash::Sha256);
+}
+
+}  // namespace
+
+void Dateistand::Merken(const QByteArray& inhalt) {
+    art_ = Art::Inhalt;
+    pruefsumme_ = Pruefsumme(inhalt);
+}
+
+void Dateistand::Fehlt() {
+    art_ = Art::Fehlt;
+    pruefsumme_.clear();
+}
+
+void Dateistand::Vergessen() {
+    art_ = Art::Unbekannt;
+    pruefsumme_.clear();
+}
+
+Ergebnis<std::optional<QByteArray>> Dateistand::FremdeFassung(const QString& pfad) const {
+    if (art_ == Art::Unbekannt) {
+        return std::optional<QByteArray>();
+    }
+    Ergebnis<QByteArray> jetzt = DateiLesen(pfad);
+    if (!jetzt) {
+        const int nr = jetzt.fehler().nummer;
+        if (nr == FehlerNr::DateiNichtGefunden || nr == FehlerNr::PfadNichtGefunden) {
+            return std::optional<QByteArray>();  // gone: nothing to keep
+        }
+        return jetzt.fehler();
+    }
+    if (art_ == Art::Inhalt && Pruefsumme(jetzt.wert()) == pruefsumme_) {
+        return std::optional<QByteArray>();
+    }
+    return std::optional<QByteArray>(std::move(jetzt.wert()));
+}
+
+Ergebnis<QString> FassungBewahren(const QString& pfad, const QByteArray& inhalt) {
+    const QString basis =
+        pfad + QLatin1Char('.') + uhr().jetzt().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    QString ziel = basis;
+    for (int n = 2;; ++n) {
+        // A name taken, also by another program keeping a file in the same
+        // second, is never written over: the next number is tried.
+        const Status s = DateiNeuSchreiben(ziel, inhalt);
+        if (s) {
+            return ziel;
+        }
+        if (s.fehler().nummer != FehlerNr::DateiExistiert || n > 1000) {
+            return s.fehler();
+        }
+        ziel = basis + QLatin1Char('-') + QString::number(n);
+    }
+}
+
+QString FremdeFassungText(const QString& pfad, const QString& ziel) {
+    return QStringLiteral("Ein anderes Programm hat »") + pfad +
+           QStringLiteral(
+               "« gespeichert, nachdem dieses Programm die Datei gelesen oder "
+               "zuletzt gespeichert hatte. Was das andere Programm gespeichert hat, bleibt als »") +
+           ziel + QStringLiteral("« erhalten; »") + pfad +
+           QStringLiteral(
+               "« enthält jetzt, was dieses Programm gespeichert hat.\r\n\r\nDie "
+               "beiden Fassungen werden nicht zusammengeführt.");
 }
 
 }  // namespace kronel

@@ -311,10 +311,10 @@ void VerwaisteTempDateienEntfernen(const QString& pfad) {
     }
 }
 
-}  // namespace
-
-Status DateiAtomarSchreiben(const QString& angegeben, const QByteArray& inhalt,
-                            const QString& tempAngegeben) {
+// The whole file through a temporary file; the rename replaces what stands
+// there, or with ersetzen false fails on an existing name.
+Status GanzSchreiben(const QString& angegeben, const QByteArray& inhalt,
+                     const QString& tempAngegeben, bool ersetzen) {
     static std::atomic<unsigned> zaehler{0};
     // A linked file is written where the link points, and the link stays: the
     // temporary file must lie in the target's folder for the rename.
@@ -325,6 +325,10 @@ Status DateiAtomarSchreiben(const QString& angegeben, const QByteArray& inhalt,
     }
     struct stat alt {};
     const bool vorhanden = ::stat(Lokal(pfad).constData(), &alt) == 0;
+    if (vorhanden && !ersetzen) {
+        return Fehler(FehlerNr::DateiExistiert, FehlerBeschreibung(FehlerNr::DateiExistiert) +
+                                                    QStringLiteral(": ") + angegeben);
+    }
     if (vorhanden) {
         if (Status s = ArtPruefen(angegeben, alt.st_mode); !s) {
             return s;
@@ -368,7 +372,12 @@ Status DateiAtomarSchreiben(const QString& angegeben, const QByteArray& inhalt,
         return FehlerAusErrno(e, pfad);
     }
     d.fd = -1;
-    if (Medium().umbenennen(tempLokal.constData(), Lokal(pfad).constData()) != 0) {
+    if (!ersetzen) {
+        if (Status s = DateiUmbenennenOhneErsetzen(temp, pfad); !s) {
+            ::unlink(tempLokal.constData());
+            return s;
+        }
+    } else if (Medium().umbenennen(tempLokal.constData(), Lokal(pfad).constData()) != 0) {
         const int e = errno;
         ::unlink(tempLokal.constData());
         return FehlerAusErrno(e, pfad);
@@ -380,6 +389,17 @@ Status DateiAtomarSchreiben(const QString& angegeben, const QByteArray& inhalt,
         ::fsync(od.fd);
     }
     return {};
+}
+
+}  // namespace
+
+Status DateiAtomarSchreiben(const QString& pfad, const QByteArray& inhalt,
+                            const QString& tempPfad) {
+    return GanzSchreiben(pfad, inhalt, tempPfad, true);
+}
+
+Status DateiNeuSchreiben(const QString& pfad, const QByteArray& inhalt) {
+    return GanzSchreiben(pfad, inhalt, {}, false);
 }
 
 Status DateiAnhaengen(const QString& pfad, const QByteArray& inhalt) {

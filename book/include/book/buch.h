@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "book/termin.h"
+#include "common/dateien.h"
 #include "platform/fehler.h"
 
 namespace kronel {
@@ -44,7 +45,13 @@ enum class Speicherung {
     LaeuftSchon,     // a save is under way (an event during its pump)
     Fehlgeschlagen,  // the old file and the unsaved mark are kept
     Beenden,         // Cancel in the check
+    Belassen,        // an end with nothing unsaved left another program's file
 };
+
+// Why the book is saved: a command, or the end of the program (closing,
+// session end, signal), which does not write over another program's save
+// when nothing here is unsaved.
+enum class Speicheranlass { Befehl, Ende };
 
 class Terminbuch {
 public:
@@ -124,10 +131,14 @@ public:
     LadeErgebnis TermineLaden();
     // Rolls over, backs up and rewrites DateiTermine; sets OLneu. A data file
     // the load refused is not written: the reason is shown, nothing changes.
-    Speicherung TermineSpeichern();
+    // A file another program changed since this book read or wrote it is kept
+    // whole beside it first, and the user told where; at the end, with
+    // nothing unsaved, it is left as it is.
+    Speicherung TermineSpeichern(Speicheranlass anlass = Speicheranlass::Befehl);
 
 private:
     Status OriginalBewahren();
+    Status FremdeFassungBewahren(const QString& pfad);
     void Umordnen(const QString& status,
                   const std::function<std::vector<qsizetype>(const QStringList&)>& ordnung,
                   const std::function<QStringView(const QString&)>& marke);
@@ -137,6 +148,8 @@ private:
     QString bewahrenQuelle_;  // the file to keep before the first save
     // Why the load refused the data file (its kind or size), or nothing.
     std::optional<Fehler> verweigert_;
+    // The data file as this book last read or wrote it.
+    Dateistand stand_;
 };
 
 }  // namespace kronel

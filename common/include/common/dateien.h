@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
+
+#include <optional>
 
 #include "platform/fehler.h"
 
@@ -33,5 +36,37 @@ QString DateiTeil(const QString& pfad, int code);
 // stands on disk (never lowered: Linux names are case-sensitive); empty when
 // the file is nowhere.
 QString DateiSuchen(const QString& dateiname);
+
+// What this program last read or wrote of a file other programs write too, so
+// that a save sees whether another program changed it since. The bytes are
+// compared (by a SHA-256 hash), not the time stamp: two writes within one tick
+// of the clock are told apart.
+class Dateistand {
+public:
+    // The file holds these bytes now: this program read or wrote them.
+    void Merken(const QByteArray& inhalt);
+    // No file was there when this program looked.
+    void Fehlt();
+    // This program does not know what the file held (it could not read it):
+    // no change is seen.
+    void Vergessen();
+    // The bytes in the file now when another program changed it since, nothing
+    // when it is unchanged, gone or unknown; a failure when it cannot be read.
+    Ergebnis<std::optional<QByteArray>> FremdeFassung(const QString& pfad) const;
+
+private:
+    enum class Art { Unbekannt, Fehlt, Inhalt };
+    Art art_ = Art::Unbekannt;
+    QByteArray pruefsumme_;
+};
+
+// Keeps bytes of a file beside it as "<pfad>.<yyyymmdd-hhmmss>" (by the clock
+// now), or with "-2", "-3" ... behind when the name is taken: never over an
+// existing file. The name kept under.
+Ergebnis<QString> FassungBewahren(const QString& pfad, const QByteArray& inhalt);
+
+// The note that a save found its file changed by another program and kept
+// that version under ziel before it wrote its own.
+QString FremdeFassungText(const QString& pfad, const QString& ziel);
 
 }  // namespace kronel

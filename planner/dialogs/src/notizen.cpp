@@ -9,6 +9,7 @@
 #include <QTimer>
 
 #include "common/adressbuch.h"
+#include "common/dateien.h"
 #include "common/texte.h"
 #include "common/ton.h"
 #include "fensterhilfen.h"
@@ -211,7 +212,12 @@ void Notizen::LesefehlerMelden() {
 }
 
 void Notizen::NotizenSpeichern() {
-    const Status s = liste_.Speichern(dateiNotizen_, nurLesen_);
+    const Ergebnis<QString> s = liste_.Speichern(dateiNotizen_, nurLesen_);
+    if (s && !s->isEmpty()) {
+        TonAusgeben(QStringLiteral("#SystemAsterisk"));
+        meldungen().zeigen(FremdeFassungText(dateiNotizen_, *s), Box::OK + Box::Information,
+                           QStringLiteral("Notizen"));
+    }
     if (s) {
         return;
     }

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "common/adressbuch.h"
+#include "common/dateien.h"
 #include "platform/dateien.h"
 #include "platform/ordner.h"
 #include "platform/text.h"
@@ -11,13 +12,9 @@ namespace kronel {
 
 namespace {
 
-Ergebnis<QStringList> DateiZeilen(const QString& pfad) {
-    const Ergebnis<QByteArray> inhalt = DateiLesen(pfad);
-    if (!inhalt) {
-        return inhalt.fehler();
-    }
+QStringList NotizZeilen(const QByteArray& inhalt) {
     QStringList zeilen;
-    ZeilenDurchgehen(QByteArrayView(*inhalt), LetztesZeilenende::SchliesstZeile,
+    ZeilenDurchgehen(QByteArrayView(inhalt), LetztesZeilenende::SchliesstZeile,
                      [&](QByteArrayView zeile, QByteArrayView) {
                          zeilen << ZeileTolerantLesen(zeile.toByteArray());
                      });
@@ -28,32 +25,37 @@ Ergebnis<QStringList> DateiZeilen(const QString& pfad) {
 
 void NotizenListe::Laden(const QString& dateiNotizen) {
     adressModus_ = false;
-    const Ergebnis<QStringList> notizen = DateiZeilen(dateiNotizen);
+    const Ergebnis<QByteArray> notizen = DateiLesen(dateiNotizen);
     // A notes file that is there but cannot be read is never written over,
     // and the list does not pretend to be a fresh one.
     const int fehler = notizen ? 0 : notizen.fehler().nummer;
     lesefehler_.reset();
-    if (fehler != 0 && fehler != FehlerNr::DateiNichtGefunden &&
-        fehler != FehlerNr::PfadNichtGefunden) {
+    stand_.Vergessen();
+    if (fehler == 0) {
+        stand_.Merken(*notizen);
+    } else if (fehler == FehlerNr::DateiNichtGefunden || fehler == FehlerNr::PfadNichtGefunden) {
+        stand_.Fehlt();
+    } else {
         lesefehler_ = notizen.fehler();
     }
-    zeilen_ = notizen.wertOder({});
+    zeilen_ = NotizZeilen(notizen.wertOder({}));
     if (zeilen_.isEmpty() && !lesefehler_) {
         const QString kuerzel =
             DateiImOrdnerFinden(ProgrammOrdner(), QStringLiteral("Kuerzel.lst"));
-        for (const QString& zeile : DateiZeilen(kuerzel).wertOder({})) {
+        for (const QString& zeile : NotizZeilen(DateiLesen(kuerzel).wertOder({}))) {
             if (const qsizetype tab = zeile.indexOf(u'\t'); tab >= 0) {
                 zeilen_ << zeile.mid(tab + 1);
             }
         }
     }
     DeutschSortieren(zeilen_);
+    geladen_ = zeilen_;
     markiert_ = zeilen_.isEmpty() ? -1 : 0;
 }
 
-Status NotizenListe::Speichern(const QString& dateiNotizen, bool nurLesen) const {
+Ergebnis<QString> NotizenListe::Speichern(const QString& dateiNotizen, bool nurLesen) {
     if (nurLesen || adressModus_ || zeilen_.isEmpty()) {
-        return {};
+        return QString();
     }
     if (lesefehler_) {
         return Fehler(lesefehler_->nummer,
@@ -62,11 +64,34 @@ Status NotizenListe::Speichern(const QString& dateiNotizen, bool nurLesen) const
                                          "unverändert (") +
                           lesefehler_->beschreibung + QLatin1Char(')'));
     }
+    const auto fremd = stand_.FremdeFassung(dateiNotizen);
+    if (!fremd) {
+        return fremd.fehler();
+    }
+    QString bewahrt;
+    if (fremd.wert()) {
+        // With the list as it was read, there is nothing to write over
+        // another program's notes.
+        if (zeilen_ == geladen_) {
+            return QString();
+        }
+        const Ergebnis<QString> ziel = FassungBewahren(dateiNotizen, *fremd.wert());
+        if (!ziel) {
+            return ziel.fehler();
+        }
+        bewahrt = *ziel;
+        stand_.Merken(*fremd.wert());
+    }
     QByteArray inhalt;
     for (const QString& zeile : zeilen_) {
         inhalt += NachCp1252(zeile) + "\r\n";
     }
-    return DateiAtomarSchreiben(dateiNotizen, inhalt);
+    if (Status s = DateiAtomarSchreiben(dateiNotizen, inhalt); !s) {
+        return s.fehler();
+    }
+    stand_.Merken(inhalt);
+    geladen_ = zeilen_;
+    return bewahrt;
 }
 
 void NotizenListe::Aufnehmen(const QString& text) {

@@ -285,9 +285,9 @@ void Planer::FensterWaehlen(bool von) {
     sicht_.FokusSetzen(feld);
 }
 
-Speicherung Planer::PulSpeichern() {
+Speicherung Planer::PulSpeichern(Speicheranlass anlass) {
     DatumUebernehmen();
-    const Speicherung s = buch.TermineSpeichern();
+    const Speicherung s = buch.TermineSpeichern(anlass);
     sicht_.PanelSetzen(Panel::Unsaved, buch.Ungespeichert != 0 ? QStringLiteral(" * ") : QString());
     return s;
 }
@@ -316,7 +316,7 @@ void Planer::PulBeendenUndSpeichern() {
         return;  // an exit is already saving (its event pump let this one in)
     }
     verlaesst_ = true;
-    const Speicherung s = PulSpeichern();
+    const Speicherung s = PulSpeichern(Speicheranlass::Ende);
     if (s == Speicherung::LaeuftSchon) {
         verlaesst_ = false;
         return;
@@ -349,7 +349,7 @@ void Planer::SitzungsEnde() {
         return;
     }
     DatumUebernehmen();
-    (void)buch.TermineSpeichern();
+    (void)buch.TermineSpeichern(Speicheranlass::Ende);
 }
 
 void Planer::SignalEnde() {

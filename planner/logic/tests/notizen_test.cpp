@@ -156,8 +156,25 @@ TEST_F(NotizenTest, UnlesbareDateiWirdGenanntUndNichtErsetzt) {
                                                           L("« ist keine gewöhnliche Datei")));
     EXPECT_TRUE(liste.Zeilen().isEmpty());
     liste.Aufnehmen(L("neu"));
-    const Status s = liste.Speichern(datei(), false);
+    const auto s = liste.Speichern(datei(), false);
     ASSERT_FALSE(s);
     EXPECT_TRUE(s.fehler().beschreibung.startsWith(L("»") + datei() + L("« konnte beim Öffnen")));
     EXPECT_FALSE(QFileInfo(datei()).isFile());
+}
+
+// Notes another program saved after the window read them: kept beside the
+// file when the window writes its own; left as they are when the list is
+// unchanged.
+TEST_F(NotizenTest, FremdeNotizenWerdenBewahrt) {
+    laden("alt\r\n");
+    umgebung.schreiben(datei(), "fremd\r\n");
+    EXPECT_EQ(*liste.Speichern(datei(), false), QString());
+    EXPECT_EQ(umgebung.lesen(datei()), "fremd\r\n");
+    liste.Aufnehmen(L("neu"));
+    EXPECT_EQ(*liste.Speichern(datei(), false), datei() + L(".20261209-093000"));
+    EXPECT_EQ(umgebung.lesen(datei() + L(".20261209-093000")), "fremd\r\n");
+    EXPECT_EQ(umgebung.lesen(datei()), "alt\r\nneu\r\n");
+    // Its own file again: the next save keeps nothing.
+    liste.Aufnehmen(L("mehr"));
+    EXPECT_EQ(*liste.Speichern(datei(), false), QString());
 }

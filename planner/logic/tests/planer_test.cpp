@@ -479,3 +479,33 @@ TEST_F(PlanerTest, FruehesTickenDruecktUnterAutoprintNichtsLeeres) {
     EXPECT_TRUE(fenster.gezeigt.empty());
     EXPECT_EQ(sicht.panels[Panel::Zeit], L(" 09:30 "));
 }
+
+// Another program saved while this planner ran. Closing with nothing unsaved
+// leaves its file; a signal's save keeps it and says so in the log.
+TEST_F(PlanerTest, FremdeSpeicherungBleibtBeimEndeErhalten) {
+    const QByteArray fremd = QByteArray(kBuch) + "20261224-   -   -         -   Alle   Bernd\r\n";
+    for (const bool signal : {false, true}) {
+        test::AufnahmeSicht s;
+        Planer p{s, fenster};
+        ASSERT_TRUE(p.FormLoad());
+        umgebung.schreiben(datei(), fremd);
+        testing::internal::CaptureStderr();
+        if (signal) {
+            s.felder.STMeldung = L("Signal");
+            p.Uebernehmen(0);
+            p.SignalEnde();
+        } else {
+            p.FormQueryUnload();
+        }
+        const QString protokoll = QString::fromLocal8Bit(testing::internal::GetCapturedStderr());
+        EXPECT_EQ(s.enden, 1);
+        EXPECT_TRUE(umgebung.meldungen.boxen.empty());
+        const QString bewahrt = datei() + L(".20261209-093000");
+        EXPECT_EQ(QFile::exists(bewahrt), signal);
+        EXPECT_EQ(protokoll.contains(L("bleibt als »") + bewahrt + L("« erhalten")), signal)
+            << qPrintable(protokoll);
+        EXPECT_EQ(AusCp1252(umgebung.lesen(datei())).contains(L("Alle   Signal")), signal);
+        EXPECT_EQ(umgebung.lesen(signal ? bewahrt : datei()), fremd);
+        umgebung.schreiben(datei(), kBuch);
+    }
+}

@@ -42,6 +42,10 @@ Status DateiStueckweiseLesen(const QString& pfad, const std::function<void(QByte
 // (<file>.tmp-<pid>-<n>, a killed save) are removed first.
 Status DateiAtomarSchreiben(const QString& pfad, const QByteArray& inhalt,
                             const QString& tempPfad = {});
+// Writes a new file whole, as DateiAtomarSchreiben does, but never over an
+// existing one: an existing name, or one made while the file was written, fails
+// (58, file already exists) and leaves that file as it is.
+Status DateiNeuSchreiben(const QString& pfad, const QByteArray& inhalt);
 // Appends whole or not at all: a write that fails (a full disk) cuts the file
 // back to its old length. Only to a regular file (a missing one is made). A file whose last line
 // has no line end gets CR LF (or the LF of a lone CR) before the new bytes.

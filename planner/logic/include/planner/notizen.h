@@ -8,6 +8,7 @@
 
 #include <optional>
 
+#include "common/dateien.h"
 #include "platform/fehler.h"
 
 namespace kronel {
@@ -24,8 +25,10 @@ public:
     // Rewrites the notes file with the list, except in read-only mode, in
     // address mode and when the list is empty (deleting every note never
     // empties the file). A file there that could not be read is kept: a
-    // failure.
-    Status Speichern(const QString& dateiNotizen, bool nurLesen) const;
+    // failure. A file another program changed since it was read is kept whole
+    // beside it first, and its name returned (empty when nothing was kept);
+    // with the list as it was read, such a file is left as it is.
+    Ergebnis<QString> Speichern(const QString& dateiNotizen, bool nurLesen);
 
     // Adds a note in its sorted place and selects it (the last of equal ones).
     // An empty text adds nothing.
@@ -54,9 +57,11 @@ public:
 
 private:
     QStringList zeilen_;
+    QStringList geladen_;  // the list as read or last written
     qsizetype markiert_ = -1;
     bool adressModus_ = false;
     std::optional<Fehler> lesefehler_;
+    Dateistand stand_;
 };
 
 }  // namespace kronel

@@ -153,8 +153,9 @@ public:
     void DatumWaehlen();
     void FensterWaehlen(bool von);
 
-    // The commands of the ways out.
-    Speicherung PulSpeichern();
+    // The commands of the ways out. A save at the end with nothing unsaved
+    // leaves a file another program changed as it is.
+    Speicherung PulSpeichern(Speicheranlass anlass = Speicheranlass::Befehl);
     void PulBeenden();
     void PulBeendenUndSpeichern();
     void FormQueryUnload();
