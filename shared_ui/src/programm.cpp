@@ -1,9 +1,14 @@
 #include "shared_ui/programm.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMainWindow>
+#include <QMenu>
 #include <QPointer>
 #include <QStatusBar>
 
@@ -48,6 +53,85 @@ void DiensteInstallieren() {
     DiensteSetzen(d);
     static QtTastatur tastaturQt;
     TastaturSetzen(&tastaturQt);
+    LeeresEinfuegenAbfangen();
+}
+
+namespace {
+
+// The line edit that takes a widget's keys: its own, or that of an editable
+// combo box or a spin box.
+QLineEdit* Zeile(QObject* ziel) {
+    if (auto* feld = qobject_cast<QLineEdit*>(ziel)) {
+        return feld;
+    }
+    for (QLineEdit* feld : ziel->findChildren<QLineEdit*>(Qt::FindDirectChildrenOnly)) {
+        if (feld->focusProxy() == ziel) {
+            return feld;
+        }
+    }
+    return nullptr;
+}
+
+// Qt's line edit removes the selection before it pastes, also when what it
+// pastes is nothing the field keeps, and the field's fitting comes after: such
+// a paste is stopped before it starts, from a key or from the context menu.
+class LeeresEinfuegen final : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* ziel, QEvent* e) override {
+        return AbgesichertAusfuehren([&] { return Abfangen(ziel, e); },
+                                     "LeeresEinfuegen_eventFilter", false);
+    }
+
+private:
+    static bool Abfangen(QObject* ziel, QEvent* e) {
+        QClipboard::Mode art = QClipboard::Clipboard;
+        QLineEdit* feld = nullptr;
+        if (e->type() == QEvent::KeyPress &&
+            static_cast<QKeyEvent*>(e)->matches(QKeySequence::Paste)) {
+            const auto* k = static_cast<QKeyEvent*>(e);
+            // Ctrl+Shift+Insert pastes the X11 selection, as in Qt's line edit.
+            if (k->key() == Qt::Key_Insert &&
+                k->modifiers() == (Qt::ControlModifier | Qt::ShiftModifier) &&
+                QGuiApplication::clipboard()->supportsSelection()) {
+                art = QClipboard::Selection;
+            }
+            feld = Zeile(ziel);
+        } else if (e->type() == QEvent::ContextMenu) {
+            feld = qobject_cast<QLineEdit*>(ziel);
+        }
+        if (feld == nullptr || feld->isReadOnly() ||
+            !EinfuegenBringtNichts(*feld, QGuiApplication::clipboard()->text(art))) {
+            return false;
+        }
+        if (e->type() == QEvent::ContextMenu) {
+            if (feld->contextMenuPolicy() != Qt::DefaultContextMenu) {
+                return false;
+            }
+            // Qt's own menu, its paste greyed.
+            QMenu* menue = feld->createStandardContextMenu();
+            for (QAction* a : menue->actions()) {
+                if (a->text().startsWith(QLineEdit::tr("&Paste"))) {
+                    a->setEnabled(false);
+                }
+            }
+            menue->setAttribute(Qt::WA_DeleteOnClose);
+            menue->popup(static_cast<QContextMenuEvent*>(e)->globalPos());
+        }
+        return true;
+    }
+};
+
+}  // namespace
+
+void LeeresEinfuegenAbfangen() {
+    static QPointer<QObject> filter;  // goes with the application object
+    if (filter == nullptr) {
+        filter = new LeeresEinfuegen(QCoreApplication::instance());
+        QCoreApplication::instance()->installEventFilter(filter);
+    }
 }
 
 int ProgrammAusfuehren(int argc, char** argv, const FensterBauen& bauen) {

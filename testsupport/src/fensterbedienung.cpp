@@ -1,8 +1,10 @@
 #include "testsupport/fensterbedienung.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMimeData>
 #include <QPointer>
 #include <QTimer>
@@ -81,6 +83,19 @@ void Tippen(QWidget* w, const QString& text) {
     }
 }
 
+namespace {
+
+// Typing goes to the field that has the focus, in the active window.
+void Aktivieren(QWidget* fenster) {
+    fenster->show();
+    fenster->activateWindow();
+    for (int i = 0; i < 200 && !fenster->isActiveWindow(); ++i) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
+}
+
+}  // namespace
+
 QStringList KombisBetippen(QWidget* fenster) {
     // Enter that the box leaves to its window stops there.
     struct EnterHalt final : QObject {
@@ -90,12 +105,7 @@ QStringList KombisBetippen(QWidget* fenster) {
         }
     } halt;
     fenster->installEventFilter(&halt);
-    // Typing goes to the box that has the focus, in the active window.
-    fenster->show();
-    fenster->activateWindow();
-    for (int i = 0; i < 200 && !fenster->isActiveWindow(); ++i) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    }
+    Aktivieren(fenster);
     QStringList texte;
     for (QComboBox* k : fenster->findChildren<QComboBox*>()) {
         if (!k->isEditable()) {
@@ -111,6 +121,40 @@ QStringList KombisBetippen(QWidget* fenster) {
     fenster->removeEventFilter(&halt);
     texte.sort();
     return texte;
+}
+
+QStringList LeerEinfuegen(QWidget* fenster) {
+    Aktivieren(fenster);
+    QStringList felder;
+    for (QLineEdit* feld : fenster->findChildren<QLineEdit*>()) {
+        // A combo box or a spin box takes the keys of its line edit.
+        QWidget* ziel = feld->focusProxy() != nullptr ? feld->focusProxy() : feld;
+        ziel->setFocus(Qt::OtherFocusReason);
+        if (feld->text().size() < 2) {
+            feld->setText(QStringLiteral("12"));
+        }
+        const QString text = feld->text();
+        feld->setSelection(1, static_cast<int>(text.size()));
+        // No owner, an image, a lone tab (which a field without a validator keeps).
+        for (const char* art : {"", "image/png", "text/plain"}) {
+            if (*art == 't' && feld->validator() == nullptr) {
+                break;
+            }
+            QMimeData* inhalt = *art != 0 ? new QMimeData : nullptr;
+            if (inhalt != nullptr) {
+                inhalt->setData(QString::fromLatin1(art), "\t");
+            }
+            QApplication::clipboard()->setMimeData(inhalt);
+            Taste(ziel, Qt::Key_V, {}, Qt::ControlModifier);
+            Taste(ziel, Qt::Key_Insert, {}, Qt::ShiftModifier);
+            QCoreApplication::processEvents();
+        }
+        const bool gleich = feld->text() == text && feld->selectionStart() == 1 &&
+                            feld->selectedText() == text.mid(1);
+        felder << ziel->objectName() + (gleich ? QString() : QStringLiteral(": ") + feld->text());
+    }
+    felder.sort();
+    return felder;
 }
 
 void Fallenlassen(QWidget* w, const QMimeData& daten, QPoint wo) {

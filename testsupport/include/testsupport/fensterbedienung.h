@@ -40,4 +40,11 @@ void Fallenlassen(QWidget* w, const QMimeData& daten, QPoint wo = {2, 2});
 // window is pressed). Each box as "objectName=text it then holds", by name.
 QStringList KombisBetippen(QWidget* fenster);
 
+// Pastes with Ctrl+V and Shift+Insert what brings nothing a field keeps into
+// every one-line field of fenster (a line edit, also that of a combo box or a
+// spin box), its text but the first character selected ("12" into a shorter
+// one). Each field by the name of the widget that takes its keys, with ": " and
+// its text when the text or the selection changed; sorted.
+QStringList LeerEinfuegen(QWidget* fenster);
+
 }  // namespace kronel::test
