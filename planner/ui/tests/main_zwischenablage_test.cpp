@@ -110,6 +110,16 @@ TEST_F(MainZwischenablage, EinfuegenOhneTextLaesstTextUndAuswahlJedesFeldes) {
     ASSERT_EQ(termin.left(16), L("202612111W  2T  "));
     EXPECT_EQ(test::LeerEinfuegen(&fenster).join(u' '),
               L("SKAdresse SKBis SKFilter SKVon SKZyklus STDatum"));
+    // The message keeps its selection too.
+    QTextCursor c = fenster.STMeldung->textCursor();
+    c.setPosition(0);
+    c.setPosition(5, QTextCursor::KeepAnchor);
+    fenster.STMeldung->setTextCursor(c);
+    for (const char* kopie : {"", "\t"}) {
+        QApplication::clipboard()->setText(L(kopie));
+        QTest::keyClick(fenster.STMeldung, Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(fenster.STMeldung->textCursor().selectedText(), L("Steue")) << kopie;
+    }
     // Leaving the date finds it as it was: no box, not today.
     fenster.ListeAnzeige->setFocus();
     EXPECT_EQ(termin.left(16), L("202612111W  2T  "));
