@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenu>
+#include <QMimeData>
 #include <QPointer>
 #include <QStatusBar>
 
@@ -74,7 +75,8 @@ QLineEdit* Zeile(QObject* ziel) {
 
 // Qt's line edit removes the selection before it pastes, also when what it
 // pastes is nothing the field keeps, and the field's fitting comes after: such
-// a paste is stopped before it starts, from a key or from the context menu.
+// a paste is stopped before it starts, from a key or from the context menu. A
+// drag of such text is refused, so that it does not move the caret either.
 class LeeresEinfuegen final : public QObject {
 public:
     using QObject::QObject;
@@ -87,23 +89,27 @@ protected:
 
 private:
     static bool Abfangen(QObject* ziel, QEvent* e) {
-        QClipboard::Mode art = QClipboard::Clipboard;
+        QClipboard* ablage = QGuiApplication::clipboard();
         QLineEdit* feld = nullptr;
+        QString text;
         if (e->type() == QEvent::KeyPress &&
             static_cast<QKeyEvent*>(e)->matches(QKeySequence::Paste)) {
             const auto* k = static_cast<QKeyEvent*>(e);
             // Ctrl+Shift+Insert pastes the X11 selection, as in Qt's line edit.
-            if (k->key() == Qt::Key_Insert &&
-                k->modifiers() == (Qt::ControlModifier | Qt::ShiftModifier) &&
-                QGuiApplication::clipboard()->supportsSelection()) {
-                art = QClipboard::Selection;
-            }
+            const bool auswahl = k->key() == Qt::Key_Insert &&
+                                 k->modifiers() == (Qt::ControlModifier | Qt::ShiftModifier) &&
+                                 ablage->supportsSelection();
             feld = Zeile(ziel);
+            text = ablage->text(auswahl ? QClipboard::Selection : QClipboard::Clipboard);
         } else if (e->type() == QEvent::ContextMenu) {
             feld = qobject_cast<QLineEdit*>(ziel);
+            text = ablage->text();
+        } else if (e->type() == QEvent::DragEnter || e->type() == QEvent::DragMove) {
+            const QMimeData* daten = static_cast<QDropEvent*>(e)->mimeData();
+            feld = daten->hasText() ? qobject_cast<QLineEdit*>(ziel) : nullptr;
+            text = daten->text();
         }
-        if (feld == nullptr || feld->isReadOnly() ||
-            !EinfuegenBringtNichts(*feld, QGuiApplication::clipboard()->text(art))) {
+        if (feld == nullptr || feld->isReadOnly() || !EinfuegenBringtNichts(*feld, text)) {
             return false;
         }
         if (e->type() == QEvent::ContextMenu) {
@@ -120,6 +126,7 @@ private:
             menue->setAttribute(Qt::WA_DeleteOnClose);
             menue->popup(static_cast<QContextMenuEvent*>(e)->globalPos());
         }
+        e->ignore();  // a drag goes no further
         return true;
     }
 };

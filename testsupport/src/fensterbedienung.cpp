@@ -83,19 +83,6 @@ void Tippen(QWidget* w, const QString& text) {
     }
 }
 
-namespace {
-
-// Typing goes to the field that has the focus, in the active window.
-void Aktivieren(QWidget* fenster) {
-    fenster->show();
-    fenster->activateWindow();
-    for (int i = 0; i < 200 && !fenster->isActiveWindow(); ++i) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    }
-}
-
-}  // namespace
-
 QStringList KombisBetippen(QWidget* fenster) {
     // Enter that the box leaves to its window stops there.
     struct EnterHalt final : QObject {
@@ -105,7 +92,12 @@ QStringList KombisBetippen(QWidget* fenster) {
         }
     } halt;
     fenster->installEventFilter(&halt);
-    Aktivieren(fenster);
+    // Typing goes to the box that has the focus, in the active window.
+    fenster->show();
+    fenster->activateWindow();
+    for (int i = 0; i < 200 && !fenster->isActiveWindow(); ++i) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
     QStringList texte;
     for (QComboBox* k : fenster->findChildren<QComboBox*>()) {
         if (!k->isEditable()) {
@@ -124,16 +116,13 @@ QStringList KombisBetippen(QWidget* fenster) {
 }
 
 QStringList LeerEinfuegen(QWidget* fenster) {
-    Aktivieren(fenster);
     QStringList felder;
     for (QLineEdit* feld : fenster->findChildren<QLineEdit*>()) {
         // A combo box or a spin box takes the keys of its line edit.
         QWidget* ziel = feld->focusProxy() != nullptr ? feld->focusProxy() : feld;
         ziel->setFocus(Qt::OtherFocusReason);
-        if (feld->text().size() < 2) {
-            feld->setText(QStringLiteral("12"));
-        }
-        const QString text = feld->text();
+        const QString text = feld->text().size() < 2 ? QStringLiteral("12") : feld->text();
+        feld->setText(text);
         feld->setSelection(1, static_cast<int>(text.size()));
         // No owner, an image, a lone tab (which a field without a validator keeps).
         for (const char* art : {"", "image/png", "text/plain"}) {
@@ -143,6 +132,7 @@ QStringList LeerEinfuegen(QWidget* fenster) {
             QMimeData* inhalt = *art != 0 ? new QMimeData : nullptr;
             if (inhalt != nullptr) {
                 inhalt->setData(QString::fromLatin1(art), "\t");
+                Fallenlassen(feld, *inhalt);
             }
             QApplication::clipboard()->setMimeData(inhalt);
             Taste(ziel, Qt::Key_V, {}, Qt::ControlModifier);
@@ -161,9 +151,13 @@ void Fallenlassen(QWidget* w, const QMimeData& daten, QPoint wo) {
     QDragEnterEvent hinein(wo, Qt::CopyAction, &daten, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(w, &hinein);
     QDragMoveEvent ziehen(wo, Qt::CopyAction, &daten, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(w, &ziehen);
+    if (hinein.isAccepted()) {  // each step only after the one before was taken
+        QApplication::sendEvent(w, &ziehen);
+    }
     QDropEvent fallen(wo, Qt::CopyAction, &daten, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(w, &fallen);
+    if (hinein.isAccepted() && ziehen.isAccepted()) {
+        QApplication::sendEvent(w, &fallen);
+    }
 }
 
 }  // namespace kronel::test

@@ -44,8 +44,7 @@ TEST_F(Freitext, DieFelderDesEditorsSpeichernDasGetippte) {
 }
 
 // Every side window shown the way Main shows it; a window added to the planner
-// does not build here until it is added to the switch. A paste that brings
-// nothing changes no field.
+// does not build here until it is added to the switch.
 TEST_F(Freitext, JedesNebenfensterBehaeltDasGetippte) {
     LeeresEinfuegenAbfangen();
     FensterVerzeichnis verzeichnis;

@@ -107,12 +107,10 @@ TEST_F(MainZwischenablage, EineLeereOderFremdeZwischenablageAendertNichtsUndBeen
 TEST_F(MainZwischenablage, EinfuegenOhneTextLaesstTextUndAuswahlJedesFeldes) {
     fenster.ListeAnzeige->setCurrentRow(1);
     const QString& termin = fenster.planer().buch.ListeTermine[1];
-    ASSERT_EQ(termin.left(16), L("202612111W  2T  "));
     EXPECT_EQ(test::LeerEinfuegen(&fenster).join(u' '),
               L("SKAdresse SKBis SKFilter SKVon SKZyklus STDatum"));
     // The message keeps its selection too.
     QTextCursor c = fenster.STMeldung->textCursor();
-    c.setPosition(0);
     c.setPosition(5, QTextCursor::KeepAnchor);
     fenster.STMeldung->setTextCursor(c);
     for (const char* kopie : {"", "\t"}) {
