@@ -1,9 +1,15 @@
 #include "shared_ui/programm.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMainWindow>
+#include <QMenu>
+#include <QMimeData>
 #include <QPointer>
 #include <QStatusBar>
 
@@ -48,6 +54,91 @@ void DiensteInstallieren() {
     DiensteSetzen(d);
     static QtTastatur tastaturQt;
     TastaturSetzen(&tastaturQt);
+    LeeresEinfuegenAbfangen();
+}
+
+namespace {
+
+// The line edit that takes a widget's keys: its own, or that of an editable
+// combo box or a spin box.
+QLineEdit* Zeile(QObject* ziel) {
+    if (auto* feld = qobject_cast<QLineEdit*>(ziel)) {
+        return feld;
+    }
+    for (QLineEdit* feld : ziel->findChildren<QLineEdit*>(Qt::FindDirectChildrenOnly)) {
+        if (feld->focusProxy() == ziel) {
+            return feld;
+        }
+    }
+    return nullptr;
+}
+
+// Qt's line edit removes the selection before it pastes, also when what it
+// pastes is nothing the field keeps, and the field's fitting comes after: such
+// a paste is stopped before it starts, from a key or from the context menu. A
+// drag of such text is refused, so that it does not move the caret either.
+class LeeresEinfuegen final : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* ziel, QEvent* e) override {
+        return AbgesichertAusfuehren([&] { return Abfangen(ziel, e); },
+                                     "LeeresEinfuegen_eventFilter", false);
+    }
+
+private:
+    static bool Abfangen(QObject* ziel, QEvent* e) {
+        QClipboard* ablage = QGuiApplication::clipboard();
+        QLineEdit* feld = nullptr;
+        QString text;
+        if (e->type() == QEvent::KeyPress &&
+            static_cast<QKeyEvent*>(e)->matches(QKeySequence::Paste)) {
+            const auto* k = static_cast<QKeyEvent*>(e);
+            // Ctrl+Shift+Insert pastes the X11 selection, as in Qt's line edit.
+            const bool auswahl = k->key() == Qt::Key_Insert &&
+                                 k->modifiers() == (Qt::ControlModifier | Qt::ShiftModifier) &&
+                                 ablage->supportsSelection();
+            feld = Zeile(ziel);
+            text = ablage->text(auswahl ? QClipboard::Selection : QClipboard::Clipboard);
+        } else if (e->type() == QEvent::ContextMenu) {
+            feld = qobject_cast<QLineEdit*>(ziel);
+            text = ablage->text();
+        } else if (e->type() == QEvent::DragEnter || e->type() == QEvent::DragMove) {
+            const QMimeData* daten = static_cast<QDropEvent*>(e)->mimeData();
+            feld = daten->hasText() ? qobject_cast<QLineEdit*>(ziel) : nullptr;
+            text = daten->text();
+        }
+        if (feld == nullptr || feld->isReadOnly() || !EinfuegenBringtNichts(*feld, text)) {
+            return false;
+        }
+        if (e->type() == QEvent::ContextMenu) {
+            if (feld->contextMenuPolicy() != Qt::DefaultContextMenu) {
+                return false;
+            }
+            // Qt's own menu, its paste greyed.
+            QMenu* menue = feld->createStandardContextMenu();
+            for (QAction* a : menue->actions()) {
+                if (a->text().startsWith(QLineEdit::tr("&Paste"))) {
+                    a->setEnabled(false);
+                }
+            }
+            menue->setAttribute(Qt::WA_DeleteOnClose);
+            menue->popup(static_cast<QContextMenuEvent*>(e)->globalPos());
+        }
+        e->ignore();  // a drag goes no further
+        return true;
+    }
+};
+
+}  // namespace
+
+void LeeresEinfuegenAbfangen() {
+    static QPointer<QObject> filter;  // goes with the application object
+    if (filter == nullptr) {
+        filter = new LeeresEinfuegen(QCoreApplication::instance());
+        QCoreApplication::instance()->installEventFilter(filter);
+    }
 }
 
 int ProgrammAusfuehren(int argc, char** argv, const FensterBauen& bauen) {

@@ -1,15 +1,21 @@
 #include <gtest/gtest.h>
 
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMainWindow>
+#include <QMenu>
 #include <QStatusBar>
 #include <QTimer>
 
 #include <stdexcept>
 
 #include "platform/tastatur.h"
+#include "platform_qt/oberflaeche_qt.h"
 #include "shared_ui/programm.h"
 #include "testsupport/anwendung.h"
+#include "testsupport/fensterbedienung.h"
 #include "testsupport/testsupport.h"
 #include "testsupport/utf8.h"
 
@@ -90,4 +96,29 @@ TEST(DiensteInstallieren, DieProgrammeBekommenJedenDienst) {
     EXPECT_NE(d.instanzen, nullptr);
     EXPECT_NE(d.hilfe, nullptr);
     EXPECT_NE(TastaturSetzen(nullptr), nullptr);
+}
+
+// The programs' start keeps a paste that brings nothing from taking a field's
+// selection, by key or from the context menu; a paste of text still takes it.
+TEST(DiensteInstallieren, LeeresEinfuegenLaesstDieAuswahl) {
+    test::AnwendungSicherstellen();
+    test::TestUmgebung umgebung;
+    DiensteInstallieren();
+    QLineEdit feld(L("11.12.2026"));
+    EinzeiligEinpassen(&feld, 10);
+    feld.selectAll();
+    for (const char* kopie : {"\t", "\t11.12.2027"}) {
+        QApplication::clipboard()->setText(L(kopie));
+        QContextMenuEvent klick(QContextMenuEvent::Mouse, {2, 2}, feld.mapToGlobal(QPoint(2, 2)));
+        QApplication::sendEvent(&feld, &klick);
+        auto* menue = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        ASSERT_NE(menue, nullptr);
+        for (QAction* a : menue->actions()) {
+            EXPECT_TRUE(!a->text().startsWith(QLineEdit::tr("&Paste")) ||
+                        a->isEnabled() == (kopie[1] != 0));
+        }
+        menue->close();
+        test::Taste(&feld, Qt::Key_V, {}, Qt::ControlModifier);
+        EXPECT_EQ(feld.text(), kopie[1] != 0 ? L("11.12.2027") : L("11.12.2026"));
+    }
 }

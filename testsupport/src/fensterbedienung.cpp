@@ -1,8 +1,10 @@
 #include "testsupport/fensterbedienung.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMimeData>
 #include <QPointer>
 #include <QTimer>
@@ -113,13 +115,49 @@ QStringList KombisBetippen(QWidget* fenster) {
     return texte;
 }
 
+QStringList LeerEinfuegen(QWidget* fenster) {
+    QStringList felder;
+    for (QLineEdit* feld : fenster->findChildren<QLineEdit*>()) {
+        // A combo box or a spin box takes the keys of its line edit.
+        QWidget* ziel = feld->focusProxy() != nullptr ? feld->focusProxy() : feld;
+        ziel->setFocus(Qt::OtherFocusReason);
+        const QString text = feld->text().size() < 2 ? QStringLiteral("12") : feld->text();
+        feld->setText(text);
+        feld->setSelection(1, static_cast<int>(text.size()));
+        // No owner, an image, a lone tab (which a field without a validator keeps).
+        for (const char* art : {"", "image/png", "text/plain"}) {
+            if (*art == 't' && feld->validator() == nullptr) {
+                break;
+            }
+            QMimeData* inhalt = *art != 0 ? new QMimeData : nullptr;
+            if (inhalt != nullptr) {
+                inhalt->setData(QString::fromLatin1(art), "\t");
+                Fallenlassen(feld, *inhalt);
+            }
+            QApplication::clipboard()->setMimeData(inhalt);
+            Taste(ziel, Qt::Key_V, {}, Qt::ControlModifier);
+            Taste(ziel, Qt::Key_Insert, {}, Qt::ShiftModifier);
+            QCoreApplication::processEvents();
+        }
+        const bool gleich = feld->text() == text && feld->selectionStart() == 1 &&
+                            feld->selectedText() == text.mid(1);
+        felder << ziel->objectName() + (gleich ? QString() : QStringLiteral(": ") + feld->text());
+    }
+    felder.sort();
+    return felder;
+}
+
 void Fallenlassen(QWidget* w, const QMimeData& daten, QPoint wo) {
     QDragEnterEvent hinein(wo, Qt::CopyAction, &daten, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(w, &hinein);
     QDragMoveEvent ziehen(wo, Qt::CopyAction, &daten, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(w, &ziehen);
+    if (hinein.isAccepted()) {  // each step only after the one before was taken
+        QApplication::sendEvent(w, &ziehen);
+    }
     QDropEvent fallen(wo, Qt::CopyAction, &daten, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(w, &fallen);
+    if (hinein.isAccepted() && ziehen.isAccepted()) {
+        QApplication::sendEvent(w, &fallen);
+    }
 }
 
 }  // namespace kronel::test

@@ -19,6 +19,7 @@
 #include "common/einstellungen.h"
 #include "output_ui/telewahl.h"
 #include "platform_qt/seriell_qt.h"
+#include "shared_ui/programm.h"
 #include "testsupport/anwendung.h"
 #include "testsupport/fensterbedienung.h"
 #include "testsupport/seriell.h"
@@ -243,5 +244,8 @@ TEST_F(Dialog, PseudoterminalBesetztStummUndSchliessen) {
 
 TEST_F(Dialog, KombisBehaltenDasGetippte) {
     Telewahl t(port);
+    LeeresEinfuegenAbfangen();
+    EXPECT_EQ(test::LeerEinfuegen(&t),
+              (QStringList{L("kombiModem"), L("kombiString"), L("txtNummer")}));
     EXPECT_EQ(test::KombisBetippen(&t), (QStringList{L("kombiModem=a"), L("kombiString=a")}));
 }

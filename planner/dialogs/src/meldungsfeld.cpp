@@ -90,7 +90,10 @@ void MeldungsFeld::inputMethodEvent(QInputMethodEvent* e) {
 }
 
 bool MeldungsFeld::canInsertFromMimeData(const QMimeData* quelle) const {
-    return quelle != nullptr && quelle->hasText();
+    // Text of which the field keeps nothing (a lone tab) is no text to it: a
+    // paste or a drop leaves the selection as it is.
+    return quelle != nullptr && quelle->hasText() &&
+           !EinfuegungEinpassen(quelle->text(), std::nullopt).text.isEmpty();
 }
 
 void MeldungsFeld::insertFromMimeData(const QMimeData* quelle) {

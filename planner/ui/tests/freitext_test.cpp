@@ -8,6 +8,7 @@
 #include "common/einstellungen.h"
 #include "planner_dialogs/fensterverzeichnis.h"
 #include "planner_ui/main.h"
+#include "shared_ui/programm.h"
 #include "testsupport/anwendung.h"
 #include "testsupport/fensterbedienung.h"
 #include "testsupport/testsupport.h"
@@ -45,6 +46,7 @@ TEST_F(Freitext, DieFelderDesEditorsSpeichernDasGetippte) {
 // Every side window shown the way Main shows it; a window added to the planner
 // does not build here until it is added to the switch.
 TEST_F(Freitext, JedesNebenfensterBehaeltDasGetippte) {
+    LeeresEinfuegenAbfangen();
     FensterVerzeichnis verzeichnis;
     QPrinter drucker;
     Main* haupt = nullptr;
@@ -56,10 +58,14 @@ TEST_F(Freitext, JedesNebenfensterBehaeltDasGetippte) {
     ASSERT_TRUE(main.Starten());
 
     std::map<QString, QStringList> kombis;
+    QStringList felder;  // "window.field"
     for (int i = 0; i <= static_cast<int>(Fenstername::ZoomText); ++i) {
         const auto name = static_cast<Fenstername>(i);
         test::ModalBedienen([](QWidget*) { return true; },
-                            [&kombis, name](QWidget* w) {
+                            [&kombis, &felder, name](QWidget* w) {
+                                for (const QString& f : test::LeerEinfuegen(w)) {
+                                    felder << FensterSchluessel(name) + u'.' + f;
+                                }
                                 kombis[FensterSchluessel(name)] = test::KombisBetippen(w);
                                 w->close();
                             });
@@ -133,4 +139,6 @@ TEST_F(Freitext, JedesNebenfensterBehaeltDasGetippte) {
         {L("ZoomText"), keine},
     };
     EXPECT_EQ(kombis, erwartet);
+    EXPECT_EQ(felder.filter(L(": ")), QStringList());
+    EXPECT_EQ(felder.size(), 19);
 }

@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QTest>
@@ -16,6 +17,7 @@
 #include "planner_testsupport/fakes.h"
 #include "planner_ui/main.h"
 #include "platform/text.h"
+#include "shared_ui/programm.h"
 #include "testsupport/anwendung.h"
 #include "testsupport/fensterbedienung.h"
 #include "testsupport/testsupport.h"
@@ -32,6 +34,7 @@ const QString kMeldung = L("14:30 Zahnarzt Dr. Schäfer, Hauptstraße 5");
 class MainZwischenablage : public ::testing::Test {
 protected:
     MainZwischenablage() {
+        LeeresEinfuegenAbfangen();  // as the program's start does
         IniSchreiben({}, {}, L("DirData"), umgebung.daten());
         QFile f(QStringLiteral(KRONEL_QUELLORDNER "/data/beispiel/Kronel.PlD"));
         EXPECT_TRUE(f.open(QIODevice::ReadOnly));
@@ -99,6 +102,26 @@ TEST_F(MainZwischenablage, EineLeereOderFremdeZwischenablageAendertNichtsUndBeen
         EXPECT_EQ(satz(), vorher) << art;
     }
     EXPECT_FALSE(fenster.planer().Beendet());
+}
+
+TEST_F(MainZwischenablage, EinfuegenOhneTextLaesstTextUndAuswahlJedesFeldes) {
+    fenster.ListeAnzeige->setCurrentRow(1);
+    const QString& termin = fenster.planer().buch.ListeTermine[1];
+    EXPECT_EQ(test::LeerEinfuegen(&fenster).join(u' '),
+              L("SKAdresse SKBis SKFilter SKVon SKZyklus STDatum"));
+    // The message keeps its selection too.
+    QTextCursor c = fenster.STMeldung->textCursor();
+    c.setPosition(5, QTextCursor::KeepAnchor);
+    fenster.STMeldung->setTextCursor(c);
+    for (const char* kopie : {"", "\t"}) {
+        QApplication::clipboard()->setText(L(kopie));
+        QTest::keyClick(fenster.STMeldung, Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(fenster.STMeldung->textCursor().selectedText(), L("Steue")) << kopie;
+    }
+    // Leaving the date finds it as it was: no box, not today.
+    fenster.ListeAnzeige->setFocus();
+    EXPECT_EQ(termin.left(16), L("202612111W  2T  "));
+    EXPECT_TRUE(umgebung.meldungen.boxen.empty());
 }
 
 TEST_F(MainZwischenablage, EingefuegtesUndGezogenesKommtEingepasstInDieMeldung) {

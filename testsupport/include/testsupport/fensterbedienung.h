@@ -32,12 +32,19 @@ void Taste(QWidget* w, int taste, const QString& text = {},
 // Types any characters, one key each (QTest's key clicks know ASCII only).
 void Tippen(QWidget* w, const QString& text);
 // Drags daten onto w and drops them at wo, as a person drags from another
-// program (a drop is taken only after the drag entered and moved).
+// program (a drop is taken only after the drag entered and moved, each taken).
 void Fallenlassen(QWidget* w, const QMimeData& daten, QPoint wo = {2, 2});
 
 // Types "a" and Enter into every editable combo box of fenster, whose list
 // offers "Ab" first; Enter goes no further than the box (no button of the
 // window is pressed). Each box as "objectName=text it then holds", by name.
 QStringList KombisBetippen(QWidget* fenster);
+
+// Pastes with Ctrl+V and Shift+Insert, and drops, what brings nothing a field
+// keeps into every one-line field of fenster (a line edit, also that of a combo
+// box or a spin box), its text but the first character selected ("12" into a
+// shorter one). Each field by the name of the widget that takes its keys, with
+// ": " and its text when the text or the selection changed; sorted.
+QStringList LeerEinfuegen(QWidget* fenster);
 
 }  // namespace kronel::test

@@ -12,6 +12,7 @@
 #include "launcher_ui/hauptfenster.h"
 #include "platform/dienste.h"
 #include "platform/oberflaeche.h"
+#include "shared_ui/programm.h"
 #include "testsupport/anwendung.h"
 #include "testsupport/fensterbedienung.h"
 #include "testsupport/testsupport.h"
@@ -119,6 +120,8 @@ TEST_F(Fenster, OhneKombiMitFreitext) {
     StarterHauptfenster w;
     w.Form_Load();
     EXPECT_EQ(test::KombisBetippen(&w), QStringList());
+    LeeresEinfuegenAbfangen();
+    EXPECT_EQ(test::LeerEinfuegen(&w), (QStringList{L("txtOutAbs"), L("txtOutRel")}));
 }
 
 TEST_F(Fenster, AlsSymbolUnveraendertBisZurWiederherstellung) {

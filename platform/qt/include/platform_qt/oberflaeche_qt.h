@@ -145,4 +145,9 @@ void KombiFreitext(QComboBox& kombi);
 // line break is gone; called again, it replaces the earlier fitting.
 void EinzeiligEinpassen(QLineEdit* feld, int hoechstens = 0);
 
+// Whether pasting text in place of feld's selection would bring in nothing the
+// field keeps (after its length limit and its validator): its text would be
+// the text without the selection, or the field would refuse the paste.
+bool EinfuegenBringtNichts(const QLineEdit& feld, const QString& text);
+
 }  // namespace kronel
