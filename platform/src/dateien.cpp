@@ -260,6 +260,12 @@ bool DateiSchreibgeschuetzt(const QString& pfad) {
     return (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
 }
 
+bool OrdnerBeschreibbar(const QString& ordner) {
+    // The effective user: access(2) would ask for the real one.
+    return !DateiSchreibgeschuetzt(ordner) &&
+           ::faccessat(AT_FDCWD, Lokal(ordner).constData(), W_OK, AT_EACCESS) == 0;
+}
+
 QString VerknuepfungsZiel(const QString& pfad) {
     QString ziel = pfad;
     // As many steps as the system follows itself before it gives up (ELOOP).
@@ -285,6 +291,12 @@ QString VerknuepfungsZiel(const QString& pfad) {
 }
 
 namespace {
+
+// <file>.tmp-<pid>-<n>: a process's own temporary file beside the file.
+QString TempName(const QString& pfad) {
+    static std::atomic<unsigned> zaehler{0};
+    return QStringLiteral("%1.tmp-%2-%3").arg(pfad).arg(::getpid()).arg(zaehler.fetch_add(1));
+}
 
 void VerwaisteTempDateienEntfernen(const QString& pfad) {
     const QFileInfo info(pfad);
@@ -315,7 +327,6 @@ void VerwaisteTempDateienEntfernen(const QString& pfad) {
 
 Status DateiAtomarSchreiben(const QString& angegeben, const QByteArray& inhalt,
                             const QString& tempAngegeben) {
-    static std::atomic<unsigned> zaehler{0};
     // A linked file is written where the link points, and the link stays: the
     // temporary file must lie in the target's folder for the rename.
     const QString pfad = VerknuepfungsZiel(angegeben);
@@ -336,10 +347,7 @@ Status DateiAtomarSchreiben(const QString& angegeben, const QByteArray& inhalt,
     if (tempPfad.isEmpty()) {
         VerwaisteTempDateienEntfernen(pfad);
     }
-    const QString temp =
-        tempPfad.isEmpty()
-            ? QStringLiteral("%1.tmp-%2-%3").arg(pfad).arg(::getpid()).arg(zaehler.fetch_add(1))
-            : tempPfad;
+    const QString temp = tempPfad.isEmpty() ? TempName(pfad) : tempPfad;
     const QByteArray tempLokal = Lokal(temp);
     ::unlink(tempLokal.constData());  // a stale one from an earlier run
     Deskriptor d{::open(tempLokal.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666)};
@@ -449,6 +457,28 @@ Status DateiUmbenennenOhneErsetzen(const QString& alt, const QString& neu) {
     }
     ::unlink(a.constData());
     return {};
+}
+
+Status DateiNeuAnlegen(const QString& pfad, const QByteArray& inhalt) {
+    const QString temp = TempName(pfad);
+    const QByteArray tempLokal = Lokal(temp);
+    Deskriptor d{::open(tempLokal.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666)};
+    if (d.fd < 0) {
+        return FehlerAusErrno(errno, temp);
+    }
+    Status s = AllesSchreiben(d.fd, inhalt, pfad);
+    if (s && Medium().sichern(d.fd) != 0) {
+        s = FehlerAusErrno(errno, pfad);
+    }
+    if (::close(d.fd) != 0 && s) {
+        s = FehlerAusErrno(errno, pfad);
+    }
+    d.fd = -1;
+    if (s) {
+        s = DateiUmbenennenOhneErsetzen(temp, pfad);
+    }
+    ::unlink(tempLokal.constData());  // still there when the rename was refused
+    return s;
 }
 
 Status DateiLoeschen(const QString& pfad) {

@@ -52,10 +52,18 @@ QString VerknuepfungsZiel(const QString& pfad);
 // Renames a file, but never over an existing one: when neu exists, both stay
 // as they are and the call fails (58, file already exists).
 Status DateiUmbenennenOhneErsetzen(const QString& alt, const QString& neu);
+// Makes a file that is not there yet, whole or not at all (a temporary file
+// renamed without replacing): when anything stands under the name, it stays
+// and the call fails (58, file already exists).
+Status DateiNeuAnlegen(const QString& pfad, const QByteArray& inhalt);
 // Deletes a file; a file that is not there counts as deleted.
 Status DateiLoeschen(const QString& pfad);
 // "Read-only" means: no write permission bits (root passes every access test).
 bool DateiSchreibgeschuetzt(const QString& pfad);
+// Whether this user may make files in a folder: it has write permission bits
+// and the system lets this process write there (a folder of another user, a
+// read-only file system). root may write every folder that has the bits.
+bool OrdnerBeschreibbar(const QString& ordner);
 
 // The system calls through which files are written, flushed and renamed. Tests
 // install one that fails on purpose (a full disk, a device gone during the flush,
