@@ -4,11 +4,14 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "common/datenpfade.h"
 #include "common/einstellungen.h"
+#include "common/fenster.h"
 #include "common/modul.h"
+#include "platform/ordner.h"
 #include "platform/text.h"
 #include "testsupport/sonderdateien.h"
 #include "testsupport/testsupport.h"
@@ -18,6 +21,10 @@ using namespace kronel;
 
 namespace {
 using test::L;
+constexpr QFileDevice::Permissions kAlleRechte =
+    QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner;
+constexpr QFileDevice::Permissions kAlleLesen =
+    QFileDevice::ReadGroup | QFileDevice::ExeGroup | QFileDevice::ReadOther | QFileDevice::ExeOther;
 }  // namespace
 
 class DatenPfade : public ::testing::Test {
@@ -284,4 +291,97 @@ TEST_F(DatenPfade, VerdeckterDatenOrdnerWirdGemeldetUndNichtFestgeschrieben) {
     ASSERT_EQ(umgebung.meldungen.boxen.size(), 1u);
     EXPECT_TRUE(umgebung.meldungen.boxen[0].text.contains(L("ist ein Ordner")));
     EXPECT_TRUE(QFileInfo(umgebung.riviror()).isDir());
+}
+
+// A copy installed for everyone: a program folder this user cannot write and
+// without a book. Whichever program starts first makes the user's own folder
+// with a book of only its header; every later one finds the same folder in
+// DirData, and a book that is there is never replaced.
+TEST_F(DatenPfade, InstallierteKopieNimmtDenEigenenOrdner) {
+    const QString eigener = umgebung.xdgDaten() + L("/kronel");
+    ASSERT_TRUE(
+        QFile::setPermissions(umgebung.programm(), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+    DatenPfadeSetzen();
+    EXPECT_EQ(modul().DatenVerzeichnis, eigener);
+    EXPECT_EQ(IniLesen({}, L("Kronel"), L("DirData"), {}), eigener);
+    EXPECT_EQ(umgebung.lesen(eigener + L("/Kronel.PlD")),
+              "..Kronelin " + ProgrammVersionText().toLatin1() + "\r\n");
+    struct stat st {};
+    ASSERT_EQ(::stat(QFile::encodeName(eigener).constData(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0700u);  // the appointments are the user's own
+    EXPECT_TRUE(umgebung.meldungen.boxen.empty());
+
+    umgebung.schreiben(eigener + L("/Kronel.PlD"), "Termine");
+    for (const char* programm : {"Kronel", "Kronelol"}) {
+        ProgrammDateinameSetzen(L(programm));
+        DatenPfadeSetzen();
+        EXPECT_EQ(modul().DateiTermine, eigener + L("/Kronel.PlD")) << programm;
+    }
+    // The value written by the first start names another folder: it stays.
+    IniSchreiben({}, L("Kronel"), L("DirData"), L("{appdir}"));
+    DatenPfadeSetzen();
+    EXPECT_EQ(umgebung.lesen(eigener + L("/Kronel.PlD")), "Termine");
+    EXPECT_TRUE(umgebung.meldungen.boxen.empty());
+    ASSERT_TRUE(QFile::setPermissions(umgebung.programm(), kAlleRechte));
+}
+
+// The program folder stays the data folder where this user may write it, or
+// where it holds a book (a shared book for all); a DirData naming another
+// folder is kept as it is.
+TEST_F(DatenPfade, ProgrammordnerBleibtWoErSchreibbarIstOderEinBuchHat) {
+    const QString eigener = umgebung.xdgDaten() + L("/kronel");
+    DatenPfadeSetzen();
+    EXPECT_EQ(IniLesen({}, L("Kronel"), L("DirData"), {}), L("{appdir}"));
+
+    umgebung.schreiben(umgebung.programm() + L("/Kronel.Dat"), "x");
+    ASSERT_TRUE(
+        QFile::setPermissions(umgebung.programm(), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+    DatenPfadeSetzen();
+    EXPECT_EQ(IniLesen({}, L("Kronel"), L("DirData"), {}), L("{appdir}"));
+    EXPECT_EQ(modul().DatenVerzeichnis, umgebung.programm());
+
+    IniSchreiben({}, L("Kronel"), L("DirData"), L("{appdir}/Daten"));
+    DatenPfadeSetzen();
+    EXPECT_EQ(IniLesen({}, L("Kronel"), L("DirData"), {}), L("{appdir}/Daten"));
+    EXPECT_FALSE(QFileInfo::exists(eigener));
+    ASSERT_TRUE(QFile::setPermissions(umgebung.programm(), kAlleRechte));
+}
+
+// A folder that cannot be made, or one this user may not read: the box keeps
+// its text and adds the reason; the settings are not switched to it.
+TEST_F(DatenPfade, UnerreichbarerOrdnerNenntDenGrund) {
+    umgebung.schreiben(umgebung.xdgDaten(), "eine Datei, kein Ordner");
+    ASSERT_TRUE(
+        QFile::setPermissions(umgebung.programm(), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+    DatenPfadeSetzen();
+    ASSERT_EQ(umgebung.meldungen.boxen.size(), 1u);
+    EXPECT_TRUE(umgebung.meldungen.boxen[0].text.startsWith(
+        L("Kann den Daten-Ordner »") + umgebung.xdgDaten() + L("/kronel« nicht finden.")));
+    EXPECT_TRUE(umgebung.meldungen.boxen[0].text.endsWith(
+        L("notfalls.\r\n\r\nGrund: »") + umgebung.xdgDaten() + L("« ist kein Ordner.")));
+    EXPECT_EQ(IniLesen({}, L("Kronel"), L("DirData"), {}), L("{appdir}"));
+    ASSERT_TRUE(QFile::setPermissions(umgebung.programm(), kAlleRechte));
+
+    // root lists every folder: it reads as nobody (still in root's group), who may
+    // pass the test's folders.
+    IniSchreiben({}, L("Kronel"), L("DirData"), umgebung.daten());
+    umgebung.schreiben(umgebung.daten() + L("/Kronel.PlD"), "x");
+    const QString wurzel = QFileInfo(umgebung.daten()).path();
+    for (const QString& pfad : {wurzel, umgebung.windows(), umgebung.riviror()}) {
+        ASSERT_TRUE(QFile::setPermissions(pfad, QFile::permissions(pfad) | kAlleLesen));
+    }
+    ASSERT_TRUE(QFile::setPermissions(umgebung.daten(), {}));
+    const bool root = geteuid() == 0;
+    umgebung.meldungen.boxen.clear();
+    // The real user too: the file checks of Qt ask for it.
+    ASSERT_TRUE(!root || setresuid(65534, 65534, 0) == 0);
+    DatenPfadeSetzen();
+    ASSERT_TRUE(!root || setresuid(0, 0, 0) == 0);
+    ASSERT_TRUE(QFile::setPermissions(umgebung.daten(), kAlleRechte));
+    ASSERT_EQ(umgebung.meldungen.boxen.size(), 1u);
+    EXPECT_EQ(umgebung.meldungen.boxen[0].text,
+              L("Kann den Daten-Ordner »") + umgebung.daten() +
+                  L("« nicht finden.\r\n\r\nSetzen Sie in der Datei »") + umgebung.riviror() +
+                  L("« im Abschnitt »Kronel« den Schlüssel »DirData« neu oder löschen Sie ihn "
+                    "notfalls.\r\n\r\nGrund: Zugriff verweigert."));
 }
