@@ -293,87 +293,61 @@ TEST_F(DatenPfade, VerdeckterDatenOrdnerWirdGemeldetUndNichtFestgeschrieben) {
     EXPECT_TRUE(QFileInfo(umgebung.riviror()).isDir());
 }
 
-// A copy installed for everyone: a program folder this user cannot write and
-// without a book. Whichever program starts first makes the user's own folder
-// with a book of only its header; every later one finds the same folder in
-// DirData, and a book that is there is never replaced.
+// A copy installed for everyone (a program folder this user cannot write,
+// without a book): whichever program starts first makes the user's own folder
+// with a book of only its header, and names it in DirData for the others. A
+// writable program folder, one holding a book and a DirData naming another
+// folder stay as they are.
 TEST_F(DatenPfade, InstallierteKopieNimmtDenEigenenOrdner) {
     const QString eigener = umgebung.xdgDaten() + L("/kronel");
-    ASSERT_TRUE(
-        QFile::setPermissions(umgebung.programm(), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+    const QString programm = umgebung.programm();
     DatenPfadeSetzen();
-    EXPECT_EQ(modul().DatenVerzeichnis, eigener);
+    EXPECT_EQ(IniLesen({}, L("Kronel"), L("DirData"), {}), L("{appdir}"));
+    umgebung.schreiben(programm + L("/Kronel.Dat"), "x");
+    ASSERT_TRUE(QFile::setPermissions(programm, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+    DatenPfadeSetzen();
+    EXPECT_EQ(IniLesen({}, L("Kronel"), L("DirData"), {}), L("{appdir}"));
+
+    // the start before renamed the old book to Kronel.PlD
+    QFile::setPermissions(programm, kAlleRechte);
+    QFile::remove(programm + L("/Kronel.PlD"));
+    ASSERT_TRUE(QFile::setPermissions(programm, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+    umgebung.meldungen.boxen.clear();
+    DatenPfadeSetzen();
+    EXPECT_EQ(modul().DateiTermine, eigener + L("/Kronel.PlD"));
     EXPECT_EQ(IniLesen({}, L("Kronel"), L("DirData"), {}), eigener);
     EXPECT_EQ(umgebung.lesen(eigener + L("/Kronel.PlD")),
               "..Kronelin " + ProgrammVersionText().toLatin1() + "\r\n");
+    // another program, even one that finds the key lost, takes the same book
+    umgebung.schreiben(eigener + L("/Kronel.PlD"), "Termine");
+    IniSchreiben({}, L("Kronel"), L("DirData"), L("{appdir}"));
+    ProgrammDateinameSetzen(L("Kronelol"));
+    DatenPfadeSetzen();
+    EXPECT_EQ(modul().DateiTermine, eigener + L("/Kronel.PlD"));
+    EXPECT_EQ(umgebung.lesen(eigener + L("/Kronel.PlD")), "Termine");
     struct stat st {};
     ASSERT_EQ(::stat(QFile::encodeName(eigener).constData(), &st), 0);
     EXPECT_EQ(st.st_mode & 07777, 0700u);  // the appointments are the user's own
     EXPECT_TRUE(umgebung.meldungen.boxen.empty());
 
-    umgebung.schreiben(eigener + L("/Kronel.PlD"), "Termine");
-    for (const char* programm : {"Kronel", "Kronelol"}) {
-        ProgrammDateinameSetzen(L(programm));
-        DatenPfadeSetzen();
-        EXPECT_EQ(modul().DateiTermine, eigener + L("/Kronel.PlD")) << programm;
-    }
-    // The value written by the first start names another folder: it stays.
-    IniSchreiben({}, L("Kronel"), L("DirData"), L("{appdir}"));
-    DatenPfadeSetzen();
-    EXPECT_EQ(umgebung.lesen(eigener + L("/Kronel.PlD")), "Termine");
-    EXPECT_TRUE(umgebung.meldungen.boxen.empty());
-    ASSERT_TRUE(QFile::setPermissions(umgebung.programm(), kAlleRechte));
-}
-
-// The program folder stays the data folder where this user may write it, or
-// where it holds a book (a shared book for all); a DirData naming another
-// folder is kept as it is.
-TEST_F(DatenPfade, ProgrammordnerBleibtWoErSchreibbarIstOderEinBuchHat) {
-    const QString eigener = umgebung.xdgDaten() + L("/kronel");
-    DatenPfadeSetzen();
-    EXPECT_EQ(IniLesen({}, L("Kronel"), L("DirData"), {}), L("{appdir}"));
-
-    umgebung.schreiben(umgebung.programm() + L("/Kronel.Dat"), "x");
-    ASSERT_TRUE(
-        QFile::setPermissions(umgebung.programm(), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
-    DatenPfadeSetzen();
-    EXPECT_EQ(IniLesen({}, L("Kronel"), L("DirData"), {}), L("{appdir}"));
-    EXPECT_EQ(modul().DatenVerzeichnis, umgebung.programm());
-
     IniSchreiben({}, L("Kronel"), L("DirData"), L("{appdir}/Daten"));
     DatenPfadeSetzen();
     EXPECT_EQ(IniLesen({}, L("Kronel"), L("DirData"), {}), L("{appdir}/Daten"));
-    EXPECT_FALSE(QFileInfo::exists(eigener));
-    ASSERT_TRUE(QFile::setPermissions(umgebung.programm(), kAlleRechte));
+    ASSERT_TRUE(QFile::setPermissions(programm, kAlleRechte));
 }
 
-// A folder that cannot be made, or one this user may not read: the box keeps
-// its text and adds the reason; the settings are not switched to it.
-TEST_F(DatenPfade, UnerreichbarerOrdnerNenntDenGrund) {
-    umgebung.schreiben(umgebung.xdgDaten(), "eine Datei, kein Ordner");
-    ASSERT_TRUE(
-        QFile::setPermissions(umgebung.programm(), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
-    DatenPfadeSetzen();
-    ASSERT_EQ(umgebung.meldungen.boxen.size(), 1u);
-    EXPECT_TRUE(umgebung.meldungen.boxen[0].text.startsWith(
-        L("Kann den Daten-Ordner »") + umgebung.xdgDaten() + L("/kronel« nicht finden.")));
-    EXPECT_TRUE(umgebung.meldungen.boxen[0].text.endsWith(
-        L("notfalls.\r\n\r\nGrund: »") + umgebung.xdgDaten() + L("« ist kein Ordner.")));
-    EXPECT_EQ(IniLesen({}, L("Kronel"), L("DirData"), {}), L("{appdir}"));
-    ASSERT_TRUE(QFile::setPermissions(umgebung.programm(), kAlleRechte));
-
-    // root lists every folder: it reads as nobody (still in root's group), who may
-    // pass the test's folders.
+// A data folder this user may not read: the box keeps its text and adds why.
+TEST_F(DatenPfade, UnlesbarerOrdnerNenntDenGrund) {
     IniSchreiben({}, L("Kronel"), L("DirData"), umgebung.daten());
     umgebung.schreiben(umgebung.daten() + L("/Kronel.PlD"), "x");
+    // root reads every folder: it reads as nobody (still in root's group), the
+    // real user too, as Qt's file checks ask for that one.
     const QString wurzel = QFileInfo(umgebung.daten()).path();
     for (const QString& pfad : {wurzel, umgebung.windows(), umgebung.riviror()}) {
         ASSERT_TRUE(QFile::setPermissions(pfad, QFile::permissions(pfad) | kAlleLesen));
     }
     ASSERT_TRUE(QFile::setPermissions(umgebung.daten(), {}));
     const bool root = geteuid() == 0;
-    umgebung.meldungen.boxen.clear();
-    // The real user too: the file checks of Qt ask for it.
     ASSERT_TRUE(!root || setresuid(65534, 65534, 0) == 0);
     DatenPfadeSetzen();
     ASSERT_TRUE(!root || setresuid(0, 0, 0) == 0);
