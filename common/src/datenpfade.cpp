@@ -1,14 +1,20 @@
 #include "common/datenpfade.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
+#include <dirent.h>
+#include <sys/stat.h>
+
+#include <cerrno>
 #include <cmath>
 #include <cstring>
 
 #include "common/dateien.h"
 #include "common/einstellungen.h"
 #include "common/fehlermeldung.h"
+#include "common/fenster.h"
 #include "common/modul.h"
 #include "common/ton.h"
 #include "platform/dateien.h"
@@ -22,6 +28,7 @@ namespace kronel {
 namespace {
 
 const QString kSchluesselDirData = QStringLiteral("DirData");
+const QString kPlatzhalter = QStringLiteral("{appdir}");
 
 // "/" between folder and name, unless the folder is the root.
 QString Verbinden(const QString& ordner, const QString& name) {
@@ -42,6 +49,67 @@ bool HatDateien(const QString& ordner) {
     const QFileInfo termine(PfadAufloesen(Verbinden(ordner, QStringLiteral("Kronel.PlD"))));
     return termine.exists() || termine.isSymLink() ||
            !dir.entryList(QDir::Files | QDir::System).isEmpty();
+}
+
+// The book under its name or under the name of older versions, in any case;
+// a link counts even when it leads nowhere.
+bool HatBuch(const QString& ordner) {
+    for (const char* name : {"Kronel.PlD", "Kronel.Dat"}) {
+        const QFileInfo buch(PfadAufloesen(Verbinden(ordner, QLatin1String(name))));
+        if (buch.exists() || buch.isSymLink()) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// A copy installed for everyone: the program folder is not this user's to
+// write and holds no book, so the data go to the user's own folder. A program
+// folder holding a book is a shared book and stays what DirData says.
+bool EigenerOrdnerStattProgrammordner(const QString& wert) {
+    const QString programm = ProgrammVerzeichnis();
+    return GleichOhneFall(wert, kPlatzhalter) && !OrdnerBeschreibbar(programm) &&
+           !HatBuch(programm);
+}
+
+// Makes the user's own data folder (each missing part for this user only) and
+// in it a book of only its header, where there is none; nothing that is there
+// is replaced. Whichever program starts first makes them. The reason when the
+// folder or the book cannot be made, else empty.
+QString EigenenOrdnerAnlegen(const QString& ordner) {
+    const QString sauber = QDir::cleanPath(QFileInfo(ordner).absoluteFilePath());
+    QString teil;
+    for (const QString& name : sauber.split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
+        teil += QLatin1Char('/') + name;
+        if (::mkdir(QFile::encodeName(teil).constData(), 0700) == 0) {
+            continue;
+        }
+        const int fehler = errno;
+        const QFileInfo info(teil);
+        if (info.isDir()) {
+            continue;
+        }
+        return info.exists() ? QStringLiteral("»") + teil + QStringLiteral("« ist kein Ordner")
+                             : FehlerAusErrno(fehler, teil).beschreibung;
+    }
+    if (HatBuch(sauber)) {
+        return {};
+    }
+    const QByteArray kopf =
+        NachCp1252(QStringLiteral("..Kronelin ") + ProgrammVersionText() + QStringLiteral("\r\n"));
+    const Status s = DateiNeuSchreiben(Verbinden(sauber, QStringLiteral("Kronel.PlD")), kopf);
+    return s || s.fehler().nummer == FehlerNr::DateiExistiert ? QString() : s.fehler().beschreibung;
+}
+
+// Why a folder that is there cannot be listed ("Zugriff verweigert"); empty
+// when it can, or when it is not there at all.
+QString UnlesbarGrund(const QString& ordner) {
+    DIR* d = ::opendir(QFile::encodeName(ordner).constData());
+    if (d != nullptr) {
+        ::closedir(d);
+        return {};
+    }
+    return errno == ENOENT || errno == ENOTDIR ? QString() : FehlerAusErrno(errno).beschreibung;
 }
 
 // A link to a data file that is not there: the readers would only find no
@@ -169,9 +237,20 @@ QString DirDataVerdeckt() {
 
 void DatenPfadeSetzen() {
     Modul& m = modul();
-    QString wert = IniLesen({}, {}, kSchluesselDirData, QStringLiteral("{appdir}"));
+    QString wert = IniLesen({}, {}, kSchluesselDirData, kPlatzhalter);
     if (wert.endsWith(QLatin1Char('\\')) || (wert.size() > 1 && wert.endsWith(QLatin1Char('/')))) {
         wert.chop(1);
+    }
+    QString genutzt = wert;
+    QString grund;  // why the data folder cannot be made or read
+    if (EigenerOrdnerStattProgrammordner(wert)) {
+        genutzt = EigenerDatenOrdner();
+        grund = EigenenOrdnerAnlegen(genutzt);
+        // The full path goes into the settings only once the folder and its book
+        // are there: a program that reads it then finds them.
+        if (grund.isEmpty()) {
+            wert = genutzt;
+        }
     }
     // A damaged settings file hides the data folder: the user hears of it, and
     // the fallback is not written back, so the switch does not stick.
@@ -182,7 +261,7 @@ void DatenPfadeSetzen() {
 
     // A path with a drive letter names nothing here: it stays as the user wrote
     // it (with "/"), so the message names it and no file is found under it.
-    QString ordner = Ersetzen(wert, QStringLiteral("{appdir}"), ProgrammVerzeichnis());
+    QString ordner = Ersetzen(genutzt, kPlatzhalter, ProgrammVerzeichnis());
     const QString linux = PfadAusWindows(ordner);
     ordner = linux.isEmpty() ? QString(ordner).replace(QLatin1Char('\\'), QLatin1Char('/'))
                              : PfadAbsolut(linux);
@@ -198,12 +277,18 @@ void DatenPfadeSetzen() {
                            Box::OK + Box::Ausrufezeichen, QStringLiteral("Kein Daten-Ordner"));
     }
     if (!gueltig || !HatDateien(ordner)) {
-        meldungen().zeigen(QStringLiteral("Kann den Daten-Ordner »") + ordner +
-                               QStringLiteral("« nicht finden.\r\n\r\nSetzen Sie in der Datei »") +
-                               IniDateiAufloesen({}) +
-                               QStringLiteral("« im Abschnitt »Kronel« den Schlüssel »DirData« neu "
-                                              "oder löschen Sie ihn notfalls."),
-                           Box::OK + Box::Ausrufezeichen, QStringLiteral("Kein Daten-Ordner"));
+        if (grund.isEmpty() && gueltig) {
+            grund = UnlesbarGrund(ordner);
+        }
+        meldungen().zeigen(
+            QStringLiteral("Kann den Daten-Ordner »") + ordner +
+                QStringLiteral("« nicht finden.\r\n\r\nSetzen Sie in der Datei »") +
+                IniDateiAufloesen({}) +
+                QStringLiteral("« im Abschnitt »Kronel« den Schlüssel »DirData« neu "
+                               "oder löschen Sie ihn notfalls.") +
+                (grund.isEmpty() ? QString()
+                                 : QStringLiteral("\r\n\r\nGrund: ") + grund + QLatin1Char('.')),
+            Box::OK + Box::Ausrufezeichen, QStringLiteral("Kein Daten-Ordner"));
     }
 
     m.DateiTermine = PfadAufloesen(Verbinden(ordner, QStringLiteral("Kronel.PlD")));

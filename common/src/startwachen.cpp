@@ -2,7 +2,6 @@
 
 #include <QCryptographicHash>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 #include <QProcessEnvironment>
@@ -145,8 +144,7 @@ void DatenOrdnerPruefen() {
     if (m.NurLesen || ordner.isEmpty() || !QFileInfo(ordner).isDir()) {
         return;
     }
-    if (!DateiSchreibgeschuetzt(ordner) &&
-        ::access(QFile::encodeName(ordner).constData(), W_OK) == 0) {
+    if (OrdnerBeschreibbar(ordner)) {
         return;
     }
     m.NurLesen = true;
@@ -154,7 +152,10 @@ void DatenOrdnerPruefen() {
     meldungen().zeigen(
         QStringLiteral("In den Daten-Ordner »") + ordner +
             QStringLiteral("« kann nicht geschrieben werden.\r\n\r\nDie Termine "
-                           "werden nur gelesen; Änderungen werden nicht gespeichert."),
+                           "werden nur gelesen; Änderungen werden nicht gespeichert. Einen "
+                           "eigenen Daten-Ordner nennt der Schlüssel »DirData« im Abschnitt "
+                           "»Kronel« der Datei »") +
+            IniDateiAufloesen({}) + QStringLiteral("«."),
         Box::OK + Box::Information, QStringLiteral("Kronel, nur Leserechte"));
 }
 

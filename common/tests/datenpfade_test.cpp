@@ -4,11 +4,14 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "common/datenpfade.h"
 #include "common/einstellungen.h"
+#include "common/fenster.h"
 #include "common/modul.h"
+#include "platform/ordner.h"
 #include "platform/text.h"
 #include "testsupport/sonderdateien.h"
 #include "testsupport/testsupport.h"
@@ -18,6 +21,10 @@ using namespace kronel;
 
 namespace {
 using test::L;
+constexpr QFileDevice::Permissions kAlleRechte =
+    QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner;
+constexpr QFileDevice::Permissions kAlleLesen =
+    QFileDevice::ReadGroup | QFileDevice::ExeGroup | QFileDevice::ReadOther | QFileDevice::ExeOther;
 }  // namespace
 
 class DatenPfade : public ::testing::Test {
@@ -284,4 +291,71 @@ TEST_F(DatenPfade, VerdeckterDatenOrdnerWirdGemeldetUndNichtFestgeschrieben) {
     ASSERT_EQ(umgebung.meldungen.boxen.size(), 1u);
     EXPECT_TRUE(umgebung.meldungen.boxen[0].text.contains(L("ist ein Ordner")));
     EXPECT_TRUE(QFileInfo(umgebung.riviror()).isDir());
+}
+
+// A copy installed for everyone (a program folder this user cannot write,
+// without a book): whichever program starts first makes the user's own folder
+// with a book of only its header, and names it in DirData for the others. A
+// writable program folder, one holding a book and a DirData naming another
+// folder stay as they are.
+TEST_F(DatenPfade, InstallierteKopieNimmtDenEigenenOrdner) {
+    const QString eigener = umgebung.xdgDaten() + L("/kronel");
+    const QString programm = umgebung.programm();
+    DatenPfadeSetzen();
+    EXPECT_EQ(IniLesen({}, L("Kronel"), L("DirData"), {}), L("{appdir}"));
+    umgebung.schreiben(programm + L("/Kronel.Dat"), "x");
+    ASSERT_TRUE(QFile::setPermissions(programm, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+    DatenPfadeSetzen();
+    EXPECT_EQ(IniLesen({}, L("Kronel"), L("DirData"), {}), L("{appdir}"));
+
+    // the start before renamed the old book to Kronel.PlD
+    QFile::setPermissions(programm, kAlleRechte);
+    QFile::remove(programm + L("/Kronel.PlD"));
+    ASSERT_TRUE(QFile::setPermissions(programm, QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+    umgebung.meldungen.boxen.clear();
+    DatenPfadeSetzen();
+    EXPECT_EQ(modul().DateiTermine, eigener + L("/Kronel.PlD"));
+    EXPECT_EQ(IniLesen({}, L("Kronel"), L("DirData"), {}), eigener);
+    EXPECT_EQ(umgebung.lesen(eigener + L("/Kronel.PlD")),
+              "..Kronelin " + ProgrammVersionText().toLatin1() + "\r\n");
+    // another program, even one that finds the key lost, takes the same book
+    umgebung.schreiben(eigener + L("/Kronel.PlD"), "Termine");
+    IniSchreiben({}, L("Kronel"), L("DirData"), L("{appdir}"));
+    ProgrammDateinameSetzen(L("Kronelol"));
+    DatenPfadeSetzen();
+    EXPECT_EQ(modul().DateiTermine, eigener + L("/Kronel.PlD"));
+    EXPECT_EQ(umgebung.lesen(eigener + L("/Kronel.PlD")), "Termine");
+    struct stat st {};
+    ASSERT_EQ(::stat(QFile::encodeName(eigener).constData(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0700u);  // the appointments are the user's own
+    EXPECT_TRUE(umgebung.meldungen.boxen.empty());
+
+    IniSchreiben({}, L("Kronel"), L("DirData"), L("{appdir}/Daten"));
+    DatenPfadeSetzen();
+    EXPECT_EQ(IniLesen({}, L("Kronel"), L("DirData"), {}), L("{appdir}/Daten"));
+    ASSERT_TRUE(QFile::setPermissions(programm, kAlleRechte));
+}
+
+// A data folder this user may not read: the box keeps its text and adds why.
+TEST_F(DatenPfade, UnlesbarerOrdnerNenntDenGrund) {
+    IniSchreiben({}, L("Kronel"), L("DirData"), umgebung.daten());
+    umgebung.schreiben(umgebung.daten() + L("/Kronel.PlD"), "x");
+    // root reads every folder: it reads as nobody (still in root's group), the
+    // real user too, as Qt's file checks ask for that one.
+    const QString wurzel = QFileInfo(umgebung.daten()).path();
+    for (const QString& pfad : {wurzel, umgebung.windows(), umgebung.riviror()}) {
+        ASSERT_TRUE(QFile::setPermissions(pfad, QFile::permissions(pfad) | kAlleLesen));
+    }
+    ASSERT_TRUE(QFile::setPermissions(umgebung.daten(), {}));
+    const bool root = geteuid() == 0;
+    ASSERT_TRUE(!root || setresuid(65534, 65534, 0) == 0);
+    DatenPfadeSetzen();
+    ASSERT_TRUE(!root || setresuid(0, 0, 0) == 0);
+    ASSERT_TRUE(QFile::setPermissions(umgebung.daten(), kAlleRechte));
+    ASSERT_EQ(umgebung.meldungen.boxen.size(), 1u);
+    EXPECT_EQ(umgebung.meldungen.boxen[0].text,
+              L("Kann den Daten-Ordner »") + umgebung.daten() +
+                  L("« nicht finden.\r\n\r\nSetzen Sie in der Datei »") + umgebung.riviror() +
+                  L("« im Abschnitt »Kronel« den Schlüssel »DirData« neu oder löschen Sie ihn "
+                    "notfalls.\r\n\r\nGrund: Zugriff verweigert."));
 }

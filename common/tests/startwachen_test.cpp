@@ -74,6 +74,11 @@ TEST_F(Leserechte, SchreibgeschuetzterDatenOrdner) {
     EXPECT_EQ(umgebung.meldungen.boxen[0].titel, L("Kronel, nur Leserechte"));
     EXPECT_EQ(umgebung.meldungen.boxen[0].stil, 64);
     EXPECT_TRUE(umgebung.meldungen.boxen[0].text.contains(umgebung.daten()));
+    // where a folder of one's own is set
+    EXPECT_TRUE(umgebung.meldungen.boxen[0].text.endsWith(
+        L("Einen eigenen Daten-Ordner nennt der Schlüssel »DirData« im Abschnitt »Kronel« der "
+          "Datei »") +
+        umgebung.riviror() + L("«.")));
 }
 
 TEST_F(Leserechte, MarkierungImProgrammordnerZeigtIhrenText) {

@@ -260,6 +260,12 @@ bool DateiSchreibgeschuetzt(const QString& pfad) {
     return (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
 }
 
+bool OrdnerBeschreibbar(const QString& ordner) {
+    // The effective user: access(2) would ask for the real one.
+    return !DateiSchreibgeschuetzt(ordner) &&
+           ::faccessat(AT_FDCWD, Lokal(ordner).constData(), W_OK, AT_EACCESS) == 0;
+}
+
 QString VerknuepfungsZiel(const QString& pfad) {
     QString ziel = pfad;
     // As many steps as the system follows itself before it gives up (ELOOP).
@@ -285,6 +291,12 @@ QString VerknuepfungsZiel(const QString& pfad) {
 }
 
 namespace {
+
+// <file>.tmp-<pid>-<n>: a process's own temporary file beside the file.
+QString TempName(const QString& pfad) {
+    static std::atomic<unsigned> zaehler{0};
+    return QStringLiteral("%1.tmp-%2-%3").arg(pfad).arg(::getpid()).arg(zaehler.fetch_add(1));
+}
 
 void VerwaisteTempDateienEntfernen(const QString& pfad) {
     const QFileInfo info(pfad);
@@ -315,7 +327,6 @@ void VerwaisteTempDateienEntfernen(const QString& pfad) {
 // there, or with ersetzen false fails on an existing name.
 Status GanzSchreiben(const QString& angegeben, const QByteArray& inhalt,
                      const QString& tempAngegeben, bool ersetzen) {
-    static std::atomic<unsigned> zaehler{0};
     // A linked file is written where the link points, and the link stays: the
     // temporary file must lie in the target's folder for the rename.
     const QString pfad = VerknuepfungsZiel(angegeben);
@@ -340,10 +351,7 @@ Status GanzSchreiben(const QString& angegeben, const QByteArray& inhalt,
     if (tempPfad.isEmpty()) {
         VerwaisteTempDateienEntfernen(pfad);
     }
-    const QString temp =
-        tempPfad.isEmpty()
-            ? QStringLiteral("%1.tmp-%2-%3").arg(pfad).arg(::getpid()).arg(zaehler.fetch_add(1))
-            : tempPfad;
+    const QString temp = tempPfad.isEmpty() ? TempName(pfad) : tempPfad;
     const QByteArray tempLokal = Lokal(temp);
     ::unlink(tempLokal.constData());  // a stale one from an earlier run
     Deskriptor d{::open(tempLokal.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666)};

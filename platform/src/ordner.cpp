@@ -54,6 +54,15 @@ QString WindowsOrdner() {
     return QDir::homePath() + QStringLiteral("/.config/kronel");
 }
 
+QString EigenerDatenOrdner() {
+    // A relative value is no valid one and is passed over.
+    const QString x = Umgebung("XDG_DATA_HOME");
+    if (QDir::isAbsolutePath(x)) {
+        return OhneSchraegstrich(x) + QStringLiteral("/kronel");
+    }
+    return QDir::cleanPath(QDir::homePath() + QStringLiteral("/.local/share/kronel"));
+}
+
 QString SystemOrdner() {
     const QString s = Umgebung("KRONEL_SYSDIR");
     if (!s.isEmpty()) {

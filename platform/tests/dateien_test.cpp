@@ -63,6 +63,19 @@ TEST(Dateien, AtomarSchreibenErsetztGanzOderGarNicht) {
     EXPECT_EQ(f.fehler().nummer, 53);
 }
 
+// A new file is made where nothing is; what is there stays, and no temporary
+// file is left either way.
+TEST(Dateien, NeuSchreibenNieUeberEtwasVorhandenes) {
+    QTemporaryDir dir;
+    const QString p = dir.filePath(QStringLiteral("neu.txt"));
+    ASSERT_TRUE(DateiNeuSchreiben(p, "eins"));
+    const Status s = DateiNeuSchreiben(p, "zwei");
+    ASSERT_FALSE(s);
+    EXPECT_EQ(s.fehler().nummer, 58);
+    EXPECT_EQ(Inhalt(p), QByteArray("eins"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 1);
+}
+
 // A full disk (after part of the file), a device lost at the flush, a refused
 // rename: the old file stays byte for byte, no temporary file is left, and the
 // caller is told in German what went wrong and where.
@@ -179,6 +192,11 @@ TEST(Ordner, UmgebungBestimmtDieOrdner) {
     u.loeschen("KRONEL_WINDIR");
     u.setzen("XDG_CONFIG_HOME", "/tmp/x");
     EXPECT_EQ(WindowsOrdner(), QStringLiteral("/tmp/x/kronel"));
+    u.setzen("XDG_DATA_HOME", "/tmp/d/");
+    EXPECT_EQ(EigenerDatenOrdner(), QStringLiteral("/tmp/d/kronel"));
+    u.setzen("XDG_DATA_HOME", "relativ");
+    u.setzen("HOME", "/tmp/h");
+    EXPECT_EQ(EigenerDatenOrdner(), QStringLiteral("/tmp/h/.local/share/kronel"));
     u.loeschen("KRONEL_SYSDIR");
     u.loeschen("XDG_CONFIG_HOME");
     u.loeschen("KRONEL_PROGDIR");

@@ -106,6 +106,7 @@ TestUmgebung::TestUmgebung(const QString& programm) : vorher_(dienste()) {
         {"KRONEL_WINDIR", windows()},
         {"KRONEL_SYSDIR", system()},
         {"KRONEL_PROGDIR", this->programm()},
+        {"XDG_DATA_HOME", xdgDaten()},
         {"KRONEL_ENTWICKLUNG", QStringLiteral("0")},
     };
     for (const auto& [name, wert] : werte) {

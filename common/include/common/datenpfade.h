@@ -14,8 +14,13 @@ namespace kronel {
 // Reads DirData ("{appdir}" stands for the program folder), writes it back, and
 // sets modul().DatenVerzeichnis, DateiTermine, DateiAltes and DateiNotizen. A data
 // folder without files brings up "Kein Daten-Ordner" (the paths are set all the
-// same). Files of older versions ("Kronel.Dat", "Notizen.Txt") are renamed to
-// the new names, but never over an existing file.
+// same), with the reason when the folder cannot be read or made. Files of older
+// versions ("Kronel.Dat", "Notizen.Txt") are renamed to the new names, but never
+// over an existing file.
+// DirData "{appdir}" (or none) on a program folder this user cannot write and
+// that holds no book (a copy installed for everyone) means the user's own folder
+// (EigenerDatenOrdner): it is made with a book of only its header where there
+// is none, and DirData then holds its full path.
 void DatenPfadeSetzen();
 
 // "dd.mm.yyyy" (also d.m.yyyy and the other forms DatumLesen reads) -> "yyyymmdd".

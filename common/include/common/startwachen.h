@@ -13,7 +13,8 @@ namespace kronel {
 void LeserechtePruefen();
 // A data folder this user cannot write (no write permission bits, or a folder
 // the system refuses to write) makes a writing program read-only, with the
-// read-only notice; a folder that is not there is left to the data paths.
+// read-only notice, which names the key for a folder of one's own; a folder
+// that is not there is left to the data paths.
 void DatenOrdnerPruefen();
 
 // The single-instance guard, skipped with NetWatch.Ini [Allgemein]

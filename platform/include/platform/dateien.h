@@ -60,6 +60,10 @@ Status DateiUmbenennenOhneErsetzen(const QString& alt, const QString& neu);
 Status DateiLoeschen(const QString& pfad);
 // "Read-only" means: no write permission bits (root passes every access test).
 bool DateiSchreibgeschuetzt(const QString& pfad);
+// Whether this user may make files in a folder: it has write permission bits
+// and the system lets this process write there (a folder of another user, a
+// read-only file system). root may write every folder that has the bits.
+bool OrdnerBeschreibbar(const QString& ordner);
 
 // The system calls through which files are written, flushed and renamed. Tests
 // install one that fails on purpose (a full disk, a device gone during the flush,

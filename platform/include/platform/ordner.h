@@ -9,6 +9,9 @@ namespace kronel {
 
 // $KRONEL_WINDIR, else $XDG_CONFIG_HOME/kronel, else ~/.config/kronel. No trailing "/".
 QString WindowsOrdner();
+// The user's own data folder: $XDG_DATA_HOME/kronel (a full path), else
+// ~/.local/share/kronel.
+QString EigenerDatenOrdner();
 // $KRONEL_SYSDIR, else the subfolder "system" of the Windows folder.
 QString SystemOrdner();
 // $KRONEL_PROGDIR, else the folder of the running executable.

@@ -115,7 +115,7 @@ public:
 };
 
 // The one runtime context of a test: a fresh QTemporaryDir holding the Windows,
-// system, program and data folders; the fakes installed as services (the printer
+// system, program and data folders and $XDG_DATA_HOME; the fakes installed as services (the printer
 // surface, the keyboard and the system facts too); the program named "Kronelin"; the module
 // variables and the command line empty. Everything is put back when the object goes.
 class TestUmgebung {
@@ -130,6 +130,8 @@ public:
     QString programm() const { return wurzel_.path() + QStringLiteral("/programm"); }
     QString daten() const { return wurzel_.path() + QStringLiteral("/daten"); }
     QString riviror() const { return windows() + QStringLiteral("/RIVIROR.INI"); }
+    // $XDG_DATA_HOME: a user's own data folder is made below it, never in the real home.
+    QString xdgDaten() const { return wurzel_.path() + QStringLiteral("/xdg-daten"); }
 
     // Writes bytes to a file below the root (folders are created).
     void schreiben(const QString& pfad, const QByteArray& inhalt) const;
