@@ -48,6 +48,7 @@ void DiensteInstallieren() {
     DiensteSetzen(d);
     static QtTastatur tastaturQt;
     TastaturSetzen(&tastaturQt);
+    WacheMitFehlerMeldung();
 }
 
 int ProgrammAusfuehren(int argc, char** argv, const FensterBauen& bauen) {

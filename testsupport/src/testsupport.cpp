@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <utility>
 
+#include "common/fehlermeldung.h"
 #include "platform/befehlszeile.h"
 #include "platform/ordner.h"
 #include "platform/programmende.h"
@@ -123,6 +124,7 @@ TestUmgebung::TestUmgebung(const QString& programm) : vorher_(dienste()) {
     tastaturVorher_ = TastaturSetzen(&tastatur);
     systemfaktenVorher_ = SystemfaktenSetzen(&systemfakten);
     datentraegerVorher_ = DatentraegerSetzen(&datentraeger);
+    wachberichtVorher_ = WacheMitFehlerMeldung();
 }
 
 TestUmgebung::~TestUmgebung() {
@@ -131,6 +133,7 @@ TestUmgebung::~TestUmgebung() {
     TastaturSetzen(tastaturVorher_);
     SystemfaktenSetzen(systemfaktenVorher_);
     DatentraegerSetzen(datentraegerVorher_);
+    WachberichtSetzen(wachberichtVorher_);
     modul() = std::move(modulVorher_);
     BefehlszeileSetzen({befehlszeileVorher_});
     ProgrammDateinameSetzen(programmnameVorher_);

@@ -14,6 +14,7 @@
 #include "platform/dateien.h"
 #include "platform/dienste.h"
 #include "platform/uhr.h"
+#include "platform/wache.h"
 #include "testsupport/drucken.h"
 #include "testsupport/drucker.h"
 #include "testsupport/oberflaeche_fakes.h"
@@ -158,6 +159,7 @@ private:
     const Tastatur* tastaturVorher_ = nullptr;
     const Systemfakten* systemfaktenVorher_ = nullptr;
     Datentraeger* datentraegerVorher_ = nullptr;
+    Wachbericht wachberichtVorher_ = nullptr;
     Modul modulVorher_;
     QString befehlszeileVorher_;
     QString programmnameVorher_;
