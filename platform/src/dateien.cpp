@@ -31,6 +31,19 @@ int Datentraeger::umbenennen(const char* alt, const char* neu) {
     return ::rename(alt, neu);
 }
 
+int Datentraeger::sperren(int fd, int wartezeitMs) {
+    const auto ende = std::chrono::steady_clock::now() + std::chrono::milliseconds(wartezeitMs);
+    for (;;) {
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+            return 0;
+        }
+        if ((errno != EWOULDBLOCK && errno != EINTR) || std::chrono::steady_clock::now() >= ende) {
+            return -1;
+        }
+        std::this_thread::sleep_for(std::chrono::microseconds(500));
+    }
+}
+
 namespace {
 
 Datentraeger*& Installiert() {
@@ -480,20 +493,7 @@ DateiSperre::DateiSperre(const QString& pfad, int wartezeitMs) : d_(std::make_un
         }
         d_->fehler = 0;
     }
-    const auto ende = std::chrono::steady_clock::now() + std::chrono::milliseconds(wartezeitMs);
-    for (;;) {
-        if (::flock(d_->fd, LOCK_EX | LOCK_NB) == 0) {
-            d_->gesperrt = true;
-            return;
-        }
-        if (errno != EWOULDBLOCK && errno != EINTR) {
-            return;
-        }
-        if (std::chrono::steady_clock::now() >= ende) {
-            return;
-        }
-        std::this_thread::sleep_for(std::chrono::microseconds(500));
-    }
+    d_->gesperrt = Medium().sperren(d_->fd, wartezeitMs) == 0;
 }
 
 DateiSperre::~DateiSperre() {

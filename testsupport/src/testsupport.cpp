@@ -99,6 +99,11 @@ int AusfallDatentraeger::umbenennen(const char* alt, const char* neu) {
     return Datentraeger::umbenennen(alt, neu);
 }
 
+int AusfallDatentraeger::sperren(int fd, int wartezeitMs) {
+    sperrWartezeiten.push_back(wartezeitMs);
+    return Datentraeger::sperren(fd, wartezeitMs);
+}
+
 TestUmgebung::TestUmgebung(const QString& programm) : vorher_(dienste()) {
     QDir().mkpath(system());
     QDir().mkpath(this->programm());

@@ -107,12 +107,15 @@ public:
     qint64 schreiben(int fd, const char* daten, qint64 laenge) override;
     int sichern(int fd) override;
     int umbenennen(const char* alt, const char* neu) override;
+    int sperren(int fd, int wartezeitMs) override;
 
     // Bytes the disk still takes; then every write fails with ENOSPC (a full disk).
     std::optional<qint64> platz;
     // The flush fails with EIO, the rename with EACCES.
     bool sichernScheitert = false;
     bool umbenennenScheitert = false;
+    // How long each lock was waited for at most.
+    std::vector<int> sperrWartezeiten;
 };
 
 // The one runtime context of a test: a fresh QTemporaryDir holding the Windows,
