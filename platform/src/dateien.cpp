@@ -11,10 +11,13 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <chrono>
+#include <optional>
 #include <thread>
+#include <tuple>
 #include <utility>
 
 namespace kronel {
@@ -471,6 +474,22 @@ Status DateiLoeschen(const QString& pfad) {
     return {};
 }
 
+namespace {
+
+// What changes with every write of a file: its size, times and inode.
+using Stand = std::tuple<ino_t, off_t, qint64, qint64>;
+std::optional<Stand> StandLesen(const QByteArray& datei) {
+    struct stat st {};
+    if (::stat(datei.constData(), &st) != 0) {
+        return std::nullopt;
+    }
+    return Stand{st.st_ino, st.st_size,
+                 static_cast<qint64>(st.st_mtim.tv_sec) * 1000000000LL + st.st_mtim.tv_nsec,
+                 static_cast<qint64>(st.st_ctim.tv_sec) * 1000000000LL + st.st_ctim.tv_nsec};
+}
+
+}  // namespace
+
 struct DateiSperre::Daten {
     int fd = -1;
     bool gesperrt = false;
@@ -481,7 +500,8 @@ struct DateiSperre::Daten {
 
 DateiSperre::DateiSperre(const QString& pfad, int wartezeitMs) : d_(std::make_unique<Daten>()) {
     d_->pfad = pfad;
-    d_->datei = VerknuepfungsZiel(pfad) + QStringLiteral(".lock");
+    const QString ziel = VerknuepfungsZiel(pfad);
+    d_->datei = ziel + QStringLiteral(".lock");
     const QByteArray name = Lokal(d_->datei);
     d_->fd = ::open(name.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
     if (d_->fd < 0) {
@@ -493,7 +513,23 @@ DateiSperre::DateiSperre(const QString& pfad, int wartezeitMs) : d_(std::make_un
         }
         d_->fehler = 0;
     }
-    d_->gesperrt = Medium().sperren(d_->fd, wartezeitMs) == 0;
+    // Programs taking turns change the file with each write: while it changes,
+    // the lock is being passed on and the wait starts again (for ten seconds
+    // at most). A lock held for a whole wait without a change belongs to a
+    // program that hangs or was stopped.
+    const auto grenze =
+        std::chrono::steady_clock::now() + std::chrono::milliseconds(std::max(wartezeitMs, 10000));
+    for (;;) {
+        const std::optional<Stand> vorher = StandLesen(Lokal(ziel));
+        if (Medium().sperren(d_->fd, wartezeitMs) == 0) {
+            d_->gesperrt = true;
+            return;
+        }
+        if (errno != EWOULDBLOCK || wartezeitMs <= 0 || StandLesen(Lokal(ziel)) == vorher ||
+            std::chrono::steady_clock::now() >= grenze) {
+            return;
+        }
+    }
 }
 
 DateiSperre::~DateiSperre() {
