@@ -118,61 +118,48 @@ bool Gesichert(const QString& handler) {
            (slot.match(handler).hasMatch() && VonQt(handler.mid(1)));
 }
 
-// An unguarded handler: where it stands, what it is and its first words.
-struct Fund {
-    QString ort;  // "datei:zeile"
-    QString was;
-    QString auszug;
-};
-
-// The calls that hand the event loop a handler, with the number of arguments
-// below which a call is something else (a declaration, a disconnect).
-struct Uebergabe {
-    const char* name;
-    int mindestens;
-};
-constexpr Uebergabe kUebergaben[] = {{"connect", 3}, {"singleShot", 2}, {"callOnTimeout", 1}};
-
-std::vector<Fund> UngesicherteHandler(const QString& quelle, const QString& datei) {
+// Each unguarded handler of the source as "datei:zeile: what it is: its first words".
+QStringList UngesicherteHandler(const QString& quelle, const QString& datei) {
     const QString t = NurCode(quelle);
-    std::vector<Fund> funde;
+    QStringList funde;
     // NurCode keeps every position, so the excerpt comes from the source itself.
     auto melden = [&](qsizetype pos, qsizetype ende, const QString& was) {
         QString auszug = quelle.mid(pos, ende - pos).simplified();
         if (auszug.size() > 90) {
             auszug = auszug.left(87) + QStringLiteral("...");
         }
-        funde.push_back({datei + u':' + QString::number(t.left(pos).count(u'\n') + 1),
-                         was + QStringLiteral(" ohne Wache"), auszug});
+        funde << datei + u':' + QString::number(t.left(pos).count(u'\n') + 1) +
+                     QStringLiteral(": ") + was + QStringLiteral(" ohne Wache: ") + auszug;
     };
     // connect(sender, signal, [context,] handler [, type]), the timers'
     // single shots and callOnTimeout: the handler is the last argument but a
-    // connection or timer type.
+    // connection or timer type; with fewer arguments the call is something
+    // else. invokeMethod(context, functor [, type] [, result]), or by a
+    // method's name, which no reading of the source can follow.
     static const QRegularExpression aufruf(
         QStringLiteral(R"(\b(connect|singleShot|callOnTimeout|invokeMethod)\s*\()"));
     for (auto m = aufruf.globalMatch(t); m.hasNext();) {
         const auto treffer = m.next();
+        const QString name = treffer.captured(1);
         const qsizetype auf = treffer.capturedEnd() - 1;
         QStringList a = Argumente(t, auf);
         const qsizetype ende = HinterDemSchluss(t, auf);
-        if (treffer.captured(1) == QLatin1String("invokeMethod")) {
-            // invokeMethod(context, functor [, type] [, result]) or by a
-            // method's name, which no reading of the source can follow.
+        if (name == QLatin1String("invokeMethod")) {
             if (a.size() >= 2 && a[1].startsWith(u'"')) {
                 melden(treffer.capturedStart(), ende, QStringLiteral("invokeMethod nach Namen"));
             } else if (a.size() >= 2 && !Gesichert(a[1])) {
-                melden(treffer.capturedStart(), ende, QStringLiteral("invokeMethod"));
+                melden(treffer.capturedStart(), ende, name);
             }
             continue;
         }
         if (!a.isEmpty() && a.last().startsWith(QStringLiteral("Qt::"))) {
             a.removeLast();
         }
-        for (const Uebergabe& u : kUebergaben) {
-            if (treffer.captured(1) == QLatin1String(u.name) && a.size() >= u.mindestens &&
-                !Gesichert(a.last())) {
-                melden(treffer.capturedStart(), ende, treffer.captured(1));
-            }
+        const int mindestens = name == QLatin1String("connect")      ? 3
+                               : name == QLatin1String("singleShot") ? 2
+                                                                     : 1;
+        if (a.size() >= mindestens && !Gesichert(a.last())) {
+            melden(treffer.capturedStart(), ende, name);
         }
     }
     // The definition of an event handler of any name (...Event, event, an
@@ -192,8 +179,7 @@ std::vector<Fund> UngesicherteHandler(const QString& quelle, const QString& date
             continue;  // a call or a declaration
         }
         const qsizetype auf = hinter + kopf.capturedEnd() - 1;
-        const qsizetype ende = HinterDemSchluss(t, auf);
-        const QString rumpf = t.mid(auf, ende - auf);
+        const QString rumpf = t.mid(auf, HinterDemSchluss(t, auf) - auf);
         const auto w = wache.match(rumpf);
         const QString rest =
             w.hasMatch() ? rumpf.mid(HinterDemSchluss(rumpf, w.capturedEnd() - 1)) : QString();
@@ -201,19 +187,15 @@ std::vector<Fund> UngesicherteHandler(const QString& quelle, const QString& date
             melden(treffer.capturedStart(), auf + 1, treffer.captured(1));
         }
     }
-    std::sort(funde.begin(), funde.end(), [&](const Fund& x, const Fund& y) {
-        return x.ort.mid(datei.size() + 1).toInt() < y.ort.mid(datei.size() + 1).toInt();
-    });
     return funde;
 }
 
-// "datei:zeile: was" of each find, for comparing.
-QStringList Orte(const std::vector<Fund>& funde) {
-    QStringList orte;
-    for (const Fund& f : funde) {
-        orte << f.ort + QStringLiteral(": ") + f.was;
+// "datei:zeile: was" of each find, without the excerpt.
+QStringList Orte(QStringList funde) {
+    for (QString& f : funde) {
+        f = f.section(QStringLiteral(": "), 0, 1);
     }
-    return orte;
+    return funde;
 }
 
 // Every C++ source of the repository below wurzel: the tests and their helpers
@@ -223,36 +205,26 @@ QStringList Quellen(const QString& wurzel) {
     static const QRegularExpression ohne(QStringLiteral(R"((^|/)(tests|testsupport)/)"));
     QStringList dateien;
     const QDir oben(wurzel);
-    QStringList ordner = oben.entryList(QDir::Dirs | QDir::NoDotAndDotDot);
-    ordner.removeIf([](const QString& o) { return o.startsWith(QStringLiteral("build")); });
-    for (const QString& o : ordner) {
+    for (const QString& o : oben.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
         QDirIterator it(oben.filePath(o), QDir::Files, QDirIterator::Subdirectories);
-        while (it.hasNext()) {
+        while (!o.startsWith(QStringLiteral("build")) && it.hasNext()) {
             const QString relativ = oben.relativeFilePath(it.next());
             if (cpp.match(relativ).hasMatch() && !ohne.match(relativ).hasMatch()) {
                 dateien << relativ;
             }
         }
     }
-    for (const QString& d : oben.entryList(QDir::Files)) {
-        if (cpp.match(d).hasMatch()) {
-            dateien << d;
-        }
-    }
     dateien.sort();
     return dateien;
 }
 
-std::vector<Fund> UngesicherteHandlerIn(const QString& wurzel, const QStringList& dateien) {
-    std::vector<Fund> funde;
+QStringList UngesicherteHandlerIn(const QString& wurzel, const QStringList& dateien) {
+    QStringList funde;
     for (const QString& datei : dateien) {
         QFile f(QDir(wurzel).filePath(datei));
-        if (!f.open(QIODevice::ReadOnly)) {
-            funde.push_back({datei, QStringLiteral("nicht lesbar"), {}});
-            continue;
-        }
-        const std::vector<Fund> hier = UngesicherteHandler(QString::fromUtf8(f.readAll()), datei);
-        funde.insert(funde.end(), hier.begin(), hier.end());
+        funde << (f.open(QIODevice::ReadOnly)
+                      ? UngesicherteHandler(QString::fromUtf8(f.readAll()), datei)
+                      : QStringList{datei + QStringLiteral(": nicht lesbar")});
     }
     return funde;
 }
@@ -319,27 +291,23 @@ class Feld final : public QLineEdit {
 // The check reads every folder but the tests, whatever it is called.
 TEST(Handlerwache, LiestJedenOrdnerAusserDenTests) {
     QTemporaryDir wurzel;
-    ASSERT_TRUE(wurzel.isValid());
-    const QByteArray ungesichert =
-        "void A::B() {\n    connect(&p, &QSerialPort::readyRead, [this] { Lesen(); });\n}\n";
     for (const char* datei :
-         {"platform/qt/src/pflanze.cpp", "common/include/common/pflanze.h", "wurzel.cpp",
+         {"platform/qt/src/pflanze.cpp", "common/include/common/pflanze.h",
           "output/tests/pflanze_test.cpp", "testsupport/src/pflanze.cpp",
           "planner/testsupport/include/pflanze.h", "build-x/pflanze.cpp", "data/pflanze.txt"}) {
         const QString pfad = wurzel.filePath(L(datei));
         QDir().mkpath(QFileInfo(pfad).absolutePath());
         QFile f(pfad);
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(ungesichert);
+        f.write(
+            "void A::B() {\n    connect(&p, &QSerialPort::readyRead, [this] { Lesen(); });\n}\n");
     }
     const QStringList dateien = Quellen(wurzel.path());
     EXPECT_EQ(dateien, (QStringList{L("common/include/common/pflanze.h"),
-                                    L("platform/qt/src/pflanze.cpp"), L("wurzel.cpp")}));
-    const std::vector<Fund> funde = UngesicherteHandlerIn(wurzel.path(), dateien);
-    ASSERT_EQ(funde.size(), 3u);
-    EXPECT_EQ(funde[1].ort + L(": ") + funde[1].was,
-              L("platform/qt/src/pflanze.cpp:2: connect ohne Wache"));
-    EXPECT_EQ(funde[1].auszug, L("connect(&p, &QSerialPort::readyRead, [this] { Lesen(); })"));
+                                    L("platform/qt/src/pflanze.cpp")}));
+    EXPECT_EQ(UngesicherteHandlerIn(wurzel.path(), dateien).value(1),
+              L("platform/qt/src/pflanze.cpp:2: connect ohne Wache: "
+                "connect(&p, &QSerialPort::readyRead, [this] { Lesen(); })"));
 }
 
 TEST(Handlerwache, JederHandlerLaeuftUnterDerWache) {
@@ -353,13 +321,10 @@ TEST(Handlerwache, JederHandlerLaeuftUnterDerWache) {
           "common/src/texte.cpp"}) {
         EXPECT_TRUE(dateien.contains(L(muss))) << muss;
     }
-    QString bericht;
-    for (const Fund& f : UngesicherteHandlerIn(wurzel, dateien)) {
-        bericht += f.ort + QStringLiteral(": ") + f.was + QStringLiteral(": ") + f.auszug + u'\n';
-    }
-    EXPECT_TRUE(bericht.isEmpty())
+    const QStringList funde = UngesicherteHandlerIn(wurzel, dateien);
+    EXPECT_TRUE(funde.isEmpty())
         << "Jeder Handler läuft unter der Wache (platform/wache.h): Abgesichert(handler, "
            "\"Name\") für connect, Zeitgeber und invokeMethod, AbgesichertAusfuehren(...) als "
            "ganzer Rumpf einer überschriebenen Ereignisfunktion.\n"
-        << bericht.toStdString();
+        << funde.join(u'\n').toStdString();
 }
