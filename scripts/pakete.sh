@@ -3,7 +3,8 @@
 set -euo pipefail
 pakete=(qt6-base-dev qt6-serialport-dev qt6-multimedia-dev qt6-translations-l10n
         fonts-dejavu-core fonts-liberation2 ninja-build cmake g++ libgtest-dev libgmock-dev
-        libbenchmark-dev xvfb xauth x11-utils poppler-utils socat desktop-file-utils)
+        libbenchmark-dev xvfb xauth x11-utils poppler-utils socat desktop-file-utils
+        clang-format)
 fehlend=()
 for p in "${pakete[@]}"; do
     if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then

@@ -330,10 +330,11 @@ void VerlustMelden(const QString& text) {
 }
 
 // A write the disk refused (full, failing) is told once per run, naming the
-// file: the window settings and statistics of an ending run are lost with it.
-// A write-protected file or folder and a missing folder decline writes on
+// file and why (grund; the standard text of the failure when empty): the
+// window settings and statistics of an ending run are lost with it. A
+// write-protected file or folder and a missing folder decline writes on
 // purpose; only the caller learns of those.
-void SchreibfehlerMelden(const QString& pfad, const Fehler& f) {
+void SchreibfehlerMelden(const QString& pfad, const Fehler& f, const QString& grund = {}) {
     switch (f.nummer) {
         case FehlerNr::ZugriffVerweigert:
         case FehlerNr::DateiNichtGefunden:
@@ -349,8 +350,14 @@ void SchreibfehlerMelden(const QString& pfad, const Fehler& f) {
     gemeldet = true;
     VerlustMelden(QStringLiteral("Die Einstellungsdatei »") + pfad +
                   QStringLiteral("« konnte nicht geschrieben werden: ") +
-                  FehlerBeschreibung(f.nummer) + QLatin1Char('.') + kVerloren);
+                  (grund.isEmpty() ? FehlerBeschreibung(f.nummer) : grund) + QLatin1Char('.') +
+                  kVerloren);
 }
+
+// Another program holds a settings file's lock for the few milliseconds of
+// its write. One that keeps it longer hangs or is stopped; waiting for it
+// would hold up a start (its window unpainted, a signal unanswered).
+constexpr int kSperreWartenMs = 500;
 
 // The lock of a settings file; a file another process kept locked once in
 // this run is tried only once more, and the user hears of it once. A lock
@@ -358,11 +365,16 @@ void SchreibfehlerMelden(const QString& pfad, const Fehler& f) {
 bool Gesperrt(const QString& pfad, std::optional<DateiSperre>& sperre) {
     QStringList& bekannt = modul().GesperrteEinstellungen;
     const bool schonEinmal = bekannt.contains(pfad);
-    sperre.emplace(pfad, schonEinmal ? 0 : 10000);
+    sperre.emplace(pfad, schonEinmal ? 0 : kSperreWartenMs);
     if (sperre->gesperrt()) {
         return true;
     }
-    if (!QFileInfo(sperre->datei()).isFile()) {
+    const QFileInfo sperrdatei(sperre->datei());
+    if (sperrdatei.isDir()) {
+        SchreibfehlerMelden(pfad, sperre->grund(),
+                            QStringLiteral("ihre Sperre »") + sperre->datei() +
+                                QStringLiteral("« ist ein Ordner, keine Datei"));
+    } else if (!sperrdatei.isFile()) {
         SchreibfehlerMelden(pfad, sperre->grund());
     } else if (!schonEinmal) {
         bekannt.append(pfad);

@@ -106,22 +106,13 @@ QString Ersetzen(const QString& text, const QString& such, const QString& ersatz
     return ergebnis;
 }
 
-void Absichern(const std::function<void()>& handler, const QString& wo) {
-    try {
-        handler();
-    } catch (const std::bad_alloc&) {
-        FehlerMeldung(Fehler(FehlerNr::KeinSpeicher), wo);
-    } catch (const std::exception& e) {
-        FehlerMeldung(Fehler(FehlerNr::UngueltigesArgument, QString::fromLocal8Bit(e.what())),
-                      wo + QStringLiteral("~") + QString::fromLocal8Bit(e.what()));
-    } catch (...) {
-        FehlerMeldung(Fehler(FehlerNr::UngueltigesArgument), wo);
-    }
-}
-
 }  // namespace kronel
 
 namespace kronel {
+
+Wachbericht WacheMitFehlerMeldung() {
+    return WachberichtSetzen(&FehlerMeldung);
+}
 
 int FehlerMeldungMitBeschreibung(const Fehler& fehler, const QString& text) {
     QString t = text;

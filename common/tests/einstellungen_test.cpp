@@ -2,7 +2,6 @@
 
 #include <QDeadlineTimer>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QThread>
@@ -260,8 +259,9 @@ TEST_F(Einstellungen, ZaehlerGleichzeitigOhneVerlust) {
     EXPECT_EQ(IniLesen({}, L("Kronel"), L("Stat_Starts"), {}), L("200"));
 }
 
-// Another process holds the lock: the first write waits and fails, the user
-// hears once which file is locked, and later writes of the run fail at once.
+// Another process holds the lock: the first write waits half a second at most
+// and fails, the user hears once which file is locked, and later writes of
+// the run fail at once.
 TEST_F(Einstellungen, FremdeSperreMeldetSichEinmal) {
     IniSchreiben({}, {}, L("A"), L("1"));
     QProcess halter;
@@ -272,16 +272,30 @@ TEST_F(Einstellungen, FremdeSperreMeldetSichEinmal) {
     while (!gesperrt.hasExpired() && DateiSperre(umgebung.riviror(), 0).gesperrt()) {
         QThread::msleep(20);
     }
+    umgebung.datentraeger.sperrWartezeiten.clear();
     EXPECT_FALSE(IniSchreiben({}, {}, L("A"), L("2")).ok);
     ASSERT_EQ(umgebung.meldungen.boxen.size(), 1u);
-    EXPECT_TRUE(umgebung.meldungen.boxen[0].text.contains(umgebung.riviror() + L(".lock")));
-    QElapsedTimer uhr;
-    uhr.start();
+    EXPECT_TRUE(umgebung.meldungen.boxen[0].text.contains(
+        L("ist von einem anderen Programm gesperrt (»") + umgebung.riviror() + L(".lock«)")));
     EXPECT_FALSE(IniSchreiben({}, {}, L("B"), L("3")).ok);
-    EXPECT_LT(uhr.elapsed(), 1000);
     EXPECT_EQ(umgebung.meldungen.boxen.size(), 1u);
+    ASSERT_EQ(umgebung.datentraeger.sperrWartezeiten.size(), 2u);
+    EXPECT_GT(umgebung.datentraeger.sperrWartezeiten[0], 0);
+    EXPECT_LE(umgebung.datentraeger.sperrWartezeiten[0], 500);
+    EXPECT_EQ(umgebung.datentraeger.sperrWartezeiten[1], 0);
     halter.kill();
     halter.waitForFinished();
     EXPECT_TRUE(IniSchreiben({}, {}, L("B"), L("3")).ok);
     EXPECT_EQ(IniLesen({}, {}, L("A"), {}), L("1"));
+}
+
+// A folder where the lock file belongs is named as such.
+TEST_F(Einstellungen, SperreAlsOrdnerWirdGenannt) {
+    QDir().mkpath(umgebung.riviror() + L(".lock"));
+    EXPECT_FALSE(IniSchreiben({}, {}, L("A"), L("1")).ok);
+    ASSERT_EQ(umgebung.meldungen.boxen.size(), 1u);
+    EXPECT_TRUE(umgebung.meldungen.boxen[0].text.startsWith(
+        L("Die Einstellungsdatei »") + umgebung.riviror() +
+        L("« konnte nicht geschrieben werden: ihre Sperre »") + umgebung.riviror() +
+        L(".lock« ist ein Ordner, keine Datei.")));
 }

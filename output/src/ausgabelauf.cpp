@@ -286,12 +286,20 @@ AusgabeEnde Terminausgabe::TermineAusgeben() {
     long long version = 0;
     bool kopfGueltig = false;
     bool kopfRest = false;
-    // After Ignore on an unreadable or empty file the version counts as 0.
+    // After Ignore on an empty file the version counts as 0. A file that could
+    // not be read at all (a FIFO, a folder, too large, no access) was named
+    // by the report: Ignore ends the run without a second box for that cause.
+    bool nichtGelesen = false;
     if (!schritt([&] {
-            return WichtigeTermineLesen(pfad, heute, benutzerKlein, wichtig, version, kopfGueltig,
-                                        kopfRest);
+            const Status s = WichtigeTermineLesen(pfad, heute, benutzerKlein, wichtig, version,
+                                                  kopfGueltig, kopfRest);
+            nichtGelesen = !s && s.fehler().nummer != FehlerNr::HinterDateiende;
+            return s;
         })) {
         return AusgabeEnde::Abgebrochen;
+    }
+    if (nichtGelesen) {
+        return AusgabeEnde::Beenden;
     }
     if (!kopfGueltig) {
         // Empty, unreadable, or no data file of this system (UTF-16, garbage).

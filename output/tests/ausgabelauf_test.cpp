@@ -338,6 +338,19 @@ TEST_F(Ausgabelauf, FehlendeDateiBeendetMitMeldung) {
                               "eingestellt?\r\rBeende jetzt die Terminausgabe."));
 }
 
+// A FIFO the run never reads is named by the report alone: Ignore ends the
+// run without a second box for the same cause.
+TEST_F(Ausgabelauf, FifoEinKastenAuchNachIgnorieren) {
+    test::FifoAnlegen(modul().DateiTermine);
+    umgebung.meldungen.antworten({Antwort::Ignorieren});
+    bool blockiert = false;
+    EXPECT_EQ(test::OhneBlockieren(
+                  modul().DateiTermine, [&] { return laufen(); }, blockiert),
+              AusgabeEnde::Beenden);
+    ASSERT_EQ(umgebung.meldungen.boxen.size(), 1u);
+    EXPECT_TRUE(umgebung.meldungen.boxen[0].text.contains(L("« ist keine gewöhnliche Datei")));
+}
+
 // A FIFO or a file beyond the reading limit is named as what it is, without
 // waiting for a writer, not taken for a missing file.
 TEST_F(Ausgabelauf, FifoUndZuGrosseDateiWerdenGenannt) {

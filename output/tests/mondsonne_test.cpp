@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-
 #include "output/mondsonne.h"
 #include "testsupport/utf8.h"
 

@@ -11,10 +11,13 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <chrono>
+#include <optional>
 #include <thread>
+#include <tuple>
 #include <utility>
 
 namespace kronel {
@@ -29,6 +32,19 @@ int Datentraeger::sichern(int fd) {
 
 int Datentraeger::umbenennen(const char* alt, const char* neu) {
     return ::rename(alt, neu);
+}
+
+int Datentraeger::sperren(int fd, int wartezeitMs) {
+    const auto ende = std::chrono::steady_clock::now() + std::chrono::milliseconds(wartezeitMs);
+    for (;;) {
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+            return 0;
+        }
+        if ((errno != EWOULDBLOCK && errno != EINTR) || std::chrono::steady_clock::now() >= ende) {
+            return -1;
+        }
+        std::this_thread::sleep_for(std::chrono::microseconds(500));
+    }
 }
 
 namespace {
@@ -486,6 +502,22 @@ Status DateiLoeschen(const QString& pfad) {
     return {};
 }
 
+namespace {
+
+// What changes with every write of a file: its size, times and inode.
+using Stand = std::tuple<ino_t, off_t, qint64, qint64>;
+std::optional<Stand> StandLesen(const QByteArray& datei) {
+    struct stat st {};
+    if (::stat(datei.constData(), &st) != 0) {
+        return std::nullopt;
+    }
+    return Stand{st.st_ino, st.st_size,
+                 static_cast<qint64>(st.st_mtim.tv_sec) * 1000000000LL + st.st_mtim.tv_nsec,
+                 static_cast<qint64>(st.st_ctim.tv_sec) * 1000000000LL + st.st_ctim.tv_nsec};
+}
+
+}  // namespace
+
 struct DateiSperre::Daten {
     int fd = -1;
     bool gesperrt = false;
@@ -496,7 +528,8 @@ struct DateiSperre::Daten {
 
 DateiSperre::DateiSperre(const QString& pfad, int wartezeitMs) : d_(std::make_unique<Daten>()) {
     d_->pfad = pfad;
-    d_->datei = VerknuepfungsZiel(pfad) + QStringLiteral(".lock");
+    const QString ziel = VerknuepfungsZiel(pfad);
+    d_->datei = ziel + QStringLiteral(".lock");
     const QByteArray name = Lokal(d_->datei);
     d_->fd = ::open(name.constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
     if (d_->fd < 0) {
@@ -508,19 +541,22 @@ DateiSperre::DateiSperre(const QString& pfad, int wartezeitMs) : d_(std::make_un
         }
         d_->fehler = 0;
     }
-    const auto ende = std::chrono::steady_clock::now() + std::chrono::milliseconds(wartezeitMs);
+    // Programs taking turns change the file with each write: while it changes,
+    // the lock is being passed on and the wait starts again (for ten seconds
+    // at most). A lock held for a whole wait without a change belongs to a
+    // program that hangs or was stopped.
+    const auto grenze =
+        std::chrono::steady_clock::now() + std::chrono::milliseconds(std::max(wartezeitMs, 10000));
     for (;;) {
-        if (::flock(d_->fd, LOCK_EX | LOCK_NB) == 0) {
+        const std::optional<Stand> vorher = StandLesen(Lokal(ziel));
+        if (Medium().sperren(d_->fd, wartezeitMs) == 0) {
             d_->gesperrt = true;
             return;
         }
-        if (errno != EWOULDBLOCK && errno != EINTR) {
+        if (errno != EWOULDBLOCK || wartezeitMs <= 0 || StandLesen(Lokal(ziel)) == vorher ||
+            std::chrono::steady_clock::now() >= grenze) {
             return;
         }
-        if (std::chrono::steady_clock::now() >= ende) {
-            return;
-        }
-        std::this_thread::sleep_for(std::chrono::microseconds(500));
     }
 }
 

@@ -9,6 +9,8 @@
 #include <cerrno>
 #include <csignal>
 
+#include "platform/wache.h"
+
 namespace kronel {
 
 namespace {
@@ -43,7 +45,7 @@ void EndeSignaleAbfangen(QObject* besitzer, std::function<void()> handler) {
     }
     auto* melder = new QSocketNotifier(g_pipe[0], QSocketNotifier::Read, besitzer);
     g_melder = melder;
-    QObject::connect(melder, &QSocketNotifier::activated, melder, [handler = std::move(handler)] {
+    auto lesen = [handler = std::move(handler)] {
         char puffer[16];
         bool signal = false;
         while (::read(g_pipe[0], puffer, sizeof puffer) > 0) {
@@ -53,7 +55,9 @@ void EndeSignaleAbfangen(QObject* besitzer, std::function<void()> handler) {
         if (signal) {
             handler();
         }
-    });
+    };
+    QObject::connect(melder, &QSocketNotifier::activated, melder,
+                     Abgesichert(std::move(lesen), "EndeSignale_activated"));
     struct sigaction wirkung {};
     wirkung.sa_handler = SignalEmpfangen;
     sigemptyset(&wirkung.sa_mask);

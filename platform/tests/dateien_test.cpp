@@ -164,6 +164,36 @@ TEST(Dateien, SperreSchliesstAus) {
     EXPECT_TRUE(drei.gesperrt());
 }
 
+// Programs taking turns change the file while a third waits: its wait goes
+// on. A holder that changes nothing is given up after one wait.
+TEST(Dateien, SperreWartetWeiterSolangeAndereSchreiben) {
+    QTemporaryDir dir;
+    const QString p = dir.filePath(QStringLiteral("RIVIROR.INI"));
+    ASSERT_TRUE(DateiAtomarSchreiben(p, "[Kronel]\r\n"));
+    struct Andere final : Datentraeger {
+        QString pfad;
+        int schreibende = 0;
+        int runden = 0;
+        int sperren(int, int) override {
+            if (++runden <= schreibende) {
+                QFile f(pfad);
+                (void)(f.open(QIODevice::Append) && f.write("x"));
+            }
+            errno = EWOULDBLOCK;
+            return -1;
+        }
+    } andere;
+    andere.pfad = p;
+    Datentraeger* vorher = DatentraegerSetzen(&andere);
+    for (const int schreibende : {2, 0}) {
+        andere.schreibende = schreibende;
+        andere.runden = 0;
+        EXPECT_FALSE(DateiSperre(p, 50).gesperrt());
+        EXPECT_EQ(andere.runden, schreibende + 1);
+    }
+    DatentraegerSetzen(vorher);
+}
+
 TEST(Ordner, NamenOhneRuecksichtAufGrossKlein) {
     QTemporaryDir dir;
     QFile f(dir.filePath(QStringLiteral("kronel.pld")));

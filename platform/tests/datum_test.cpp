@@ -47,7 +47,8 @@ TEST(Datum, TagNummerWieQDate) {
                                    std::pair{QDate(1999, 12, 1), QDate(2001, 3, 1)},
                                    std::pair{QDate(9998, 1, 1), QDate(9999, 12, 31)}}) {
         for (QDate d = von; d <= bis; d = d.addDays(1)) {
-            ASSERT_EQ(TagNummer(d.year(), d.month(), d.day()), d.toJulianDay()) << DatumText(d).toStdString();
+            ASSERT_EQ(TagNummer(d.year(), d.month(), d.day()), d.toJulianDay())
+                << DatumText(d).toStdString();
         }
     }
     // The last day of every month of every year.

@@ -54,6 +54,7 @@ void DiensteInstallieren() {
     DiensteSetzen(d);
     static QtTastatur tastaturQt;
     TastaturSetzen(&tastaturQt);
+    WacheMitFehlerMeldung();
     LeeresEinfuegenAbfangen();
 }
 

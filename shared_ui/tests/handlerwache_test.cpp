@@ -1,7 +1,9 @@
-// Every handler of a window runs under the top-level guard, so that a failure
-// in it is reported instead of ending the program. This check reads the window
-// sources and names each connection, timer slot and event override that does
-// not, also those that come later.
+// Every handler the event loop calls runs under the top-level guard, so that a
+// failure in it is reported instead of ending the program. This check reads
+// every source of the repository but the tests, the platform layer included,
+// and names each connection, timer, queued call and event override that does
+// not, also those that come later. What it knows as a handler follows the kind
+// of code, not the folder it stands in.
 
 #include <gtest/gtest.h>
 
@@ -9,6 +11,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 
 #include "testsupport/utf8.h"
 
@@ -102,9 +105,9 @@ QStringList Argumente(const QString& t, qsizetype auf) {
     return argumente;
 }
 
-// A handler passed to connect() or a timer: under the guard, or a slot of Qt's
-// own classes (ours called Qt... excepted), which does not reach our code but
-// through an override that is guarded itself.
+// A handler passed to connect(), a timer or a queued call: under the guard,
+// or a slot of Qt's own classes (ours called Qt... excepted), which does not
+// reach our code but through an override that is guarded itself.
 bool VonQt(const QString& klasse) {
     static const QRegularExpression qt(QStringLiteral(R"(^Q(?!t[A-Z])[A-Z])"));
     return qt.match(klasse).hasMatch();
@@ -115,43 +118,64 @@ bool Gesichert(const QString& handler) {
            (slot.match(handler).hasMatch() && VonQt(handler.mid(1)));
 }
 
-// Each unguarded handler of the source as "datei:zeile: what it is".
+// Each unguarded handler of the source as "datei:zeile: what it is: its first words".
 QStringList UngesicherteHandler(const QString& quelle, const QString& datei) {
     const QString t = NurCode(quelle);
     QStringList funde;
-    auto melden = [&](qsizetype pos, const QString& was) {
+    // NurCode keeps every position, so the excerpt comes from the source itself.
+    auto melden = [&](qsizetype pos, qsizetype ende, const QString& was) {
+        QString auszug = quelle.mid(pos, ende - pos).simplified();
+        if (auszug.size() > 90) {
+            auszug = auszug.left(87) + QStringLiteral("...");
+        }
         funde << datei + u':' + QString::number(t.left(pos).count(u'\n') + 1) +
-                     QStringLiteral(": ") + was;
+                     QStringLiteral(": ") + was + QStringLiteral(" ohne Wache: ") + auszug;
     };
-    // connect(sender, signal, [context,] handler [, type]) and the timers'
-    // single shots: the handler is the last argument but a connection type.
+    // connect(sender, signal, [context,] handler [, type]), the timers'
+    // single shots and callOnTimeout: the handler is the last argument but a
+    // connection or timer type; with fewer arguments the call is something
+    // else. invokeMethod(context, functor [, type] [, result]), or by a
+    // method's name, which no reading of the source can follow.
     static const QRegularExpression aufruf(
-        QStringLiteral(R"(\b(connect|QTimer::singleShot|callOnTimeout)\s*\()"));
+        QStringLiteral(R"(\b(connect|singleShot|callOnTimeout|invokeMethod)\s*\()"));
     for (auto m = aufruf.globalMatch(t); m.hasNext();) {
         const auto treffer = m.next();
-        QStringList a = Argumente(t, treffer.capturedEnd() - 1);
+        const QString name = treffer.captured(1);
+        const qsizetype auf = treffer.capturedEnd() - 1;
+        QStringList a = Argumente(t, auf);
+        const qsizetype ende = HinterDemSchluss(t, auf);
+        if (name == QLatin1String("invokeMethod")) {
+            if (a.size() >= 2 && a[1].startsWith(u'"')) {
+                melden(treffer.capturedStart(), ende, QStringLiteral("invokeMethod nach Namen"));
+            } else if (a.size() >= 2 && !Gesichert(a[1])) {
+                melden(treffer.capturedStart(), ende, name);
+            }
+            continue;
+        }
         if (!a.isEmpty() && a.last().startsWith(QStringLiteral("Qt::"))) {
             a.removeLast();
         }
-        if (a.size() >= 2 && !Gesichert(a.last())) {
-            melden(treffer.capturedStart(), treffer.captured(1) + QStringLiteral(" ohne Wache"));
+        const int mindestens = name == QLatin1String("connect")      ? 3
+                               : name == QLatin1String("singleShot") ? 2
+                                                                     : 1;
+        if (a.size() >= mindestens && !Gesichert(a.last())) {
+            melden(treffer.capturedStart(), ende, name);
         }
     }
-    // An override of an event handler, an event filter or a dialog's closing
-    // slot: its body is one call of the guard.
+    // The definition of an event handler of any name (...Event, event, an
+    // event filter) or of a dialog's closing slot, whatever the keywords in
+    // front or behind: its body is one call of the guard.
     static const QRegularExpression ueberschrieben(QStringLiteral(
-        R"(\b(\w+::)?(event|eventFilter|[a-z]\w*Event|accept|reject|done|insertFromMimeData)\s*\()"));
+        R"(\b(event|eventFilter|[a-z]\w*Event(Filter)?|accept|reject|done|insertFromMimeData)\s*\()"));
     static const QRegularExpression nachDerListe(
-        QStringLiteral(R"(^\s*((const|override|final|noexcept)\s*)*\{)"));
+        QStringLiteral(R"(^\s*((const|override|final|noexcept|Q_DECL_OVERRIDE)\s*)*\{)"));
     static const QRegularExpression wache(
         QStringLiteral(R"(^\{\s*(return\s+)?(Absichern|AbgesichertAusfuehren)\s*\()"));
     for (auto m = ueberschrieben.globalMatch(t); m.hasNext();) {
         const auto treffer = m.next();
         const qsizetype hinter = HinterDemSchluss(t, treffer.capturedEnd() - 1);
-        const auto kopf = nachDerListe.match(t.mid(hinter, 80));
-        const bool eigenerKlasse = !treffer.captured(1).isEmpty() && !VonQt(treffer.captured(1));
-        if (hinter < 0 || !kopf.hasMatch() ||
-            !(eigenerKlasse || kopf.captured(0).contains(QStringLiteral("override")))) {
+        const auto kopf = nachDerListe.match(t.mid(hinter, 120));
+        if (hinter < 0 || !kopf.hasMatch()) {
             continue;  // a call or a declaration
         }
         const qsizetype auf = hinter + kopf.capturedEnd() - 1;
@@ -160,33 +184,49 @@ QStringList UngesicherteHandler(const QString& quelle, const QString& datei) {
         const QString rest =
             w.hasMatch() ? rumpf.mid(HinterDemSchluss(rumpf, w.capturedEnd() - 1)) : QString();
         if (!w.hasMatch() || rest.simplified() != QStringLiteral("; }")) {
-            melden(treffer.capturedStart(), treffer.captured(2) + QStringLiteral(" ohne Wache"));
+            melden(treffer.capturedStart(), auf + 1, treffer.captured(1));
         }
     }
     return funde;
 }
 
-// The window libraries: each folder ui, dialogs or shared_ui with its sources
-// and headers, the tests left out.
-QStringList Fensterquellen(const QString& wurzel) {
-    static const QRegularExpression fenster(
-        QStringLiteral(R"((^|/)(ui|dialogs|shared_ui)/(src|include)/.*\.(cpp|h)$)"));
+// "datei:zeile: was" of each find, without the excerpt.
+QStringList Orte(QStringList funde) {
+    for (QString& f : funde) {
+        f = f.section(QStringLiteral(": "), 0, 1);
+    }
+    return funde;
+}
+
+// Every C++ source of the repository below wurzel: the tests and their helpers
+// (folders named tests or testsupport) and the build trees left out.
+QStringList Quellen(const QString& wurzel) {
+    static const QRegularExpression cpp(QStringLiteral(R"(\.(cpp|cc|h|hpp)$)"));
+    static const QRegularExpression ohne(QStringLiteral(R"((^|/)(tests|testsupport)/)"));
     QStringList dateien;
     const QDir oben(wurzel);
-    for (const QString& ordner : oben.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
-        if (ordner.startsWith(QStringLiteral("build"))) {
-            continue;
-        }
-        QDirIterator it(oben.filePath(ordner), QDir::Files, QDirIterator::Subdirectories);
-        while (it.hasNext()) {
+    for (const QString& o : oben.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QDirIterator it(oben.filePath(o), QDir::Files, QDirIterator::Subdirectories);
+        while (!o.startsWith(QStringLiteral("build")) && it.hasNext()) {
             const QString relativ = oben.relativeFilePath(it.next());
-            if (fenster.match(relativ).hasMatch() && !relativ.contains(QStringLiteral("/tests/"))) {
+            if (cpp.match(relativ).hasMatch() && !ohne.match(relativ).hasMatch()) {
                 dateien << relativ;
             }
         }
     }
     dateien.sort();
     return dateien;
+}
+
+QStringList UngesicherteHandlerIn(const QString& wurzel, const QStringList& dateien) {
+    QStringList funde;
+    for (const QString& datei : dateien) {
+        QFile f(QDir(wurzel).filePath(datei));
+        funde << (f.open(QIODevice::ReadOnly)
+                      ? UngesicherteHandler(QString::fromUtf8(f.readAll()), datei)
+                      : QStringList{datei + QStringLiteral(": nicht lesbar")});
+    }
+    return funde;
 }
 
 }  // namespace
@@ -205,6 +245,10 @@ void Fenster::Bauen() {
     // connect(h, &QPushButton::clicked, this, [this] { Weiter(); });
     Setzen("connect(i, &X::y, this, [] {})", 'x', 1'000);
     disconnect(this);
+    QMetaObject::invokeMethod(this, [this] { Weiter(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(this, Abgesichert([this] { Weiter(); }, "Form_Load"));
+    QMetaObject::invokeMethod(this, "Weiter", Qt::QueuedConnection);
+    zeit.callOnTimeout([this] { Weiter(); });
 }
 bool Fenster::eventFilter(QObject* o, QEvent* e) {
     if (o == Liste) { Weiter(); }
@@ -224,30 +268,63 @@ class Feld final : public QLineEdit {
     void reject() override { Weiter(); }
     void showEvent(QShowEvent* e) override;
     void done(int r) override { Absichern([&] { QDialog::done(r); }, L("Feld_done")); }
+    void wheelEvent(QWheelEvent* e) { Weiter(); }
+    bool sceneEventFilter(QGraphicsItem* i, QEvent* e) final { return Weiter(); }
+    bool nativeEvent(const QByteArray& t, void* m, qintptr* r) override
+    {
+        return Weiter();
+    }
 };
 )q");
-    EXPECT_EQ(
-        UngesicherteHandler(quelle, L("f.cpp")),
-        (QStringList{L("f.cpp:3: connect ohne Wache"), L("f.cpp:6: connect ohne Wache"),
-                     L("f.cpp:7: connect ohne Wache"), L("f.cpp:8: QTimer::singleShot ohne Wache"),
-                     L("f.cpp:10: connect ohne Wache"), L("f.cpp:15: eventFilter ohne Wache"),
-                     L("f.cpp:22: closeEvent ohne Wache"), L("f.cpp:30: reject ohne Wache")}));
+    EXPECT_EQ(Orte(UngesicherteHandler(quelle, L("f.cpp"))),
+              (QStringList{
+                  L("f.cpp:3: connect ohne Wache"), L("f.cpp:6: connect ohne Wache"),
+                  L("f.cpp:7: connect ohne Wache"), L("f.cpp:8: singleShot ohne Wache"),
+                  L("f.cpp:10: connect ohne Wache"), L("f.cpp:14: invokeMethod ohne Wache"),
+                  L("f.cpp:16: invokeMethod nach Namen ohne Wache"),
+                  L("f.cpp:17: callOnTimeout ohne Wache"), L("f.cpp:19: eventFilter ohne Wache"),
+                  L("f.cpp:26: closeEvent ohne Wache"), L("f.cpp:34: reject ohne Wache"),
+                  L("f.cpp:37: wheelEvent ohne Wache"), L("f.cpp:38: sceneEventFilter ohne Wache"),
+                  L("f.cpp:39: nativeEvent ohne Wache")}));
 }
 
-TEST(Handlerwache, JederHandlerDerFensterLaeuftUnterDerWache) {
+// The check reads every folder but the tests, whatever it is called.
+TEST(Handlerwache, LiestJedenOrdnerAusserDenTests) {
+    QTemporaryDir wurzel;
+    for (const char* datei :
+         {"platform/qt/src/pflanze.cpp", "common/include/common/pflanze.h",
+          "output/tests/pflanze_test.cpp", "testsupport/src/pflanze.cpp",
+          "planner/testsupport/include/pflanze.h", "build-x/pflanze.cpp", "data/pflanze.txt"}) {
+        const QString pfad = wurzel.filePath(L(datei));
+        QDir().mkpath(QFileInfo(pfad).absolutePath());
+        QFile f(pfad);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(
+            "void A::B() {\n    connect(&p, &QSerialPort::readyRead, [this] { Lesen(); });\n}\n");
+    }
+    const QStringList dateien = Quellen(wurzel.path());
+    EXPECT_EQ(dateien, (QStringList{L("common/include/common/pflanze.h"),
+                                    L("platform/qt/src/pflanze.cpp")}));
+    EXPECT_EQ(UngesicherteHandlerIn(wurzel.path(), dateien).value(1),
+              L("platform/qt/src/pflanze.cpp:2: connect ohne Wache: "
+                "connect(&p, &QSerialPort::readyRead, [this] { Lesen(); })"));
+}
+
+TEST(Handlerwache, JederHandlerLaeuftUnterDerWache) {
     const QString wurzel = QStringLiteral(KRONEL_QUELLORDNER);
-    const QStringList dateien = Fensterquellen(wurzel);
-    // The planner's windows, the shared ones and the other programs' are all read.
+    const QStringList dateien = Quellen(wurzel);
+    // The windows of all four programs are read, and the layers below them.
     for (const char* muss :
          {"planner/ui/src/main.cpp", "planner/dialogs/src/notizen.cpp", "shared_ui/src/info.cpp",
-          "output/ui/src/kronelfenster.cpp", "memo/reminder/ui/src/hauptfenster.cpp"}) {
+          "output/ui/src/kronelfenster.cpp", "memo/reminder/ui/src/hauptfenster.cpp",
+          "output/src/modemwahl.cpp", "platform/qt/src/seriell.cpp", "platform/src/endesignale.cpp",
+          "common/src/texte.cpp"}) {
         EXPECT_TRUE(dateien.contains(L(muss))) << muss;
     }
-    QStringList funde;
-    for (const QString& datei : dateien) {
-        QFile f(QDir(wurzel).filePath(datei));
-        ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << datei.toStdString();
-        funde << UngesicherteHandler(QString::fromUtf8(f.readAll()), datei);
-    }
-    EXPECT_TRUE(funde.isEmpty()) << funde.join(u'\n').toStdString();
+    const QStringList funde = UngesicherteHandlerIn(wurzel, dateien);
+    EXPECT_TRUE(funde.isEmpty())
+        << "Jeder Handler läuft unter der Wache (platform/wache.h): Abgesichert(handler, "
+           "\"Name\") für connect, Zeitgeber und invokeMethod, AbgesichertAusfuehren(...) als "
+           "ganzer Rumpf einer überschriebenen Ereignisfunktion.\n"
+        << funde.join(u'\n').toStdString();
 }

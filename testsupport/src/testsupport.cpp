@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <utility>
 
+#include "common/fehlermeldung.h"
 #include "platform/befehlszeile.h"
 #include "platform/ordner.h"
 #include "platform/programmende.h"
@@ -98,6 +99,11 @@ int AusfallDatentraeger::umbenennen(const char* alt, const char* neu) {
     return Datentraeger::umbenennen(alt, neu);
 }
 
+int AusfallDatentraeger::sperren(int fd, int wartezeitMs) {
+    sperrWartezeiten.push_back(wartezeitMs);
+    return Datentraeger::sperren(fd, wartezeitMs);
+}
+
 TestUmgebung::TestUmgebung(const QString& programm) : vorher_(dienste()) {
     QDir().mkpath(system());
     QDir().mkpath(this->programm());
@@ -124,6 +130,7 @@ TestUmgebung::TestUmgebung(const QString& programm) : vorher_(dienste()) {
     tastaturVorher_ = TastaturSetzen(&tastatur);
     systemfaktenVorher_ = SystemfaktenSetzen(&systemfakten);
     datentraegerVorher_ = DatentraegerSetzen(&datentraeger);
+    wachberichtVorher_ = WacheMitFehlerMeldung();
 }
 
 TestUmgebung::~TestUmgebung() {
@@ -132,6 +139,7 @@ TestUmgebung::~TestUmgebung() {
     TastaturSetzen(tastaturVorher_);
     SystemfaktenSetzen(systemfaktenVorher_);
     DatentraegerSetzen(datentraegerVorher_);
+    WachberichtSetzen(wachberichtVorher_);
     modul() = std::move(modulVorher_);
     BefehlszeileSetzen({befehlszeileVorher_});
     ProgrammDateinameSetzen(programmnameVorher_);

@@ -3,9 +3,8 @@
 
 #include <QString>
 
-#include <functional>
-
 #include "platform/fehler.h"
+#include "platform/wache.h"
 
 namespace kronel {
 
@@ -23,8 +22,9 @@ int FehlerMeldungMitBeschreibung(const Fehler& fehler, const QString& text);
 // search text leaves the text as it is.
 QString Ersetzen(const QString& text, const QString& such, const QString& ersatz);
 
-// Runs an event handler or timer slot; an unexpected failure is reported
-// through FehlerMeldung instead of ending the program.
-void Absichern(const std::function<void()>& handler, const QString& wo);
+// The guard of the handlers (Absichern, platform/wache.h) reports through
+// FehlerMeldung once this is put in: every program at start, the tests'
+// environment too. Returns the report in force before.
+Wachbericht WacheMitFehlerMeldung();
 
 }  // namespace kronel

@@ -33,9 +33,7 @@ public:
 
 class Programm : public ::testing::Test {
 protected:
-    Programm() {
-        umgebung.uhr.setzen(QDateTime(QDate(2026, 12, 9), QTime(9, 5)));
-    }
+    Programm() { umgebung.uhr.setzen(QDateTime(QDate(2026, 12, 9), QTime(9, 5))); }
     QString ini(const char* schluessel) { return IniLesen({}, L("Kronel"), L(schluessel), {}); }
 
     test::TestUmgebung umgebung{L("KronMemo")};

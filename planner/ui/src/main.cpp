@@ -1265,9 +1265,11 @@ std::unique_ptr<QWidget> PlanerFensterBauen(ProgrammUmgebung& umgebung) {
                                    [f, &signalWartet, &startLaeuft] {
                                        if (startLaeuft) {
                                            // A start-up waiting for an answer
-                                           // would hold the signal for ever.
+                                           // (a locked settings file) would
+                                           // hold the signal for ever; a book
+                                           // still loading then is not saved.
                                            signalWartet = true;
-                                           QTimer::singleShot(5000, f,
+                                           QTimer::singleShot(300, f,
                                                               Abgesichert(
                                                                   [f, &signalWartet] {
                                                                       if (signalWartet) {

@@ -65,7 +65,7 @@ bool DateiSchreibgeschuetzt(const QString& pfad);
 // read-only file system). root may write every folder that has the bits.
 bool OrdnerBeschreibbar(const QString& ordner);
 
-// The system calls through which files are written, flushed and renamed. Tests
+// The system calls through which files are written, flushed, renamed and locked. Tests
 // install one that fails on purpose (a full disk, a device gone during the flush,
 // a rename refused) to see the old file survive. Each returns as the system call
 // does and sets errno on failure.
@@ -75,6 +75,8 @@ public:
     virtual qint64 schreiben(int fd, const char* daten, qint64 laenge);  // write(2)
     virtual int sichern(int fd);                                         // fsync(2)
     virtual int umbenennen(const char* alt, const char* neu);            // rename(2)
+    // flock(2) for an exclusive lock, tried again until wartezeitMs have passed.
+    virtual int sperren(int fd, int wartezeitMs);
 };
 // Installs a device (nullptr: the system's) and returns the one before.
 Datentraeger* DatentraegerSetzen(Datentraeger* d);

@@ -18,6 +18,7 @@
 #include <utility>
 
 #include "platform/text.h"
+#include "platform/wache.h"
 #include "platform_qt/oberflaeche_qt.h"
 
 namespace kronel {
@@ -184,19 +185,23 @@ bool QtInstanzen::anmelden(const QString& name) {
         return server->serverError() != QAbstractSocket::AddressInUseError;
     }
     QLocalServer* s = server.get();
-    QObject::connect(s, &QLocalServer::newConnection, s, [this, s] {
+    const auto verbinden = [this, s] {
         while (QLocalSocket* verbindung = s->nextPendingConnection()) {
             QObject::connect(verbindung, &QLocalSocket::disconnected, verbindung,
                              &QObject::deleteLater);
-            QObject::connect(verbindung, &QLocalSocket::readyRead, verbindung, [this, verbindung] {
+            const auto lesen = [this, verbindung] {
                 while (verbindung->canReadLine()) {
                     if (verbindung->readLine() == kAktivieren && handler_) {
                         handler_();
                     }
                 }
-            });
+            };
+            QObject::connect(verbindung, &QLocalSocket::readyRead, verbindung,
+                             Abgesichert(lesen, "Instanzen_readyRead"));
         }
-    });
+    };
+    QObject::connect(s, &QLocalServer::newConnection, s,
+                     Abgesichert(verbinden, "Instanzen_newConnection"));
     server_ = std::move(server);
     return true;
 }
@@ -387,6 +392,12 @@ public:
 
 protected:
     bool eventFilter(QObject* ziel, QEvent* e) override {
+        return AbgesichertAusfuehren([&] { return Filtern(ziel, e); }, "RahmenNachtrag_eventFilter",
+                                     false);
+    }
+
+private:
+    bool Filtern(QObject* ziel, QEvent* e) {
         switch (e->type()) {
             case QEvent::Show:
             case QEvent::Move:

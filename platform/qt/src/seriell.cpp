@@ -1,5 +1,6 @@
 #include <QSerialPortInfo>
 
+#include "platform/wache.h"
 #include "platform_qt/seriell_qt.h"
 
 namespace kronel {
@@ -21,11 +22,16 @@ int FehlerNummer(QSerialPort::SerialPortError e) {
 }  // namespace
 
 QtSerielleSchnittstelle::QtSerielleSchnittstelle() {
-    QObject::connect(&port_, &QSerialPort::readyRead, [this] {
-        if (beiDaten_) {
-            beiDaten_();
-        }
-    });
+    // The modem's answer arrives inside the dial's own event loop: a failure
+    // cannot pass through Qt's loop to the guard of the dial key.
+    QObject::connect(&port_, &QSerialPort::readyRead,
+                     Abgesichert(
+                         [this] {
+                             if (beiDaten_) {
+                                 beiDaten_();
+                             }
+                         },
+                         "Comm1_OnComm"));
 }
 
 Status QtSerielleSchnittstelle::oeffnen(const QString& geraet, int baud) {

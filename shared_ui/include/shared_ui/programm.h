@@ -7,12 +7,10 @@
 
 #include <functional>
 #include <memory>
-#include <tuple>
-#include <type_traits>
-#include <utility>
 #include <vector>
 
 #include "common/fehlermeldung.h"
+#include "platform/wache.h"
 
 class QLabel;
 class QMainWindow;
@@ -62,58 +60,6 @@ void LeeresEinfuegenAbfangen();
 // every desktop service, the command line; then the window and the event loop.
 // Returns the program's exit code.
 int ProgrammAusfuehren(int argc, char** argv, const FensterBauen& bauen);
-
-namespace detail {
-
-template <typename Handler, typename Tupel, std::size_t... I>
-constexpr bool AufrufbarMit(std::index_sequence<I...>) {
-    return std::is_invocable_v<const Handler&, std::tuple_element_t<I, Tupel>&...>;
-}
-
-// Calls the handler with as many of the leading signal arguments as it takes
-// (Qt's private-signal tag at the end is never among them).
-template <std::size_t N, typename Handler, typename Tupel>
-void MitVorderenArgumenten(const Handler& handler, Tupel& argumente) {
-    if constexpr (N == 0 || AufrufbarMit<Handler, Tupel>(std::make_index_sequence<N>{})) {
-        [&]<std::size_t... I>(std::index_sequence<I...>) {
-            handler(std::get<I>(argumente)...);
-        }
-        (std::make_index_sequence<N>{});
-    } else {
-        MitVorderenArgumenten<N - 1>(handler, argumente);
-    }
-}
-
-}  // namespace detail
-
-// An event handler for connect() that runs under the top-level guard: an
-// unexpected failure is reported with the handler's name instead of ending the
-// program. The handler takes the signal's leading arguments or none.
-template <typename Handler>
-auto Abgesichert(Handler handler, const char* wo) {
-    // The declared return type keeps connect()'s probing of argument counts from
-    // instantiating the body for counts it does not use.
-    return [handler = std::move(handler), wo](auto... argumente) -> void {
-        auto tupel = std::make_tuple(argumente...);
-        Absichern([&] { detail::MitVorderenArgumenten<sizeof...(argumente)>(handler, tupel); },
-                  QString::fromUtf8(wo));
-    };
-}
-
-// Runs the own work of an event override (an event handler, an event filter,
-// a dialog's reject) at once under the top-level guard. Returns what the work
-// returned, or ersatz after a failure: an event filter answers false, so the
-// event goes on to its target as if the filter had not seen it.
-template <typename Teil, typename Wert>
-Wert AbgesichertAusfuehren(Teil teil, const char* wo, Wert ersatz) {
-    Absichern([&] { ersatz = teil(); }, QString::fromUtf8(wo));
-    return ersatz;
-}
-template <typename Teil>
-void AbgesichertAusfuehren(Teil teil, const char* wo) {
-    static_assert(std::is_void_v<std::invoke_result_t<Teil&>>, "the answer after a failure");
-    Absichern(teil, QString::fromUtf8(wo));
-}
 
 // One panel of a status bar: its control name, the text it starts with, its
 // tooltip and whether it takes the room that is left.

@@ -14,6 +14,7 @@
 #include "platform/dateien.h"
 #include "platform/dienste.h"
 #include "platform/uhr.h"
+#include "platform/wache.h"
 #include "testsupport/drucken.h"
 #include "testsupport/drucker.h"
 #include "testsupport/oberflaeche_fakes.h"
@@ -106,12 +107,15 @@ public:
     qint64 schreiben(int fd, const char* daten, qint64 laenge) override;
     int sichern(int fd) override;
     int umbenennen(const char* alt, const char* neu) override;
+    int sperren(int fd, int wartezeitMs) override;
 
     // Bytes the disk still takes; then every write fails with ENOSPC (a full disk).
     std::optional<qint64> platz;
     // The flush fails with EIO, the rename with EACCES.
     bool sichernScheitert = false;
     bool umbenennenScheitert = false;
+    // How long each lock was waited for at most.
+    std::vector<int> sperrWartezeiten;
 };
 
 // The one runtime context of a test: a fresh QTemporaryDir holding the Windows,
@@ -160,6 +164,7 @@ private:
     const Tastatur* tastaturVorher_ = nullptr;
     const Systemfakten* systemfaktenVorher_ = nullptr;
     Datentraeger* datentraegerVorher_ = nullptr;
+    Wachbericht wachberichtVorher_ = nullptr;
     Modul modulVorher_;
     QString befehlszeileVorher_;
     QString programmnameVorher_;
