@@ -19,6 +19,21 @@ void Berichten(const Fehler& fehler, const QString& text) {
     std::fflush(stderr);
 }
 
+// The name becomes text only for a report.
+template <typename Name>
+void AbsichernMit(const std::function<void()>& handler, const Name& name) {
+    try {
+        handler();
+    } catch (const std::bad_alloc&) {
+        Berichten(Fehler(FehlerNr::KeinSpeicher), name());
+    } catch (const std::exception& e) {
+        Berichten(Fehler(FehlerNr::UngueltigesArgument, QString::fromLocal8Bit(e.what())),
+                  name() + QStringLiteral("~") + QString::fromLocal8Bit(e.what()));
+    } catch (...) {
+        Berichten(Fehler(FehlerNr::UngueltigesArgument), name());
+    }
+}
+
 }  // namespace
 
 Wachbericht WachberichtSetzen(Wachbericht bericht) {
@@ -26,16 +41,11 @@ Wachbericht WachberichtSetzen(Wachbericht bericht) {
 }
 
 void Absichern(const std::function<void()>& handler, const QString& wo) {
-    try {
-        handler();
-    } catch (const std::bad_alloc&) {
-        Berichten(Fehler(FehlerNr::KeinSpeicher), wo);
-    } catch (const std::exception& e) {
-        Berichten(Fehler(FehlerNr::UngueltigesArgument, QString::fromLocal8Bit(e.what())),
-                  wo + QStringLiteral("~") + QString::fromLocal8Bit(e.what()));
-    } catch (...) {
-        Berichten(Fehler(FehlerNr::UngueltigesArgument), wo);
-    }
+    AbsichernMit(handler, [&] { return wo; });
+}
+
+void Absichern(const std::function<void()>& handler, const char* wo) {
+    AbsichernMit(handler, [wo] { return QString::fromUtf8(wo); });
 }
 
 }  // namespace kronel

@@ -25,6 +25,9 @@ Wachbericht WachberichtSetzen(Wachbericht bericht);
 // Runs an event handler or timer slot; an unexpected failure is reported with
 // wo, the handler's name, instead of ending the program.
 void Absichern(const std::function<void()>& handler, const QString& wo);
+// The same with the name as UTF-8, turned into text only for a report: event
+// filters run this for every event of the program.
+void Absichern(const std::function<void()>& handler, const char* wo);
 
 namespace detail {
 
@@ -58,8 +61,7 @@ auto Abgesichert(Handler handler, const char* wo) {
     // instantiating the body for counts it does not use.
     return [handler = std::move(handler), wo](auto... argumente) -> void {
         auto tupel = std::make_tuple(argumente...);
-        Absichern([&] { detail::MitVorderenArgumenten<sizeof...(argumente)>(handler, tupel); },
-                  QString::fromUtf8(wo));
+        Absichern([&] { detail::MitVorderenArgumenten<sizeof...(argumente)>(handler, tupel); }, wo);
     };
 }
 
@@ -69,13 +71,13 @@ auto Abgesichert(Handler handler, const char* wo) {
 // event goes on to its target as if the filter had not seen it.
 template <typename Teil, typename Wert>
 Wert AbgesichertAusfuehren(Teil teil, const char* wo, Wert ersatz) {
-    Absichern([&] { ersatz = teil(); }, QString::fromUtf8(wo));
+    Absichern([&] { ersatz = teil(); }, wo);
     return ersatz;
 }
 template <typename Teil>
 void AbgesichertAusfuehren(Teil teil, const char* wo) {
     static_assert(std::is_void_v<std::invoke_result_t<Teil&>>, "the answer after a failure");
-    Absichern(teil, QString::fromUtf8(wo));
+    Absichern(teil, wo);
 }
 
 }  // namespace kronel
