@@ -152,8 +152,8 @@ void DatenOrdnerPruefen() {
     meldungen().zeigen(
         QStringLiteral("In den Daten-Ordner »") + ordner +
             QStringLiteral("« kann nicht geschrieben werden.\r\n\r\nDie Termine "
-                           "werden nur gelesen; Änderungen werden nicht gespeichert. Einen "
-                           "eigenen Daten-Ordner nennt der Schlüssel »DirData« im Abschnitt "
+                           "werden nur gelesen; Änderungen werden nicht gespeichert. Für einen "
+                           "eigenen Daten-Ordner setzen Sie den Schlüssel »DirData« im Abschnitt "
                            "»Kronel« der Datei »") +
             IniDateiAufloesen({}) + QStringLiteral("«."),
         Box::OK + Box::Information, QStringLiteral("Kronel, nur Leserechte"));

@@ -76,8 +76,8 @@ TEST_F(Leserechte, SchreibgeschuetzterDatenOrdner) {
     EXPECT_TRUE(umgebung.meldungen.boxen[0].text.contains(umgebung.daten()));
     // where a folder of one's own is set
     EXPECT_TRUE(umgebung.meldungen.boxen[0].text.endsWith(
-        L("Einen eigenen Daten-Ordner nennt der Schlüssel »DirData« im Abschnitt »Kronel« der "
-          "Datei »") +
+        L("Für einen eigenen Daten-Ordner setzen Sie den Schlüssel »DirData« im Abschnitt "
+          "»Kronel« der Datei »") +
         umgebung.riviror() + L("«.")));
 }
 

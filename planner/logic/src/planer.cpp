@@ -348,6 +348,9 @@ void Planer::SitzungsEnde() {
     if (beendet_ || !geladen_ || modul().NurLesen || IstAutoprint(Befehlszeile())) {
         return;
     }
+    // The session is going away: no box of the save holds up the logout, what
+    // it tells goes to the log.
+    const MeldungenInsProtokoll protokoll;
     DatumUebernehmen();
     (void)buch.TermineSpeichern(Speicheranlass::Ende);
 }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 
 #include "common/einstellungen.h"
@@ -252,9 +253,14 @@ TEST_F(PlanerTest, SitzungsendeSpeichertOhneFrage) {
     ASSERT_TRUE(planer.FormLoad());
     sicht.felder.STMeldung = L("Sitzung");
     planer.Uebernehmen(0);
+    // Another program saved meanwhile: its version is kept, and the note about
+    // it does not hold up the logout.
+    umgebung.schreiben(datei(),
+                       QByteArray(kBuch) + "20991231-   -   -         -   Alle   fremd\r\n");
     planer.SitzungsEnde();
     EXPECT_TRUE(AusCp1252(umgebung.lesen(datei())).contains(L("Sitzung")));
     EXPECT_TRUE(umgebung.meldungen.boxen.empty());
+    EXPECT_EQ(QDir(umgebung.daten()).entryList({L("Kronel.PlD.2*")}, QDir::Files).size(), 1);
 }
 
 TEST_F(PlanerTest, SitzungsendeSpeichertNurEinGeladenesBuchUndNieUnterAutoprint) {
