@@ -50,20 +50,20 @@ bool Planer::FormLoad() {
     modul().Unbeaufsichtigt = IstAutoprint(Befehlszeile());
     if (!NurEineInstanz()) {
         // The running planner comes to the front; this copy ends here.
-        beendet_ = true;
-        sicht_.ProgrammEnde();
-        return false;
+        return StartEnde();
     }
     SanduhrZeiger sanduhr;
     DatenPfadeSetzen();
     LeserechtePruefen();
     DatenOrdnerPruefen();
-    if (!NetzWache(1)) {
-        beendet_ = true;
-        sicht_.ProgrammEnde();
-        return false;
+    // A box of the start-up lets a signal in, which ends the program there:
+    // the start-up goes no further than the step it was in.
+    if (beendet_ || !NetzWache(1)) {
+        return StartEnde();
     }
+    stufe_ = Startstufe::Angemeldet;
     StatistikStart();
+    stufe_ = Startstufe::Gezaehlt;
     if (modul().NurLesen) {
         sicht_.NurLesenAnpassen();
     }
@@ -73,14 +73,19 @@ bool Planer::FormLoad() {
     for (const Auswahl a : {Auswahl::VonBis, Auswahl::Zyklen, Auswahl::Filter, Auswahl::Adress}) {
         sicht_.AuswahlFuellen(a, AuswahlLesen(a));
     }
+    if (beendet_) {
+        return false;
+    }
+    stufe_ = Startstufe::Eingerichtet;
     buch.TerminIndex = -1;
     const LadeErgebnis e = buch.TermineLaden();
+    if (beendet_) {
+        return false;
+    }
     if (e.beenden || buch.BeendenVerlangt) {
         // No to the question about old data, or Cancel in the check: end without saving.
         (void)NetzWache(0);
-        beendet_ = true;
-        sicht_.ProgrammEnde();
-        return false;
+        return StartEnde();
     }
     geladen_ = true;
     if (IstAutoprint(Befehlszeile())) {
@@ -94,6 +99,14 @@ bool Planer::FormLoad() {
     ListeAnzeigeClick(buch.ListIndex >= 0 ? buch.ListIndex : buch.TerminIndex);
     sicht_.ZeitSchalten(true);
     return !beendet_;
+}
+
+bool Planer::StartEnde() {
+    if (!beendet_) {
+        beendet_ = true;
+        sicht_.ProgrammEnde();
+    }
+    return false;
 }
 
 void Planer::FormPaint() {
@@ -298,12 +311,20 @@ void Planer::Ende() {
     }
     beendet_ = true;
     sicht_.ZeitSchalten(false);
-    if (!modul().NurLesen) {
+    // An end during the start-up writes back only what the start-up had read:
+    // the window and the lists would store their empty design state over the
+    // user's settings, a sign-off would drop another user's sign-on, and the
+    // statistics would count the time since the last run's start.
+    if (!modul().NurLesen && stufe_ == Startstufe::Eingerichtet) {
         sicht_.EinstellungenSpeichern();
     }
     HilfeBeenden();
-    (void)NetzWache(0);
-    StatistikEnde();
+    if (stufe_ >= Startstufe::Angemeldet) {
+        (void)NetzWache(0);
+    }
+    if (stufe_ >= Startstufe::Gezaehlt) {
+        StatistikEnde();
+    }
     sicht_.ProgrammEnde();
 }
 

@@ -316,6 +316,20 @@ TEST_F(PlanerTest, SignalSpeichertMeldetAbUndEndet) {
     EXPECT_TRUE(fenster.gezeigt.empty());
 }
 
+// A signal let in by a box of the start-up (here the question about another
+// user) ends the planner there: it stores none of the settings, the lists, the
+// sign-off or the statistics it had not yet read or made.
+TEST_F(PlanerTest, SignalWaehrendDesStartsSchreibtNichtsUngelesenes) {
+    const QString netwatch = ProgrammVerzeichnis() + L("/NetWatch.Ini");
+    IniSchreiben(netwatch, L("UserJetzt"), L("User"), L("anna"));
+    IniSchreiben(netwatch, L("UserJetzt"), L("Seit"), L("09.12.2026 09:00:00"));
+    umgebung.meldungen.beiBox = [&] { planer.SignalEnde(); };
+    EXPECT_FALSE(planer.FormLoad());
+    EXPECT_EQ(sicht.schritte, (QStringList{L("ZeitAus"), L("Ende")}));
+    EXPECT_EQ(IniLesen(netwatch, L("UserJetzt"), L("User")), L("anna"));
+    EXPECT_EQ(IniLesen({}, {}, L("Ver"), L("fehlt")), L("fehlt"));
+}
+
 // A signal ends the planner when nobody can answer (the session or the
 // terminal goes away): what the save tells or asks stands in the log, and the
 // planner ends without waiting on a box.

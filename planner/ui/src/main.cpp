@@ -1260,24 +1260,28 @@ std::unique_ptr<QWidget> PlanerFensterBauen(ProgrammUmgebung& umgebung) {
                          Abgesichert([f] { f->planer().PulBeenden(); }, "Main_PulBeenden_Click"));
         // kill, Ctrl+C and a closing session still sign the user off. A signal
         // that comes while the start-up runs (its loads let events in) waits
-        // for its end: only then is the book loaded, and so saved.
+        // for its end: only then is the book loaded, and so saved. A start-up
+        // waiting for an answer (a locked settings file) would hold the signal
+        // for ever, so it waits a moment only; a book still loading is then
+        // not saved.
+        auto* signalHalt = new QTimer(f);
+        signalHalt->setObjectName(QStringLiteral("Main_SignalHalt"));
+        signalHalt->setSingleShot(true);
+        signalHalt->setInterval(300);
+        QObject::connect(signalHalt, &QTimer::timeout, f,
+                         Abgesichert(
+                             [f, &signalWartet] {
+                                 if (signalWartet) {
+                                     signalWartet = false;
+                                     f->planer().SignalEnde();
+                                 }
+                             },
+                             "Main_Signal"));
         EndeSignaleAbfangen(f, Abgesichert(
-                                   [f, &signalWartet, &startLaeuft] {
+                                   [f, signalHalt, &signalWartet, &startLaeuft] {
                                        if (startLaeuft) {
-                                           // A start-up waiting for an answer
-                                           // (a locked settings file) would
-                                           // hold the signal for ever; a book
-                                           // still loading then is not saved.
                                            signalWartet = true;
-                                           QTimer::singleShot(300, f,
-                                                              Abgesichert(
-                                                                  [f, &signalWartet] {
-                                                                      if (signalWartet) {
-                                                                          signalWartet = false;
-                                                                          f->planer().SignalEnde();
-                                                                      }
-                                                                  },
-                                                                  "Main_Signal"));
+                                           signalHalt->start();
                                        } else {
                                            f->planer().SignalEnde();
                                        }

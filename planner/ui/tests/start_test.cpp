@@ -3,12 +3,16 @@
 #include <QApplication>
 #include <QEvent>
 #include <QFile>
+#include <QTimer>
 #include <QWidget>
 
+#include <csignal>
 #include <utility>
 
 #include "common/einstellungen.h"
 #include "planner_ui/main.h"
+#include "platform/datum.h"
+#include "platform/dienste.h"
 #include "shared_ui/programm.h"
 #include "testsupport/anwendung.h"
 #include "testsupport/testsupport.h"
@@ -88,4 +92,25 @@ TEST_F(PlanerStart, MaximiertBeendetStartetMaximiert) {
     ASSERT_NE(main, nullptr);
     EXPECT_TRUE(main->isMaximized());
     EXPECT_TRUE(main->isVisible());
+}
+
+// A signal while a box of the start-up waits for an answer (here the question
+// about another user) is held a moment, not until the answer.
+TEST_F(PlanerStart, SignalWaehrendEinerStartfrageWartetHoechstensEineSekunde) {
+    const QString netwatch = umgebung.programm() + L("/NetWatch.Ini");
+    IniSchreiben(netwatch, L("UserJetzt"), L("User"), L("anna"));
+    IniSchreiben(netwatch, L("UserJetzt"), L("Seit"), DatumZeitText(uhr().jetzt()));
+    QTimer* halt = nullptr;
+    umgebung.meldungen.beiBox = [&] {
+        ASSERT_EQ(std::raise(SIGTERM), 0);
+        QCoreApplication::processEvents();
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            halt = halt != nullptr ? halt : w->findChild<QTimer*>(L("Main_SignalHalt"));
+        }
+        ASSERT_NE(halt, nullptr);
+        EXPECT_TRUE(halt->isActive());
+        EXPECT_LE(halt->remainingTime(), 1000);
+    };
+    EXPECT_EQ(bauen(), nullptr);
+    EXPECT_EQ(umgebung.meldungen.boxen.size(), 1u);
 }

@@ -94,7 +94,7 @@ public:
     int ErstesPaintErledigt = 0;
 
     // The start-up; false when the program ended in it (a guard, a question of
-    // the load, or the automatic printout).
+    // the load, the automatic printout, or a signal let in by one of its boxes).
     bool FormLoad();
     // Once, after the window was first shown.
     void ErsterPaint();
@@ -236,9 +236,16 @@ private:
     void MeldungErgaenzen(const QString& text);
     void AutomatischDrucken();
     void Ende();
+    // The start-up stops and the program ends, unless an end (a signal let in
+    // by a box of the start-up) has already run; false.
+    bool StartEnde();
 
     MainSicht& sicht_;
     NebenFenster& fenster_;
+    // How far the start-up came: signed on, start counted, window settings and
+    // choice lists read.
+    enum class Startstufe { Anfang, Angemeldet, Gezaehlt, Eingerichtet };
+    Startstufe stufe_ = Startstufe::Anfang;
     bool geladen_ = false;
     bool datumOffen_ = false;
     bool beendet_ = false;
