@@ -4,7 +4,7 @@
 set -euo pipefail
 bau=$1 quelle=$2 programme="$1/bin" ziel=$(mktemp -d)
 laufdateien=(Kronel.PlD Kronel.BAK Kronel.Old Kronel.Txt NetWatch.Ini NetWatch.Ini.lock
-             Tips.Inf.lock Kronel.Old.lock)
+             Tips.Inf.lock Kronel.Old.lock Kronel.PlD.lock Kronel.Txt.lock)
 gepflanzt=()
 cp -p "$programme/Tips.Inf" "$ziel.tips"
 trap 'rm -f -- "${gepflanzt[@]}"; cp -p "$ziel.tips" "$programme/Tips.Inf"; rm -rf -- "$ziel"*' EXIT

@@ -487,7 +487,7 @@ LadeErgebnis Terminbuch::TermineLaden() {
     return ergebnis;
 }
 
-Status Terminbuch::OriginalBewahren() {
+Status Terminbuch::OriginalBewahren(const QString& pfad) {
     if (!Unvollstaendig || !BewahrtesOriginal.isEmpty() || bewahrenQuelle_.isEmpty()) {
         return {};
     }
@@ -495,12 +495,20 @@ Status Terminbuch::OriginalBewahren() {
         bewahrenQuelle_.clear();
         return {};
     }
+    // Another program saved over the original since the load: what is there
+    // now is kept as its version, under the lock.
+    if (bewahrenQuelle_ == pfad) {
+        const auto fremd = stand_.FremdeFassung(pfad);
+        if (fremd && fremd.wert()) {
+            bewahrenQuelle_.clear();
+            return {};
+        }
+    }
     auto inhalt = DateiLesen(bewahrenQuelle_);
     if (!inhalt) {
         return inhalt.fehler();
     }
-    const Ergebnis<QString> ziel =
-        FassungBewahren(PfadAufloesen(modul().DateiTermine), inhalt.wert());
+    const Ergebnis<QString> ziel = FassungBewahren(pfad, inhalt.wert());
     if (!ziel) {
         return ziel.fehler();
     }
@@ -509,29 +517,6 @@ Status Terminbuch::OriginalBewahren() {
                            "ursprüngliche Datei bleibt als »") +
                 *ziel + QStringLiteral("« erhalten."),
             Box::Information);
-    return {};
-}
-
-Status Terminbuch::FremdeFassungBewahren(const QString& pfad) {
-    const auto fremd = stand_.FremdeFassung(pfad);
-    if (!fremd) {
-        return fremd.fehler();
-    }
-    if (!fremd.wert()) {
-        return {};
-    }
-    const Ergebnis<QString> ziel = FassungBewahren(pfad, *fremd.wert());
-    if (!ziel) {
-        return ziel.fehler();
-    }
-    // Seen now: a write that fails after this does not keep it a second time.
-    stand_.Merken(*fremd.wert());
-    // The original of an incomplete load is no longer in the file to keep.
-    if (bewahrenQuelle_ == pfad) {
-        bewahrenQuelle_.clear();
-    }
-    // At a signal's end the box goes to the log.
-    Hinweis(FremdeFassungText(pfad, *ziel), Box::Information);
     return {};
 }
 
@@ -583,27 +568,30 @@ Speicherung Terminbuch::TermineSpeichern(Speicheranlass anlass) {
         return Speicherung::Beenden;
     }
     fenster_->StatusZeigen(QStringLiteral("Termine speichern..."));
-    if (!lauf([&] { return FremdeFassungBewahren(pfad); })) {
+    if (!lauf([&] { return OriginalBewahren(pfad); })) {
         return fehlgeschlagen();
     }
-    if (!lauf([&] { return OriginalBewahren(); })) {
-        return fehlgeschlagen();
-    }
-    // A backup that cannot be made lets the save go on without a fresh one.
-    (void)SicherungAnlegen(pfad, 1);
     fenster_->EreignisseZulassen();
 
+    // Under the lock no box: it would hold another planner's save. The notes
+    // come once the lock is free, the report of a failed step too.
     bool geschrieben = false;
+    QStringList bewahrt;
     const QByteArray text = TermindateiText(ListeTermine, modul().VersionText);
     lauf([&]() -> Status {
-        Status s = DateiAtomarSchreiben(pfad, text, pfad + QStringLiteral(".neu"));
+        // A backup that cannot be made lets the save go on without a fresh one.
+        Status s = GemeinsamSchreiben(pfad, text, stand_, bewahrt, pfad + QStringLiteral(".neu"),
+                                      [&] { (void)SicherungAnlegen(pfad, 1); });
         geschrieben = s.ok();
         return s;
     });
+    // At a signal's end the notes go to the log.
+    for (const QString& ziel : bewahrt) {
+        Hinweis(FremdeFassungText(pfad, ziel, geschrieben), Box::Information);
+    }
     if (!geschrieben) {
         return fehlgeschlagen();
     }
-    stand_.Merken(text);
     Ungespeichert = 0;
     // The book is saved: a settings file that cannot take the mark is told
     // apart, not as a failed save, and only here, not by the settings too.

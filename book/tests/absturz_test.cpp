@@ -94,7 +94,8 @@ TEST(Absturz, SpeichernUeberstehtKill) {
     buch.TerminIndex = 0;
     ASSERT_EQ(buch.TermineSpeichern(), Speicherung::Gespeichert);
     EXPECT_EQ(QDir(umgebung.daten()).entryList(QDir::Files),
-              (QStringList{QStringLiteral("Kronel.BAK"), QStringLiteral("Kronel.PlD")}));
+              (QStringList{QStringLiteral("Kronel.BAK"), QStringLiteral("Kronel.PlD"),
+                           QStringLiteral("Kronel.PlD.lock")}));
     EXPECT_EQ(QDir(umgebung.windows()).entryList({QStringLiteral("*.tmp-*")}, QDir::Files),
               QStringList{});
 }

@@ -5,8 +5,11 @@
 #include <QFileInfo>
 
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <functional>
+#include <optional>
 
 #include "book/buch.h"
 #include "common/einstellungen.h"
@@ -61,6 +64,18 @@ protected:
     QStringList Gesichert() const {
         return QDir(umgebung.daten())
             .entryList({QStringLiteral("Kronel.PlD.2*")}, QDir::Files, QDir::Name);
+    }
+    // The book and every version kept beside it.
+    QByteArray Alles() const {
+        QByteArray alles = Datei(QStringLiteral("Kronel.PlD"));
+        for (const QString& g : Gesichert()) {
+            alles += Datei(g);
+        }
+        return alles;
+    }
+    static Speicherung Anlegen(Terminbuch& b, const QString& text) {
+        b.TerminAnlegen(QStringLiteral("24.12.2026"), {}, {}, {}, {}, {}, text);
+        return b.TermineSpeichern();
     }
 
     test::TestUmgebung umgebung;
@@ -577,15 +592,11 @@ TEST_F(Buch, ZweiPlanerVerlierenKeinenTermin) {
     Terminbuch bernd;
     buch.TermineLaden();
     bernd.TermineLaden();
-    const auto anlegen = [](Terminbuch& b, const char* text) {
-        b.TerminAnlegen(QStringLiteral("24.12.2026"), {}, {}, {}, {}, {}, QString::fromUtf8(text));
-        return b.TermineSpeichern();
-    };
-    ASSERT_EQ(anlegen(buch, "Anna eins"), Speicherung::Gespeichert);
+    ASSERT_EQ(Anlegen(buch, QStringLiteral("Anna eins")), Speicherung::Gespeichert);
     EXPECT_TRUE(Gesichert().isEmpty());  // nobody else wrote: nothing kept, nothing said
     EXPECT_TRUE(umgebung.meldungen.boxen.empty());
-    ASSERT_EQ(anlegen(bernd, "Bernd eins"), Speicherung::Gespeichert);
-    ASSERT_EQ(anlegen(buch, "Anna zwei"), Speicherung::Gespeichert);
+    ASSERT_EQ(Anlegen(bernd, QStringLiteral("Bernd eins")), Speicherung::Gespeichert);
+    ASSERT_EQ(Anlegen(buch, QStringLiteral("Anna zwei")), Speicherung::Gespeichert);
     ASSERT_EQ(Gesichert(), QStringList({QStringLiteral("Kronel.PlD.20261209-093000"),
                                         QStringLiteral("Kronel.PlD.20261209-093000-2")}));
     EXPECT_TRUE(Datei(Gesichert()[0]).contains("Anna eins"));
@@ -604,4 +615,93 @@ TEST_F(Buch, ZweiPlanerVerlierenKeinenTermin) {
     EXPECT_TRUE(annas.contains("Anna eins") && annas.contains("Anna zwei"));
     EXPECT_EQ(Gesichert().size(), 2);
     EXPECT_EQ(umgebung.meldungen.boxen.size(), 2u);
+}
+
+// The note of Bernd's save comes once his version is written and the book's
+// lock is free again: Anna, saving while it is up, keeps his version in turn.
+TEST_F(Buch, FremdeFassungWirdNachDemSchreibenGemeldet) {
+    Terminbuch bernd;
+    buch.TermineLaden();
+    bernd.TermineLaden();
+    ASSERT_EQ(Anlegen(buch, QStringLiteral("Anna eins")), Speicherung::Gespeichert);
+    QByteArray beiDerBox;
+    umgebung.meldungen.beiBox = [&] {
+        if (beiDerBox.isEmpty()) {
+            beiDerBox = Datei(QStringLiteral("Kronel.PlD"));
+            EXPECT_TRUE(DateiSperre(plD, 0).gesperrt());
+            EXPECT_EQ(Anlegen(buch, QStringLiteral("Anna zwei")), Speicherung::Gespeichert);
+        }
+    };
+    ASSERT_EQ(Anlegen(bernd, QStringLiteral("Bernd eins")), Speicherung::Gespeichert);
+    EXPECT_TRUE(beiDerBox.contains("Bernd eins"));
+    for (const char* t : {"Anna eins", "Anna zwei", "Bernd eins"}) {
+        EXPECT_TRUE(Alles().contains(t)) << t;
+    }
+}
+
+// Another program saves during this save's event pump, and the write then
+// fails: the other version is kept all the same, and the note, after the
+// save's report, names it without saying the book holds this save.
+TEST_F(Buch, FremdeFassungBeiMisslungenemSchreiben) {
+    buch.TermineLaden();
+    const QByteArray bernd =
+        "..Kronelin 8.010090\r\n20261224-   -   -         -   Alle   Bernd\r\n";
+    fenster.beimPumpen = [&] { umgebung.schreiben(plD, bernd); };
+    umgebung.datentraeger.umbenennenScheitert = true;
+    umgebung.meldungen.antworten({Antwort::Abbruch});
+    EXPECT_EQ(Anlegen(buch, QStringLiteral("Anna")), Speicherung::Fehlgeschlagen);
+    ASSERT_EQ(Gesichert().size(), 1);
+    EXPECT_EQ(Datei(Gesichert()[0]), bernd);
+    ASSERT_EQ(Boxtexte().size(), 2);
+    EXPECT_TRUE(Boxtexte()[0].startsWith(QStringLiteral("Es ist ein Fehler beim Speichern")));
+    EXPECT_TRUE(Boxtexte()[1].endsWith(Gesichert()[0] + QStringLiteral("« erhalten.")));
+}
+
+// Another planner holds the book's lock: the save waits a while, then reports
+// it as any failed step; Retry once it is free saves.
+TEST_F(Buch, GesperrtesBuchWirdGemeldet) {
+    buch.TermineLaden();
+    std::optional<DateiSperre> andere(std::in_place, plD);
+    umgebung.datentraeger.sperrWartezeiten.clear();
+    umgebung.datentraeger.sperrenOhneWarten = true;
+    umgebung.meldungen.beiBox = [&] { andere.reset(); };
+    umgebung.meldungen.antworten({Antwort::Wiederholen});
+    EXPECT_EQ(buch.TermineSpeichern(), Speicherung::Gespeichert);
+    ASSERT_EQ(Boxtexte().size(), 1);
+    EXPECT_TRUE(Boxtexte()[0].contains(QStringLiteral("gesperrt (»") + plD + ".lock«)"));
+    EXPECT_GT(umgebung.datentraeger.sperrWartezeiten.at(0), 0);
+}
+
+// Two planners in two processes save again and again at once, with the one
+// temporary file name: no save fails, every version is whole, and the last of
+// each is in the book or kept beside it.
+TEST_F(Buch, ZweiProzesseSpeichernZugleich) {
+    buch.TermineLaden();  // before either saves: each process gets a copy
+    pid_t kinder[2];
+    for (const char wer : {'A', 'B'}) {
+        kinder[wer - 'A'] = ::fork();
+        if (kinder[wer - 'A'] == 0) {
+            int fehler = 0;
+            for (int i = 0; i < 40; ++i) {
+                fehler += Anlegen(buch, QLatin1Char(wer) + QString::number(i)) !=
+                          Speicherung::Gespeichert;
+            }
+            ::_exit(fehler);
+        }
+    }
+    for (const pid_t pid : kinder) {
+        int status = -1;
+        EXPECT_EQ(::waitpid(pid, &status, 0), pid);
+        EXPECT_EQ(status, 0);
+    }
+    const QStringList dateien = Gesichert() << QStringLiteral("Kronel.PlD");
+    for (const QString& name : dateien) {
+        const QByteArray d = Datei(name);
+        const char wer = d.contains("A0\r\n") ? 'A' : 'B';
+        EXPECT_TRUE(d.startsWith("..Kronelin") && d.endsWith("\r\n")) << qPrintable(name);
+        for (qsizetype i = 0; i < d.count('\n') - 1; ++i) {
+            EXPECT_TRUE(d.contains(wer + QByteArray::number(i) + "\r\n")) << qPrintable(name);
+        }
+    }
+    EXPECT_TRUE(Alles().contains("A39\r\n") && Alles().contains("B39\r\n"));
 }

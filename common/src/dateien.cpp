@@ -151,12 +151,49 @@ Ergebnis<QString> FassungBewahren(const QString& pfad, const QByteArray& inhalt)
     }
 }
 
-QString FremdeFassungText(const QString& pfad, const QString& ziel) {
-    return QStringLiteral("Ein anderes Programm hat »") + pfad +
-           QStringLiteral(
-               "« gespeichert, nachdem dieses Programm die Datei gelesen oder "
-               "zuletzt gespeichert hatte. Was das andere Programm gespeichert hat, bleibt als »") +
-           ziel + QStringLiteral("« erhalten; »") + pfad +
+Status GemeinsamSchreiben(const QString& pfad, const QByteArray& inhalt, Dateistand& stand,
+                          QStringList& bewahrt, const QString& tempPfad,
+                          const std::function<void()>& davor) {
+    // Long enough for another planner's save of a large book to end.
+    constexpr int kWartenMs = 5000;
+    const DateiSperre sperre(pfad, kWartenMs);
+    if (!sperre.gesperrt()) {
+        return sperre.grund();
+    }
+    const auto fremd = stand.FremdeFassung(pfad);
+    if (!fremd) {
+        return fremd.fehler();
+    }
+    if (fremd.wert()) {
+        const Ergebnis<QString> ziel = FassungBewahren(pfad, *fremd.wert());
+        if (!ziel) {
+            return ziel.fehler();
+        }
+        bewahrt.append(*ziel);
+        // Seen now: a write that fails after this does not keep it a second time.
+        stand.Merken(*fremd.wert());
+    }
+    if (davor) {
+        davor();
+    }
+    if (Status s = DateiAtomarSchreiben(pfad, inhalt, tempPfad); !s) {
+        return s;
+    }
+    stand.Merken(inhalt);
+    return {};
+}
+
+QString FremdeFassungText(const QString& pfad, const QString& ziel, bool geschrieben) {
+    QString text = QStringLiteral("Ein anderes Programm hat »") + pfad +
+                   QStringLiteral(
+                       "« gespeichert, nachdem dieses Programm die Datei gelesen oder "
+                       "zuletzt gespeichert hatte. Was das andere Programm gespeichert hat, "
+                       "bleibt als »") +
+                   ziel + QStringLiteral("« erhalten");
+    if (!geschrieben) {
+        return text + QLatin1Char('.');
+    }
+    return text + QStringLiteral("; »") + pfad +
            QStringLiteral(
                "« enthält jetzt, was dieses Programm gespeichert hat.\r\n\r\nDie "
                "beiden Fassungen werden nicht zusammengeführt.");

@@ -343,19 +343,22 @@ void VerwaisteTempDateienEntfernen(const QString& pfad) {
 // there, or with ersetzen false fails on an existing name.
 Status GanzSchreiben(const QString& angegeben, const QByteArray& inhalt,
                      const QString& tempAngegeben, bool ersetzen) {
-    // A linked file is written where the link points, and the link stays: the
+    // A new file never goes where a link points: anything at the name, a link
+    // to nothing included, takes it. In a shared folder another user could
+    // plant a link at a name this program is about to take.
+    struct stat alt {};
+    if (!ersetzen && ::lstat(Lokal(angegeben).constData(), &alt) == 0) {
+        return Fehler(FehlerNr::DateiExistiert, FehlerBeschreibung(FehlerNr::DateiExistiert) +
+                                                    QStringLiteral(": ") + angegeben);
+    }
+    // A linked file is replaced where the link points, and the link stays: the
     // temporary file must lie in the target's folder for the rename.
-    const QString pfad = VerknuepfungsZiel(angegeben);
+    const QString pfad = ersetzen ? VerknuepfungsZiel(angegeben) : angegeben;
     QString tempPfad = tempAngegeben;
     if (pfad != angegeben && tempPfad.startsWith(angegeben)) {
         tempPfad = pfad + tempPfad.mid(angegeben.size());
     }
-    struct stat alt {};
-    const bool vorhanden = ::stat(Lokal(pfad).constData(), &alt) == 0;
-    if (vorhanden && !ersetzen) {
-        return Fehler(FehlerNr::DateiExistiert, FehlerBeschreibung(FehlerNr::DateiExistiert) +
-                                                    QStringLiteral(": ") + angegeben);
-    }
+    const bool vorhanden = ersetzen && ::stat(Lokal(pfad).constData(), &alt) == 0;
     if (vorhanden) {
         if (Status s = ArtPruefen(angegeben, alt.st_mode); !s) {
             return s;

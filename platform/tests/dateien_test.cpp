@@ -74,6 +74,16 @@ TEST(Dateien, NeuSchreibenNieUeberEtwasVorhandenes) {
     EXPECT_EQ(s.fehler().nummer, 58);
     EXPECT_EQ(Inhalt(p), QByteArray("eins"));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 1);
+    // A link takes its name too, also one to nothing: the file is never made
+    // where another user's link points.
+    const QString verweis = dir.filePath(QStringLiteral("verweis.txt"));
+    const QString ziel = dir.filePath(QStringLiteral("ziel.txt"));
+    ASSERT_TRUE(QFile::link(ziel, verweis));
+    const Status v = DateiNeuSchreiben(verweis, "drei");
+    ASSERT_FALSE(v);
+    EXPECT_EQ(v.fehler().nummer, 58);
+    EXPECT_FALSE(QFileInfo::exists(ziel));
+    EXPECT_TRUE(QFileInfo(verweis).isSymLink());
 }
 
 // A full disk (after part of the file), a device lost at the flush, a refused

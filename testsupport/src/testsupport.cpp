@@ -101,7 +101,7 @@ int AusfallDatentraeger::umbenennen(const char* alt, const char* neu) {
 
 int AusfallDatentraeger::sperren(int fd, int wartezeitMs) {
     sperrWartezeiten.push_back(wartezeitMs);
-    return Datentraeger::sperren(fd, wartezeitMs);
+    return Datentraeger::sperren(fd, sperrenOhneWarten ? 0 : wartezeitMs);
 }
 
 TestUmgebung::TestUmgebung(const QString& programm) : vorher_(dienste()) {

@@ -131,14 +131,15 @@ public:
     LadeErgebnis TermineLaden();
     // Rolls over, backs up and rewrites DateiTermine; sets OLneu. A data file
     // the load refused is not written: the reason is shown, nothing changes.
-    // A file another program changed since this book read or wrote it is kept
-    // whole beside it first, and the user told where; at the end, with
-    // nothing unsaved, it is left as it is.
+    // The check, backup and write run under the book's lock, which other
+    // planners' saves take too: a file another program changed since this
+    // book read or wrote it is kept whole beside it first, and the user told
+    // where once the lock is free; at the end, with nothing unsaved, it is
+    // left as it is.
     Speicherung TermineSpeichern(Speicheranlass anlass = Speicheranlass::Befehl);
 
 private:
-    Status OriginalBewahren();
-    Status FremdeFassungBewahren(const QString& pfad);
+    Status OriginalBewahren(const QString& pfad);
     void Umordnen(const QString& status,
                   const std::function<std::vector<qsizetype>(const QStringList&)>& ordnung,
                   const std::function<QStringView(const QString&)>& marke);

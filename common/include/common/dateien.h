@@ -2,7 +2,9 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
+#include <functional>
 #include <optional>
 
 #include "platform/fehler.h"
@@ -65,8 +67,19 @@ private:
 // existing file. The name kept under.
 Ergebnis<QString> FassungBewahren(const QString& pfad, const QByteArray& inhalt);
 
+// Replaces a file other programs write too (the book, the notes) under its
+// lock (DateiSperre), waiting a few seconds for another program's write: the
+// version another program saved since this one read or wrote the file (stand)
+// is kept beside it first and its name appended to bewahrt, then davor runs
+// (a backup), then inhalt is written (through tempPfad when one is given).
+// Nothing here shows a box, which would hold the other program at its lock:
+// the lock is free again when this returns, and the caller tells the user.
+Status GemeinsamSchreiben(const QString& pfad, const QByteArray& inhalt, Dateistand& stand,
+                          QStringList& bewahrt, const QString& tempPfad = {},
+                          const std::function<void()>& davor = {});
+
 // The note that a save found its file changed by another program and kept
-// that version under ziel before it wrote its own.
-QString FremdeFassungText(const QString& pfad, const QString& ziel);
+// that version under ziel; geschrieben says whether its own write followed.
+QString FremdeFassungText(const QString& pfad, const QString& ziel, bool geschrieben);
 
 }  // namespace kronel

@@ -212,19 +212,19 @@ void Notizen::LesefehlerMelden() {
 }
 
 void Notizen::NotizenSpeichern() {
-    const Ergebnis<QString> s = liste_.Speichern(dateiNotizen_, nurLesen_);
-    if (s && !s->isEmpty()) {
+    const NotizenListe::SpeicherErgebnis s = liste_.Speichern(dateiNotizen_, nurLesen_);
+    // The failure first; the note of kept notes then says nothing of a write.
+    if (!s.status) {
+        TonAusgeben(QStringLiteral("#SystemExclamation"));
+        meldungen().zeigen(QStringLiteral("Die Notizen konnten nicht gespeichert werden:\r\n\r\n") +
+                               s.status.fehler().beschreibung,
+                           Box::OK + Box::Ausrufezeichen, QStringLiteral("Notizen"));
+    }
+    if (!s.bewahrt.isEmpty()) {
         TonAusgeben(QStringLiteral("#SystemAsterisk"));
-        meldungen().zeigen(FremdeFassungText(dateiNotizen_, *s), Box::OK + Box::Information,
-                           QStringLiteral("Notizen"));
+        meldungen().zeigen(FremdeFassungText(dateiNotizen_, s.bewahrt, s.status.ok()),
+                           Box::OK + Box::Information, QStringLiteral("Notizen"));
     }
-    if (s) {
-        return;
-    }
-    TonAusgeben(QStringLiteral("#SystemExclamation"));
-    meldungen().zeigen(QStringLiteral("Die Notizen konnten nicht gespeichert werden:\r\n\r\n") +
-                           s.fehler().beschreibung,
-                       Box::OK + Box::Ausrufezeichen, QStringLiteral("Notizen"));
 }
 
 void Notizen::Verlassen(const QString& uebergabe) {

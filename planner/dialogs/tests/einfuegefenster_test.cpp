@@ -158,17 +158,22 @@ TEST_F(Einfuegefenster, NotizenAufnehmenLoeschenUndEinfuegen) {
     EXPECT_EQ(umgebung.lesen(notizen()), "\xc4pfel\r\n");
 }
 
+// Notes another program saved while the window was open are kept when it is
+// left; the write fails: its report, then a box naming the kept notes.
 TEST_F(Einfuegefenster, NotizenDieNichtGespeichertWerdenKoennen) {
     umgebung.schreiben(notizen(), "alt\r\n");
     umgebung.datentraeger.umbenennenScheitert = true;
     BeimNaechstenModalen([&](QWidget* w) {
+        umgebung.schreiben(notizen(), "fremd\r\n");
         test::Tippen(Element<QLineEdit>(w, "Text"), L("neu"));
         Knopf(w, "BefAufnehmen")->click();
         Knopf(w, "BefEinfügen")->click();
     });
     EXPECT_EQ(verzeichnis.Notizen({}).BezUebergabe, L("neu"));  // handed over all the same
-    EXPECT_EQ(umgebung.lesen(notizen()), "alt\r\n");
-    ASSERT_EQ(umgebung.meldungen.boxen.size(), 1u);
+    EXPECT_EQ(umgebung.lesen(notizen()), "fremd\r\n");
+    ASSERT_EQ(umgebung.meldungen.boxen.size(), 2u);
+    EXPECT_TRUE(
+        umgebung.meldungen.boxen[1].text.endsWith(notizen() + L(".20261209-093000« erhalten.")));
     EXPECT_TRUE(umgebung.meldungen.boxen[0].text.startsWith(
         L("Die Notizen konnten nicht gespeichert werden:\r\n\r\n")));
     EXPECT_TRUE(umgebung.meldungen.boxen[0].text.contains(notizen()));

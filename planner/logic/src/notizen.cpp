@@ -53,45 +53,40 @@ void NotizenListe::Laden(const QString& dateiNotizen) {
     markiert_ = zeilen_.isEmpty() ? -1 : 0;
 }
 
-Ergebnis<QString> NotizenListe::Speichern(const QString& dateiNotizen, bool nurLesen) {
+NotizenListe::SpeicherErgebnis NotizenListe::Speichern(const QString& dateiNotizen, bool nurLesen) {
     if (nurLesen || adressModus_ || zeilen_.isEmpty()) {
-        return QString();
+        return {};
     }
     if (lesefehler_) {
-        return Fehler(lesefehler_->nummer,
-                      QStringLiteral("»") + dateiNotizen +
-                          QStringLiteral("« konnte beim Öffnen nicht gelesen werden und bleibt "
-                                         "unverändert (") +
-                          lesefehler_->beschreibung + QLatin1Char(')'));
+        return {Fehler(lesefehler_->nummer,
+                       QStringLiteral("»") + dateiNotizen +
+                           QStringLiteral("« konnte beim Öffnen nicht gelesen werden und bleibt "
+                                          "unverändert (") +
+                           lesefehler_->beschreibung + QLatin1Char(')')),
+                {}};
     }
-    const auto fremd = stand_.FremdeFassung(dateiNotizen);
-    if (!fremd) {
-        return fremd.fehler();
-    }
-    QString bewahrt;
-    if (fremd.wert()) {
-        // With the list as it was read, there is nothing to write over
-        // another program's notes.
-        if (zeilen_ == geladen_) {
-            return QString();
+    // With the list as it was read, there is nothing to write over another
+    // program's notes.
+    if (zeilen_ == geladen_) {
+        const auto fremd = stand_.FremdeFassung(dateiNotizen);
+        if (!fremd) {
+            return {fremd.fehler(), {}};
         }
-        const Ergebnis<QString> ziel = FassungBewahren(dateiNotizen, *fremd.wert());
-        if (!ziel) {
-            return ziel.fehler();
+        if (fremd.wert()) {
+            return {};
         }
-        bewahrt = *ziel;
-        stand_.Merken(*fremd.wert());
     }
     QByteArray inhalt;
     for (const QString& zeile : zeilen_) {
         inhalt += NachCp1252(zeile) + "\r\n";
     }
-    if (Status s = DateiAtomarSchreiben(dateiNotizen, inhalt); !s) {
-        return s.fehler();
+    QStringList bewahrt;
+    SpeicherErgebnis s{GemeinsamSchreiben(dateiNotizen, inhalt, stand_, bewahrt), {}};
+    s.bewahrt = bewahrt.value(0);
+    if (s.status) {
+        geladen_ = zeilen_;
     }
-    stand_.Merken(inhalt);
-    geladen_ = zeilen_;
-    return bewahrt;
+    return s;
 }
 
 void NotizenListe::Aufnehmen(const QString& text) {

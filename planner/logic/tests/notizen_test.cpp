@@ -70,16 +70,16 @@ TEST_F(NotizenTest, AufnehmenUndLoeschen) {
 TEST_F(NotizenTest, SpeichernLaesstDieDateiBeiLeererListeUndInAdressenStehen) {
     laden("alt\r\n");
     liste.Aufnehmen(L("Grüße"));
-    EXPECT_TRUE(liste.Speichern(datei(), true));  // read-only: nothing written
+    EXPECT_TRUE(liste.Speichern(datei(), true).status);  // read-only: nothing written
     EXPECT_EQ(umgebung.lesen(datei()), "alt\r\n");
-    EXPECT_TRUE(liste.Speichern(datei(), false));
+    EXPECT_TRUE(liste.Speichern(datei(), false).status);
     EXPECT_EQ(umgebung.lesen(datei()),
               "alt\r\nGr\xfc\xdf"
               "e\r\n");
 
     liste.Loeschen();
     liste.Loeschen();
-    EXPECT_TRUE(liste.Speichern(datei(), false));
+    EXPECT_TRUE(liste.Speichern(datei(), false).status);
     EXPECT_EQ(umgebung.lesen(datei()),
               "alt\r\nGr\xfc\xdf"
               "e\r\n");
@@ -89,7 +89,7 @@ TEST_F(NotizenTest, SpeichernLaesstDieDateiBeiLeererListeUndInAdressenStehen) {
     liste.AdressbuchLaden(umgebung.daten() + L("/buch.dat"));
     EXPECT_EQ(liste.Zeilen(), QStringList({L("Maier, Eva - 040 123")}));
     EXPECT_EQ(liste.Position(), L("Suchtext"));
-    EXPECT_TRUE(liste.Speichern(datei(), false));
+    EXPECT_TRUE(liste.Speichern(datei(), false).status);
     EXPECT_EQ(umgebung.lesen(datei()),
               "alt\r\nGr\xfc\xdf"
               "e\r\n");
@@ -136,8 +136,8 @@ TEST_F(NotizenTest, UnlesbareDateiWirdNichtUeberschrieben) {
     liste.Laden(datei());
     ASSERT_TRUE(!root || seteuid(0) == 0);
     liste.Aufnehmen(L("neu"));
-    EXPECT_FALSE(liste.Speichern(datei(), false));
-    EXPECT_TRUE(liste.Speichern(datei(), true));  // read-only: nothing to write anyway
+    EXPECT_FALSE(liste.Speichern(datei(), false).status);
+    EXPECT_TRUE(liste.Speichern(datei(), true).status);  // read-only: nothing to write anyway
     ASSERT_TRUE(QFile::setPermissions(datei(), QFileDevice::ReadOwner | QFileDevice::WriteOwner));
     EXPECT_EQ(umgebung.lesen(datei()), "alt\r\n");
 }
@@ -156,7 +156,7 @@ TEST_F(NotizenTest, UnlesbareDateiWirdGenanntUndNichtErsetzt) {
                                                           L("« ist keine gewöhnliche Datei")));
     EXPECT_TRUE(liste.Zeilen().isEmpty());
     liste.Aufnehmen(L("neu"));
-    const auto s = liste.Speichern(datei(), false);
+    const auto s = liste.Speichern(datei(), false).status;
     ASSERT_FALSE(s);
     EXPECT_TRUE(s.fehler().beschreibung.startsWith(L("»") + datei() + L("« konnte beim Öffnen")));
     EXPECT_FALSE(QFileInfo(datei()).isFile());
@@ -168,13 +168,13 @@ TEST_F(NotizenTest, UnlesbareDateiWirdGenanntUndNichtErsetzt) {
 TEST_F(NotizenTest, FremdeNotizenWerdenBewahrt) {
     laden("alt\r\n");
     umgebung.schreiben(datei(), "fremd\r\n");
-    EXPECT_EQ(*liste.Speichern(datei(), false), QString());
+    EXPECT_EQ(liste.Speichern(datei(), false).bewahrt, QString());
     EXPECT_EQ(umgebung.lesen(datei()), "fremd\r\n");
     liste.Aufnehmen(L("neu"));
-    EXPECT_EQ(*liste.Speichern(datei(), false), datei() + L(".20261209-093000"));
+    EXPECT_EQ(liste.Speichern(datei(), false).bewahrt, datei() + L(".20261209-093000"));
     EXPECT_EQ(umgebung.lesen(datei() + L(".20261209-093000")), "fremd\r\n");
     EXPECT_EQ(umgebung.lesen(datei()), "alt\r\nneu\r\n");
     // Its own file again: the next save keeps nothing.
     liste.Aufnehmen(L("mehr"));
-    EXPECT_EQ(*liste.Speichern(datei(), false), QString());
+    EXPECT_EQ(liste.Speichern(datei(), false).bewahrt, QString());
 }

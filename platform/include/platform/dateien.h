@@ -44,7 +44,9 @@ Status DateiAtomarSchreiben(const QString& pfad, const QByteArray& inhalt,
                             const QString& tempPfad = {});
 // Writes a new file whole, as DateiAtomarSchreiben does, but never over an
 // existing one: an existing name, or one made while the file was written, fails
-// (58, file already exists) and leaves that file as it is.
+// (58, file already exists) and leaves that file as it is. A symbolic link at
+// the name takes it too, also one to nothing: the file is never made where a
+// link points.
 Status DateiNeuSchreiben(const QString& pfad, const QByteArray& inhalt);
 // Appends whole or not at all: a write that fails (a full disk) cuts the file
 // back to its old length. Only to a regular file (a missing one is made). A file whose last line

@@ -116,6 +116,8 @@ public:
     bool umbenennenScheitert = false;
     // How long each lock was waited for at most.
     std::vector<int> sperrWartezeiten;
+    // A lock another holder keeps is given up at once, as after the whole wait.
+    bool sperrenOhneWarten = false;
 };
 
 // The one runtime context of a test: a fresh QTemporaryDir holding the Windows,

@@ -22,13 +22,20 @@ public:
     void Laden(const QString& dateiNotizen);
     // Why the notes file there could not be read at the last Laden, naming it.
     const std::optional<Fehler>& Lesefehler() const { return lesefehler_; }
+    // What a save did: whether it wrote (or had nothing to write), and the
+    // name another program's notes were kept under, empty when none were.
+    struct SpeicherErgebnis {
+        Status status;
+        QString bewahrt;
+    };
     // Rewrites the notes file with the list, except in read-only mode, in
     // address mode and when the list is empty (deleting every note never
     // empties the file). A file there that could not be read is kept: a
-    // failure. A file another program changed since it was read is kept whole
-    // beside it first, and its name returned (empty when nothing was kept);
-    // with the list as it was read, such a file is left as it is.
-    Ergebnis<QString> Speichern(const QString& dateiNotizen, bool nurLesen);
+    // failure. Under the file's lock, as the book's save: a file another
+    // program changed since it was read is kept whole beside it first, also
+    // when the write then fails; with the list as it was read, such a file is
+    // left as it is.
+    SpeicherErgebnis Speichern(const QString& dateiNotizen, bool nurLesen);
 
     // Adds a note in its sorted place and selects it (the last of equal ones).
     // An empty text adds nothing.
