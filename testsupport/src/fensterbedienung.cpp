@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMimeData>
 #include <QPointer>
 #include <QTimer>
@@ -43,6 +44,26 @@ void AmTestendeAnmelden() {
         return true;
     }();
     (void)angemeldet;
+}
+
+// Opens w's context menu as a right-click or the Menu key does and clicks
+// its paste item (which does nothing where it is greyed). The click comes
+// from the event loop: a spin box runs its menu in a loop of its own.
+void AusDemMenueEinfuegen(QWidget* w, QContextMenuEvent::Reason wie) {
+    QTimer::singleShot(0, w, [] {
+        if (auto* offen = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+            for (QAction* a : offen->actions()) {
+                if (a->text().startsWith(QLineEdit::tr("&Paste"))) {
+                    a->trigger();
+                }
+            }
+            offen->close();
+        }
+    });
+    const QPoint wo(2, 2);
+    QContextMenuEvent menue(wie, wo, w->mapToGlobal(wo));
+    QApplication::sendEvent(w, &menue);
+    QCoreApplication::processEvents();
 }
 
 }  // namespace
@@ -116,6 +137,9 @@ QStringList KombisBetippen(QWidget* fenster) {
 }
 
 QStringList LeerEinfuegen(QWidget* fenster) {
+    // In an inactive window a closing menu can take a field's selection.
+    fenster->show();
+    QApplication::setActiveWindow(fenster);
     QStringList felder;
     for (QLineEdit* feld : fenster->findChildren<QLineEdit*>()) {
         // A combo box or a spin box takes the keys of its line edit.
@@ -137,6 +161,9 @@ QStringList LeerEinfuegen(QWidget* fenster) {
             QApplication::clipboard()->setMimeData(inhalt);
             Taste(ziel, Qt::Key_V, {}, Qt::ControlModifier);
             Taste(ziel, Qt::Key_Insert, {}, Qt::ShiftModifier);
+            // A right-click reaches the field, the Menu key the widget with the focus.
+            AusDemMenueEinfuegen(feld, QContextMenuEvent::Mouse);
+            AusDemMenueEinfuegen(ziel, QContextMenuEvent::Keyboard);
             QCoreApplication::processEvents();
         }
         const bool gleich = feld->text() == text && feld->selectionStart() == 1 &&

@@ -40,7 +40,8 @@ void Fallenlassen(QWidget* w, const QMimeData& daten, QPoint wo = {2, 2});
 // window is pressed). Each box as "objectName=text it then holds", by name.
 QStringList KombisBetippen(QWidget* fenster);
 
-// Pastes with Ctrl+V and Shift+Insert, and drops, what brings nothing a field
+// Pastes with Ctrl+V, Shift+Insert and from the context menu (opened by a
+// right-click and by the Menu key), and drops, what brings nothing a field
 // keeps into every one-line field of fenster (a line edit, also that of a combo
 // box or a spin box), its text but the first character selected ("12" into a
 // shorter one). Each field by the name of the widget that takes its keys, with
