@@ -43,7 +43,10 @@ int Datentraeger::sperren(int fd, int wartezeitMs) {
         if ((errno != EWOULDBLOCK && errno != EINTR) || std::chrono::steady_clock::now() >= ende) {
             return -1;
         }
-        std::this_thread::sleep_for(std::chrono::microseconds(500));
+        // A program writing again and again releases the lock for a few
+        // microseconds between its writes: a short poll finds that gap, so
+        // programs writing at once all get their turn within the wait.
+        std::this_thread::sleep_for(std::chrono::microseconds(50));
     }
 }
 
