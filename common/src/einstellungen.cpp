@@ -356,8 +356,11 @@ void SchreibfehlerMelden(const QString& pfad, const Fehler& f, const QString& gr
 
 // Another program holds a settings file's lock for the few milliseconds of
 // its write. One that keeps it longer hangs or is stopped; waiting for it
-// would hold up a start (its window unpainted, a signal unanswered).
+// would hold up a start (its window unpainted, a signal unanswered): half a
+// second, and while other programs take turns at the file a second in all,
+// whatever the file does meanwhile.
 constexpr int kSperreWartenMs = 500;
+constexpr int kSperreHoechstensMs = 1000;
 
 // The lock of a settings file; a file another process kept locked once in
 // this run is tried only once more, and the user hears of it once. A lock
@@ -365,7 +368,7 @@ constexpr int kSperreWartenMs = 500;
 bool Gesperrt(const QString& pfad, std::optional<DateiSperre>& sperre) {
     QStringList& bekannt = modul().GesperrteEinstellungen;
     const bool schonEinmal = bekannt.contains(pfad);
-    sperre.emplace(pfad, schonEinmal ? 0 : kSperreWartenMs);
+    sperre.emplace(pfad, schonEinmal ? 0 : kSperreWartenMs, kSperreHoechstensMs);
     if (sperre->gesperrt()) {
         return true;
     }

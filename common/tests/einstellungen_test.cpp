@@ -289,6 +289,19 @@ TEST_F(Einstellungen, FremdeSperreMeldetSichEinmal) {
     EXPECT_EQ(IniLesen({}, {}, L("A"), {}), L("1"));
 }
 
+// A holder that never lets go while the file keeps being replaced holds up
+// the first write a second in all, the later ones not at all.
+TEST_F(Einstellungen, FremdeSperreHaeltHoechstensEineSekundeAuf) {
+    IniSchreiben({}, {}, L("A"), L("1"));
+    umgebung.datentraeger.fremdGesperrt = umgebung.riviror();
+    umgebung.datentraeger.ersetzend = 1000;
+    umgebung.datentraeger.sperrWartezeiten.clear();
+    EXPECT_FALSE(IniSchreiben({}, {}, L("A"), L("2")).ok);
+    EXPECT_FALSE(IniSchreiben({}, {}, L("B"), L("3")).ok);
+    EXPECT_EQ(umgebung.datentraeger.sperrWartezeiten, (std::vector{500, 500, 0}));
+    EXPECT_EQ(umgebung.meldungen.boxen.size(), 1u);
+}
+
 // A folder where the lock file belongs is named as such.
 TEST_F(Einstellungen, SperreAlsOrdnerWirdGenannt) {
     QDir().mkpath(umgebung.riviror() + L(".lock"));

@@ -43,7 +43,10 @@ int Datentraeger::sperren(int fd, int wartezeitMs) {
         if ((errno != EWOULDBLOCK && errno != EINTR) || std::chrono::steady_clock::now() >= ende) {
             return -1;
         }
-        std::this_thread::sleep_for(std::chrono::microseconds(500));
+        // A program writing again and again releases the lock for a few
+        // microseconds between its writes: a short poll finds that gap, so
+        // programs writing at once all get their turn within the wait.
+        std::this_thread::sleep_for(std::chrono::microseconds(50));
     }
 }
 
@@ -507,16 +510,14 @@ Status DateiLoeschen(const QString& pfad) {
 
 namespace {
 
-// What changes with every write of a file: its size, times and inode.
-using Stand = std::tuple<ino_t, off_t, qint64, qint64>;
-std::optional<Stand> StandLesen(const QByteArray& datei) {
+// A write of another program that takes turns at a file replaces it (a new
+// inode); touching or appending to it does not.
+std::optional<ino_t> InodeLesen(const QByteArray& datei) {
     struct stat st {};
     if (::stat(datei.constData(), &st) != 0) {
         return std::nullopt;
     }
-    return Stand{st.st_ino, st.st_size,
-                 static_cast<qint64>(st.st_mtim.tv_sec) * 1000000000LL + st.st_mtim.tv_nsec,
-                 static_cast<qint64>(st.st_ctim.tv_sec) * 1000000000LL + st.st_ctim.tv_nsec};
+    return st.st_ino;
 }
 
 }  // namespace
@@ -529,7 +530,8 @@ struct DateiSperre::Daten {
     int fehler = 0;  // errno of the lock file's opening
 };
 
-DateiSperre::DateiSperre(const QString& pfad, int wartezeitMs) : d_(std::make_unique<Daten>()) {
+DateiSperre::DateiSperre(const QString& pfad, int wartezeitMs, int hoechstensMs)
+    : d_(std::make_unique<Daten>()) {
     d_->pfad = pfad;
     const QString ziel = VerknuepfungsZiel(pfad);
     d_->datei = ziel + QStringLiteral(".lock");
@@ -544,20 +546,21 @@ DateiSperre::DateiSperre(const QString& pfad, int wartezeitMs) : d_(std::make_un
         }
         d_->fehler = 0;
     }
-    // Programs taking turns change the file with each write: while it changes,
-    // the lock is being passed on and the wait starts again (for ten seconds
-    // at most). A lock held for a whole wait without a change belongs to a
-    // program that hangs or was stopped.
-    const auto grenze =
-        std::chrono::steady_clock::now() + std::chrono::milliseconds(std::max(wartezeitMs, 10000));
+    // Programs taking turns replace the file with each write: while that goes
+    // on, the lock is being passed on and another wait follows, up to
+    // hoechstensMs in all, the waits asked for counted. A lock held for a
+    // whole wait without a replacement belongs to a program that hangs or
+    // was stopped.
+    int rest = hoechstensMs;
     for (;;) {
-        const std::optional<Stand> vorher = StandLesen(Lokal(ziel));
-        if (Medium().sperren(d_->fd, wartezeitMs) == 0) {
+        const int warten = std::max(std::min(wartezeitMs, rest), 0);
+        const std::optional<ino_t> vorher = InodeLesen(Lokal(ziel));
+        if (Medium().sperren(d_->fd, warten) == 0) {
             d_->gesperrt = true;
             return;
         }
-        if (errno != EWOULDBLOCK || wartezeitMs <= 0 || StandLesen(Lokal(ziel)) == vorher ||
-            std::chrono::steady_clock::now() >= grenze) {
+        rest -= warten;
+        if (errno != EWOULDBLOCK || warten <= 0 || rest <= 0 || InodeLesen(Lokal(ziel)) == vorher) {
             return;
         }
     }

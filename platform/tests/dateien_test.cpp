@@ -174,34 +174,21 @@ TEST(Dateien, SperreSchliesstAus) {
     EXPECT_TRUE(drei.gesperrt());
 }
 
-// Programs taking turns change the file while a third waits: its wait goes
-// on. A holder that changes nothing is given up after one wait.
-TEST(Dateien, SperreWartetWeiterSolangeAndereSchreiben) {
-    QTemporaryDir dir;
-    const QString p = dir.filePath(QStringLiteral("RIVIROR.INI"));
-    ASSERT_TRUE(DateiAtomarSchreiben(p, "[Kronel]\r\n"));
-    struct Andere final : Datentraeger {
-        QString pfad;
-        int schreibende = 0;
-        int runden = 0;
-        int sperren(int, int) override {
-            if (++runden <= schreibende) {
-                QFile f(pfad);
-                (void)(f.open(QIODevice::Append) && f.write("x"));
-            }
-            errno = EWOULDBLOCK;
-            return -1;
-        }
-    } andere;
-    andere.pfad = p;
-    Datentraeger* vorher = DatentraegerSetzen(&andere);
-    for (const int schreibende : {2, 0}) {
-        andere.schreibende = schreibende;
-        andere.runden = 0;
-        EXPECT_FALSE(DateiSperre(p, 50).gesperrt());
-        EXPECT_EQ(andere.runden, schreibende + 1);
+// Programs taking turns replace the file while a third waits: its wait goes
+// on, but for the bound in all, though the lock never comes free. A holder
+// that only touches the file is given up after one wait.
+TEST(Dateien, SperreWartetWeiterSolangeAndereErsetzen) {
+    test::TestUmgebung umgebung;
+    test::AusfallDatentraeger& d = umgebung.datentraeger;
+    d.fremdGesperrt = umgebung.daten() + QStringLiteral("/RIVIROR.INI");
+    ASSERT_TRUE(DateiAtomarSchreiben(d.fremdGesperrt, "[Kronel]\r\n"));
+    for (const auto& [ersetzend, wartezeiten] :
+         {std::pair{2, std::vector{50, 50, 50}}, {0, {50}}, {1000, {50, 50, 50, 30}}}) {
+        d.ersetzend = ersetzend;
+        d.sperrWartezeiten.clear();
+        EXPECT_FALSE(DateiSperre(d.fremdGesperrt, 50, 180).gesperrt());
+        EXPECT_EQ(d.sperrWartezeiten, wartezeiten) << ersetzend;
     }
-    DatentraegerSetzen(vorher);
 }
 
 TEST(Ordner, NamenOhneRuecksichtAufGrossKlein) {

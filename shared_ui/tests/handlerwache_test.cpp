@@ -1,8 +1,9 @@
 // Every handler the event loop calls runs under the top-level guard, so that a
 // failure in it is reported instead of ending the program. This check reads
 // every source of the repository but the tests, the platform layer included,
-// and names each connection, timer, queued call and event override that does
-// not, also those that come later. What it knows as a handler follows the kind
+// and names each connection, timer, queued call, menu or shortcut functor,
+// event override and virtual that Qt's event handling calls that does not,
+// also those that come later. What it knows as a handler follows the kind
 // of code, not the folder it stands in.
 
 #include <gtest/gtest.h>
@@ -20,58 +21,54 @@ using kronel::test::L;
 namespace {
 
 // The text with comments and the insides of string and character literals
-// blanked, so that they neither hide nor fake code; line breaks stay.
+// blanked, so that they neither hide nor fake code; line breaks stay. A "'"
+// separates digits only inside a number; elsewhere it opens a character
+// (u'"' too). A raw string R"x(...)x" ends only at its own delimiter.
 QString NurCode(QString t) {
-    enum class Art { Code, Zeile, Block, Text, Zeichen } art = Art::Code;
-    for (qsizetype i = 0; i < t.size(); ++i) {
+    auto leeren = [&](qsizetype von, qsizetype bis) {
+        for (qsizetype i = von; i < std::min(bis, t.size()); ++i) {
+            if (t[i] != u'\n') {
+                t[i] = u' ';
+            }
+        }
+    };
+    static const QRegularExpression zahl(QStringLiteral(R"(\G([eEpP][+-]|\w|'\w|\.)*)"));
+    auto davor = [&](qsizetype i) {  // the word that ends at i
+        qsizetype anfang = i;
+        while (anfang > 0 && (t[anfang - 1].isLetterOrNumber() || t[anfang - 1] == u'_')) {
+            --anfang;
+        }
+        return t.mid(anfang, i - anfang);
+    };
+    static const QStringList roh{QStringLiteral("R"), QStringLiteral("u8R"), QStringLiteral("uR"),
+                                 QStringLiteral("UR"), QStringLiteral("LR")};
+    for (qsizetype i = 0; i < t.size();) {
         const QChar c = t[i];
         const QChar n = i + 1 < t.size() ? t[i + 1] : QChar();
-        switch (art) {
-            case Art::Code:
-                if (c == u'/' && n == u'/') {
-                    art = Art::Zeile;
-                } else if (c == u'/' && n == u'*') {
-                    art = Art::Block;
-                } else if (c == u'"') {
-                    art = Art::Text;
-                    continue;
-                } else if (c == u'\'' && (i == 0 || !t[i - 1].isLetterOrNumber())) {
-                    art = Art::Zeichen;  // not a digit separator
-                    continue;
-                } else {
-                    continue;
-                }
-                break;
-            case Art::Zeile:
-                if (c == u'\n') {
-                    art = Art::Code;
-                    continue;
-                }
-                break;
-            case Art::Block:
-                if (c == u'*' && n == u'/') {
-                    t[i + 1] = u' ';
-                    art = Art::Code;
-                }
-                break;
-            case Art::Text:
-            case Art::Zeichen:
-                if (c == u'\\') {
-                    t[i] = u' ';
-                    if (i + 1 < t.size() && n != u'\n') {
-                        t[++i] = u' ';
-                    }
-                    continue;
-                }
-                if (c == (art == Art::Text ? u'"' : u'\'')) {
-                    art = Art::Code;
-                    continue;
-                }
-                break;
+        qsizetype ende = i + 1;
+        if (c == u'/' && n == u'/') {
+            ende = t.indexOf(u'\n', i);
+            leeren(i, ende < 0 ? t.size() : ende);
+        } else if (c == u'/' && n == u'*') {
+            ende = t.indexOf(QStringLiteral("*/"), i + 2);
+            ende = ende < 0 ? t.size() : ende + 2;
+            leeren(i, ende);
+        } else if (c.isDigit() && davor(i).isEmpty()) {
+            ende = zahl.match(t, i).capturedEnd();
+        } else if (c == u'"' && roh.contains(davor(i))) {
+            const qsizetype auf = t.indexOf(u'(', i);
+            const QString schluss = u')' + t.mid(i + 1, auf - i - 1) + u'"';
+            const qsizetype zu = auf < 0 ? -1 : t.indexOf(schluss, auf);
+            ende = zu < 0 ? t.size() : zu + schluss.size();
+            leeren(i + 1, ende - 1);
+        } else if (c == u'"' || c == u'\'') {
+            while (ende < t.size() && t[ende] != c && t[ende] != u'\n') {
+                ende += t[ende] == u'\\' && ende + 1 < t.size() && t[ende + 1] != u'\n' ? 2 : 1;
+            }
+            leeren(i + 1, ende);
+            ++ende;
         }
-        if (c != u'\n') {
-            t[i] = u' ';
-        }
+        i = std::max(ende, i + 1);
     }
     return t;
 }
@@ -162,28 +159,69 @@ QStringList UngesicherteHandler(const QString& quelle, const QString& datei) {
             melden(treffer.capturedStart(), ende, name);
         }
     }
+    // A menu's or tool bar's addAction(text, [context,] functor [, key]) and a
+    // QShortcut(key, parent, [context,] functor [, ...]): each argument
+    // written as a handler (a lambda, a member function, a bound call) is
+    // one; a slot by its name cannot be followed. A functor kept in a
+    // variable cannot be told from a text or an object by reading: it is
+    // written in place.
+    static const QRegularExpression mitFunktor(
+        QStringLiteral(R"(\b(addAction|QShortcut(\s*>|\s+\w+)?)\s*\()"));
+    static const QRegularExpression handlerArtig(
+        QStringLiteral(R"(^(\[|&[\w:]+::\w+$|std::bind\b|Abgesichert\b))"));
+    for (auto m = mitFunktor.globalMatch(t); m.hasNext();) {
+        const auto treffer = m.next();
+        const QString name = treffer.captured(1).startsWith(u'Q') ? QStringLiteral("QShortcut")
+                                                                  : QStringLiteral("addAction");
+        const qsizetype auf = treffer.capturedEnd() - 1;
+        const qsizetype ende = HinterDemSchluss(t, auf);
+        for (const QString& a : Argumente(t, auf)) {
+            if (a.startsWith(QStringLiteral("SLOT"))) {
+                melden(treffer.capturedStart(), ende, name + QStringLiteral(" nach Namen"));
+            } else if (handlerArtig.match(a).hasMatch() && !Gesichert(a)) {
+                melden(treffer.capturedStart(), ende, name);
+            }
+        }
+    }
     // The definition of an event handler of any name (...Event, event, an
-    // event filter) or of a dialog's closing slot, whatever the keywords in
-    // front or behind: its body is one call of the guard.
+    // event filter), of a dialog's closing slot, or of a virtual that Qt's
+    // event handling calls (a key asks the field's validator, a paint or a
+    // layout the delegate, the model and its filter, a paste or a drop the
+    // text field), whatever the keywords in front or behind: its body is one
+    // call of the guard, not a function-try-block. The names a model or a
+    // delegate shares with ordinary functions count with a model index or a
+    // painter among the parameters.
     static const QRegularExpression ueberschrieben(QStringLiteral(
-        R"(\b(event|eventFilter|[a-z]\w*Event(Filter)?|accept|reject|done|insertFromMimeData)\s*\()"));
+        R"(\b(event|eventFilter|[a-z]\w*Event(Filter)?|accept|reject|done|validate|fixup|)"
+        R"(filterAccepts(Row|Column)|lessThan|(minimumS|s)izeHint|heightForWidth|)"
+        R"(focusNextPrevChild|inputMethodQuery|(canI|i)nsertFromMimeData|)"
+        R"(createMimeDataFromSelection|createEditor|set(Editor|Model)?Data|updateEditorGeometry|)"
+        R"(displayText|headerData|(row|column)Count|mimeData|(canDrop|drop)MimeData|)"
+        R"(data|flags|index|parent|paint)\s*\()"));
+    static const QRegularExpression mehrdeutig(
+        QStringLiteral(R"(^(data|flags|index|parent|paint)$)"));
+    static const QRegularExpression qtTyp(QStringLiteral(R"(\b(QModelIndex|QPainter)\b)"));
     static const QRegularExpression nachDerListe(
-        QStringLiteral(R"(^\s*((const|override|final|noexcept|Q_DECL_OVERRIDE)\s*)*\{)"));
+        QStringLiteral(R"(^\s*((const|override|final|noexcept|Q_DECL_OVERRIDE|try)\s*)*\{)"));
     static const QRegularExpression wache(
         QStringLiteral(R"(^\{\s*(return\s+)?(Absichern|AbgesichertAusfuehren)\s*\()"));
     for (auto m = ueberschrieben.globalMatch(t); m.hasNext();) {
         const auto treffer = m.next();
         const qsizetype hinter = HinterDemSchluss(t, treffer.capturedEnd() - 1);
         const auto kopf = nachDerListe.match(t.mid(hinter, 120));
-        if (hinter < 0 || !kopf.hasMatch()) {
-            continue;  // a call or a declaration
+        const QString parameter = t.mid(treffer.capturedEnd(), hinter - treffer.capturedEnd());
+        if (hinter < 0 || !kopf.hasMatch() ||
+            (mehrdeutig.match(treffer.captured(1)).hasMatch() &&
+             !qtTyp.match(parameter).hasMatch())) {
+            continue;  // a call, a declaration or an ordinary function
         }
         const qsizetype auf = hinter + kopf.capturedEnd() - 1;
         const QString rumpf = t.mid(auf, HinterDemSchluss(t, auf) - auf);
         const auto w = wache.match(rumpf);
         const QString rest =
             w.hasMatch() ? rumpf.mid(HinterDemSchluss(rumpf, w.capturedEnd() - 1)) : QString();
-        if (!w.hasMatch() || rest.simplified() != QStringLiteral("; }")) {
+        if (!w.hasMatch() || rest.simplified() != QStringLiteral("; }") ||
+            kopf.captured(0).contains(QStringLiteral("try"))) {
             melden(treffer.capturedStart(), auf + 1, treffer.captured(1));
         }
     }
@@ -275,17 +313,60 @@ class Feld final : public QLineEdit {
         return Weiter();
     }
 };
+void Fenster::Menue() {
+    if (c == u'"') connect(j, &QPushButton::clicked, this, [this] { Weiter(); });
+    Setzen(R"(a"b)", 1'000); connect(k, &QPushButton::clicked, this, [] {});
+    Setzen(u8R"-(a)"b)-"); connect(l, &QPushButton::clicked, this, [] {});
+    menue->addAction(L("&Ende"), this, [this] { close(); });
+    menue->addAction(L("&Neu"), Abgesichert([this] { Neu(); }, "mnuNeu"), QKeySequence::New);
+    leiste->addAction(symbol, L("Drucken"), this, &Fenster::Drucken);
+    menue->addAction(L("&Info"));
+    new QShortcut(QKeySequence::Save, this, [this] { Speichern(); });
+    auto kurz = std::make_unique<QShortcut>(Qt::Key_F1, this, Abgesichert([] {}, "F1"));
+    QShortcut taste(Qt::Key_F2, this, SLOT(Umbenennen()));
+}
+bool Fenster::filterAcceptsRow(int z, const QModelIndex& o) const { return z > 0; }
+void Fenster::keyReleaseEvent(QKeyEvent* e) try {
+    AbgesichertAusfuehren([&] { Weiter(); }, "Fenster_KeyUp");
+} catch (...) {}
+class Pruefer final : public QValidator {
+    State validate(QString& s, int& p) const override { return Acceptable; }
+    void fixup(QString& s) const override { AbgesichertAusfuehren([&] { s.clear(); }, "f"); }
+};
+QSize Zeile::sizeHint(const QStyleOptionViewItem& o, const QModelIndex& i) const { return {}; }
+bool Feld::canInsertFromMimeData(const QMimeData* q) const { return true; }
+QVariant Modell::data(const QModelIndex& i, int r) const { return {}; }
+Modell::Modell(QObject* parent) : data(parent) {}
+QByteArray Puffer::data() const { return daten; }
 )q");
     EXPECT_EQ(Orte(UngesicherteHandler(quelle, L("f.cpp"))),
-              (QStringList{
-                  L("f.cpp:3: connect ohne Wache"), L("f.cpp:6: connect ohne Wache"),
-                  L("f.cpp:7: connect ohne Wache"), L("f.cpp:8: singleShot ohne Wache"),
-                  L("f.cpp:10: connect ohne Wache"), L("f.cpp:14: invokeMethod ohne Wache"),
-                  L("f.cpp:16: invokeMethod nach Namen ohne Wache"),
-                  L("f.cpp:17: callOnTimeout ohne Wache"), L("f.cpp:19: eventFilter ohne Wache"),
-                  L("f.cpp:26: closeEvent ohne Wache"), L("f.cpp:34: reject ohne Wache"),
-                  L("f.cpp:37: wheelEvent ohne Wache"), L("f.cpp:38: sceneEventFilter ohne Wache"),
-                  L("f.cpp:39: nativeEvent ohne Wache")}));
+              (QStringList{L("f.cpp:3: connect ohne Wache"),
+                           L("f.cpp:6: connect ohne Wache"),
+                           L("f.cpp:7: connect ohne Wache"),
+                           L("f.cpp:8: singleShot ohne Wache"),
+                           L("f.cpp:10: connect ohne Wache"),
+                           L("f.cpp:14: invokeMethod ohne Wache"),
+                           L("f.cpp:16: invokeMethod nach Namen ohne Wache"),
+                           L("f.cpp:17: callOnTimeout ohne Wache"),
+                           L("f.cpp:45: connect ohne Wache"),
+                           L("f.cpp:46: connect ohne Wache"),
+                           L("f.cpp:47: connect ohne Wache"),
+                           L("f.cpp:48: addAction ohne Wache"),
+                           L("f.cpp:50: addAction ohne Wache"),
+                           L("f.cpp:52: QShortcut ohne Wache"),
+                           L("f.cpp:54: QShortcut nach Namen ohne Wache"),
+                           L("f.cpp:19: eventFilter ohne Wache"),
+                           L("f.cpp:26: closeEvent ohne Wache"),
+                           L("f.cpp:34: reject ohne Wache"),
+                           L("f.cpp:37: wheelEvent ohne Wache"),
+                           L("f.cpp:38: sceneEventFilter ohne Wache"),
+                           L("f.cpp:39: nativeEvent ohne Wache"),
+                           L("f.cpp:56: filterAcceptsRow ohne Wache"),
+                           L("f.cpp:57: keyReleaseEvent ohne Wache"),
+                           L("f.cpp:61: validate ohne Wache"),
+                           L("f.cpp:64: sizeHint ohne Wache"),
+                           L("f.cpp:65: canInsertFromMimeData ohne Wache"),
+                           L("f.cpp:66: data ohne Wache")}));
 }
 
 // The check reads every folder but the tests, whatever it is called.
@@ -324,7 +405,8 @@ TEST(Handlerwache, JederHandlerLaeuftUnterDerWache) {
     const QStringList funde = UngesicherteHandlerIn(wurzel, dateien);
     EXPECT_TRUE(funde.isEmpty())
         << "Jeder Handler läuft unter der Wache (platform/wache.h): Abgesichert(handler, "
-           "\"Name\") für connect, Zeitgeber und invokeMethod, AbgesichertAusfuehren(...) als "
-           "ganzer Rumpf einer überschriebenen Ereignisfunktion.\n"
+           "\"Name\") für connect, Zeitgeber, invokeMethod, addAction und QShortcut, "
+           "AbgesichertAusfuehren(...) als ganzer Rumpf einer überschriebenen Ereignisfunktion "
+           "oder einer Funktion, die Qt aus seiner Ereignisbehandlung aufruft.\n"
         << funde.join(u'\n').toStdString();
 }

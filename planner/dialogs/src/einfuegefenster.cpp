@@ -25,16 +25,21 @@ public:
     bool aktiv = true;
 
 protected:
+    // After a failure the row is shown: the filter hides nothing it could not judge.
     bool filterAcceptsRow(int zeile, const QModelIndex& oben) const override {
-        if (!aktiv) {
-            return true;
-        }
-        const auto* modell = qobject_cast<const QFileSystemModel*>(sourceModel());
-        if (modell == nullptr) {
-            return true;
-        }
-        const QFileInfo info = modell->fileInfo(modell->index(zeile, 0, oben));
-        return info.isDir() || info.isExecutable();
+        return AbgesichertAusfuehren(
+            [&] {
+                if (!aktiv) {
+                    return true;
+                }
+                const auto* modell = qobject_cast<const QFileSystemModel*>(sourceModel());
+                if (modell == nullptr) {
+                    return true;
+                }
+                const QFileInfo info = modell->fileInfo(modell->index(zeile, 0, oben));
+                return info.isDir() || info.isExecutable();
+            },
+            "NurProgramme_filterAcceptsRow", true);
     }
 };
 

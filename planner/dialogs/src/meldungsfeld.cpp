@@ -91,9 +91,13 @@ void MeldungsFeld::inputMethodEvent(QInputMethodEvent* e) {
 
 bool MeldungsFeld::canInsertFromMimeData(const QMimeData* quelle) const {
     // Text of which the field keeps nothing (a lone tab) is no text to it: a
-    // paste or a drop leaves the selection as it is.
-    return quelle != nullptr && quelle->hasText() &&
-           !EinfuegungEinpassen(quelle->text(), std::nullopt).text.isEmpty();
+    // paste or a drop leaves the selection as it is, after a failure too.
+    return AbgesichertAusfuehren(
+        [&] {
+            return quelle != nullptr && quelle->hasText() &&
+                   !EinfuegungEinpassen(quelle->text(), std::nullopt).text.isEmpty();
+        },
+        "MeldungsFeld_canInsertFromMimeData", false);
 }
 
 void MeldungsFeld::insertFromMimeData(const QMimeData* quelle) {

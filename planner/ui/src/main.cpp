@@ -87,8 +87,11 @@ QString InsWidget(QString text) {
 class ListenZeile final : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
+    // After a failure the line is one line of text high.
     QSize sizeHint(const QStyleOptionViewItem& o, const QModelIndex& i) const override {
-        return {1, QStyledItemDelegate::sizeHint(o, i).height()};
+        return AbgesichertAusfuehren(
+            [&] { return QSize(1, QStyledItemDelegate::sizeHint(o, i).height()); },
+            "ListenZeile_sizeHint", QSize(1, o.fontMetrics.height()));
     }
 };
 

@@ -85,10 +85,12 @@ Datentraeger* DatentraegerSetzen(Datentraeger* d);
 
 // Advisory lock on a file shared by the programs: a lock file beside it, or
 // beside its target when it is a symbolic link, so that programs reaching one
-// shared file through different links exclude each other.
+// shared file through different links exclude each other. A lock another
+// program holds is waited for wartezeitMs; while others keep replacing the
+// file (taking turns at it), again, but hoechstensMs in all.
 class DateiSperre {
 public:
-    explicit DateiSperre(const QString& pfad, int wartezeitMs = 10000);
+    explicit DateiSperre(const QString& pfad, int wartezeitMs = 10000, int hoechstensMs = 10000);
     ~DateiSperre();
     DateiSperre(const DateiSperre&) = delete;
     DateiSperre& operator=(const DateiSperre&) = delete;

@@ -96,23 +96,29 @@ class EinzeiligPruefer final : public QValidator {
 public:
     EinzeiligPruefer(int hoechstens, QObject* eltern)
         : QValidator(eltern), hoechstens_(hoechstens) {}
+    // After a failure the edit is refused: the field keeps what it had.
     State validate(QString& text, int& position) const override {
-        QString passend = EingabeBereinigen(text, u" ");
-        qsizetype pos =
-            passend == text ? position : EingabeBereinigen(text.left(position), u" ").size();
-        if (hoechstens_ > 0 && passend.size() > hoechstens_) {
-            // As a field's own limit does: of what the edit brought in (before
-            // the caret) the end stays out.
-            const qsizetype weg = std::min<qsizetype>(passend.size() - hoechstens_, pos);
-            passend.remove(pos - weg, weg);
-            pos -= weg;
-            passend.truncate(hoechstens_);
-        }
-        if (passend != text) {
-            text = passend;
-            position = static_cast<int>(pos);
-        }
-        return Acceptable;
+        return AbgesichertAusfuehren(
+            [&] {
+                QString passend = EingabeBereinigen(text, u" ");
+                qsizetype pos = passend == text
+                                    ? position
+                                    : EingabeBereinigen(text.left(position), u" ").size();
+                if (hoechstens_ > 0 && passend.size() > hoechstens_) {
+                    // As a field's own limit does: of what the edit brought in
+                    // (before the caret) the end stays out.
+                    const qsizetype weg = std::min<qsizetype>(passend.size() - hoechstens_, pos);
+                    passend.remove(pos - weg, weg);
+                    pos -= weg;
+                    passend.truncate(hoechstens_);
+                }
+                if (passend != text) {
+                    text = passend;
+                    position = static_cast<int>(pos);
+                }
+                return Acceptable;
+            },
+            "EinzeiligPruefer_validate", Invalid);
     }
 
 private:

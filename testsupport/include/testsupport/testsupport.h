@@ -118,6 +118,11 @@ public:
     std::vector<int> sperrWartezeiten;
     // A lock another holder keeps is given up at once, as after the whole wait.
     bool sperrenOhneWarten = false;
+    // Another program holds every lock for a hundred waits; meanwhile it
+    // replaces this file (taking turns at it) at each of the first ersetzend
+    // waits, and only touches it at the others.
+    QString fremdGesperrt;
+    int ersetzend = 0;
 };
 
 // The one runtime context of a test: a fresh QTemporaryDir holding the Windows,
