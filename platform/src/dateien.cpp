@@ -17,7 +17,6 @@
 #include <chrono>
 #include <optional>
 #include <thread>
-#include <tuple>
 #include <utility>
 
 namespace kronel {

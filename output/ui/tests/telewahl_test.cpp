@@ -19,6 +19,7 @@
 
 #include "common/einstellungen.h"
 #include "output_ui/telewahl.h"
+#include "platform_qt/oberflaeche_qt.h"
 #include "platform_qt/seriell_qt.h"
 #include "shared_ui/programm.h"
 #include "testsupport/anwendung.h"

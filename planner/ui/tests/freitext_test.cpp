@@ -8,6 +8,7 @@
 #include "common/einstellungen.h"
 #include "planner_dialogs/fensterverzeichnis.h"
 #include "planner_ui/main.h"
+#include "platform_qt/oberflaeche_qt.h"
 #include "shared_ui/programm.h"
 #include "testsupport/anwendung.h"
 #include "testsupport/fensterbedienung.h"

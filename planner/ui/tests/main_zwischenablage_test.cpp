@@ -17,6 +17,7 @@
 #include "planner_testsupport/fakes.h"
 #include "planner_ui/main.h"
 #include "platform/text.h"
+#include "platform_qt/oberflaeche_qt.h"
 #include "shared_ui/programm.h"
 #include "testsupport/anwendung.h"
 #include "testsupport/fensterbedienung.h"

@@ -135,19 +135,6 @@ void EinzeiligEinpassen(QLineEdit* feld, int hoechstens) {
     }
 }
 
-bool EinfuegenBringtNichts(const QLineEdit& feld, const QString& text) {
-    const int start = feld.hasSelectedText() ? feld.selectionStart() : feld.cursorPosition();
-    QString ohne = feld.text();
-    ohne.remove(start, feld.selectionLength());
-    QString mit = ohne;
-    const QString hinein = text.left(std::max<qsizetype>(0, feld.maxLength() - ohne.size()));
-    mit.insert(start, hinein);
-    int pos = start + static_cast<int>(hinein.size());
-    const QValidator* pruefer = feld.validator();
-    return (pruefer != nullptr && pruefer->validate(mit, pos) == QValidator::Invalid) ||
-           mit == ohne;
-}
-
 double QtBildschirm::weite() const {
     QScreen* s = Hauptbildschirm();
     return (s != nullptr ? s->availableGeometry().width() : 1024) * TwipsProPixel;

@@ -50,12 +50,6 @@ using FensterBauen = std::function<std::unique_ptr<QWidget>(ProgrammUmgebung& um
 // LeeresEinfuegenAbfangen.
 void DiensteInstallieren();
 
-// A paste into a one-line field of any window (a line edit, also that of an
-// editable combo box or a spin box) that brings no character the field keeps
-// (an empty clipboard, one without text, a lone tab) leaves the field's text
-// and selection as they are. Once for the application.
-void LeeresEinfuegenAbfangen();
-
 // The one start of all four programs: the application object, German texts,
 // every desktop service, the command line; then the window and the event loop.
 // Returns the program's exit code.

@@ -12,6 +12,7 @@
 #include "launcher_ui/hauptfenster.h"
 #include "platform/dienste.h"
 #include "platform/oberflaeche.h"
+#include "platform_qt/oberflaeche_qt.h"
 #include "shared_ui/programm.h"
 #include "testsupport/anwendung.h"
 #include "testsupport/fensterbedienung.h"

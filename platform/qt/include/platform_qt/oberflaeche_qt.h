@@ -145,9 +145,10 @@ void KombiFreitext(QComboBox& kombi);
 // line break is gone; called again, it replaces the earlier fitting.
 void EinzeiligEinpassen(QLineEdit* feld, int hoechstens = 0);
 
-// Whether pasting text in place of feld's selection would bring in nothing the
-// field keeps (after its length limit and its validator): its text would be
-// the text without the selection, or the field would refuse the paste.
-bool EinfuegenBringtNichts(const QLineEdit& feld, const QString& text);
+// A paste into a one-line field of any window (a line edit, also that of an
+// editable combo box or a spin box) that brings no character the field keeps
+// (an empty clipboard, one without text, a lone tab) leaves the field's text
+// and selection as they are. Once for the application.
+void LeeresEinfuegenAbfangen();
 
 }  // namespace kronel
